@@ -1,0 +1,20 @@
+#include "shell/ProfilProgramme.h"
+
+ProfilProgramme ProfilCarrelis() {
+    using F = IdFenetre;
+    return {
+        .Titre = QStringLiteral("Carrelis"),
+        .NomExecutable = QStringLiteral("carrelis"),
+        .FichierAide = QStringLiteral("AIDE_CARRELIS.HLP"),
+        .FichierPref = QStringLiteral("Carrelis.pfr"),
+        .FichierBilan = QStringLiteral("bilan Carrelis.txt"),
+        .ImageAccueil = QStringLiteral("Carrelis_Titre.bmp"),
+        .ImageExo = QStringLiteral("Fond4.bmp"),
+        .ImageTitre = QStringLiteral("Carrelis.bmp"),
+        .TitreVersion = QStringLiteral("Carrelis   version 1.2"),
+        .DatesVersion = QStringLiteral("2000 - 2002"),
+        .OrdreFenetres = {F::Menu, F::JeuCarrelis, F::Choix3D, F::PubN, F::Listes, F::ModifCh1, F::Bilan, F::Image,
+                          F::ModifImp, F::Consigne3D, F::Edit3, F::Preferences, F::Consigne, F::ChoixImpInd,
+                          F::EffaceBilans, F::Traitexte},
+    };
+}

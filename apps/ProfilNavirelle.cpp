@@ -1,0 +1,19 @@
+#include "shell/ProfilProgramme.h"
+
+ProfilProgramme ProfilNavirelle() {
+    using F = IdFenetre;
+    return {
+        .Titre = QStringLiteral("Navirelle"),
+        .NomExecutable = QStringLiteral("navirelle"),
+        .FichierAide = QStringLiteral("AIDE_NAVIRELLE.HLP"),
+        .FichierPref = QStringLiteral("Navirelle.pfr"),
+        .FichierBilan = QStringLiteral("bilan navirelle.txt"),
+        .ImageAccueil = QStringLiteral("Navirelle_Titre.bmp"),
+        .ImageExo = QStringLiteral("Fond4.bmp"),
+        .ImageTitre = QStringLiteral("Navirelle.bmp"),
+        .TitreVersion = QStringLiteral("Navirelle   version 1.2"),
+        .DatesVersion = QStringLiteral("2000 - 2002"),
+        .OrdreFenetres = {F::Menu, F::PubN, F::Listes, F::Traitexte, F::Preferences, F::Jeu23, F::ModifImp, F::Jeu1,
+                          F::Bilan, F::Edit3, F::Consigne, F::ModifCh1, F::Image, F::ChoixImpInd, F::EffaceBilans},
+    };
+}

@@ -1,0 +1,57 @@
+#include "shell/Lancement.h"
+
+#include "shell/Fenetres.h"
+#include "shell/PlateFormeQt.h"
+#include "shell/Programme.h"
+#include "shell/U_Menu.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+
+bool EcranDisponible() {
+#if defined(Q_OS_LINUX)
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+namespace {
+// The standard dialogs (files, printing, fonts) speak French like the rest of the program.
+void TraduireDialoguesStandard(QApplication& application, QTranslator& traducteur) {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    if (traducteur.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&traducteur);
+}
+} // namespace
+
+int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
+    if (!EcranDisponible()) {
+        std::fprintf(stderr,
+                     "%s : aucun écran graphique (DISPLAY est vide). Lancez-le depuis une session de bureau, "
+                     "ou sur une machine sans écran avec : xvfb-run -s '-screen 0 1024x768x24' make run\n",
+                     qPrintable(profil.NomExecutable));
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(profil.NomExecutable);
+    QApplication::setApplicationDisplayName(profil.Titre);
+    QTranslator traducteur;
+    TraduireDialoguesStandard(application, traducteur);
+
+    PlateFormeQt plateForme;
+    Programme programme(profil, plateForme);
+    programme.FichierAide = QDir::current().absoluteFilePath(profil.FichierAide);
+
+    Fenetres fenetres(programme);
+    fenetres.CreerDansLOrdre();
+    fenetres.Menu()->show();
+    return application.exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDateTime>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// Everything that would block a headless test or differs per desktop: message boxes, the
+// screen, the clock, the taskbar. The programs use the Qt implementation; tests script their own.
+class PlateForme {
+public:
+    virtual ~PlateForme() = default;
+
+    // Warning message box with a single OK button.
+    virtual void Avertir(const QString& texte) = 0;
+
+    // The screen the programs cover, in logical pixels, and its pixels per inch.
+    virtual QRect GeometrieEcran() const = 0;
+    virtual int PixelsParPouce() const = 0;
+
+    virtual QDateTime Maintenant() const = 0;
+
+    // The programs cover the desktop's taskbar while they run: on a Linux desktop the main window
+    // goes full screen, and leaves full screen to give the taskbar back.
+    virtual void MasquerBarreDesTaches(QWidget& fenetrePrincipale) = 0;
+    virtual void MontrerBarreDesTaches(QWidget& fenetrePrincipale) = 0;
+};

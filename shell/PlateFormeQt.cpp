@@ -1,0 +1,31 @@
+#include "shell/PlateFormeQt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+void PlateFormeQt::Avertir(const QString& texte) {
+    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(), texte, QMessageBox::Ok);
+}
+
+QRect PlateFormeQt::GeometrieEcran() const {
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    return ecran ? ecran->geometry() : QRect(0, 0, 800, 600);
+}
+
+int PlateFormeQt::PixelsParPouce() const {
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    return ecran ? static_cast<int>(std::lround(ecran->logicalDotsPerInch())) : 96;
+}
+
+// The state is set even on a window not yet shown: it takes effect when the window appears.
+void PlateFormeQt::MasquerBarreDesTaches(QWidget& fenetrePrincipale) {
+    fenetrePrincipale.setWindowState(fenetrePrincipale.windowState() | Qt::WindowFullScreen);
+}
+
+void PlateFormeQt::MontrerBarreDesTaches(QWidget& fenetrePrincipale) {
+    fenetrePrincipale.setWindowState(fenetrePrincipale.windowState() & ~Qt::WindowFullScreen);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QMainWindow>
+
+class Programme;
+class QLabel;
+
+// The main window of both programs; the way into every other window.
+class TF_Menu : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TF_Menu(Programme& programme, QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+
+    Programme& prog;
+    QLabel* titre = nullptr;
+};

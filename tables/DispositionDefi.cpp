@@ -1,0 +1,280 @@
+#include "tables/DispositionDefi.h"
+
+#include "shell/Hasard.h"
+
+bool DispositionDefi::Existe() const {
+    const int n = t.NbColonnes + t.NbLignes;
+    return n == 5 || (n >= 7 && n <= 12);
+}
+
+void DispositionDefi::Construire() {
+    // A layout tried again must not keep the cells given by the one refused before it.
+    for (auto& colonne : t.CaseRemplie) colonne.fill(0);
+    t.ColonneAtteinte.fill(0);
+    t.LigneAtteinte.fill(0);
+    t.EnteteDonneColonne.fill(0);
+    t.EnteteDonneLigne.fill(0);
+    switch (t.NbColonnes + t.NbLignes) {
+    case 5: Taille0(); break;
+    case 7: Taille1(); break;
+    case 8: Taille2(); break;
+    case 9: Taille3(); break;
+    case 10: t.NbColonnes == t.NbLignes ? Taille5() : Taille4(); break;
+    case 11: Taille6(); break;
+    case 12: Taille7(); break;
+    default: break;
+    }
+}
+
+int DispositionDefi::NouvelleColonne() {
+    int c;
+    do c = hasard.Rnd(t.NbColonnes) + 1;
+    while (t.ColonneAtteinte[c] != 0);
+    t.ColonneAtteinte[c] = 1;
+    return c;
+}
+
+int DispositionDefi::NouvelleLigne() {
+    int r;
+    do r = hasard.Rnd(t.NbLignes) + 1;
+    while (t.LigneAtteinte[r] != 0);
+    t.LigneAtteinte[r] = 1;
+    return r;
+}
+
+int DispositionDefi::ColonneRestante(bool marquer) {
+    int c = 1;
+    while (c < t.NbColonnes && t.ColonneAtteinte[c] != 0) ++c;
+    if (marquer) t.ColonneAtteinte[c] = 1;
+    return c;
+}
+
+int DispositionDefi::LigneRestante(bool marquer) {
+    int r = 1;
+    while (r < t.NbLignes && t.LigneAtteinte[r] != 0) ++r;
+    if (marquer) t.LigneAtteinte[r] = 1;
+    return r;
+}
+
+// 2 x 3, printed sheets only: its single row header is not always there, which is why the sheet
+// skips the header count on this size.
+void DispositionDefi::Taille0() {
+    if (hasard.Rnd(2) == 0) {
+        const int r1 = NouvelleLigne();
+        DonnerLigne(r1);
+        const int c1 = NouvelleColonne();
+        Donner(c1, r1);
+        const int r2 = LigneRestante(true);
+        Donner(c1, r2);
+        const int c2 = NouvelleColonne();
+        Donner(c2, r2);
+        Donner(ColonneRestante(true), r1);
+    } else {
+        const int c1 = NouvelleColonne();
+        DonnerColonne(c1);
+        const int r1 = NouvelleLigne();
+        Donner(c1, r1);
+        const int c2 = NouvelleColonne();
+        Donner(c2, r1);
+        const int r2 = LigneRestante(true);
+        Donner(c2, r2);
+        Donner(ColonneRestante(true), r2);
+    }
+}
+
+// 3 x 4.
+void DispositionDefi::Taille1() {
+    if (hasard.Rnd(2) == 0) {
+        const int r1 = NouvelleLigne();
+        DonnerLigne(r1);
+        const int c1 = NouvelleColonne();
+        Donner(c1, r1);
+        const int r2 = NouvelleLigne();
+        Donner(c1, r2);
+        const int c2 = NouvelleColonne();
+        Donner(c2, r2);
+        const int r3 = LigneRestante(true);
+        const int c3 = NouvelleColonne();
+        Donner(c3, r3);
+        const int c4 = ColonneRestante(true);
+        DonnerColonne(c4);
+        Donner(c4, r3);
+    } else {
+        const int c1 = NouvelleColonne();
+        DonnerColonne(c1);
+        const int r1 = NouvelleLigne();
+        Donner(c1, r1);
+        const int r2 = NouvelleLigne();
+        Donner(c1, r2);
+        const int c2 = NouvelleColonne();
+        Donner(c2, r2);
+        const int r3 = LigneRestante(true);
+        DonnerLigne(r3);
+        for (int c = 1; c <= t.NbColonnes; ++c)
+            if (t.ColonneAtteinte[c] == 0) Donner(c, r3);
+    }
+}
+
+// The chain r1 - c1 - r2 - c2 opens sizes 2 to 5.
+// 4 x 4.
+void DispositionDefi::Taille2() {
+    const int r1 = NouvelleLigne();
+    DonnerLigne(r1);
+    const int c1 = NouvelleColonne();
+    Donner(c1, r1);
+    const int r2 = NouvelleLigne();
+    Donner(c1, r2);
+    const int c2 = NouvelleColonne();
+    Donner(c2, r2);
+    const int c3 = NouvelleColonne();
+    DonnerColonne(c3);
+    const int r3 = NouvelleLigne();
+    Donner(c3, r3);
+    const int c4 = ColonneRestante(false);
+    const int r4 = LigneRestante(false);
+    Donner(c3, r4);
+    Donner(c4, r4);
+}
+
+// 4 x 5.
+void DispositionDefi::Taille3() {
+    const int r1 = NouvelleLigne();
+    DonnerLigne(r1);
+    const int c1 = NouvelleColonne();
+    Donner(c1, r1);
+    const int r2 = NouvelleLigne();
+    Donner(c1, r2);
+    const int c2 = NouvelleColonne();
+    Donner(c2, r2);
+    const int c3 = NouvelleColonne();
+    DonnerColonne(c3);
+    const int c4 = NouvelleColonne();
+    const int r3 = NouvelleLigne();
+    Donner(c3, r3);
+    Donner(c4, r3);
+    const int c5 = ColonneRestante(false);
+    const int r4 = LigneRestante(false);
+    Donner(c3, r4);
+    Donner(c5, r4);
+}
+
+// 4 x 6.
+void DispositionDefi::Taille4() {
+    const int r1 = NouvelleLigne();
+    DonnerLigne(r1);
+    const int c1 = NouvelleColonne();
+    Donner(c1, r1);
+    const int r2 = NouvelleLigne();
+    Donner(c1, r2);
+    const int c2 = NouvelleColonne();
+    Donner(c2, r2);
+    const int c3 = NouvelleColonne();
+    DonnerColonne(c3);
+    const int r3 = NouvelleLigne();
+    Donner(c3, r3);
+    const int c4 = NouvelleColonne();
+    Donner(c4, r3);
+    const int c5 = NouvelleColonne();
+    DonnerColonne(c5);
+    const int r4 = LigneRestante(false);
+    Donner(c5, r4);
+    Donner(ColonneRestante(false), r4);
+}
+
+// 5 x 5: two chains (s = 0), or three anchored on two column headers and one row header
+// (s = 1, t = 0) or on one column header and two row headers (s = 1, t = 1).
+void DispositionDefi::Taille5() {
+    const int s = hasard.Rnd(2);
+    const int r1 = NouvelleLigne();
+    DonnerLigne(r1);
+    const int c1 = NouvelleColonne();
+    Donner(c1, r1);
+    const int r2 = NouvelleLigne();
+    Donner(c1, r2);
+    if (s == 0) {
+        const int c2 = NouvelleColonne();
+        Donner(c2, r2);
+        const int r3 = NouvelleLigne();
+        Donner(c2, r3);
+    }
+    const int c3 = NouvelleColonne();
+    DonnerColonne(c3);
+    const int r4 = NouvelleLigne();
+    Donner(c3, r4);
+    const int c4 = NouvelleColonne();
+    Donner(c4, r4);
+    if (s == 0) {
+        const int r5 = LigneRestante(false);
+        Donner(c4, r5);
+        Donner(ColonneRestante(false), r5);
+    } else if (hasard.Rnd(2) == 0) {
+        const int c5 = NouvelleColonne();
+        DonnerColonne(c5);
+        const int r3 = NouvelleLigne();
+        Donner(c5, r3);
+        const int c = ColonneRestante(false);
+        Donner(c, r3);
+        Donner(c, LigneRestante(false));
+    } else {
+        const int r3 = NouvelleLigne();
+        DonnerLigne(r3);
+        const int c5 = NouvelleColonne();
+        Donner(c5, r3);
+        const int r = LigneRestante(false);
+        Donner(c5, r);
+        Donner(ColonneRestante(false), r);
+    }
+}
+
+// Sizes 6 and 7 share the chain c1 - r1 - c2 - r2 - c3, then a row header r3 - c4 - r4.
+// 5 x 6.
+void DispositionDefi::Taille6() {
+    const int c1 = NouvelleColonne();
+    DonnerColonne(c1);
+    const int r1 = NouvelleLigne();
+    Donner(c1, r1);
+    const int c2 = NouvelleColonne();
+    Donner(c2, r1);
+    const int r2 = NouvelleLigne();
+    Donner(c2, r2);
+    const int c3 = NouvelleColonne();
+    Donner(c3, r2);
+    const int r3 = NouvelleLigne();
+    DonnerLigne(r3);
+    const int c4 = NouvelleColonne();
+    Donner(c4, r3);
+    const int r4 = NouvelleLigne();
+    Donner(c4, r4);
+    const int c5 = NouvelleColonne();
+    DonnerColonne(c5);
+    const int r5 = LigneRestante(false);
+    Donner(c5, r5);
+    Donner(ColonneRestante(false), r5);
+}
+
+// 5 x 7.
+void DispositionDefi::Taille7() {
+    const int c1 = NouvelleColonne();
+    DonnerColonne(c1);
+    const int r1 = NouvelleLigne();
+    Donner(c1, r1);
+    const int c2 = NouvelleColonne();
+    Donner(c2, r1);
+    const int r2 = NouvelleLigne();
+    Donner(c2, r2);
+    const int c3 = NouvelleColonne();
+    Donner(c3, r2);
+    const int r3 = NouvelleLigne();
+    DonnerLigne(r3);
+    const int c4 = NouvelleColonne();
+    Donner(c4, r3);
+    const int r4 = NouvelleLigne();
+    Donner(c4, r4);
+    const int c5 = NouvelleColonne();
+    Donner(c5, r4);
+    const int c6 = NouvelleColonne();
+    DonnerColonne(c6);
+    const int r5 = LigneRestante(false);
+    Donner(c6, r5);
+    Donner(ColonneRestante(false), r5);
+}

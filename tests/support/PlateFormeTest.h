@@ -1,0 +1,24 @@
+#pragma once
+
+#include "shell/PlateForme.h"
+
+#include <QStringList>
+
+// A platform that never waits for a person: message boxes are recorded, the screen and the
+// clock are whatever the test sets.
+class PlateFormeTest final : public PlateForme {
+public:
+    void Avertir(const QString& texte) override { avertissements.append(texte); }
+    QRect GeometrieEcran() const override { return ecran; }
+    int PixelsParPouce() const override { return ppp; }
+    QDateTime Maintenant() const override { return maintenant; }
+    void MasquerBarreDesTaches(QWidget&) override { barreMasquee = true; ++masquages; }
+    void MontrerBarreDesTaches(QWidget&) override { barreMasquee = false; }
+
+    QStringList avertissements;
+    QRect ecran{0, 0, 800, 600};
+    int ppp = 96;
+    QDateTime maintenant{QDate(2026, 3, 9), QTime(14, 5, 7)};
+    bool barreMasquee = false;
+    int masquages = 0;
+};
