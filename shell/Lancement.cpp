@@ -1,5 +1,6 @@
 #include "shell/Lancement.h"
 
+#include "shell/AideContextuelle.h"
 #include "shell/Fenetres.h"
 #include "shell/PlateFormeQt.h"
 #include "shell/Programme.h"
@@ -49,6 +50,9 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     PlateFormeQt plateForme;
     Programme programme(profil, plateForme);
     programme.FichierAide = QDir::current().absoluteFilePath(profil.FichierAide);
+
+    RaccourciAide raccourciAide(programme);
+    application.installEventFilter(&raccourciAide);
 
     Fenetres fenetres(programme);
     fenetres.CreerDansLOrdre();

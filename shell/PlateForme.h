@@ -21,6 +21,15 @@ public:
 
     virtual QDateTime Maintenant() const = 0;
 
+    // Open-file dialog; the chosen file's full path, or empty when the user gives up.
+    // filtre is a Qt name filter such as "images bitmap (*.bmp)".
+    virtual QString ChoisirFichierAOuvrir(const QString& titre, const QString& filtre, const QString& dossier,
+                                          const QString& fichierPropose) = 0;
+
+    // The program's help file opened at an anchor: a topic ("Som", "Remplir"...) or a window's
+    // help context ("contexte-6").
+    virtual void AfficherAide(const QString& fichierAide, const QString& ancre) = 0;
+
     // The programs cover the desktop's taskbar while they run: on a Linux desktop the main window
     // goes full screen, and leaves full screen to give the taskbar back.
     virtual void MasquerBarreDesTaches(QWidget& fenetrePrincipale) = 0;

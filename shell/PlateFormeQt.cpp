@@ -1,6 +1,10 @@
 #include "shell/PlateFormeQt.h"
 
+#include "shell/FenetreAide.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -28,4 +32,15 @@ void PlateFormeQt::MasquerBarreDesTaches(QWidget& fenetrePrincipale) {
 
 void PlateFormeQt::MontrerBarreDesTaches(QWidget& fenetrePrincipale) {
     fenetrePrincipale.setWindowState(fenetrePrincipale.windowState() & ~Qt::WindowFullScreen);
+}
+
+QString PlateFormeQt::ChoisirFichierAOuvrir(const QString& titre, const QString& filtre, const QString& dossier,
+                                            const QString& fichierPropose) {
+    const QString depart = fichierPropose.isEmpty() ? dossier : QDir(dossier).absoluteFilePath(fichierPropose);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), titre, depart, filtre);
+}
+
+void PlateFormeQt::AfficherAide(const QString& fichierAide, const QString& ancre) {
+    if (!aide) aide = new FenetreAide(); // deletes itself when the application ends
+    aide->Ouvrir(fichierAide, ancre);
 }

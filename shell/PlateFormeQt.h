@@ -2,6 +2,10 @@
 
 #include "shell/PlateForme.h"
 
+#include <QPointer>
+
+class FenetreAide;
+
 // The platform of the running programs: Qt's message boxes, the primary screen, the system clock.
 class PlateFormeQt final : public PlateForme {
 public:
@@ -9,6 +13,12 @@ public:
     QRect GeometrieEcran() const override;
     int PixelsParPouce() const override;
     QDateTime Maintenant() const override { return QDateTime::currentDateTime(); }
+    QString ChoisirFichierAOuvrir(const QString& titre, const QString& filtre, const QString& dossier,
+                                  const QString& fichierPropose) override;
+    void AfficherAide(const QString& fichierAide, const QString& ancre) override;
     void MasquerBarreDesTaches(QWidget& fenetrePrincipale) override;
     void MontrerBarreDesTaches(QWidget& fenetrePrincipale) override;
+
+private:
+    QPointer<FenetreAide> aide; // one help window for the whole run
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Hasard.h"
+#include "shell/Preferences.h"
 #include "shell/ProfilProgramme.h"
 #include "tables/Tableau.h"
 
@@ -55,6 +56,9 @@ public:
     QRect GeometrieMenu;
     quint8 NumJeu = 0;
     QString Operation;
+
+    Preferences Prefs;
+    Preferences PrefSauvees; // the loaded values, put back by "Annuler" (ListeClasse aside)
 
     CompteursResultat Compteurs;
     QString NomEleve;

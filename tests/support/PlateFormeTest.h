@@ -12,10 +12,25 @@ public:
     QRect GeometrieEcran() const override { return ecran; }
     int PixelsParPouce() const override { return ppp; }
     QDateTime Maintenant() const override { return maintenant; }
+    QString ChoisirFichierAOuvrir(const QString& titre, const QString& filtre, const QString& dossier,
+                                  const QString& fichierPropose) override {
+        dialoguesOuverts.append({titre, filtre, dossier, fichierPropose});
+        return reponsesOuvrir.isEmpty() ? QString() : reponsesOuvrir.takeFirst();
+    }
+    void AfficherAide(const QString& fichierAide, const QString& ancre) override {
+        aidesAffichees.append(fichierAide + QLatin1Char('#') + ancre);
+    }
     void MasquerBarreDesTaches(QWidget&) override { barreMasquee = true; ++masquages; }
     void MontrerBarreDesTaches(QWidget&) override { barreMasquee = false; }
 
+    struct DialogueOuvrir {
+        QString titre, filtre, dossier, fichierPropose;
+    };
+
     QStringList avertissements;
+    QList<DialogueOuvrir> dialoguesOuverts;
+    QStringList reponsesOuvrir; // what the next open dialogs answer; empty = the user gives up
+    QStringList aidesAffichees; // "file#anchor"
     QRect ecran{0, 0, 800, 600};
     int ppp = 96;
     QDateTime maintenant{QDate(2026, 3, 9), QTime(14, 5, 7)};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+class Programme;
+
+// Each window carries its help context number; F1 opens the help at the context of the
+// active window (anchor "contexte-N"), or at the contents when it has none.
+void DefinirContexteAide(QWidget& fenetre, int contexte);
+int ContexteAide(const QWidget& fenetre);
+QString AncreContexte(int contexte);
+
+class RaccourciAide : public QObject {
+    Q_OBJECT
+public:
+    explicit RaccourciAide(Programme& programme, QObject* parent = nullptr);
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    Programme& prog;
+};

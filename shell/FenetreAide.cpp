@@ -1,0 +1,42 @@
+#include "shell/FenetreAide.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+FenetreAide::FenetreAide(QWidget* parent) : QDialog(parent), navigateur(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("F_Aide"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QStringLiteral("Aide de %1").arg(QApplication::applicationDisplayName()));
+    navigateur->setObjectName(QStringLiteral("Navigateur"));
+    navigateur->setAccessibleName(QStringLiteral("Texte de l'aide"));
+    navigateur->setOpenExternalLinks(false);
+    auto* fermer = new QPushButton(QStringLiteral("&Fermer"), this);
+    fermer->setObjectName(QStringLiteral("BoutonFermer"));
+    fermer->setAccessibleName(QStringLiteral("Fermer l'aide"));
+    connect(fermer, &QPushButton::clicked, this, &QDialog::close);
+    auto* disposition = new QVBoxLayout(this);
+    disposition->addWidget(navigateur);
+    disposition->addWidget(fermer, 0, Qt::AlignRight);
+    resize(640, 560);
+}
+
+void FenetreAide::Ouvrir(const QString& fichierAide, const QString& ancreVoulue) {
+    ancre = ancreVoulue;
+    if (!QFileInfo::exists(fichierAide)) {
+        navigateur->setHtml(QStringLiteral("<h2>Aide introuvable</h2><p>Le fichier d'aide « %1 » est absent du "
+                                           "dossier du programme.</p>")
+                                .arg(QFileInfo(fichierAide).fileName().toHtmlEscaped()));
+    } else {
+        // The help file keeps its historical extension: tell the browser it is HTML.
+        QUrl adresse = QUrl::fromLocalFile(QFileInfo(fichierAide).absoluteFilePath());
+        navigateur->setSource(adresse, QTextDocument::HtmlResource);
+        if (!ancre.isEmpty()) navigateur->scrollToAnchor(ancre);
+    }
+    show();
+    raise();
+    activateWindow();
+}
