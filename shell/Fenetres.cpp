@@ -19,7 +19,7 @@ void Fenetres::CreerDansLOrdre() {
 
 std::unique_ptr<QWidget> Fenetres::Creer(IdFenetre id) {
     switch (id) {
-    case IdFenetre::Menu: return std::make_unique<TF_Menu>(prog);
+    case IdFenetre::Menu: return std::make_unique<TF_Menu>(prog, *this);
     default: return nullptr;
     }
 }

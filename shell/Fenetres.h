@@ -24,6 +24,7 @@ public:
     TF_Menu* Menu() const;
     // The window, or null while that window is not part of the program yet.
     QWidget* Fenetre(IdFenetre id) const;
+    template <class T> T* Obtenir(IdFenetre id) const { return static_cast<T*>(Fenetre(id)); }
     QList<IdFenetre> OrdreDeCreation() const;
 
 private:

@@ -8,7 +8,8 @@
 #include <QDir>
 #include <QLabel>
 
-TF_Menu::TF_Menu(Programme& programme, QWidget* parent) : QMainWindow(parent), prog(programme) {
+TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
+    : QMainWindow(parent), prog(programme), fenetres(fenetres) {
     setObjectName(QStringLiteral("F_Menu"));
     resize(800, 600);
     titre = new QLabel(this);

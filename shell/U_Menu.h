@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class Fenetres;
 class Programme;
 class QLabel;
 
@@ -9,7 +10,7 @@ class QLabel;
 class TF_Menu : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TF_Menu(Programme& programme, QWidget* parent = nullptr);
+    TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -19,5 +20,6 @@ private:
     void FormClose();
 
     Programme& prog;
+    Fenetres& fenetres;
     QLabel* titre = nullptr;
 };

@@ -40,7 +40,8 @@ void TestMenu::formCreatePrepareLeProgramme() {
     auto hasard = std::make_unique<HasardScripte>();
     HasardScripte* graines = hasard.get();
     Programme prog(profil, plate, std::move(hasard));
-    TF_Menu menu(prog);
+    Fenetres fenetres(prog);
+    TF_Menu menu(prog, fenetres);
 
     QCOMPARE(menu.windowTitle(), titre);
     QVERIFY(plate.barreMasquee);
@@ -56,7 +57,8 @@ void TestMenu::formCreatePrepareLeProgramme() {
 void TestMenu::fermerRendLaBarreDesTaches() {
     PlateFormeTest plate;
     Programme prog(ProfilCarrelis(), plate);
-    TF_Menu menu(prog);
+    Fenetres fenetres(prog);
+    TF_Menu menu(prog, fenetres);
     menu.show();
     QVERIFY(plate.barreMasquee);
     menu.close();
