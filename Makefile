@@ -25,10 +25,12 @@ test: build
 
 # Every window of both programs as PNG files under $(BUILD)/screenshots/.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/captures $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/captures $(BUILD)/screenshots $(BUILD)/donnees
 
 bench: build
 	$(BUILD)/bench/bench_tableau --benchmark_counters_tabular=true
+	$(BUILD)/bench/bench_jeu
+	./bench/demarrage.sh
 
 clean:
 	rm -rf $(BUILD)

@@ -13,8 +13,18 @@ ProfilProgramme ProfilCarrelis() {
         .ImageTitre = QStringLiteral("Carrelis.bmp"),
         .TitreVersion = QStringLiteral("Carrelis   version 1.2"),
         .DatesVersion = QStringLiteral("2000 - 2002"),
+        .PresentationPubN = QStringLiteral(
+            "Carrelis fait travailler les tables d'addition et de multiplication dans des tableaux "
+            "à double entrée : remplir les cases, retrouver les nombres cachés, relever le défi."),
+        .CouleursPubN = {QColor(Qt::cyan), QColor(Qt::red), QColor(Qt::yellow), QColor(Qt::green)},
+        .ContexteAidePubN = 11,
+        .MaintienPubN = false,
         .OrdreFenetres = {F::Menu, F::JeuCarrelis, F::Choix3D, F::PubN, F::Listes, F::ModifCh1, F::Bilan, F::Image,
                           F::ModifImp, F::Consigne3D, F::Edit3, F::Preferences, F::Consigne, F::ChoixImpInd,
                           F::EffaceBilans, F::Traitexte},
+        .Menu = MenuCarrelis(),
+        .EnTeteJeu = QStringLiteral("Jeu n° %1"),
+        .PreferenceCouleurs = false,
+        .LibelleBilansIndividuels = QStringLiteral("Enregistrer des bilans individuels :"),
     };
 }

@@ -13,7 +13,17 @@ ProfilProgramme ProfilNavirelle() {
         .ImageTitre = QStringLiteral("Navirelle.bmp"),
         .TitreVersion = QStringLiteral("Navirelle   version 1.2"),
         .DatesVersion = QStringLiteral("2000 - 2002"),
+        .PresentationPubN = QStringLiteral(
+            "Navirelle fait lire et compléter des tableaux à double entrée avec des voiliers : "
+            "une couleur de coque par ligne, une couleur de voiles par colonne."),
+        .CouleursPubN = {QColor(Qt::magenta), QColor(Qt::red), QColor(Qt::yellow), QColor(Qt::green)},
+        .ContexteAidePubN = 0,
+        .MaintienPubN = true,
         .OrdreFenetres = {F::Menu, F::PubN, F::Listes, F::Traitexte, F::Preferences, F::Jeu23, F::ModifImp, F::Jeu1,
                           F::Bilan, F::Edit3, F::Consigne, F::ModifCh1, F::Image, F::ChoixImpInd, F::EffaceBilans},
+        .Menu = MenuNavirelle(),
+        .EnTeteJeu = QStringLiteral("Exercice n° %1"),
+        .PreferenceCouleurs = true,
+        .LibelleBilansIndividuels = QStringLiteral("Enregistrer des bilans individuels"),
     };
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QSize>
+
 // Windows are drawn for a screen 800 pixels wide at 96 pixels per inch and grow or shrink with
-// the real screen: (screen width x 96) / (pixels per inch x 800).
-double RapportEchelle(int largeurEcran, int pixelsParPouce);
+// the real screen: (screen width x 96) / (pixels per inch x 800). On a screen wider than 4:3 the
+// same rule would push the bottom of every window off the screen, so the height bounds the
+// ratio too: (screen height x 96) / (pixels per inch x 600) when that is smaller.
+double RapportEchelle(QSize ecran, int pixelsParPouce);
 
 // A design length (pixels at 800 x 600, 96 dpi) at the given ratio, rounded to the nearest pixel.
 int AEchelle(int longueur, double rapport);

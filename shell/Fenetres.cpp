@@ -1,7 +1,14 @@
 #include "shell/Fenetres.h"
 
+#include "editor/U_PubN.h"
 #include "shell/Programme.h"
 #include "shell/U_Menu.h"
+#include "shell/U_pref.h"
+#include "tables/U_Jeu_Carrelis_T.h"
+#include "tables/U_ModifChxJeu1.h"
+
+#include <map>
+#include <type_traits>
 
 Fenetres::Fenetres(Programme& programme) : prog(programme) {}
 
@@ -10,27 +17,64 @@ Fenetres::~Fenetres() {
     while (!creees.empty()) creees.pop_back();
 }
 
+namespace {
+
+using Fabrique = std::unique_ptr<QWidget> (*)(Programme&, Fenetres&);
+
+template <class T> std::unique_ptr<QWidget> Avec(Programme& prog, Fenetres& fenetres) {
+    if constexpr (std::is_constructible_v<T, Programme&, Fenetres&>)
+        return std::make_unique<T>(prog, fenetres);
+    else
+        return std::make_unique<T>(prog);
+}
+
+// The windows this code base can build.
+const std::map<IdFenetre, Fabrique>& Fabriques() {
+    static const std::map<IdFenetre, Fabrique> table{
+        {IdFenetre::Menu, &Avec<TF_Menu>},
+        {IdFenetre::Preferences, &Avec<TF_preferences>},
+        {IdFenetre::JeuCarrelis, &Avec<TF_Jeu_Carrelis_T>},
+        {IdFenetre::ModifCh1, &Avec<TF_ModifCh1>},
+        {IdFenetre::PubN, &Avec<TF_PubN>},
+    };
+    return table;
+}
+
+} // namespace
+
+void Fenetres::CreerAuDemarrage() {
+    Fenetre(IdFenetre::Menu);
+    Fenetre(IdFenetre::Preferences);
+}
+
 void Fenetres::CreerDansLOrdre() {
-    for (IdFenetre id : prog.Profil().OrdreFenetres) {
-        if (Fenetre(id)) continue;
-        if (auto fenetre = Creer(id)) creees.emplace_back(id, std::move(fenetre));
-    }
+    for (IdFenetre id : prog.Profil().OrdreFenetres) Fenetre(id);
 }
 
-std::unique_ptr<QWidget> Fenetres::Creer(IdFenetre id) {
-    switch (id) {
-    case IdFenetre::Menu: return std::make_unique<TF_Menu>(prog, *this);
-    default: return nullptr;
-    }
+void Fenetres::Enregistrer(IdFenetre id, std::unique_ptr<QWidget> fenetre) {
+    if (fenetre && !Creee(id)) creees.emplace_back(id, std::move(fenetre));
 }
 
-QWidget* Fenetres::Fenetre(IdFenetre id) const {
+bool Fenetres::Disponible(IdFenetre id) const {
+    return Creee(id) || (prog.Profil().OrdreFenetres.contains(id) && Fabriques().count(id));
+}
+
+QWidget* Fenetres::Fenetre(IdFenetre id) {
+    if (QWidget* fenetre = Creee(id)) return fenetre;
+    if (!Disponible(id)) return nullptr;
+    // The main menu's creation fills the values every other window reads.
+    if (id != IdFenetre::Menu && !Creee(IdFenetre::Menu) && Disponible(IdFenetre::Menu)) Fenetre(IdFenetre::Menu);
+    Enregistrer(id, Fabriques().at(id)(prog, *this));
+    return Creee(id);
+}
+
+QWidget* Fenetres::Creee(IdFenetre id) const {
     for (const auto& [cle, fenetre] : creees)
         if (cle == id) return fenetre.get();
     return nullptr;
 }
 
-TF_Menu* Fenetres::Menu() const { return static_cast<TF_Menu*>(Fenetre(IdFenetre::Menu)); }
+TF_Menu* Fenetres::Menu() { return static_cast<TF_Menu*>(Fenetre(IdFenetre::Menu)); }
 
 QList<IdFenetre> Fenetres::OrdreDeCreation() const {
     QList<IdFenetre> ordre;

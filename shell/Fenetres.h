@@ -12,23 +12,32 @@ class Programme;
 class QWidget;
 class TF_Menu;
 
-// Every window of a program, created once at start in the program's order (the main menu
-// first, since its creation fills the values that the others read) and kept for the whole run.
+// Every window of a program, each created once and kept for the whole run. The main menu comes
+// first, since its creation fills the values that the others read, and the preferences window
+// with it, since showing the menu loads the preferences into it; every other window is created
+// when it is first opened, which keeps the start quick.
 class Fenetres {
 public:
     explicit Fenetres(Programme& programme);
     ~Fenetres();
 
+    // The main menu, then the preferences window.
+    void CreerAuDemarrage();
+    // Every window of the program, in its order (screenshots, tests).
     void CreerDansLOrdre();
+    // Adds a window made elsewhere; tests put stand-ins for windows still to come.
+    void Enregistrer(IdFenetre id, std::unique_ptr<QWidget> fenetre);
 
-    TF_Menu* Menu() const;
-    // The window, or null while that window is not part of the program yet.
-    QWidget* Fenetre(IdFenetre id) const;
-    template <class T> T* Obtenir(IdFenetre id) const { return static_cast<T*>(Fenetre(id)); }
+    // Whether the program has that window (created or not yet).
+    bool Disponible(IdFenetre id) const;
+    TF_Menu* Menu();
+    // The window, created at the first request; null when the program has no such window.
+    QWidget* Fenetre(IdFenetre id);
+    template <class T> T* Obtenir(IdFenetre id) { return static_cast<T*>(Fenetre(id)); }
     QList<IdFenetre> OrdreDeCreation() const;
 
 private:
-    std::unique_ptr<QWidget> Creer(IdFenetre id);
+    QWidget* Creee(IdFenetre id) const;
 
     Programme& prog;
     std::vector<std::pair<IdFenetre, std::unique_ptr<QWidget>>> creees;

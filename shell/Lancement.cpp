@@ -55,7 +55,7 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     application.installEventFilter(&raccourciAide);
 
     Fenetres fenetres(programme);
-    fenetres.CreerDansLOrdre();
+    fenetres.CreerAuDemarrage();
     fenetres.Menu()->show();
     return application.exec();
 }

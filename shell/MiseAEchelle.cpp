@@ -13,9 +13,10 @@ QRect RectangleAEchelle(const QRect& r, double rapport) {
             AEchelle(r.height(), rapport)};
 }
 
-// Only fonts set on the control itself: the others follow their parent's, already scaled.
+// The window's font always (the desktop's default one included); below it only fonts set on
+// the control itself: the others follow their parent's, already scaled.
 void PoliceAEchelle(QWidget& w, double rapport) {
-    if (!w.testAttribute(Qt::WA_SetFont)) return;
+    if (!w.isWindow() && !w.testAttribute(Qt::WA_SetFont)) return;
     QFont police = w.font();
     if (police.pixelSize() > 0)
         police.setPixelSize(std::max(1, AEchelle(police.pixelSize(), rapport)));
@@ -27,7 +28,7 @@ void PoliceAEchelle(QWidget& w, double rapport) {
 } // namespace
 
 void MettreAEchelle(QWidget& fenetre, const PlateForme& plateForme) {
-    MettreAEchelle(fenetre, RapportEchelle(plateForme.GeometrieEcran().width(), plateForme.PixelsParPouce()));
+    MettreAEchelle(fenetre, RapportEchelle(plateForme.GeometrieEcran().size(), plateForme.PixelsParPouce()));
 }
 
 void MettreAEchelle(QWidget& fenetre, double rapport) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QDateTime>
 #include <QRect>
 #include <QString>
@@ -34,4 +35,9 @@ public:
     // goes full screen, and leaves full screen to give the taskbar back.
     virtual void MasquerBarreDesTaches(QWidget& fenetrePrincipale) = 0;
     virtual void MontrerBarreDesTaches(QWidget& fenetrePrincipale) = 0;
+    // Tells assistive technologies that something changed (a name, an alert such as "Juste").
+    virtual void Annoncer(QObject& objet, QAccessible::Event evenement) = 0;
+
+    // The other full-screen windows (exercises, preferences...): full screen on a desktop.
+    virtual void PleinEcran(QWidget& fenetre) = 0;
 };

@@ -30,6 +30,13 @@ void PlateFormeQt::MasquerBarreDesTaches(QWidget& fenetrePrincipale) {
     fenetrePrincipale.setWindowState(fenetrePrincipale.windowState() | Qt::WindowFullScreen);
 }
 
+void PlateFormeQt::PleinEcran(QWidget& fenetre) { fenetre.setWindowState(fenetre.windowState() | Qt::WindowFullScreen); }
+
+void PlateFormeQt::Annoncer(QObject& objet, QAccessible::Event evenement) {
+    QAccessibleEvent annonce(&objet, evenement);
+    QAccessible::updateAccessibility(&annonce);
+}
+
 void PlateFormeQt::MontrerBarreDesTaches(QWidget& fenetrePrincipale) {
     fenetrePrincipale.setWindowState(fenetrePrincipale.windowState() & ~Qt::WindowFullScreen);
 }

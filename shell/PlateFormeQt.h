@@ -18,6 +18,8 @@ public:
     void AfficherAide(const QString& fichierAide, const QString& ancre) override;
     void MasquerBarreDesTaches(QWidget& fenetrePrincipale) override;
     void MontrerBarreDesTaches(QWidget& fenetrePrincipale) override;
+    void PleinEcran(QWidget& fenetre) override;
+    void Annoncer(QObject& objet, QAccessible::Event evenement) override;
 
 private:
     QPointer<FenetreAide> aide; // one help window for the whole run

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "shell/ProfilMenu.h"
+
+#include <QColor>
 #include <QList>
 #include <QString>
+
+#include <array>
 
 // The windows of both programs, in the words of their units.
 enum class IdFenetre {
@@ -38,7 +43,18 @@ struct ProfilProgramme {
     QString ImageTitre;      // title picture of the about window
     QString TitreVersion;
     QString DatesVersion;
+    // The about window: one sentence telling teachers what the program is for, the colours its
+    // letters take, its help context (0 = none), and whether it animates and holds its place only
+    // while shown (otherwise the animation runs from creation to the end).
+    QString PresentationPubN;
+    std::array<QColor, 4> CouleursPubN;
+    int ContexteAidePubN = 0;
+    bool MaintienPubN = false;
     QList<IdFenetre> OrdreFenetres; // creation order at start; the first is the main window
+    ProfilMenu Menu;                // buttons and menu bar of the main window
+    QString EnTeteJeu;              // heading of the size chooser, %1 = the exercise number
+    bool PreferenceCouleurs = false;  // the preferences offer "En couleurs :" for printed sheets
+    QString LibelleBilansIndividuels; // caption of the individual results check box of the preferences
 };
 
 ProfilProgramme ProfilCarrelis();

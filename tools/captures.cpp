@@ -1,55 +1,111 @@
 // Builds each program's windows on a scripted screen of 800 x 600 and 1024 x 768 and saves
-// every window as <program>_<window>_<width>x<height>.png in the folder given as argument.
+// every window as <program>_<window>_<width>x<height>.png in the folder given as first argument,
+// plus the table exercises at the start, in the middle and finished.
+// The second argument is the folder whose pictures and help the programs find, as in their
+// program folder.
 #include "shell/Fenetres.h"
 #include "shell/Programme.h"
 #include "support/PlateFormeTest.h"
+#include "tables/CaseTableau.h"
+#include "tables/U_Jeu_Carrelis_T.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 
 #include <cstdio>
 
 namespace {
 
-int Capturer(const ProfilProgramme& profil, QSize ecran, const QDir& sortie) {
+struct Capture {
+    const ProfilProgramme& profil;
+    QSize ecran;
+    QDir sortie;
+    int enregistrees = 0;
+    bool echec = false;
+
+    void Enregistrer(QWidget& fenetre, const QString& nom) {
+        QApplication::processEvents();
+        const QString fichier = sortie.filePath(QStringLiteral("%1_%2_%3x%4.png")
+                                                    .arg(profil.NomExecutable, nom)
+                                                    .arg(ecran.width())
+                                                    .arg(ecran.height()));
+        if (fenetre.grab().save(fichier)) {
+            ++enregistrees;
+        } else {
+            std::fprintf(stderr, "captures: cannot write %s\n", qPrintable(fichier));
+            echec = true;
+        }
+    }
+};
+
+// Answers the cells to be found in reading order, the second one wrong, until `jusqua` answers.
+void Repondre(TF_Jeu_Carrelis_T& jeu, const Tableau& t, int jusqua) {
+    auto* clavier = jeu.findChild<QLineEdit*>(QStringLiteral("Pourcurseur"));
+    int rang = 0;
+    for (int r = 0; r <= t.NbLignes && rang < jusqua; ++r)
+        for (int c = 0; c <= t.NbColonnes && rang < jusqua; ++c) {
+            if (t.CaseRemplie[c][r]) continue;
+            QTest::mouseClick(jeu.Cellule(c, r), Qt::LeftButton);
+            QTest::keyClicks(clavier, QString::number(rang == 1 ? t.Valeurs[c][r] + 1 : t.Valeurs[c][r]));
+            QTest::keyClick(clavier, Qt::Key_Return);
+            ++rang;
+        }
+}
+
+void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
+    auto* jeu = fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
+    if (!jeu) return;
+    const char* operations[] = {"", "+", "x", "+"};
+    for (int numJeu = 1; numJeu <= 3; ++numJeu) {
+        prog.NumJeu = static_cast<quint8>(numJeu);
+        prog.Operation = QString::fromLatin1(operations[numJeu]);
+        prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(numJeu == 1 ? 3 : numJeu == 2 ? 6 : 7);
+        jeu->show();
+        capture.Enregistrer(*jeu, QStringLiteral("Jeu%1_debut").arg(numJeu));
+        Repondre(*jeu, prog.tableau, 3);
+        // A cell chosen, digits typed, the wrong answer still on show.
+        const auto suivante = PremiereCaseATrouver(prog.tableau);
+        QTest::mouseClick(jeu->Cellule(suivante->x(), suivante->y()), Qt::LeftButton);
+        QTest::keyClicks(jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur")), QStringLiteral("1"));
+        capture.Enregistrer(*jeu, QStringLiteral("Jeu%1_milieu").arg(numJeu));
+        Repondre(*jeu, prog.tableau, 100);
+        capture.Enregistrer(*jeu, QStringLiteral("Jeu%1_fin").arg(numJeu));
+        jeu->hide();
+    }
+}
+
+bool Capturer(Capture& capture) {
     PlateFormeTest plate;
-    plate.ecran = QRect(QPoint(0, 0), ecran);
-    Programme prog(profil, plate);
+    plate.ecran = QRect(QPoint(0, 0), capture.ecran);
+    Programme prog(capture.profil, plate);
     Fenetres fenetres(prog);
     fenetres.CreerDansLOrdre();
-    int enregistrees = 0;
     for (IdFenetre id : fenetres.OrdreDeCreation()) {
         QWidget* fenetre = fenetres.Fenetre(id);
-        if (fenetre->isWindow() && fenetre->windowState() & Qt::WindowFullScreen) fenetre->setGeometry(prog.GeometrieMenu);
         fenetre->show();
-        QApplication::processEvents();
-        const QString nom = QStringLiteral("%1_%2_%3x%4.png")
-                                .arg(profil.NomExecutable, fenetre->objectName())
-                                .arg(ecran.width())
-                                .arg(ecran.height());
-        if (!fenetre->grab().save(sortie.filePath(nom))) {
-            std::fprintf(stderr, "captures: cannot write %s\n", qPrintable(sortie.filePath(nom)));
-            return -1;
-        }
+        capture.Enregistrer(*fenetre, fenetre->objectName());
         fenetre->hide();
-        ++enregistrees;
     }
-    return enregistrees;
+    CapturerJeux(capture, prog, fenetres);
+    return !capture.echec;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    const QDir sortie(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    const QDir sortie(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots")).absolutePath());
     if (!QDir().mkpath(sortie.path())) return 1;
+    if (argc > 2 && !QDir::setCurrent(QString::fromLocal8Bit(argv[2]))) return 1;
     int total = 0;
     for (const ProfilProgramme& profil : {ProfilCarrelis(), ProfilNavirelle()})
         for (QSize ecran : {QSize(800, 600), QSize(1024, 768)}) {
-            const int n = Capturer(profil, ecran, sortie);
-            if (n < 0) return 1;
-            total += n;
+            Capture capture{profil, ecran, sortie};
+            if (!Capturer(capture)) return 1;
+            total += capture.enregistrees;
         }
     std::printf("captures: %d pictures in %s\n", total, qPrintable(sortie.absolutePath()));
     return 0;

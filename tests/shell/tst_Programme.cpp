@@ -121,6 +121,7 @@ void TestProgramme::rapportEchelle_data() {
     QTest::newRow("1024 at 120 dpi") << 1024 << 120 << 1.024 << 148;
     QTest::newRow("640 at 96 dpi shrinks") << 640 << 96 << 0.8 << 116;
     QTest::newRow("no screen keeps the design") << 0 << 96 << 1.0 << 145;
+    QTest::newRow("1920 x 1080: the height bounds the ratio") << 1920 << 96 << 1.8 << 261;
 }
 
 void TestProgramme::rapportEchelle() {
@@ -128,8 +129,9 @@ void TestProgramme::rapportEchelle() {
     QFETCH(int, ppp);
     QFETCH(double, rapport);
     QFETCH(int, bouton);
-    QCOMPARE(RapportEchelle(largeur, ppp), rapport);
-    QCOMPARE(AEchelle(145, RapportEchelle(largeur, ppp)), bouton);
+    const QSize ecran(largeur, largeur == 1920 ? 1080 : largeur * 3 / 4);
+    QCOMPARE(RapportEchelle(ecran, ppp), rapport);
+    QCOMPARE(AEchelle(145, RapportEchelle(ecran, ppp)), bouton);
 }
 
 QTEST_GUILESS_MAIN(TestProgramme)

@@ -22,6 +22,9 @@ public:
     }
     void MasquerBarreDesTaches(QWidget&) override { barreMasquee = true; ++masquages; }
     void MontrerBarreDesTaches(QWidget&) override { barreMasquee = false; }
+    // Windows keep the geometry they are given: the screen is whatever the test set.
+    void PleinEcran(QWidget&) override { ++pleinsEcrans; }
+    void Annoncer(QObject& objet, QAccessible::Event evenement) override { annonces.append({&objet, evenement}); }
 
     struct DialogueOuvrir {
         QString titre, filtre, dossier, fichierPropose;
@@ -36,4 +39,6 @@ public:
     QDateTime maintenant{QDate(2026, 3, 9), QTime(14, 5, 7)};
     bool barreMasquee = false;
     int masquages = 0;
+    int pleinsEcrans = 0;
+    QList<std::pair<QObject*, QAccessible::Event>> annonces;
 };

@@ -1,0 +1,48 @@
+#include "shell/ProfilProgramme.h"
+
+ProfilMenu MenuCarrelis() {
+    using A = ActionMenu;
+    const auto J = IdFenetre::JeuCarrelis;
+    ProfilMenu menu;
+    menu.Groupes = {
+        {QStringLiteral("Panel1"), QStringLiteral("Label1"), QStringLiteral("Table d'addition"), QRect(20, 0, 320, 54)},
+        {QStringLiteral("Panel2"), QStringLiteral("Label2"), QStringLiteral("Table de multiplication"), QRect(380, 0, 320, 54)},
+    };
+    menu.Boutons = {
+        {QStringLiteral("BoutonJ1"), QStringLiteral("Exercice &1 : remplir"), 1, QStringLiteral("+"), J, QRect(20, 74, 320, 72)},
+        {QStringLiteral("BoutonJ2"), QStringLiteral("Exercice &2 : trouver"), 2, QStringLiteral("+"), J, QRect(20, 162, 320, 72)},
+        {QStringLiteral("BoutonJ3"), QStringLiteral("Exercice &3 : défi"), 3, QStringLiteral("+"), J, QRect(20, 250, 320, 72)},
+        {QStringLiteral("BoutonJ1M"), QStringLiteral("Exercice 1 : &remplir"), 1, QStringLiteral("x"), J, QRect(380, 74, 320, 72)},
+        {QStringLiteral("BoutonJ2M"), QStringLiteral("Exercice &2 : trouver"), 2, QStringLiteral("x"), J, QRect(380, 162, 320, 72)},
+        {QStringLiteral("BoutonJ3M"), QStringLiteral("Exercice &3 : défi"), 3, QStringLiteral("x"), J, QRect(380, 250, 320, 72)},
+    };
+    menu.PositionQuitter = QRect(260, 356, 200, 60);
+    menu.Barre = {
+        SousMenu("Fichier1", QStringLiteral("&Fichier"),
+             {SousMenu("Tabledaddition1", QStringLiteral("Table d'&addition"),
+                   {ItemMenu("FJeu1", QStringLiteral("Exercice &1 : remplir"), A::Jeu, 0),
+                    ItemMenu("FJeu2", QStringLiteral("Exercice &2 : trouver"), A::Jeu, 1),
+                    ItemMenu("FJeu3", QStringLiteral("Exercice &3 : défi"), A::Jeu, 2)}),
+              SousMenu("Tabledemultiplication1", QStringLiteral("Table de &multiplication"),
+                   {ItemMenu("FJeu1M", QStringLiteral("Exercice 1 : &remplir"), A::Jeu, 3),
+                    ItemMenu("FJeu2M", QStringLiteral("Exercice 2 : &trouver"), A::Jeu, 4),
+                    ItemMenu("FJeu3M", QStringLiteral("Exercice 3 : &défi"), A::Jeu, 5)}),
+              ItemMenu("Aide1", QStringLiteral("&A propos..."), A::APropos), SeparateurMenu("N1"),
+              ItemMenu("Effacerlabarredestches1", QStringLiteral("&Effacer la barre des tâches"), A::EffacerBarre),
+              SeparateurMenu("N2"), ItemMenu("Quitter1", QStringLiteral("&Quitter"), A::Quitter)},
+             true),
+        SousMenu("Bilans1", QStringLiteral("&Bilans"),
+             {ItemMenu("Afficherlebilangnral1", QStringLiteral("Afficher le &bilan général"), A::BilanGeneral),
+              ItemMenu("Afficherunbilanindividuel1", QStringLiteral("Afficher un bilan &individuel"), A::BilanIndividuel),
+              ItemMenu("Gestiondesbilans1", QStringLiteral("&Gestion des bilans"), A::GestionBilans)}),
+        SousMenu("Editeur1", QStringLiteral("&Editeurs"),
+             {ItemMenu("Imprimerdesexercices1", QStringLiteral("&Imprimer des exercices"), A::ImprimerExercices),
+              ItemMenu("Listedlves1", QStringLiteral("&Liste d'élèves"), A::Listes),
+              ItemMenu("Fichiertexte1", QStringLiteral("Fichier &texte"), A::FichierTexte)}),
+        ItemMenu("Prefer1", QStringLiteral("&Préférences"), A::Preferences),
+        ItemMenu("Lisezmoi2", QStringLiteral("&A propos..."), A::APropos),
+        ItemMenu("Lapagepdagogique1", QStringLiteral("&La page pédagogique"), A::PagePedagogique),
+        ItemMenu("Aide2", QStringLiteral("Ai&de"), A::Aide),
+    };
+    return menu;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "shell/Mosaique.h"
+
+#include <QDialog>
+
+#include <array>
+
+class MaintienGeometrie;
+class Programme;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The about window of both programs: title, version and years over the tiled title picture, a
+// few words for the teacher, and a word whose letters keep changing colour.
+class TF_PubN : public QDialog {
+    Q_OBJECT
+public:
+    explicit TF_PubN(Programme& programme, QWidget* parent = nullptr);
+
+    // One step of the animation: a letter drawn at random takes a colour drawn at random.
+    void Timer1Timer();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
+
+private:
+    void CreerCadreHaut();
+    void CreerLettres(QWidget& fond);
+    void CreerCadreTexte();
+    void CreerBoutonQuitter();
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void PlacerPleinEcran();
+
+    Programme& prog;
+    Mosaique mosaique;
+    QFrame* ShapeHaut = nullptr;
+    QFrame* Shape1 = nullptr;
+    QLabel* LabelVersion = nullptr;
+    QLabel* LabelDate = nullptr;
+    QLabel* LabelTexte = nullptr;
+    std::array<QLabel*, 4> lettres{};
+    QPushButton* bouton_quitter = nullptr;
+    QTimer* Timer1 = nullptr;
+    MaintienGeometrie* Timer2 = nullptr; // navirelle only
+};

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "tables/DispositionJeu.h"
+#include "tables/SaisieReponse.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+
+class CaseTableau;
+class Fenetres;
+class MaintienGeometrie;
+class Programme;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class ZoneMosaique;
+class ZoneReponse;
+
+// The window in which the pupil plays the three table exercises: choose a cell to be found,
+// type the number, Enter; every answer is judged at once and counted.
+class TF_Jeu_Carrelis_T : public QWidget {
+    Q_OBJECT
+public:
+    TF_Jeu_Carrelis_T(Programme& programme, Fenetres& fenetres, QWidget* parent = nullptr);
+
+    CaseTableau* Cellule(int c, int r) const { return cases[c][r]; }
+    int NbReponses() const { return nbReponses; }
+    int TailleCase() const { return tailleCase; }
+    QPoint CaseCourante() const { return courante; }
+    const SaisieReponse& Saisie() const { return saisie; }
+
+    // A new table of the current exercise's size.
+    void MiseEnPlace();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void FormCreate();
+    void ConstruireCases();
+    void ConstruireColonneDroite();
+    QPushButton* NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle, int y);
+    void ConstruireBarreDEtat();
+    void FormActivate();
+    void PlacerCadreEtCases();
+    void AfficherEntetes();
+    void AjusterPolice();
+    void AnnoncerCase(int c, int r, const QString& etat = {});
+
+    void CaseAppuyee(CaseTableau* caseTableau);
+    void CaseCliquee(CaseTableau* caseTableau);
+    void CommencerSaisie();
+    void AllerACase(QPoint position);
+    void AfficherReponse();
+    bool ToucheFleche(int touche);
+    void ToucheFrappee(int touche, const QString& texte);
+    void VerifierReponse();
+    void TableauTermine();
+
+    void NouveauClick();
+    void ChangerClick();
+    void BoutonBilanClick();
+    void BAideClick();
+    void Timer3Timer();
+
+    Programme& prog;
+    Fenetres& fenetres;
+    std::array<std::array<CaseTableau*, 12>, 12> cases{};
+    ZoneMosaique* paintBox1 = nullptr;
+    QWidget* panel2 = nullptr;
+    QWidget* colonneDroite = nullptr;
+    QWidget* statusBar1 = nullptr;
+    ZoneReponse* pReponse = nullptr;
+    QLineEdit* pourcurseur = nullptr;
+    QLabel* compteurSc = nullptr;
+    QLabel* compteurMr = nullptr;
+    QLabel* resultat = nullptr;
+    QPushButton* nouveau = nullptr;
+    QPushButton* changer = nullptr;
+    QPushButton* boutonBilan = nullptr;
+    QPushButton* bAide = nullptr;
+    QPushButton* speedButton1 = nullptr;
+    MaintienGeometrie* timer1 = nullptr;
+    QTimer* timer2 = nullptr;
+    QTimer* timer3 = nullptr;
+
+    SaisieReponse saisie;
+    QPoint courante{-1, -1};
+    int nbReponses = 0;
+    int tailleCase = 0;
+    double rapport = 1.0;
+};

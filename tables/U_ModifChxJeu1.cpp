@@ -1,0 +1,80 @@
+#include "tables/U_ModifChxJeu1.h"
+
+#include "shell/MiseAEchelle.h"
+#include "shell/Programme.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+TF_ModifCh1::TF_ModifCh1(Programme& programme, QWidget* parent)
+    : QDialog(parent), prog(programme), numeroJeu(new QLabel(this)), nbCasesJeu1(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("F_ModifCh1"));
+    setWindowTitle(QStringLiteral("Choix du nombre de cases du tableau"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
+    setModal(true);
+    resize(397, 279);
+
+    numeroJeu->setObjectName(QStringLiteral("NumeroJeu"));
+    numeroJeu->setGeometry(16, 10, 365, 30);
+    numeroJeu->setAlignment(Qt::AlignCenter);
+    QFont titre(QStringLiteral("Times New Roman"));
+    titre.setPixelSize(19);
+    titre.setBold(true);
+    numeroJeu->setFont(titre);
+    numeroJeu->setStyleSheet(QStringLiteral("color: purple;"));
+
+    auto* groupe = new QGroupBox(QStringLiteral("Nombre de cases"), this);
+    groupe->setObjectName(QStringLiteral("GroupeNbCasesJeu1"));
+    groupe->setGeometry(40, 44, 317, 176);
+    for (int item = 0; item < 7; ++item) {
+        auto* choix = new QRadioButton(LibelleTaille(item + 1), groupe);
+        choix->setObjectName(QStringLiteral("Taille%1").arg(item + 1));
+        choix->setGeometry(item < 4 ? 16 : 168, 26 + (item % 4) * 36, 145, 28);
+        nbCasesJeu1->addButton(choix, item);
+    }
+    connect(nbCasesJeu1, &QButtonGroup::idClicked, this, &TF_ModifCh1::NbCasesJeu1Click);
+
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    boutons->setGeometry(40, 232, 317, 36);
+    boutons->setCenterButtons(true);
+    boutons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BitBtn2"));
+    boutons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("BitBtn1"));
+    // French whatever translations the machine has.
+    boutons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, this, &TF_ModifCh1::BitBtn1Click);
+
+    MettreAEchelle(*this, prog.Plate());
+    setFixedSize(size());
+}
+
+quint8& TF_ModifCh1::TailleCourante() { return prog.Prefs.TailleJeu(prog.NumJeu); }
+
+void TF_ModifCh1::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    FormActivate();
+}
+
+void TF_ModifCh1::FormActivate() {
+    const quint8 taille = TailleCourante();
+    numeroJeu->setText(prog.NumJeu >= 1 && prog.NumJeu <= 3 ? prog.Profil().EnTeteJeu.arg(prog.NumJeu)
+                                                            : QStringLiteral("Préparation"));
+    if (QAbstractButton* choix = nbCasesJeu1->button(taille - 1)) {
+        choix->setChecked(true);
+        choix->setFocus();
+    }
+    TailleAvant = taille;
+}
+
+void TF_ModifCh1::NbCasesJeu1Click(int item) { TailleCourante() = static_cast<quint8>(item + 1); }
+
+void TF_ModifCh1::BitBtn1Click() {
+    TailleCourante() = TailleAvant;
+    reject();
+}

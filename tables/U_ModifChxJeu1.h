@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class Programme;
+class QButtonGroup;
+class QLabel;
+
+// The size chooser opened by "Changer" during play: the chosen size goes straight into the size
+// of the exercise being played; Cancel puts back the size it had when the window opened.
+class TF_ModifCh1 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TF_ModifCh1(Programme& programme, QWidget* parent = nullptr);
+
+    QButtonGroup* NbCasesJeu1() const { return nbCasesJeu1; }
+    QLabel* NumeroJeu() const { return numeroJeu; }
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    void FormActivate();
+    void NbCasesJeu1Click(int item);
+    void BitBtn1Click();
+    quint8& TailleCourante();
+
+    Programme& prog;
+    QLabel* numeroJeu;
+    QButtonGroup* nbCasesJeu1;
+    quint8 TailleAvant = 3;
+};

@@ -1,0 +1,426 @@
+// The table exercise window driven as a pupil would: mouse and keyboard, whole games of every
+// exercise, the counters left for the results, the buttons over the life of a table, the size
+// chooser, and what assistive technologies are told.
+#include "shell/Fenetres.h"
+#include "shell/Programme.h"
+#include "shell/U_Menu.h"
+#include "support/FenetreTemoin.h"
+#include "support/PlateFormeTest.h"
+#include "tables/CaseTableau.h"
+#include "tables/U_Jeu_Carrelis_T.h"
+#include "tables/ZoneReponse.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+enum class Maniere { ToutJuste, ToutFaux, Mixte };
+
+struct Banc {
+    explicit Banc(int numJeu, const QString& operation, int taille, QSize ecran = {800, 600}) : prog(ProfilCarrelis(), plate), fenetres(prog) {
+        plate.ecran = QRect(QPoint(0, 0), ecran);
+        fenetres.CreerDansLOrdre();
+        prog.NumJeu = static_cast<quint8>(numJeu);
+        prog.Operation = operation;
+        prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(taille);
+        jeu = fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
+        jeu->show();
+    }
+    QPushButton* Bouton(const char* nom) const { return jeu->findChild<QPushButton*>(QLatin1String(nom)); }
+    QLineEdit* Clavier() const { return jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur")); }
+    QString Affiche() const { return jeu->findChild<QLabel*>(QStringLiteral("FenetreReponse"))->text(); }
+    QString Texte(const char* nom) const { return jeu->findChild<QLabel*>(QLatin1String(nom))->text(); }
+    const Tableau& T() const { return prog.tableau; }
+
+    void Cliquer(int c, int r) const { QTest::mouseClick(jeu->Cellule(c, r), Qt::LeftButton); }
+    void Taper(const QString& touches) const { QTest::keyClicks(Clavier(), touches); }
+    void Entree() const { QTest::keyClick(Clavier(), Qt::Key_Return); }
+
+    PlateFormeTest plate;
+    Programme prog;
+    Fenetres fenetres;
+    TF_Jeu_Carrelis_T* jeu = nullptr;
+};
+
+struct Attendu {
+    int bonnes = 0, erreurs = 0, bonnesGauche = 0, erreursGauche = 0, bonnesHaut = 0, erreursHaut = 0;
+};
+
+// Answers every cell still to be found, right or wrong as the manner says; returns the counts
+// the window must reach.
+Attendu Jouer(const Banc& banc, Maniere maniere) {
+    Attendu attendu;
+    int rang = 0;
+    const Tableau& t = banc.T();
+    for (int r = 0; r <= t.NbLignes; ++r)
+        for (int c = 0; c <= t.NbColonnes; ++c) {
+            if (t.CaseRemplie[c][r]) continue;
+            const bool juste = maniere == Maniere::ToutJuste || (maniere == Maniere::Mixte && rang++ % 3 != 0);
+            const int valeur = t.Valeurs[c][r];
+            banc.Cliquer(c, r);
+            banc.Taper(QString::number(juste ? valeur : (valeur + 1) % 100));
+            banc.Entree();
+            (juste ? attendu.bonnes : attendu.erreurs) += 1;
+            if (c == 0) (juste ? attendu.bonnesGauche : attendu.erreursGauche) += 1;
+            if (r == 0) (juste ? attendu.bonnesHaut : attendu.erreursHaut) += 1;
+        }
+    return attendu;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Maniere)
+
+class TestJeuCarrelis : public QObject {
+    Q_OBJECT
+
+private slots:
+    void partiesEntieres_data();
+    void partiesEntieres();
+    void saisieAuClavier_data();
+    void saisieAuClavier();
+    void unZeroSeJugeJuste();
+    void uneReponseFausseMontreLaBonneEnRouge();
+    void flechesEntreLesCasesATrouver();
+    void partieAuClavierSeul();
+    void etatsDesBoutons();
+    void bilanSansFenetreDeResultatsDitLeScore();
+    void changerDeTaille_data();
+    void changerDeTaille();
+    void taille5x7Sur600();
+    void miseEnPlaceRemetLesCompteursAZero();
+    void accessibilite();
+    void aideParExercice_data();
+    void aideParExercice();
+    void quitterCacheLaFenetre();
+    void leMenuOuvreLExerciceChoisi();
+};
+
+void TestJeuCarrelis::partiesEntieres_data() {
+    QTest::addColumn<int>("numJeu");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<int>("taille");
+    QTest::addColumn<Maniere>("maniere");
+    for (int numJeu = 1; numJeu <= 3; ++numJeu)
+        for (int taille : {1, 5, 7})
+            for (const char* operation : {"+", "x"})
+                for (auto [maniere, nom] : {std::pair{Maniere::ToutJuste, "all right"}, {Maniere::ToutFaux, "all wrong"},
+                                            {Maniere::Mixte, "mixed"}})
+                    QTest::addRow("ex%d size%d %s %s", numJeu, taille, operation, nom)
+                        << numJeu << QString::fromLatin1(operation) << taille << maniere;
+}
+
+void TestJeuCarrelis::partiesEntieres() {
+    QFETCH(int, numJeu);
+    QFETCH(QString, operation);
+    QFETCH(int, taille);
+    QFETCH(Maniere, maniere);
+    Banc banc(numJeu, operation, taille);
+    const DimensionsTableau d = DimensionsTaille(taille);
+    QCOMPARE(banc.T().NbLignes, d.NbLignes);
+    QCOMPARE(int(banc.prog.Compteurs.NbTotal), d.NbLignes * d.NbColonnes);
+    const Attendu attendu = Jouer(banc, maniere);
+    const CompteursResultat& n = banc.prog.Compteurs;
+    QCOMPARE(banc.jeu->NbReponses(), int(n.NbTotal));
+    QCOMPARE(n.NbBonnes, attendu.bonnes);
+    QCOMPARE(n.NbErreurs, attendu.erreurs);
+    QCOMPARE(n.NbBonnesGauche, attendu.bonnesGauche);
+    QCOMPARE(n.NbErreursGauche, attendu.erreursGauche);
+    QCOMPARE(n.NbBonnesHaut, attendu.bonnesHaut);
+    QCOMPARE(n.NbErreursHaut, attendu.erreursHaut);
+    if (numJeu > 1) {
+        QCOMPARE(int(n.NbTotalGauche), attendu.bonnesGauche + attendu.erreursGauche);
+        QCOMPARE(int(n.NbTotalHaut), attendu.bonnesHaut + attendu.erreursHaut);
+    }
+    QCOMPARE(banc.Texte("CompteurSc"), QString::number(attendu.bonnes));
+    QCOMPARE(banc.Texte("CompteurMr"), QString::number(attendu.erreurs));
+    QVERIFY(banc.Bouton("BoutonBilan")->isEnabled());
+    QVERIFY(!banc.jeu->findChild<ZoneReponse*>()->isVisible());
+    // Every cell now shows its value and can no longer be answered.
+    for (int c = 0; c <= banc.T().NbColonnes; ++c)
+        for (int r = 0; r <= banc.T().NbLignes; ++r) {
+            if (c == 0 && r == 0) continue;
+            QCOMPARE(banc.jeu->Cellule(c, r)->text(), QString::number(banc.T().Valeurs[c][r]));
+            QVERIFY(!banc.jeu->Cellule(c, r)->isEnabled());
+        }
+}
+
+void TestJeuCarrelis::saisieAuClavier_data() {
+    QTest::addColumn<QList<int>>("touches"); // Qt key codes
+    QTest::addColumn<QString>("affiche");
+    QTest::newRow("0 then 7") << QList<int>{Qt::Key_0, Qt::Key_7} << "7";
+    QTest::newRow("0 then 0") << QList<int>{Qt::Key_0, Qt::Key_0} << "0";
+    QTest::newRow("1, 0, 0, 5") << QList<int>{Qt::Key_1, Qt::Key_0, Qt::Key_0, Qt::Key_5} << "100";
+    QTest::newRow("Backspace") << QList<int>{Qt::Key_4, Qt::Key_2, Qt::Key_Backspace} << "4";
+    QTest::newRow("Left erases a digit instead of moving") << QList<int>{Qt::Key_3, Qt::Key_8, Qt::Key_Left} << "3";
+    QTest::newRow("letters are ignored") << QList<int>{Qt::Key_A, Qt::Key_9, Qt::Key_Z} << "9";
+    QTest::newRow("Right with digits typed does not move") << QList<int>{Qt::Key_6, Qt::Key_Right} << "6";
+}
+
+void TestJeuCarrelis::saisieAuClavier() {
+    QFETCH(QList<int>, touches);
+    QFETCH(QString, affiche);
+    Banc banc(1, QStringLiteral("+"), 3);
+    banc.Cliquer(2, 2);
+    for (int touche : touches) QTest::keyClick(banc.Clavier(), static_cast<Qt::Key>(touche));
+    QCOMPARE(banc.Affiche(), affiche);
+    QCOMPARE(banc.jeu->CaseCourante(), QPoint(2, 2));
+    QCOMPARE(banc.Clavier()->text(), QString());
+}
+
+void TestJeuCarrelis::unZeroSeJugeJuste() {
+    Banc banc(1, QStringLiteral("x"), 3);
+    Tableau& t = banc.prog.tableau;
+    int colonneZero = 0, ligneZero = 0;
+    for (int c = 1; c <= t.NbColonnes; ++c) if (t.EnteteColonne[c] == 0) colonneZero = c;
+    for (int r = 1; r <= t.NbLignes; ++r) if (t.EnteteLigne[r] == 0) ligneZero = r;
+    if (!colonneZero && !ligneZero) t.Valeurs[1][1] = 0; // no 0 header drawn: make one cell worth 0
+    const int c = colonneZero ? colonneZero : 1, r = ligneZero ? ligneZero : 1;
+    banc.Cliquer(c, r);
+    banc.Taper(QStringLiteral("0"));
+    banc.Entree();
+    QCOMPARE(banc.prog.Compteurs.NbBonnes, 1);
+    QCOMPARE(banc.Texte("Resultat"), QStringLiteral("Juste"));
+}
+
+void TestJeuCarrelis::uneReponseFausseMontreLaBonneEnRouge() {
+    Banc banc(1, QStringLiteral("+"), 3);
+    const int valeur = banc.T().Valeurs[3][2];
+    banc.Cliquer(3, 2);
+    banc.Taper(QString::number(valeur + 1));
+    banc.Entree();
+    QCOMPARE(banc.Texte("Resultat"), QStringLiteral("Faux"));
+    QCOMPARE(banc.Affiche(), QString::number(valeur));
+    QCOMPARE(banc.jeu->Cellule(3, 2)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QVERIFY(!banc.jeu->Cellule(3, 2)->isEnabled());
+    // Typing is blocked until another cell is chosen: no second try.
+    banc.Taper(QString::number(valeur));
+    banc.Entree();
+    QCOMPARE(banc.prog.Compteurs.NbErreurs, 1);
+    QCOMPARE(banc.prog.Compteurs.NbBonnes, 0);
+    QCOMPARE(banc.jeu->NbReponses(), 1);
+}
+
+// Exercise 2 leaves headers to be found: the arrows reach them, skip shown and answered cells,
+// and stop at the edges.
+void TestJeuCarrelis::flechesEntreLesCasesATrouver() {
+    Banc banc(2, QStringLiteral("+"), 3);
+    Tableau& t = banc.prog.tableau;
+    auto pReponse = banc.jeu->findChild<ZoneReponse*>();
+    for (int essai = 0; essai < 200; ++essai) {
+        // From the first cell to be found, walk each direction until nothing more is found.
+        const QPoint depart = PremiereCaseATrouver(t).value();
+        banc.Cliquer(depart.x(), depart.y());
+        for (int fleche : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right}) {
+            for (int pas = 0; pas < 8; ++pas) {
+                const QPoint avant = banc.jeu->CaseCourante();
+                QTest::keyClick(banc.Clavier(), static_cast<Qt::Key>(fleche));
+                const QPoint p = banc.jeu->CaseCourante();
+                QVERIFY(p.x() >= 0 && p.x() <= t.NbColonnes && p.y() >= 0 && p.y() <= t.NbLignes);
+                QVERIFY2(p == avant || t.CaseRemplie[p.x()][p.y()] == 0, "landed on a shown cell");
+                QCOMPARE(pReponse->pos(), banc.jeu->Cellule(p.x(), p.y())->pos());
+            }
+        }
+        if (t.CasesATrouverHaut() + t.CasesATrouverGauche() > 0) break;
+        QTest::mouseClick(banc.Bouton("Nouveau"), Qt::LeftButton);
+    }
+    // A header to be found is reachable: go to it and answer it.
+    const QPoint entete = t.CasesATrouverHaut() ? QPoint(ChercherCase(t, QPoint(0, 0), Direction::Droite).value())
+                                                : QPoint(ChercherCase(t, QPoint(0, 0), Direction::Bas).value());
+    banc.Cliquer(entete.x(), entete.y());
+    banc.Taper(QString::number(t.Valeurs[entete.x()][entete.y()]));
+    banc.Entree();
+    QCOMPARE(banc.jeu->Cellule(entete.x(), entete.y())->palette().color(QPalette::Window), QColor(0, 255, 255));
+    QCOMPARE(banc.prog.Compteurs.NbBonnesHaut + banc.prog.Compteurs.NbBonnesGauche, 1);
+}
+
+void TestJeuCarrelis::partieAuClavierSeul() {
+    Banc banc(3, QStringLiteral("+"), 2);
+    const Tableau& t = banc.T();
+    QCOMPARE(banc.jeu->focusWidget(), banc.Clavier());
+    // The first key only chooses the first cell to be found; then: number, Enter, Space to go on.
+    QTest::keyClick(banc.Clavier(), Qt::Key_Down);
+    QCOMPARE(banc.jeu->CaseCourante(), PremiereCaseATrouver(t).value());
+    QVERIFY(!banc.Bouton("Nouveau")->isEnabled());
+    for (int reponse = 0; reponse < t.NbTotal; ++reponse) {
+        const QPoint p = banc.jeu->CaseCourante();
+        QVERIFY2(t.CaseRemplie[p.x()][p.y()] == 0, "the keyboard reached a cell already shown");
+        banc.Taper(QString::number(t.Valeurs[p.x()][p.y()]));
+        banc.Entree();
+        QTest::keyClick(banc.Clavier(), Qt::Key_Space);
+    }
+    QCOMPARE(banc.prog.Compteurs.NbBonnes, int(t.NbTotal));
+    QVERIFY(banc.Bouton("BoutonBilan")->isEnabled());
+    QCOMPARE(banc.jeu->focusWidget(), banc.Bouton("BoutonBilan"));
+}
+
+void TestJeuCarrelis::etatsDesBoutons() {
+    Banc banc(1, QStringLiteral("+"), 1);
+    auto etats = [&] {
+        return QList<bool>{banc.Bouton("Nouveau")->isEnabled(), banc.Bouton("Changer")->isEnabled(),
+                           banc.Bouton("BoutonBilan")->isEnabled()};
+    };
+    auto bilan = std::make_unique<FenetreTemoin>();
+    FenetreTemoin* temoin = bilan.get();
+    banc.fenetres.Enregistrer(IdFenetre::Bilan, std::move(bilan));
+    QCOMPARE(etats(), (QList<bool>{true, true, false}));
+    banc.Cliquer(1, 1);
+    QCOMPARE(etats(), (QList<bool>{false, false, false}));
+    Jouer(banc, Maniere::Mixte);
+    QCOMPARE(etats(), (QList<bool>{false, false, true}));
+    QTest::mouseClick(banc.Bouton("BoutonBilan"), Qt::LeftButton);
+    QCOMPARE(temoin->ouvertures, 1);
+    QVERIFY(temoin->modale);
+    QCOMPARE(etats(), (QList<bool>{true, true, false}));
+    // The finished table stays until "Nouveau".
+    QCOMPARE(banc.jeu->NbReponses(), int(banc.prog.Compteurs.NbTotal));
+    QTest::mouseClick(banc.Bouton("Nouveau"), Qt::LeftButton);
+    QCOMPARE(banc.jeu->NbReponses(), 0);
+}
+
+void TestJeuCarrelis::bilanSansFenetreDeResultatsDitLeScore() {
+    Banc banc(1, QStringLiteral("+"), 1);
+    Jouer(banc, Maniere::ToutJuste);
+    QTest::mouseClick(banc.Bouton("BoutonBilan"), Qt::LeftButton);
+    QCOMPARE(banc.plate.avertissements, QStringList{QStringLiteral("Tu as 12 réponses justes et 0 erreurs sur 12 cases.")});
+}
+
+void TestJeuCarrelis::changerDeTaille_data() {
+    QTest::addColumn<int>("choix");   // size clicked in the chooser, 0 = none
+    QTest::addColumn<bool>("valider");
+    QTest::addColumn<int>("taille");  // size afterwards
+    QTest::addColumn<bool>("nouveauTableau");
+    QTest::newRow("OK with another size") << 6 << true << 6 << true;
+    QTest::newRow("Cancel puts the size back") << 6 << false << 3 << false;
+    QTest::newRow("OK on the same size") << 3 << true << 3 << false;
+    QTest::newRow("OK without a click") << 0 << true << 3 << false;
+}
+
+void TestJeuCarrelis::changerDeTaille() {
+    QFETCH(int, choix);
+    QFETCH(bool, valider);
+    QFETCH(int, taille);
+    QFETCH(bool, nouveauTableau);
+    Banc banc(2, QStringLiteral("x"), 3);
+    banc.prog.Prefs.TailleJeu1 = 5;
+    const auto entetes = banc.T().EnteteColonne;
+    const auto valeurs = banc.T().Valeurs;
+    QString titre;
+    QTimer::singleShot(0, [&] {
+        QWidget* choixTaille = QApplication::activeModalWidget();
+        if (!choixTaille) return;
+        titre = choixTaille->findChild<QLabel*>(QStringLiteral("NumeroJeu"))->text();
+        if (choix) QTest::mouseClick(choixTaille->findChild<QRadioButton*>(QStringLiteral("Taille%1").arg(choix)), Qt::LeftButton);
+        QTest::mouseClick(choixTaille->findChild<QPushButton*>(QLatin1String(valider ? "BitBtn2" : "BitBtn1")), Qt::LeftButton);
+    });
+    QTest::mouseClick(banc.Bouton("Changer"), Qt::LeftButton);
+    QCOMPARE(titre, QStringLiteral("Jeu n° 2"));
+    QCOMPARE(int(banc.prog.Prefs.TailleJeu2), taille);
+    QCOMPARE(int(banc.prog.Prefs.TailleJeu1), 5); // the other exercises keep theirs
+    QCOMPARE(banc.T().NbColonnes, DimensionsTaille(taille).NbColonnes);
+    QCOMPARE(banc.T().EnteteColonne != entetes || banc.T().Valeurs != valeurs, nouveauTableau);
+    QCOMPARE(banc.T().CaseDonnee, banc.T().CaseRemplie);
+}
+
+void TestJeuCarrelis::taille5x7Sur600() {
+    Banc banc(1, QStringLiteral("+"), 7);
+    QCOMPARE(banc.jeu->TailleCase(), 76);
+    QCOMPARE(banc.jeu->Cellule(7, 5)->size(), QSize(76, 76));
+    QCOMPARE(banc.jeu->Cellule(1, 0)->x() - banc.jeu->Cellule(0, 0)->x(), 76);
+    // The table sits left of the counters and above the status bar.
+    const QWidget* cadre = banc.jeu->findChild<QWidget*>(QStringLiteral("Panel2"));
+    QVERIFY(cadre->geometry().right() < banc.jeu->findChild<QWidget*>(QStringLiteral("ColonneDroite"))->x());
+    QVERIFY(cadre->geometry().bottom() < banc.jeu->findChild<QWidget*>(QStringLiteral("StatusBar1"))->y());
+}
+
+void TestJeuCarrelis::miseEnPlaceRemetLesCompteursAZero() {
+    Banc banc(3, QStringLiteral("+"), 1);
+    Jouer(banc, Maniere::Mixte);
+    QTest::mouseClick(banc.Bouton("BoutonBilan"), Qt::LeftButton);
+    QTest::mouseClick(banc.Bouton("Nouveau"), Qt::LeftButton);
+    const CompteursResultat& n = banc.prog.Compteurs;
+    QCOMPARE((QList<int>{n.NbBonnes, n.NbErreurs, n.NbBonnesGauche, n.NbErreursGauche, n.NbBonnesHaut, n.NbErreursHaut,
+                         banc.jeu->NbReponses()}),
+             (QList<int>{0, 0, 0, 0, 0, 0, 0}));
+    QCOMPARE(banc.Texte("CompteurSc"), QStringLiteral("0"));
+    QCOMPARE(int(n.NbTotal), 12);
+}
+
+void TestJeuCarrelis::accessibilite() {
+    Banc banc(1, QStringLiteral("+"), 3);
+    const Tableau& t = banc.T();
+    QAccessibleInterface* cellule = QAccessible::queryAccessibleInterface(banc.jeu->Cellule(2, 0));
+    QCOMPARE(cellule->text(QAccessible::Name), QStringLiteral("En-tête de la colonne 2 : %1").arg(t.EnteteColonne[2]));
+    QCOMPARE(QAccessible::queryAccessibleInterface(banc.jeu->Cellule(3, 1))->text(QAccessible::Name),
+             QStringLiteral("Colonne 3, ligne 1 : à trouver"));
+    banc.Cliquer(3, 1);
+    banc.Taper(QStringLiteral("1"));
+    QAccessibleInterface* clavier = QAccessible::queryAccessibleInterface(banc.Clavier());
+    QCOMPARE(clavier->text(QAccessible::Name), QStringLiteral("Réponse : 1"));
+    banc.Taper(QString::number(t.Valeurs[3][1]).mid(1));
+    banc.Entree();
+    QLabel* resultat = banc.jeu->findChild<QLabel*>(QStringLiteral("Resultat"));
+    const bool juste = QString::number(t.Valeurs[3][1]).startsWith(QLatin1Char('1'));
+    QCOMPARE(QAccessible::queryAccessibleInterface(resultat)->text(QAccessible::Name),
+             juste ? QStringLiteral("Juste") : QStringLiteral("Faux, c'était %1").arg(t.Valeurs[3][1]));
+    QVERIFY(banc.plate.annonces.contains({resultat, QAccessible::Alert}));
+    QVERIFY(banc.plate.annonces.contains({banc.Clavier(), QAccessible::NameChanged}));
+    QVERIFY(QAccessible::queryAccessibleInterface(banc.jeu->Cellule(3, 1))->text(QAccessible::Name).endsWith(
+        juste ? QStringLiteral("juste") : QStringLiteral("faux")));
+}
+
+void TestJeuCarrelis::aideParExercice_data() {
+    QTest::addColumn<int>("numJeu");
+    QTest::addColumn<QString>("sujet");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("1") << 1 << "Remplir" << "Carrelis - Jeu n° 1 : remplir";
+    QTest::newRow("2") << 2 << "Trouver" << "Carrelis - Jeu n° 2 : trouver";
+    QTest::newRow("3") << 3 << "Defi" << "Carrelis - Jeu n° 3 : défi";
+}
+
+void TestJeuCarrelis::aideParExercice() {
+    QFETCH(int, numJeu);
+    QFETCH(QString, sujet);
+    QFETCH(QString, titre);
+    Banc banc(numJeu, QStringLiteral("+"), 2);
+    QCOMPARE(banc.jeu->windowTitle(), titre);
+    QCOMPARE(banc.jeu->property("contexteAide").toInt(), numJeu + 1);
+    QTest::mouseClick(banc.Bouton("BAide"), Qt::LeftButton);
+    QCOMPARE(banc.plate.aidesAffichees, QStringList{banc.prog.FichierAide + QLatin1Char('#') + sujet});
+}
+
+void TestJeuCarrelis::quitterCacheLaFenetre() {
+    Banc banc(1, QStringLiteral("+"), 2);
+    banc.Cliquer(1, 1);
+    QTest::mouseClick(banc.Bouton("SpeedButton1"), Qt::LeftButton);
+    QVERIFY(!banc.jeu->isVisible());
+    QCOMPARE(banc.prog.Compteurs.NbBonnes + banc.prog.Compteurs.NbErreurs, 0);
+}
+
+void TestJeuCarrelis::leMenuOuvreLExerciceChoisi() {
+    PlateFormeTest plate;
+    Programme prog(ProfilCarrelis(), plate);
+    Fenetres fenetres(prog);
+    fenetres.CreerDansLOrdre();
+    fenetres.Menu()->show();
+    prog.Prefs.TailleJeu2 = 4;
+    QTest::mouseClick(fenetres.Menu()->findChild<QPushButton*>(QStringLiteral("BoutonJ2M")), Qt::LeftButton);
+    auto* jeu = fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
+    QVERIFY(jeu->isVisible());
+    QCOMPARE(jeu->windowTitle(), QStringLiteral("Carrelis - Jeu n° 2 : trouver"));
+    QCOMPARE(jeu->Cellule(0, 0)->text(), QStringLiteral("x"));
+    QCOMPARE(prog.tableau.NbColonnes, 6);
+    QCOMPARE(QRect(jeu->pos(), jeu->size()), prog.GeometrieMenu);
+}
+
+QTEST_MAIN(TestJeuCarrelis)
+#include "tst_U_Jeu_Carrelis_T.moc"

@@ -1,0 +1,85 @@
+// The size chooser: its heading per program and exercise, and that a click changes the size of
+// the exercise being played at once, and only that one.
+#include "shell/Programme.h"
+#include "support/PlateFormeTest.h"
+#include "tables/U_ModifChxJeu1.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ProfilProgramme)
+
+class TestModifCh1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enTete_data();
+    void enTete();
+    void unClicChangeSeulementLExerciceEnCours();
+    void annulerRemetLaTailleDeLOuverture();
+};
+
+void TestModifCh1::enTete_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<int>("numJeu");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("carrelis 2") << ProfilCarrelis() << 2 << "Jeu n° 2";
+    QTest::newRow("navirelle 3") << ProfilNavirelle() << 3 << "Exercice n° 3";
+    QTest::newRow("navirelle sheets") << ProfilNavirelle() << 0 << "Préparation";
+}
+
+void TestModifCh1::enTete() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(int, numJeu);
+    QFETCH(QString, titre);
+    PlateFormeTest plate;
+    Programme prog(profil, plate);
+    prog.NumJeu = static_cast<quint8>(numJeu);
+    prog.Prefs.TailleJeu(numJeu) = 4;
+    TF_ModifCh1 choix(prog);
+    choix.show();
+    QCOMPARE(choix.windowTitle(), QStringLiteral("Choix du nombre de cases du tableau"));
+    QCOMPARE(choix.NumeroJeu()->text(), titre);
+    QCOMPARE(choix.NbCasesJeu1()->checkedId(), 3);
+    QCOMPARE(choix.NbCasesJeu1()->button(0)->text(), QStringLiteral("Taille 1 (3 x 4)"));
+    QCOMPARE(choix.NbCasesJeu1()->buttons().size(), 7);
+}
+
+void TestModifCh1::unClicChangeSeulementLExerciceEnCours() {
+    PlateFormeTest plate;
+    Programme prog(ProfilCarrelis(), plate);
+    prog.NumJeu = 3;
+    prog.Prefs.TailleJeu1 = 1;
+    prog.Prefs.TailleJeu2 = 2;
+    prog.Prefs.TailleJeu3 = 3;
+    TF_ModifCh1 choix(prog);
+    choix.show();
+    QTest::mouseClick(choix.NbCasesJeu1()->button(6), Qt::LeftButton);
+    QCOMPARE(int(prog.Prefs.TailleJeu3), 7); // at once, before OK
+    QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+    QCOMPARE((QList<int>{prog.Prefs.TailleJeu1, prog.Prefs.TailleJeu2, prog.Prefs.TailleJeu3}), (QList<int>{1, 2, 7}));
+    QVERIFY(!choix.isVisible());
+}
+
+void TestModifCh1::annulerRemetLaTailleDeLOuverture() {
+    PlateFormeTest plate;
+    Programme prog(ProfilCarrelis(), plate);
+    prog.NumJeu = 1;
+    prog.Prefs.TailleJeu1 = 2;
+    TF_ModifCh1 choix(prog);
+    choix.show();
+    QTest::mouseClick(choix.NbCasesJeu1()->button(5), Qt::LeftButton);
+    QTest::mouseClick(choix.NbCasesJeu1()->button(3), Qt::LeftButton);
+    QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    QCOMPARE(int(prog.Prefs.TailleJeu1), 2);
+    // Opened again after a change made elsewhere, it starts from the new size.
+    prog.Prefs.TailleJeu1 = 6;
+    choix.show();
+    QCOMPARE(choix.NbCasesJeu1()->checkedId(), 5);
+}
+
+QTEST_MAIN(TestModifCh1)
+#include "tst_U_ModifChxJeu1.moc"
