@@ -206,16 +206,7 @@ void TF_PubN::FormClose() {
     }
 }
 
-void TF_PubN::PlacerPleinEcran() {
-    if (prog.GeometrieMenu.isEmpty()) return;
-    // Placed as the geometry hold places windows, so that the hold finds nothing to correct.
-    move(prog.GeometrieMenu.topLeft());
-    resize(prog.GeometrieMenu.size());
-    // A window manager lets a window cover the desktop's panels only in full screen. Where the
-    // menu's geometry is not the screen's (a scripted screen), that geometry wins.
-    if (screen() && screen()->geometry() == prog.GeometrieMenu)
-        setWindowState(windowState() | Qt::WindowFullScreen);
-}
+void TF_PubN::PlacerPleinEcran() { ::PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate()); }
 
 void TF_PubN::Timer1Timer() {
     // Hidden, the window leaves the shared generator alone: its draws belong to the windows in use.

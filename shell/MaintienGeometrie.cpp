@@ -1,6 +1,15 @@
 #include "shell/MaintienGeometrie.h"
 
+#include "shell/PlateForme.h"
+
 #include <QWidget>
+
+void PlacerPleinEcran(QWidget& fenetre, const QRect& geometrie, PlateForme& plateForme) {
+    if (geometrie.isEmpty()) return;
+    fenetre.move(geometrie.topLeft());
+    fenetre.resize(geometrie.size());
+    plateForme.PleinEcran(fenetre);
+}
 
 MaintienGeometrie::MaintienGeometrie(QWidget& fenetre, const QRect& geometrie, int intervalleMs)
     : QObject(&fenetre), fenetre(fenetre), geometrie(geometrie) {

@@ -4,7 +4,12 @@
 #include <QRect>
 #include <QTimer>
 
+class PlateForme;
 class QWidget;
+
+// Puts a full-screen window at the menu's geometry at once (so that the hold finds nothing to
+// correct) and asks the desktop for full screen, the only way a window covers its panels.
+void PlacerPleinEcran(QWidget& fenetre, const QRect& geometrie, PlateForme& plateForme);
 
 // Full-screen windows are held at the main menu's geometry: every 500 ms, whatever the user
 // moved or resized jumps back. Without a window manager full-screen requests are ignored,

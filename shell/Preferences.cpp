@@ -44,13 +44,16 @@ void EcrireChaine(QByteArray& octets, int debut, int maximum, const QString& val
 
 // An exercise cannot start on a size it does not know; the default size stands in.
 quint8 TailleValideOuDefaut(quint8 taille) {
-    return taille >= Preferences::TailleJeuMin && taille <= Preferences::TailleJeuMax ? taille
-                                                                                     : Preferences::TailleJeuParDefaut;
+    return taille >= Preferences::TailleJeuMin && taille <= Preferences::TailleJeuMax
+               ? taille
+               : Preferences::TailleJeuParDefaut;
 }
 
 } // namespace
 
-quint8& Preferences::TailleJeu(int numJeu) { return numJeu == 2 ? TailleJeu2 : numJeu == 3 ? TailleJeu3 : TailleJeu1; }
+quint8& Preferences::TailleJeu(int numJeu) {
+    return numJeu == 2 ? TailleJeu2 : numJeu == 3 ? TailleJeu3 : TailleJeu1;
+}
 
 quint8 Preferences::TailleJeu(int numJeu) const { return const_cast<Preferences*>(this)->TailleJeu(numJeu); }
 
@@ -58,14 +61,17 @@ quint8& Preferences::ChoixModifiable(int numJeu) {
     return numJeu == 2 ? ChoixModifiable2 : numJeu == 3 ? ChoixModifiable3 : ChoixModifiable1;
 }
 
-quint8 Preferences::ChoixModifiable(int numJeu) const { return const_cast<Preferences*>(this)->ChoixModifiable(numJeu); }
+quint8 Preferences::ChoixModifiable(int numJeu) const {
+    return const_cast<Preferences*>(this)->ChoixModifiable(numJeu);
+}
 
 Preferences Preferences::Lire(const QByteArray& octets) {
     Preferences prefs;
     if (octets.size() < TailleFichier) return prefs; // a cut record: nothing in it can be trusted
-    prefs.Brut = octets.left(TailleFichier);          // anything after the record is ignored
+    prefs.Brut = octets.left(TailleFichier);         // anything after the record is ignored
     const QByteArray& b = prefs.Brut;
-    for (int i = 0; i < NbImages; ++i) prefs.ImagesPref[i] = LireChaine(b, DebutImage(i), LongueurImage);
+    for (int i = 0; i < NbImages; ++i)
+        prefs.ImagesPref[i] = LireChaine(b, DebutImage(i), LongueurImage);
     prefs.EnregistrerBilans = Octet(b, PosEnregistrerBilans);
     prefs.BilansIndividuels = Octet(b, PosBilansIndividuels);
     prefs.ImprimerResultats = Octet(b, PosImprimerResultats);
@@ -81,7 +87,8 @@ Preferences Preferences::Lire(const QByteArray& octets) {
 
 QByteArray Preferences::Octets() const {
     QByteArray octets = Brut.size() == TailleFichier ? Brut : QByteArray(TailleFichier, '\0');
-    for (int i = 0; i < NbImages; ++i) EcrireChaine(octets, DebutImage(i), LongueurImage, ImagesPref[i]);
+    for (int i = 0; i < NbImages; ++i)
+        EcrireChaine(octets, DebutImage(i), LongueurImage, ImagesPref[i]);
     octets[PosEnregistrerBilans] = static_cast<char>(EnregistrerBilans);
     octets[PosBilansIndividuels] = static_cast<char>(BilansIndividuels);
     octets[PosImprimerResultats] = static_cast<char>(ImprimerResultats);

@@ -10,7 +10,7 @@
 struct Preferences {
     static constexpr int TailleFichier = 1392;
     static constexpr int NbImages = 5;
-    static constexpr int LongueurImage = 255;      // characters of each ImagesPref entry
+    static constexpr int LongueurImage = 255; // characters of each ImagesPref entry
     static constexpr int LongueurListeClasse = 100;
     static constexpr int TailleJeuMin = 1, TailleJeuMax = 7, TailleJeuParDefaut = 3;
 

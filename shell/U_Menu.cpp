@@ -7,6 +7,7 @@
 #include "shell/MiseAEchelle.h"
 #include "shell/PlateForme.h"
 #include "shell/Programme.h"
+#include "shell/U_pref.h"
 #include "shell/ZoneMosaique.h"
 
 #include <QCloseEvent>
@@ -41,7 +42,7 @@ QPushButton { color: #ffeb3b; background-color: rgba(16, 40, 140, 235); border: 
 QPushButton:hover { background-color: rgba(30, 70, 190, 245); }
 QPushButton:pressed { background-color: rgba(10, 25, 100, 255); }
 QPushButton:focus { border: 3px solid #ffffff; }
-QPushButton:disabled { color: #d8d8d8; background-color: rgba(120, 120, 140, 200); border-color: #b0b0b0; }
+QPushButton:disabled { color: #e8e8e8; background-color: rgba(110, 110, 130, 235); border-color: #b0b0b0; }
 QFrame#Panel1, QFrame#Panel2 { background-color: rgba(255, 255, 255, 235); border: 2px solid #10288c;
               border-radius: 10px; }
 QLabel#Label1, QLabel#Label2 { color: #10288c; background: transparent; border: none; }
@@ -307,6 +308,9 @@ void TF_Menu::ActualiserDisponibilite() {
 
 // The first showing: by then every window of the program exists.
 void TF_Menu::FormShow() {
+    // The preferences window shows what it loads: it must exist before the menu is first shown.
+    if (auto* preferences = qobject_cast<TF_preferences*>(fenetres.Fenetre(IdFenetre::Preferences)))
+        preferences->ChargerPreferences();
     ActualiserDisponibilite();
     paintBox1->update();
     // The hold starts a moment after the window is up.

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShowEvent>
 
 namespace {
@@ -55,10 +56,18 @@ struct TextesImage {
 
 TextesImage Textes(int tag) {
     if (tag == 0)
-        return {"v", "Label1", "PaintBox1", "bouton_changer_image_accueil",
-                QStringLiteral("Image pour la mosaïque de la page d'accueil"), QStringLiteral("de la page d'accueil")};
-    return {"Panel1", "Label2", "PaintBox2", "bouton_changer_image_exo",
-            QStringLiteral("Image pour les pages des exercices"), QStringLiteral("des pages des exercices")};
+        return {"v",
+                "Label1",
+                "PaintBox1",
+                "bouton_changer_image_accueil",
+                QStringLiteral("Image pour la mosaïque de la page d'accueil"),
+                QStringLiteral("de la page d'accueil")};
+    return {"Panel1",
+            "Label2",
+            "PaintBox2",
+            "bouton_changer_image_exo",
+            QStringLiteral("Image pour les pages des exercices"),
+            QStringLiteral("des pages des exercices")};
 }
 
 // Panel and label of each exercise, in the order of the exercises.
@@ -79,8 +88,8 @@ QFrame* NouveauPanneau(QWidget* parent, const char* nom, const QRect& position) 
     return panneau;
 }
 
-QLabel* NouveauTitre(QWidget* parent, const char* nom, const QString& texte, const QRect& position, int pixels,
-                     Qt::Alignment alignement) {
+QLabel* NouveauTitre(QWidget* parent, const char* nom, const QString& texte, const QRect& position,
+                     int pixels, Qt::Alignment alignement) {
     auto* titre = new QLabel(texte, parent);
     titre->setObjectName(QLatin1String(nom));
     titre->setGeometry(position);
@@ -133,14 +142,14 @@ TF_preferences::TF_preferences(Programme& programme, QWidget* parent) : QDialog(
     // Created in the order that Tab follows: pictures, the three exercises, options, buttons.
     ConstruirePanneauImage(0, QRect(12, 12, 382, 196));
     ConstruirePanneauImage(1, QRect(406, 12, 382, 196));
-    for (int numJeu = 1; numJeu <= 3; ++numJeu) ConstruirePanneauJeu(numJeu, QRect(12 + (numJeu - 1) * 263, 220, 250, 262));
+    for (int numJeu = 1; numJeu <= 3; ++numJeu)
+        ConstruirePanneauJeu(numJeu, QRect(12 + (numJeu - 1) * 263, 218, 250, 258));
     ConstruireCasesACocher();
     ConstruireBoutons();
     Timer1 = new MaintienGeometrie(*this, prog.GeometrieMenu);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
     MettreAEchelle(*this, prog.Plate());
-    setWindowState(Qt::WindowFullScreen);
     ChargerPreferences();
 }
 
@@ -174,7 +183,7 @@ void TF_preferences::ConstruirePanneauJeu(int numJeu, const QRect& position) {
     NouveauTitre(panneau, NomsLabelsJeu[numJeu - 1], NomJeu(numJeu), QRect(0, 6, position.width(), 24), 17,
                  Qt::AlignHCenter);
     ConstruireModifChoix(numJeu, panneau)->setGeometry(12, 34, 226, 54);
-    ConstruireNbCases(numJeu, panneau)->setGeometry(12, 94, 226, 160);
+    ConstruireNbCases(numJeu, panneau)->setGeometry(12, 92, 226, 158);
 }
 
 QGroupBox* TF_preferences::ConstruireModifChoix(int numJeu, QWidget* panneau) {
@@ -184,12 +193,15 @@ QGroupBox* TF_preferences::ConstruireModifChoix(int numJeu, QWidget* panneau) {
     groupe->setAccessibleName(NomJeu(numJeu) + QStringLiteral(" : modifier les choix pendant le jeu"));
     auto* boutons = new QButtonGroup(groupe);
     boutons->setObjectName(nom);
-    NouveauChoix(groupe, boutons, 0, nom + QStringLiteral("Oui"), QStringLiteral("oui"), QRect(24, 24, 80, 22));
-    NouveauChoix(groupe, boutons, 1, nom + QStringLiteral("Non"), QStringLiteral("non"), QRect(124, 24, 80, 22));
+    NouveauChoix(groupe, boutons, 0, nom + QStringLiteral("Oui"), QStringLiteral("oui"),
+                 QRect(24, 24, 80, 22));
+    NouveauChoix(groupe, boutons, 1, nom + QStringLiteral("Non"), QStringLiteral("non"),
+                 QRect(124, 24, 80, 22));
     connect(boutons, &QButtonGroup::idToggled, this, [this, numJeu](int item, bool coche) {
         if (coche) ModifChoix1Click(numJeu, item);
     });
-    for (QAbstractButton* choix : boutons->buttons()) choix->installEventFilter(this);
+    for (QAbstractButton* choix : boutons->buttons())
+        choix->installEventFilter(this);
     modifChoix[numJeu - 1] = boutons;
     return groupe;
 }
@@ -203,13 +215,14 @@ QGroupBox* TF_preferences::ConstruireNbCases(int numJeu, QWidget* panneau) {
     boutons->setObjectName(nom);
     for (int item = 0; item < NbTailles; ++item) {
         const int taille = item + Preferences::TailleJeuMin;
-        NouveauChoix(groupe, boutons, item, nom + QStringLiteral("Taille%1").arg(taille), LibelleTaille(taille),
-                     QRect(24, 24 + item * 19, 190, 19));
+        NouveauChoix(groupe, boutons, item, nom + QStringLiteral("Taille%1").arg(taille),
+                     LibelleTaille(taille), QRect(24, 24 + item * 19, 190, 19));
     }
     connect(boutons, &QButtonGroup::idToggled, this, [this, numJeu](int item, bool coche) {
         if (coche) NbCasesJeu1Click(numJeu, item);
     });
-    for (QAbstractButton* choix : boutons->buttons()) choix->installEventFilter(this);
+    for (QAbstractButton* choix : boutons->buttons())
+        choix->installEventFilter(this);
     nbCasesJeu[numJeu - 1] = boutons;
     return groupe;
 }
@@ -225,44 +238,51 @@ QCheckBox* TF_preferences::NouvelleCase(QWidget* parent, const char* nom, const 
 
 // Two groups: what is recorded after each exercise, and what the pupil may print.
 void TF_preferences::ConstruireCasesACocher() {
-    auto* bilans = new QGroupBox(QStringLiteral("Bilans"), this);
-    bilans->setObjectName(QStringLiteral("GroupeBilans"));
-    bilans->setGeometry(12, 494, 300, 94);
+    QFrame* bilans = NouveauPanneau(this, "PanneauBilans", QRect(12, 488, 300, 100));
     bilans->setAccessibleName(QStringLiteral("Bilans"));
-    checkBox1 = NouvelleCase(bilans, "CheckBox1", QStringLiteral("Enregistrer les bilans :"), QRect(14, 26, 276, 24));
-    checkBox5 = NouvelleCase(bilans, "CheckBox5", prog.Profil().LibelleBilansIndividuels, QRect(14, 56, 276, 24));
+    NouveauTitre(bilans, "LabelBilans", QStringLiteral("Bilans"), QRect(14, 6, 272, 22), 15, Qt::AlignLeft);
+    checkBox1 =
+        NouvelleCase(bilans, "CheckBox1", QStringLiteral("Enregistrer les bilans :"), QRect(14, 36, 276, 22));
+    checkBox5 =
+        NouvelleCase(bilans, "CheckBox5", prog.Profil().LibelleBilansIndividuels, QRect(14, 64, 276, 22));
 
-    auto* impressions = new QGroupBox(QStringLiteral("Impressions par l'élève"), this);
-    impressions->setObjectName(QStringLiteral("GroupeImpressions"));
-    impressions->setGeometry(324, 494, 300, 94);
+    QFrame* impressions = NouveauPanneau(this, "PanneauImpressions", QRect(324, 488, 300, 100));
     impressions->setAccessibleName(QStringLiteral("Impressions par l'élève"));
-    checkBox2 = NouvelleCase(impressions, "CheckBox2", QStringLiteral("Impression des résultats par l'élève :"),
-                             QRect(14, 22, 276, 22));
+    NouveauTitre(impressions, "LabelImpressions", QStringLiteral("Impressions par l'élève"),
+                 QRect(14, 6, 272, 22), 15, Qt::AlignLeft);
+    checkBox2 =
+        NouvelleCase(impressions, "CheckBox2", QStringLiteral("Impression des résultats par l'élève :"),
+                     QRect(14, 32, 276, 21));
     checkBox3 = NouvelleCase(impressions, "CheckBox3", QStringLiteral("Impression de l'exercice :"),
-                             QRect(14, 45, 276, 22));
+                             QRect(14, 54, 276, 21));
     if (prog.Profil().PreferenceCouleurs) {
-        checkBox4 = NouvelleCase(impressions, "CheckBox4", QStringLiteral("En couleurs :"), QRect(40, 68, 250, 22));
+        checkBox4 =
+            NouvelleCase(impressions, "CheckBox4", QStringLiteral("En couleurs :"), QRect(40, 76, 250, 21));
         connect(checkBox4, &QCheckBox::toggled, this, &TF_preferences::CheckBox4Click);
     }
 
-    connect(checkBox1, &QCheckBox::toggled, this, [this](bool coche) { prog.Prefs.EnregistrerBilans = coche; });
-    connect(checkBox5, &QCheckBox::toggled, this, [this](bool coche) { prog.Prefs.BilansIndividuels = coche; });
-    connect(checkBox2, &QCheckBox::toggled, this, [this](bool coche) { prog.Prefs.ImprimerResultats = coche; });
+    connect(checkBox1, &QCheckBox::toggled, this,
+            [this](bool coche) { prog.Prefs.EnregistrerBilans = coche; });
+    connect(checkBox5, &QCheckBox::toggled, this,
+            [this](bool coche) { prog.Prefs.BilansIndividuels = coche; });
+    connect(checkBox2, &QCheckBox::toggled, this,
+            [this](bool coche) { prog.Prefs.ImprimerResultats = coche; });
     connect(checkBox3, &QCheckBox::toggled, this, &TF_preferences::CheckBox3Click);
 }
 
 void TF_preferences::ConstruireBoutons() {
     boutonValider = new QPushButton(QStringLiteral("&Valider"), this);
     boutonValider->setObjectName(QStringLiteral("bouton_valider"));
-    boutonValider->setGeometry(640, 500, 148, 38);
+    boutonValider->setGeometry(640, 488, 148, 46);
     boutonValider->setAccessibleName(QStringLiteral("Valider"));
     boutonValider->setDefault(true);
     boutonAnnuler = new QPushButton(QStringLiteral("&Annuler"), this);
     boutonAnnuler->setObjectName(QStringLiteral("bouton_annuler"));
-    boutonAnnuler->setGeometry(640, 548, 148, 38);
+    boutonAnnuler->setGeometry(640, 542, 148, 46);
     boutonAnnuler->setAccessibleName(QStringLiteral("Annuler"));
     boutonAnnuler->setAutoDefault(false);
-    for (QPushButton* bouton : {boutonValider, boutonAnnuler}) bouton->setFont(Arial(15, true));
+    for (QPushButton* bouton : {boutonValider, boutonAnnuler})
+        bouton->setFont(Arial(15, true));
     connect(boutonValider, &QPushButton::clicked, this, &TF_preferences::BoutonValiderClick);
     connect(boutonAnnuler, &QPushButton::clicked, this, &TF_preferences::reject);
 }
@@ -289,7 +309,8 @@ void TF_preferences::AfficherValeurs() {
         Cocher(checkBox4, p.PrefNoirEtBlanc != 1);
         checkBox4->setVisible(p.ImprimerExercice == 1);
     }
-    for (int tag = 0; tag < 2; ++tag) AfficherImage(tag);
+    for (int tag = 0; tag < 2; ++tag)
+        AfficherImage(tag);
 }
 
 void TF_preferences::AfficherImage(int tag) {
@@ -305,7 +326,9 @@ QString TF_preferences::ImageExistante(int tag) const {
     return {};
 }
 
-void TF_preferences::ModifChoix1Click(int numJeu, int item) { prog.Prefs.ChoixModifiable(numJeu) = item == 0 ? 1 : 0; }
+void TF_preferences::ModifChoix1Click(int numJeu, int item) {
+    prog.Prefs.ChoixModifiable(numJeu) = item == 0 ? 1 : 0;
+}
 
 void TF_preferences::NbCasesJeu1Click(int numJeu, int item) {
     prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(item + Preferences::TailleJeuMin);
@@ -321,14 +344,15 @@ void TF_preferences::CheckBox4Click(bool coche) { prog.Prefs.PrefNoirEtBlanc = c
 // A path the record cannot hold whole would be lost at the next start: refused, with the
 // reason, rather than cut.
 void TF_preferences::BoutonChangerImageClick(int tag) {
-    const QString choisi = prog.Plate().ChoisirFichierAOuvrir(Textes(tag).titre, QStringLiteral("images bitmap (*.bmp)"),
-                                                              QDir::currentPath(), ImageExistante(tag));
+    const QString choisi = prog.Plate().ChoisirFichierAOuvrir(
+        Textes(tag).titre, QStringLiteral("images bitmap (*.bmp)"), QDir::currentPath(), ImageExistante(tag));
     if (choisi.isEmpty()) return;
     if (choisi.size() > Preferences::LongueurImage || !Windows1252::PeutCoder(choisi)) {
-        prog.Plate().Avertir(QStringLiteral(
-            "Les préférences ne peuvent pas garder le chemin de cette image : il a plus de 255 caractères ou des "
-            "caractères qu'elles ne savent pas écrire. Choisissez une image rangée ailleurs, par exemple dans le "
-            "dossier du programme."));
+        prog.Plate().Avertir(QStringLiteral("Les préférences ne peuvent pas garder le chemin de cette image "
+                                            ": il a plus de 255 caractères ou des "
+                                            "caractères qu'elles ne savent pas écrire. Choisissez une image "
+                                            "rangée ailleurs, par exemple dans le "
+                                            "dossier du programme."));
         return;
     }
     prog.Prefs.ImagesPref[tag] = choisi;
@@ -356,7 +380,8 @@ bool TF_preferences::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::Paint)
         for (int tag = 0; tag < 2; ++tag)
             if (objet == paintBox[tag]) PaintBox1Paint(tag);
-    if (evenement->type() == QEvent::FocusIn) VersLeChoixCoche(objet, static_cast<QFocusEvent*>(evenement)->reason());
+    if (evenement->type() == QEvent::FocusIn)
+        VersLeChoixCoche(objet, static_cast<QFocusEvent*>(evenement)->reason());
     return QDialog::eventFilter(objet, evenement);
 }
 
@@ -374,8 +399,9 @@ void TF_preferences::VersLeChoixCoche(QObject* objet, Qt::FocusReason raison) {
 void TF_preferences::BoutonValiderClick() {
     QString raison;
     if (!EnregistrerPreferences(prog.Prefs, prog.FichierPref, raison)) {
-        prog.Plate().Avertir(QStringLiteral("Les préférences n'ont pas pu être enregistrées dans «\u00a0%1\u00a0»\u00a0: %2.")
-                                 .arg(prog.FichierPref, raison));
+        prog.Plate().Avertir(
+            QStringLiteral("Les préférences n'ont pas pu être enregistrées dans «\u00a0%1\u00a0»\u00a0: %2.")
+                .arg(prog.FichierPref, raison));
         return;
     }
     accept();
@@ -395,9 +421,11 @@ void TF_preferences::showEvent(QShowEvent* evenement) {
 
 void TF_preferences::FormActivate() {
     ChargerPreferences();
-    Timer1->Tenir();
+    PlacerPleinEcran();
     Timer1->Demarrer();
 }
+
+void TF_preferences::PlacerPleinEcran() { ::PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate()); }
 
 void TF_preferences::hideEvent(QHideEvent* evenement) {
     Timer1->Arreter();

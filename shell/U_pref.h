@@ -36,6 +36,7 @@ protected:
 
 private:
     void FormActivate();
+    void PlacerPleinEcran();
     void AfficherValeurs();
     void AfficherImage(int tag);
 

@@ -11,7 +11,8 @@ constexpr char Remplacant = '?';
 // Stateless: every call stands alone, nothing is held back between two conversions.
 // Invalid to null: an unknown character gives 0, told apart from a real U+0000 by its source.
 QStringEncoder NouvelEncodeur() {
-    return QStringEncoder(NomJeu, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInvalidToNull);
+    return QStringEncoder(NomJeu,
+                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInvalidToNull);
 }
 
 // One code point (one QChar, or a surrogate pair) to its single byte, or "?" when it has none.

@@ -70,7 +70,6 @@ TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, Fenetres& fenetres, Q
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), fenetres(fenetres) {
     setObjectName(QStringLiteral("F_Jeu_Carrelis_T"));
     resize(800, 600);
-    prog.Plate().PleinEcran(*this);
     FormCreate();
 }
 
@@ -208,7 +207,7 @@ void TF_Jeu_Carrelis_T::FormActivate() {
     const int jeu = std::clamp<int>(prog.NumJeu, 1, 3);
     DefinirContexteAide(*this, jeu + 1);
     setWindowTitle(QString::fromUtf8(Titres[jeu]));
-    setGeometry(prog.GeometrieMenu);
+    PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate());
     MiseEnPlace();
     nouveau->setEnabled(true);
     changer->setEnabled(true);

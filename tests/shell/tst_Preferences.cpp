@@ -33,8 +33,6 @@ private slots:
     void seulLeChampModifieChange();
     void fichierAbimeDonneLeRepli_data();
     void fichierAbimeDonneLeRepli();
-    void tailleHorsDe1A7DevientTrois_data();
-    void tailleHorsDe1A7DevientTrois();
     void fichierAbsentOuIllisibleDonneLesValeursParDefaut_data();
     void fichierAbsentOuIllisibleDonneLesValeursParDefaut();
     void enregistrerPuisRelire();
@@ -43,16 +41,19 @@ private slots:
     void copieSansListeClasse();
 };
 
-void TestPreferences::initTestCase() { QVERIFY2(Windows1252::Disponible(), "this Qt has no windows-1252 converter"); }
+void TestPreferences::initTestCase() {
+    QVERIFY2(Windows1252::Disponible(), "this Qt has no windows-1252 converter");
+}
 
 void TestPreferences::windows1252De80A9F_data() {
     QTest::addColumn<int>("octet");
     QTest::addColumn<int>("pointDeCode");
     // The 32 bytes where Windows-1252 and Latin-1 part; the five undefined ones map to the
     // C1 control of the same number, so that they survive a round trip.
-    const int table[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                           0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-                           0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    const int table[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                           0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     for (int i = 0; i < 32; ++i)
         QTest::addRow("0x%X <-> U+%04X", 0x80 + i, table[i]) << 0x80 + i << table[i];
 }
@@ -68,7 +69,8 @@ void TestPreferences::windows1252De80A9F() {
 
 void TestPreferences::windows1252ChaqueOctetRevientIntact() {
     QByteArray tous;
-    for (int i = 0; i < 256; ++i) tous.append(static_cast<char>(i));
+    for (int i = 0; i < 256; ++i)
+        tous.append(static_cast<char>(i));
     const QString texte = Windows1252::Decoder(tous);
     QCOMPARE(texte.size(), 256);
     QCOMPARE(Windows1252::Encoder(texte), tous);
@@ -79,11 +81,16 @@ void TestPreferences::windows1252CaracteresInconnusDeviennentPointDInterrogation
     QTest::addColumn<QString>("texte");
     QTest::addColumn<QByteArray>("attendu");
     QTest::addColumn<bool>("codable");
-    QTest::newRow("French letters") << QStringLiteral("élève œuf €") << QByteArray("\xE9l\xE8ve \x9C""uf \x80") << true;
+    QTest::newRow("French letters") << QStringLiteral("élève œuf €")
+                                    << QByteArray("\xE9l\xE8ve \x9C"
+                                                  "uf \x80")
+                                    << true;
     QTest::newRow("Chinese") << QStringLiteral("a中b") << QByteArray("a?b") << false;
     QTest::newRow("Latin Extended") << QStringLiteral("Ā") << QByteArray("?") << false;
-    QTest::newRow("emoji is one character, one ?") << QStringLiteral("x\U0001F600y") << QByteArray("x?y") << false;
-    QTest::newRow("lone high surrogate at the end") << (QStringLiteral("ab") + QChar(0xD800)) << QByteArray("ab?") << false;
+    QTest::newRow("emoji is one character, one ?")
+        << QStringLiteral("x\U0001F600y") << QByteArray("x?y") << false;
+    QTest::newRow("lone high surrogate at the end")
+        << (QStringLiteral("ab") + QChar(0xD800)) << QByteArray("ab?") << false;
     QTest::newRow("lone low surrogate") << (QChar(0xDC00) + QStringLiteral("c")) << QByteArray("?c") << false;
     QTest::newRow("a real 0x1A stays") << QStringLiteral("\x1A") << QByteArray("\x1A") << true;
     QTest::newRow("a real NUL stays") << QString(QChar(0)) << QByteArray(1, '\0') << true;
@@ -116,13 +123,15 @@ void TestPreferences::champsAuxPositionsDuFichier() {
     p.TailleJeu3 = 1;
     const QByteArray b = p.Octets();
     QCOMPARE(b.size(), 1392);
-    QCOMPARE(b.mid(0, 11), QByteArray("\x0A""Fond \xE9.bmp"));
+    QCOMPARE(b.mid(0, 11), QByteArray("\x0A"
+                                      "Fond \xE9.bmp"));
     QCOMPARE(b.mid(11, 245), QByteArray(245, '\0')); // the tail of a string written anew
     QCOMPARE(b.at(256), '\0');
     QCOMPARE(static_cast<quint8>(b.at(1024)), quint8(255));
     QCOMPARE(b.mid(1025, 255), QByteArray(255, 'z'));
     QCOMPARE(b.mid(1280, 5), QByteArray("\x01\x02\x03\x04\x05"));
-    QCOMPARE(b.mid(1285, 8), QByteArray("\x07""CE2.elv"));
+    QCOMPARE(b.mid(1285, 8), QByteArray("\x07"
+                                        "CE2.elv"));
     QCOMPARE(b.mid(1386, 6), QByteArray("\x00\x01\x01\x07\x05\x01", 6));
 
     const Preferences relu = Preferences::Lire(b);
@@ -148,9 +157,14 @@ void TestPreferences::seulLeChampModifieChange_data() {
     QTest::addColumn<QByteArray>("attendu");
     QTest::newRow("size of exercise 2 at 1390") << 0 << 1390 << QByteArray("\x05");
     QTest::newRow("no black and white at 1284") << 1 << 1284 << QByteArray("\x01");
-    QTest::newRow("new exercise image: length, text, zeroed tail")
-        << 2 << 256 << (QByteArray("\x08""neuf.bmp") + QByteArray(247, '\0'));
-    QTest::newRow("class list") << 3 << 1285 << (QByteArray("\x05""a.elv") + QByteArray(95, '\0'));
+    QTest::newRow("new exercise image: length, text, zeroed tail") << 2 << 256
+                                                                   << (QByteArray("\x08"
+                                                                                  "neuf.bmp") +
+                                                                       QByteArray(247, '\0'));
+    QTest::newRow("class list") << 3 << 1285
+                                << (QByteArray("\x05"
+                                               "a.elv") +
+                                    QByteArray(95, '\0'));
 }
 
 void TestPreferences::seulLeChampModifieChange() {
@@ -160,10 +174,18 @@ void TestPreferences::seulLeChampModifieChange() {
     const QByteArray avant = ER::Valide(7);
     Preferences p = Preferences::Lire(avant);
     switch (champ) {
-    case 0: p.TailleJeu2 = 5; break;
-    case 1: p.PrefNoirEtBlanc = 1; break;
-    case 2: p.ImagesPref[1] = QStringLiteral("neuf.bmp"); break;
-    case 3: p.ListeClasse = QStringLiteral("a.elv"); break;
+    case 0:
+        p.TailleJeu2 = 5;
+        break;
+    case 1:
+        p.PrefNoirEtBlanc = 1;
+        break;
+    case 2:
+        p.ImagesPref[1] = QStringLiteral("neuf.bmp");
+        break;
+    case 3:
+        p.ListeClasse = QStringLiteral("a.elv");
+        break;
     }
     QByteArray prevu = avant;
     prevu.replace(debut, attendu.size(), attendu);
@@ -177,20 +199,30 @@ void TestPreferences::fichierAbimeDonneLeRepli_data() {
     QTest::addColumn<QByteArray>("reecrit"); // what a save then writes
     const QByteArray valide = ER::Valide(3);
     const Preferences lu = Preferences::Lire(valide);
-    QTest::newRow("1391 bytes: all defaults") << valide.left(1391) << QString() << 3 << Preferences().Octets();
+    QTest::newRow("1391 bytes: all defaults")
+        << valide.left(1391) << QString() << 3 << Preferences().Octets();
     QTest::newRow("empty: all defaults") << QByteArray() << QString() << 3 << Preferences().Octets();
     QTest::newRow("longer: its first 1392 bytes")
         << (valide + QByteArray("extra")) << lu.ListeClasse << int(lu.TailleJeu3) << valide;
 
     QByteArray longueurTropGrande = valide;
     longueurTropGrande[1285] = static_cast<char>(200);
-    for (int i = 0; i < 100; ++i) longueurTropGrande[1286 + i] = static_cast<char>('A' + i % 26);
+    for (int i = 0; i < 100; ++i)
+        longueurTropGrande[1286 + i] = static_cast<char>('A' + i % 26);
     QByteArray coupee = longueurTropGrande;
     coupee[1285] = static_cast<char>(100);
     QString cent;
-    for (int i = 0; i < 100; ++i) cent.append(QLatin1Char(static_cast<char>('A' + i % 26)));
+    for (int i = 0; i < 100; ++i)
+        cent.append(QLatin1Char(static_cast<char>('A' + i % 26)));
     QTest::newRow("class list length 200: cut to 100")
         << longueurTropGrande << cent << int(lu.TailleJeu3) << coupee;
+
+    for (int taille : {0, 8, 255}) {
+        QByteArray horsLimites = valide, corrigee = valide;
+        horsLimites[1391] = static_cast<char>(taille);
+        corrigee[1391] = '\3';
+        QTest::addRow("size %d: 3", taille) << horsLimites << lu.ListeClasse << 3 << corrigee;
+    }
 }
 
 void TestPreferences::fichierAbimeDonneLeRepli() {
@@ -202,25 +234,6 @@ void TestPreferences::fichierAbimeDonneLeRepli() {
     QCOMPARE(p.ListeClasse, listeClasse);
     QCOMPARE(int(p.TailleJeu3), tailleJeu3);
     QCOMPARE(p.Octets(), reecrit);
-}
-
-void TestPreferences::tailleHorsDe1A7DevientTrois_data() {
-    QTest::addColumn<int>("octet");
-    QTest::addColumn<int>("taille");
-    QTest::newRow("0") << 0 << 3;
-    QTest::newRow("1 kept") << 1 << 1;
-    QTest::newRow("7 kept") << 7 << 7;
-    QTest::newRow("8") << 8 << 3;
-    QTest::newRow("255") << 255 << 3;
-}
-
-void TestPreferences::tailleHorsDe1A7DevientTrois() {
-    QFETCH(int, octet);
-    QFETCH(int, taille);
-    QByteArray octets = ER::Valide(5);
-    for (int pos = 1389; pos <= 1391; ++pos) octets[pos] = static_cast<char>(octet);
-    const Preferences p = Preferences::Lire(octets);
-    for (int numJeu = 1; numJeu <= 3; ++numJeu) QCOMPARE(int(p.TailleJeu(numJeu)), taille);
 }
 
 void TestPreferences::fichierAbsentOuIllisibleDonneLesValeursParDefaut_data() {
@@ -291,11 +304,13 @@ void TestPreferences::enregistrementRateGardeLAncienFichier() {
         QVERIFY(QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         if (QFile probe(dossier + QStringLiteral("/essai")); probe.open(QIODevice::WriteOnly)) {
             probe.remove();
-            QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(dossier,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             QSKIP("this user writes in read-only folders (root): see the disk full row");
         }
         ecrit = EnregistrerPreferences(p, chemin, raison);
-        QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dossier,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     } else if (cas == 1) {
 #if defined(Q_OS_UNIX)
         // A file size limit makes every write past 100 bytes fail, as a full disk would.
@@ -317,7 +332,8 @@ void TestPreferences::enregistrementRateGardeLAncienFichier() {
     QVERIFY(!ecrit);
     QVERIFY(!raison.isEmpty());
     QCOMPARE(ER::Lire(chemin), ancien);
-    QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Carrelis.pfr")});
+    QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("Carrelis.pfr")});
 }
 
 void TestPreferences::copieSansListeClasse() {

@@ -136,7 +136,8 @@ void TestU_pref::fenetreParDefautSansFichier() {
         QVERIFY2(!banc.Bouton(QLatin1String(nom))->isChecked(), nom);
     QCOMPARE(banc.Bouton(QStringLiteral("CheckBox5"))->text(), bilansIndividuels);
     QVERIFY(banc.C<QButtonGroup>(QStringLiteral("ModifChoix1"))->checkedButton());
-    QCOMPARE(banc.C<QButtonGroup>(QStringLiteral("ModifChoix1"))->checkedButton()->text(), QStringLiteral("oui"));
+    QCOMPARE(banc.C<QButtonGroup>(QStringLiteral("ModifChoix1"))->checkedButton()->text(),
+             QStringLiteral("oui"));
     for (int numJeu = 1; numJeu <= 3; ++numJeu) {
         const auto* groupe = banc.C<QButtonGroup>(QStringLiteral("NbCasesJeu%1").arg(numJeu));
         QCOMPARE(groupe->buttons().size(), 7);
@@ -152,17 +153,32 @@ void TestU_pref::validerEcritLesOctets_data() {
     QTest::addColumn<QStringList>("clics");
     // Offsets 1280..1284 then 1386..1391.
     QTest::addColumn<QByteArray>("attendu");
-    QTest::newRow("defaults") << QStringList() << QByteArray("\0\0\0\0\0" "\1\0\0\3\3\3", 11);
-    QTest::newRow("size 5 for exercise 2 at 1390")
-        << QStringList{"NbCasesJeu2Taille5"} << QByteArray("\0\0\0\0\0" "\1\0\0\3\5\3", 11);
+    QTest::newRow("defaults") << QStringList()
+                              << QByteArray("\0\0\0\0\0"
+                                            "\1\0\0\3\3\3",
+                                            11);
+    QTest::newRow("size 5 for exercise 2 at 1390") << QStringList{"NbCasesJeu2Taille5"}
+                                                   << QByteArray("\0\0\0\0\0"
+                                                                 "\1\0\0\3\5\3",
+                                                                 11);
     QTest::newRow("sizes 1 and 7, exercises 1 and 3")
-        << QStringList{"NbCasesJeu1Taille1", "NbCasesJeu3Taille7"} << QByteArray("\0\0\0\0\0" "\1\0\0\1\3\7", 11);
+        << QStringList{"NbCasesJeu1Taille1", "NbCasesJeu3Taille7"}
+        << QByteArray("\0\0\0\0\0"
+                      "\1\0\0\1\3\7",
+                      11);
     QTest::newRow("exercise 1 fixed, 2 and 3 changeable")
         << QStringList{"ModifChoix1Non", "ModifChoix2Oui", "ModifChoix3Oui"}
-        << QByteArray("\0\0\0\0\0" "\0\1\1\3\3\3", 11);
-    QTest::newRow("every check box")
-        << QStringList{"CheckBox1", "CheckBox5", "CheckBox2", "CheckBox3"} << QByteArray("\1\1\1\1\0" "\1\0\0\3\3\3", 11);
-    QTest::newRow("record, then not") << QStringList{"CheckBox1", "CheckBox1"} << QByteArray("\0\0\0\0\0" "\1\0\0\3\3\3", 11);
+        << QByteArray("\0\0\0\0\0"
+                      "\0\1\1\3\3\3",
+                      11);
+    QTest::newRow("every check box") << QStringList{"CheckBox1", "CheckBox5", "CheckBox2", "CheckBox3"}
+                                     << QByteArray("\1\1\1\1\0"
+                                                   "\1\0\0\3\3\3",
+                                                   11);
+    QTest::newRow("record, then not") << QStringList{"CheckBox1", "CheckBox1"}
+                                      << QByteArray("\0\0\0\0\0"
+                                                    "\1\0\0\3\3\3",
+                                                    11);
 }
 
 void TestU_pref::validerEcritLesOctets() {
@@ -170,7 +186,8 @@ void TestU_pref::validerEcritLesOctets() {
     QFETCH(QByteArray, attendu);
     Banc banc(ProfilCarrelis());
     banc.Ouvrir();
-    for (const QString& nom : clics) Cliquer(banc.Bouton(nom));
+    for (const QString& nom : clics)
+        Cliquer(banc.Bouton(nom));
     Cliquer(banc.Bouton(QStringLiteral("bouton_valider")));
     QVERIFY(banc.fenetre->isHidden());
     QCOMPARE(banc.fenetre->result(), int(QDialog::Accepted));
@@ -207,7 +224,8 @@ void TestU_pref::annulerRemetLesValeursChargees() {
     Banc banc(ProfilCarrelis());
     banc.plate.reponsesOuvrir = {CreerImage(QStringLiteral("autre.bmp"), Qt::blue)};
     banc.Ouvrir();
-    QCOMPARE(banc.C<QButtonGroup>(QStringLiteral("NbCasesJeu2"))->checkedButton()->text(), QStringLiteral("Taille 2 (4 x 4)"));
+    QCOMPARE(banc.C<QButtonGroup>(QStringLiteral("NbCasesJeu2"))->checkedButton()->text(),
+             QStringLiteral("Taille 2 (4 x 4)"));
     Cliquer(banc.Bouton(QStringLiteral("NbCasesJeu2Taille5")));
     Cliquer(banc.Bouton(QStringLiteral("CheckBox2")));
     Cliquer(banc.Bouton(QStringLiteral("ModifChoix1Non")));
@@ -310,7 +328,8 @@ void TestU_pref::changerLImagePropose_data() {
     QTest::newRow("menu: nothing exists, nothing proposed") << 0 << "" << false << "";
     QTest::newRow("menu: the default image") << 0 << "" << true << "Carrelis_Titre.bmp";
     QTest::newRow("menu: the chosen image first") << 0 << "ici.bmp" << true << "ici.bmp";
-    QTest::newRow("menu: chosen image deleted, the default") << 0 << "partie.bmp" << true << "Carrelis_Titre.bmp";
+    QTest::newRow("menu: chosen image deleted, the default")
+        << 0 << "partie.bmp" << true << "Carrelis_Titre.bmp";
     QTest::newRow("exercises: the default image") << 1 << "" << true << "Fond4.bmp";
     QTest::newRow("exercises: chosen image deleted, no default") << 1 << "partie.bmp" << false << "";
 }
@@ -327,7 +346,8 @@ void TestU_pref::changerLImagePropose() {
     Banc banc(ProfilCarrelis());
     if (defautPresent) QVERIFY(!CreerImage(banc.prog.ImageParDefaut(tag), Qt::yellow).isEmpty());
     banc.Ouvrir();
-    Cliquer(banc.Bouton(tag == 0 ? QStringLiteral("bouton_changer_image_accueil") : QStringLiteral("bouton_changer_image_exo")));
+    Cliquer(banc.Bouton(tag == 0 ? QStringLiteral("bouton_changer_image_accueil")
+                                 : QStringLiteral("bouton_changer_image_exo")));
     QCOMPARE(banc.plate.dialoguesOuverts.size(), 1);
     QCOMPARE(banc.plate.dialoguesOuverts[0].filtre, QStringLiteral("images bitmap (*.bmp)"));
     QCOMPARE(banc.plate.dialoguesOuverts[0].fichierPropose, propose);
@@ -363,7 +383,8 @@ void TestU_pref::changerLImageRefuseUnCheminInconservable() {
     Cliquer(banc.Bouton(QStringLiteral("bouton_changer_image_exo")));
     QVERIFY(banc.prog.Prefs.ImagesPref[1].isEmpty());
     QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY(banc.plate.avertissements[0].startsWith(QStringLiteral("Les préférences ne peuvent pas garder le chemin")));
+    QVERIFY(banc.plate.avertissements[0].startsWith(
+        QStringLiteral("Les préférences ne peuvent pas garder le chemin")));
 }
 
 void TestU_pref::echecDEnregistrementAverti_data() {
@@ -381,7 +402,8 @@ void TestU_pref::echecDEnregistrementAverti() {
         QVERIFY(QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         if (QFile essai(QStringLiteral("essai")); essai.open(QIODevice::WriteOnly)) {
             essai.remove();
-            QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(QStringLiteral("."),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             QSKIP("this user writes in read-only folders (root); the other row fails the save another way");
         }
     } else {
@@ -391,10 +413,12 @@ void TestU_pref::echecDEnregistrementAverti() {
     banc.Ouvrir();
     Cliquer(banc.Bouton(QStringLiteral("NbCasesJeu3Taille6")));
     Cliquer(banc.Bouton(QStringLiteral("bouton_valider")));
-    QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(QStringLiteral("."),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     QCOMPARE(banc.plate.avertissements.size(), 1);
-    const QString debut = QStringLiteral("Les préférences n'ont pas pu être enregistrées dans «\u00a0Carrelis.pfr\u00a0»\u00a0: ");
+    const QString debut = QStringLiteral(
+        "Les préférences n'ont pas pu être enregistrées dans «\u00a0Carrelis.pfr\u00a0»\u00a0: ");
     QVERIFY2(banc.plate.avertissements[0].startsWith(debut), qPrintable(banc.plate.avertissements[0]));
     QVERIFY(banc.plate.avertissements[0].size() > debut.size() + 1); // the reason follows
     QVERIFY(banc.fenetre->isVisible());
@@ -408,7 +432,7 @@ void TestU_pref::echecDEnregistrementAverti() {
 
 void TestU_pref::tenueEtMiseAEchelle() {
     Banc banc(ProfilNavirelle(), QSize(1024, 768));
-    QCOMPARE(banc.C(QStringLiteral("bouton_valider"))->geometry(), QRect(819, 640, 189, 49));
+    QCOMPARE(banc.C(QStringLiteral("bouton_valider"))->geometry(), QRect(819, 625, 189, 59));
     QCOMPARE(banc.C(QStringLiteral("bouton_valider"))->font().pixelSize(), 19);
     auto* timer1 = banc.fenetre->findChild<MaintienGeometrie*>(QStringLiteral("Timer1"));
     QVERIFY(timer1);
@@ -436,10 +460,21 @@ void TestU_pref::clavierParcourtEtChoisit() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         parcours.append(QApplication::focusWidget()->objectName());
     }
-    const QStringList attendu{"bouton_changer_image_accueil", "bouton_changer_image_exo", "ModifChoix1Oui",
-                              "NbCasesJeu1Taille3", "ModifChoix2Non", "NbCasesJeu2Taille3", "ModifChoix3Non",
-                              "NbCasesJeu3Taille3", "CheckBox1", "CheckBox5", "CheckBox2", "CheckBox3",
-                              "CheckBox4", "bouton_valider", "bouton_annuler"};
+    const QStringList attendu{"bouton_changer_image_accueil",
+                              "bouton_changer_image_exo",
+                              "ModifChoix1Oui",
+                              "NbCasesJeu1Taille3",
+                              "ModifChoix2Non",
+                              "NbCasesJeu2Taille3",
+                              "ModifChoix3Non",
+                              "NbCasesJeu3Taille3",
+                              "CheckBox1",
+                              "CheckBox5",
+                              "CheckBox2",
+                              "CheckBox3",
+                              "CheckBox4",
+                              "bouton_valider",
+                              "bouton_annuler"};
     QCOMPARE(parcours, attendu);
 
     banc.C(QStringLiteral("NbCasesJeu2Taille3"))->setFocus();
@@ -461,8 +496,10 @@ void TestU_pref::chaqueControleANomAccessible() {
     Banc banc(profil);
     banc.Ouvrir();
     QList<QWidget*> controles;
-    for (auto* w : banc.fenetre->findChildren<QAbstractButton*>()) controles.append(w);
-    for (auto* w : banc.fenetre->findChildren<QGroupBox*>()) controles.append(w);
+    for (auto* w : banc.fenetre->findChildren<QAbstractButton*>())
+        controles.append(w);
+    for (auto* w : banc.fenetre->findChildren<QGroupBox*>())
+        controles.append(w);
     controles << banc.C(QStringLiteral("PaintBox1")) << banc.C(QStringLiteral("PaintBox2"));
     QStringList noms;
     for (QWidget* w : controles) {
@@ -473,7 +510,8 @@ void TestU_pref::chaqueControleANomAccessible() {
     QVERIFY(NomAccessible(banc.C(QStringLiteral("bouton_changer_image_accueil"))) !=
             NomAccessible(banc.C(QStringLiteral("bouton_changer_image_exo"))));
     QCOMPARE(NomAccessible(banc.C(QStringLiteral("CheckBox1"))), QStringLiteral("Enregistrer les bilans"));
-    QCOMPARE(NomAccessible(banc.C(QStringLiteral("NbCasesJeu2"))), QStringLiteral("Jeu n° 2 : nombre de cases"));
+    QCOMPARE(NomAccessible(banc.C(QStringLiteral("NbCasesJeu2"))),
+             QStringLiteral("Jeu n° 2 : nombre de cases"));
 }
 
 QTEST_MAIN(TestU_pref)
