@@ -26,5 +26,18 @@ ProfilProgramme ProfilCarrelis() {
         .EnTeteJeu = QStringLiteral("Jeu n° %1"),
         .PreferenceCouleurs = false,
         .LibelleBilansIndividuels = QStringLiteral("Enregistrer des bilans individuels :"),
+        .LibellesBilan = {QStringLiteral("Nombre de cases bien remplies à gauche :\t"),
+                          QStringLiteral("Nombre de cases bien remplies en haut :\t"),
+                          QStringLiteral("Nombre d'erreurs pour les cases à gauche :\t"),
+                          QStringLiteral("Nombre d'erreurs pour les cases en haut :\t")},
+        .TitresBilan = {QStringLiteral("Carrelis - Jeu n° 1 : remplir"), QStringLiteral("Carrelis - Jeu n° 2 : trouver"),
+                        QStringLiteral("Carrelis - Jeu n° 3 : défi")},
+        .ContexteAideListes = 9,
+        .LibellesFenetreBilan = {QStringLiteral("Nombre de cases bien remplies à gauche :"),
+                                 QStringLiteral("Nombre de cases bien remplies en haut :"),
+                                 QStringLiteral("Nombre d'erreurs pour les cases à gauche :"),
+                                 QStringLiteral("Nombre d'erreurs pour les cases en haut :")},
+        .LibelleScorePremierEssai = {},
+        .ExerciceImpressionUnique = false,
     };
 }

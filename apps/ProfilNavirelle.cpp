@@ -25,5 +25,18 @@ ProfilProgramme ProfilNavirelle() {
         .EnTeteJeu = QStringLiteral("Exercice n° %1"),
         .PreferenceCouleurs = true,
         .LibelleBilansIndividuels = QStringLiteral("Enregistrer des bilans individuels"),
+        // Character for character, the blanks before some tabs included.
+        .LibellesBilan = {QStringLiteral("Coques bien coloriées :\t"), QStringLiteral("Voiles bien coloriées : \t"),
+                          QStringLiteral("Erreurs sur les coques à gauche : \t"),
+                          QStringLiteral("Erreurs sur les voiles au-dessus : \t")},
+        .TitresBilan = {QStringLiteral("Navirelle jeu n° 1 : remplir"), QStringLiteral("Navirelle jeu n° 2 : colorier"),
+                        QStringLiteral("Navirelle jeu n° 3 : Trouver")},
+        .ContexteAideListes = 8,
+        .LibellesFenetreBilan = {QStringLiteral("Nombre de coques bien coloriées au premier essai :"),
+                                 QStringLiteral("Nombre de voiles bien coloriées au premier essai :"),
+                                 QStringLiteral("Nombre d'erreurs pour les coques à gauche :"),
+                                 QStringLiteral("Nombre d'erreurs pour les voiles en haut :")},
+        .LibelleScorePremierEssai = QStringLiteral("Nombre total de bonnes réponses au premier essai :"),
+        .ExerciceImpressionUnique = true,
     };
 }

@@ -1,6 +1,9 @@
 #include "shell/Fenetres.h"
 
+#include "classlists/U_Eleves.h"
 #include "editor/U_PubN.h"
+#include "results/U_Edit3.h"
+#include "results/U_bilan.h"
 #include "shell/Programme.h"
 #include "shell/U_Menu.h"
 #include "shell/U_pref.h"
@@ -36,6 +39,9 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::JeuCarrelis, &Avec<TF_Jeu_Carrelis_T>},
         {IdFenetre::ModifCh1, &Avec<TF_ModifCh1>},
         {IdFenetre::PubN, &Avec<TF_PubN>},
+        {IdFenetre::Listes, &Avec<TF_Listes>},
+        {IdFenetre::Bilan, &Avec<TF_bilan>},
+        {IdFenetre::Edit3, &Avec<TF_Edit3>},
     };
     return table;
 }

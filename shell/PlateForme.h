@@ -2,6 +2,10 @@
 
 #include <QAccessible>
 #include <QDateTime>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+
+#include <memory>
 #include <QRect>
 #include <QString>
 
@@ -35,6 +39,11 @@ public:
     // goes full screen, and leaves full screen to give the taskbar back.
     virtual void MasquerBarreDesTaches(QWidget& fenetrePrincipale) = 0;
     virtual void MontrerBarreDesTaches(QWidget& fenetrePrincipale) = 0;
+    // The print dialog: the page of the printer chosen (or of a PDF file), set to the orientation;
+    // null when the user gives up. Where the machine has no printer the dialog offers a PDF file.
+    virtual std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
+                                                                 QPageLayout::Orientation orientation) = 0;
+
     // Tells assistive technologies that something changed (a name, an alert such as "Juste").
     virtual void Annoncer(QObject& objet, QAccessible::Event evenement) = 0;
 

@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -31,6 +34,23 @@ void PlateFormeQt::MasquerBarreDesTaches(QWidget& fenetrePrincipale) {
 }
 
 void PlateFormeQt::PleinEcran(QWidget& fenetre) { fenetre.setWindowState(fenetre.windowState() | Qt::WindowFullScreen); }
+
+std::unique_ptr<QPagedPaintDevice> PlateFormeQt::ChoisirImprimante(const QString& titre,
+                                                                   QPageLayout::Orientation orientation) {
+    auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    imprimante->setPageOrientation(orientation);
+    imprimante->setDocName(titre);
+    // Without a printer the dialog's own choice is a PDF file: propose one in the home folder.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        imprimante->setOutputFormat(QPrinter::PdfFormat);
+        imprimante->setOutputFileName(QDir::home().filePath(titre + QStringLiteral(".pdf")));
+    }
+    QPrintDialog dialogue(imprimante.get(), QApplication::activeWindow());
+    dialogue.setWindowTitle(titre);
+    if (dialogue.exec() != QDialog::Accepted) return nullptr;
+    imprimante->setPageOrientation(orientation);
+    return imprimante;
+}
 
 void PlateFormeQt::Annoncer(QObject& objet, QAccessible::Event evenement) {
     QAccessibleEvent annonce(&objet, evenement);

@@ -20,6 +20,8 @@ public:
     void MontrerBarreDesTaches(QWidget& fenetrePrincipale) override;
     void PleinEcran(QWidget& fenetre) override;
     void Annoncer(QObject& objet, QAccessible::Event evenement) override;
+    std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
+                                                         QPageLayout::Orientation orientation) override;
 
 private:
     QPointer<FenetreAide> aide; // one help window for the whole run

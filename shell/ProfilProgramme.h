@@ -55,6 +55,16 @@ struct ProfilProgramme {
     QString EnTeteJeu;              // heading of the size chooser, %1 = the exercise number
     bool PreferenceCouleurs = false;  // the preferences offer "En couleurs :" for printed sheets
     QString LibelleBilansIndividuels; // caption of the individual results check box of the preferences
+    // The results files: the labels of the left and top lines of exercise 3 (L1..L4, each with
+    // its tab) and the title of each exercise.
+    std::array<QString, 4> LibellesBilan;
+    std::array<QString, 3> TitresBilan;
+    int ContexteAideListes = 0; // help context of the class list editor
+    // The results window: captions of the four left/top lines of exercise 3, the caption that
+    // replaces the score line in exercise 3 (empty: none), whether the exercise prints once only.
+    std::array<QString, 4> LibellesFenetreBilan;
+    QString LibelleScorePremierEssai;
+    bool ExerciceImpressionUnique = false;
 };
 
 ProfilProgramme ProfilCarrelis();

@@ -3,6 +3,7 @@
 #include "shell/Hasard.h"
 #include "shell/Preferences.h"
 #include "shell/ProfilProgramme.h"
+#include "sheets/ReglagesFeuille.h"
 #include "tables/Tableau.h"
 
 #include <QRect>
@@ -68,6 +69,7 @@ public:
     QString ClasseChoisie;
 
     Tableau tableau;
+    ReglagesFeuille Feuille; // the sheet being prepared (sheet window)
 
 private:
     ProfilProgramme profil;

@@ -5,6 +5,8 @@
 // program folder.
 #include "shell/Fenetres.h"
 #include "shell/Programme.h"
+#include "sheets/DessinFeuille.h"
+#include "tables/GenerateurTableau.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 
@@ -75,6 +78,15 @@ void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
         capture.Enregistrer(*jeu, QStringLiteral("Jeu%1_fin").arg(numJeu));
         jeu->hide();
     }
+    // The results window of the last game with everything the teacher can allow.
+    if (QWidget* bilan = fenetres.Fenetre(IdFenetre::Bilan)) {
+        prog.Prefs.EnregistrerBilans = prog.Prefs.BilansIndividuels = 1;
+        prog.Prefs.ImprimerResultats = prog.Prefs.ImprimerExercice = 1;
+        prog.NomEleve = QStringLiteral("Léa");
+        bilan->show();
+        capture.Enregistrer(*bilan, QStringLiteral("F_bilan_complet"));
+        bilan->hide();
+    }
 }
 
 bool Capturer(Capture& capture) {
@@ -93,6 +105,54 @@ bool Capturer(Capture& capture) {
     return !capture.echec;
 }
 
+// The five sheet layouts of carrelis: the preview of the sheet window on an 800 x 600 screen
+// (<program>_Feuille_dispositionN.png) and the printed page, A4 at 150 dpi without its margins
+// (..._page.png). Layout 5 draws new tables for the page, as printing does.
+bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& total) {
+    struct Cas {
+        int disposition, numJeu, tailleImp;
+        const char* operation;
+    };
+    HasardSysteme hasard(2002);
+    for (const Cas& cas : {Cas{1, 1, 2, "+"}, Cas{2, 2, 3, "x"}, Cas{3, 3, 6, "+"}, Cas{4, 1, 8, "x"}, Cas{5, 0, 1, "x"}}) {
+        ReglagesFeuille reglages;
+        reglages.NbExAImprimer = quint8(cas.disposition);
+        reglages.TailleImp = quint8(cas.tailleImp);
+        reglages.Consigne = cas.disposition == 3 ? QString() : ConsigneParDefaut();
+        reglages.TailleImp2 = 5;
+        reglages.TailleImp3 = 8;
+        reglages.Consigne1 = reglages.Consigne3 = ConsigneParDefaut();
+        reglages.Consigne2 = QStringLiteral("Trouve les nombres qui manquent, puis complète le tableau.");
+        Tableau tableau;
+        tableau.NbLignes = reglages.Dimensions().NbLignes;
+        tableau.NbColonnes = reglages.Dimensions().NbColonnes;
+        GenerateurTableau(tableau, hasard, QString::fromLatin1(cas.operation)).TableauPourFeuille(cas.numJeu);
+        tableau.CaseDonnee = tableau.CaseRemplie;
+        const bool paysage = ReglagesFeuille::Orientation(cas.disposition) == QPageLayout::Landscape;
+        for (bool page : {false, true}) {
+            QImage image(page ? (paysage ? QSize(1654, 1140) : QSize(1140, 1654)) : QSize(712, 573), QImage::Format_RGB32);
+            const int dpi = page ? 150 : 96;
+            image.setDotsPerMeterX(qRound(dpi / 0.0254));
+            image.setDotsPerMeterY(qRound(dpi / 0.0254));
+            image.fill(Qt::white);
+            QPainter peintre(&image);
+            DessinFeuille(peintre, image.size(), page ? SurfaceFeuille::Page : SurfaceFeuille::Apercu)
+                .DessinerFeuille(reglages, tableau, QString::fromLatin1(cas.operation), cas.numJeu, hasard);
+            peintre.end();
+            const QString fichier = sortie.filePath(QStringLiteral("%1_Feuille_disposition%2%3.png")
+                                                        .arg(profil.NomExecutable)
+                                                        .arg(cas.disposition)
+                                                        .arg(page ? QStringLiteral("_page") : QString()));
+            if (!image.save(fichier)) {
+                std::fprintf(stderr, "captures: cannot write %s\n", qPrintable(fichier));
+                return false;
+            }
+            ++total;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -107,6 +167,7 @@ int main(int argc, char** argv) {
             if (!Capturer(capture)) return 1;
             total += capture.enregistrees;
         }
+    if (!CapturerFeuilles(ProfilCarrelis(), sortie, total)) return 1;
     std::printf("captures: %d pictures in %s\n", total, qPrintable(sortie.absolutePath()));
     return 0;
 }

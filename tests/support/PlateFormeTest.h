@@ -2,6 +2,7 @@
 
 #include "shell/PlateForme.h"
 
+#include <QPdfWriter>
 #include <QStringList>
 
 // A platform that never waits for a person: message boxes are recorded, the screen and the
@@ -24,6 +25,15 @@ public:
     void MontrerBarreDesTaches(QWidget&) override { barreMasquee = false; }
     // Windows keep the geometry they are given: the screen is whatever the test set.
     void PleinEcran(QWidget&) override { ++pleinsEcrans; }
+    // Prints into fichierPdf when set; an empty name stands for a user who gives up.
+    std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
+                                                         QPageLayout::Orientation orientation) override {
+        impressions.append(titre);
+        if (fichierPdf.isEmpty()) return nullptr;
+        auto pdf = std::make_unique<QPdfWriter>(fichierPdf);
+        pdf->setPageOrientation(orientation);
+        return pdf;
+    }
     void Annoncer(QObject& objet, QAccessible::Event evenement) override { annonces.append({&objet, evenement}); }
 
     struct DialogueOuvrir {
@@ -40,5 +50,7 @@ public:
     bool barreMasquee = false;
     int masquages = 0;
     int pleinsEcrans = 0;
+    QString fichierPdf;      // where the next print jobs go; empty: the user gives up
+    QStringList impressions; // the title of every print dialog opened
     QList<std::pair<QObject*, QAccessible::Event>> annonces;
 };

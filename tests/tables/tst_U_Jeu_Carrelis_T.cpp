@@ -26,9 +26,15 @@ namespace {
 enum class Maniere { ToutJuste, ToutFaux, Mixte };
 
 struct Banc {
-    explicit Banc(int numJeu, const QString& operation, int taille, QSize ecran = {800, 600}) : prog(ProfilCarrelis(), plate), fenetres(prog) {
-        plate.ecran = QRect(QPoint(0, 0), ecran);
-        fenetres.CreerDansLOrdre();
+    explicit Banc(int numJeu, const QString& operation, int taille, const ProfilProgramme& profil = ProfilCarrelis())
+        : prog(profil, plate), fenetres(prog) {
+        // The results window is a stand-in that closes at once.
+        if (profil.OrdreFenetres.contains(IdFenetre::Bilan)) {
+            auto temoin = std::make_unique<FenetreTemoin>();
+            bilan = temoin.get();
+            fenetres.Enregistrer(IdFenetre::Bilan, std::move(temoin));
+        }
+        fenetres.CreerAuDemarrage();
         prog.NumJeu = static_cast<quint8>(numJeu);
         prog.Operation = operation;
         prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(taille);
@@ -49,6 +55,7 @@ struct Banc {
     Programme prog;
     Fenetres fenetres;
     TF_Jeu_Carrelis_T* jeu = nullptr;
+    FenetreTemoin* bilan = nullptr;
 };
 
 struct Attendu {
@@ -269,9 +276,7 @@ void TestJeuCarrelis::etatsDesBoutons() {
         return QList<bool>{banc.Bouton("Nouveau")->isEnabled(), banc.Bouton("Changer")->isEnabled(),
                            banc.Bouton("BoutonBilan")->isEnabled()};
     };
-    auto bilan = std::make_unique<FenetreTemoin>();
-    FenetreTemoin* temoin = bilan.get();
-    banc.fenetres.Enregistrer(IdFenetre::Bilan, std::move(bilan));
+    FenetreTemoin* temoin = banc.bilan;
     QCOMPARE(etats(), (QList<bool>{true, true, false}));
     banc.Cliquer(1, 1);
     QCOMPARE(etats(), (QList<bool>{false, false, false}));
@@ -288,7 +293,9 @@ void TestJeuCarrelis::etatsDesBoutons() {
 }
 
 void TestJeuCarrelis::bilanSansFenetreDeResultatsDitLeScore() {
-    Banc banc(1, QStringLiteral("+"), 1);
+    ProfilProgramme sansBilan = ProfilCarrelis();
+    sansBilan.OrdreFenetres.removeAll(IdFenetre::Bilan);
+    Banc banc(1, QStringLiteral("+"), 1, sansBilan);
     Jouer(banc, Maniere::ToutJuste);
     QTest::mouseClick(banc.Bouton("BoutonBilan"), Qt::LeftButton);
     QCOMPARE(banc.plate.avertissements, QStringList{QStringLiteral("Tu as 12 réponses justes et 0 erreurs sur 12 cases.")});

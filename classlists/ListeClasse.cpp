@@ -1,0 +1,97 @@
+#include "classlists/ListeClasse.h"
+
+#include "results/EcritureFichier.h"
+#include "results/RaisonFichier.h"
+#include "shell/Windows1252.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+
+// French rules, whatever the machine's locale; differences of case only are ignored.
+const QCollator& Collation() {
+    static const QCollator collation = [] {
+        QCollator c(QLocale(QLocale::French, QLocale::France));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        c.setNumericMode(false);
+        return c;
+    }();
+    return collation;
+}
+
+QByteArray Enregistrement(const QString& nom) {
+    QByteArray octets(ListeClasse::TailleEnregistrement, '\0');
+    const QByteArray code = Windows1252::Encoder(nom).left(ListeClasse::LongueurNom);
+    octets[0] = static_cast<char>(code.size());
+    octets.replace(1, code.size(), code);
+    return octets;
+}
+
+} // namespace
+
+namespace ListeClasse {
+
+QByteArray Octets(const QStringList& eleves) {
+    QByteArray octets;
+    octets.reserve(eleves.size() * TailleEnregistrement);
+    for (const QString& nom : eleves) octets += Enregistrement(nom);
+    return octets;
+}
+
+// A length byte of 255 fits the record exactly: no length can read past it.
+Contenu Lire(QByteArrayView octets) {
+    Contenu contenu;
+    contenu.NbEnregistrements = static_cast<int>(octets.size() / TailleEnregistrement);
+    const int lus = std::min(contenu.NbEnregistrements, MaxEleves);
+    for (int i = 0; i < lus; ++i) {
+        const QByteArrayView enregistrement = octets.sliced(qsizetype(i) * TailleEnregistrement, TailleEnregistrement);
+        const auto longueur = static_cast<quint8>(enregistrement.at(0));
+        contenu.Eleves.append(Windows1252::Decoder(enregistrement.sliced(1, longueur)));
+    }
+    return contenu;
+}
+
+bool Charger(const QString& chemin, Contenu& contenu, QString& raison) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        raison = RaisonFichier::Lecture(fichier);
+        return false;
+    }
+    const QByteArray octets = fichier.read(qint64(MaxEleves) * TailleEnregistrement);
+    if (fichier.error() != QFileDevice::NoError) {
+        raison = RaisonFichier::Lecture(fichier);
+        return false;
+    }
+    contenu = Lire(octets);
+    contenu.NbEnregistrements = static_cast<int>(std::max<qint64>(fichier.size() / TailleEnregistrement, 0));
+    return true;
+}
+
+bool Enregistrer(const QString& chemin, const QStringList& eleves, QString& raison) {
+    return EcritureFichier::Remplacer(chemin, Octets(eleves), raison);
+}
+
+bool AvantEnFrancais(QStringView a, QStringView b) { return Collation().compare(a, b) < 0; }
+
+QStringList Trier(QStringList eleves) {
+    std::stable_sort(eleves.begin(), eleves.end(), [](const QString& a, const QString& b) { return AvantEnFrancais(a, b); });
+    return eleves;
+}
+
+qsizetype PlaceTriee(const QStringList& eleves, QStringView nom) {
+    const auto place = std::upper_bound(eleves.begin(), eleves.end(), nom,
+                                        [](QStringView n, const QString& e) { return AvantEnFrancais(n, e); });
+    return place - eleves.begin();
+}
+
+QStringList ListerClasses(const QString& dossier) {
+    const QStringList classes =
+        QDir(dossier).entryList({QStringLiteral("*.elv")}, QDir::Files | QDir::Readable, QDir::NoSort);
+    return Trier(classes);
+}
+
+} // namespace ListeClasse

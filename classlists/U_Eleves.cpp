@@ -1,0 +1,360 @@
+#include "classlists/U_Eleves.h"
+
+#include "classlists/ListeClasse.h"
+#include "results/Bilan.h"
+#include "results/FichiersBilans.h"
+#include "results/NomDeFichier.h"
+#include "shell/AideContextuelle.h"
+#include "shell/MiseAEchelle.h"
+#include "shell/PlateForme.h"
+#include "shell/Programme.h"
+#include "shell/Windows1252.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr QSize TailleFenetre(600, 470);
+constexpr int GaucheBoutons = 332, LargeurBoutons = 252, HauteurBouton = 44;
+
+const QColor FondFenetre(232, 238, 246);
+const QColor Titres(16, 40, 140); // the deep blue of the other windows' titles
+
+QFont Arial(int pixels, bool gras) {
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+// What a screen reader says for a caption: no accelerator, no final full stop or colon.
+QString NomAccessible(QString libelle) {
+    libelle.remove(QLatin1Char('&'));
+    if (libelle.endsWith(QLatin1String(" :"))) libelle.chop(2);
+    if (libelle.endsWith(QLatin1Char('.'))) libelle.chop(1);
+    return libelle.trimmed();
+}
+
+QString Guillemets(const QString& texte) { return QStringLiteral("«\u00a0%1\u00a0»").arg(texte); }
+
+QLabel* NouveauLabel(QWidget* parent, const char* nom, const QString& texte, const QRect& position) {
+    auto* label = new QLabel(texte, parent);
+    label->setObjectName(QLatin1String(nom));
+    label->setGeometry(position);
+    label->setFont(Arial(15, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Titres);
+    label->setPalette(palette);
+    return label;
+}
+
+QLineEdit* NouveauChamp(QWidget* parent, const char* nom, const QString& libelle, const QRect& position,
+                        int longueurMax) {
+    auto* champ = new QLineEdit(parent);
+    champ->setObjectName(QLatin1String(nom));
+    champ->setGeometry(position);
+    champ->setMaxLength(longueurMax);
+    champ->setAccessibleName(NomAccessible(libelle));
+    return champ;
+}
+
+} // namespace
+
+TF_Listes::TF_Listes(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
+    setObjectName(QStringLiteral("F_Listes"));
+    setWindowTitle(QStringLiteral("Création de listes d'élèves."));
+    setAccessibleName(windowTitle());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    resize(TailleFenetre);
+    setFont(Arial(14, false));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, FondFenetre);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    DefinirContexteAide(*this, prog.Profil().ContexteAideListes);
+
+    ConstruireMenu();
+    ConstruireChamps();
+    ConstruireBoutons();
+
+    // FormCreate: nothing can be typed or saved before a class is started or opened.
+    for (QWidget* w : {static_cast<QWidget*>(boutonEnregistrer), static_cast<QWidget*>(boutonRayer),
+                       static_cast<QWidget*>(edit1), static_cast<QWidget*>(edit2)})
+        w->setEnabled(false);
+    enregistrer1->setEnabled(false);
+    boutonNouveau->setEnabled(true);
+    label4->hide();
+    AfficherNombre();
+
+    MettreAEchelle(*this, prog.Plate());
+    setFixedSize(size());
+    move(prog.Plate().GeometrieEcran().center() - rect().center());
+}
+
+void TF_Listes::ConstruireMenu() {
+    auto* barre = new QMenuBar(this);
+    barre->setObjectName(QStringLiteral("MainMenu1"));
+    barre->setGeometry(0, 0, TailleFenetre.width(), 26);
+    barre->setAccessibleName(QStringLiteral("Menu"));
+    auto* fichier = barre->addMenu(QStringLiteral("&Fichier     "));
+    fichier->setObjectName(QStringLiteral("Fichier1"));
+    fichier->setAccessibleName(QStringLiteral("Fichier"));
+    auto ajouter = [this, fichier](const char* nom, const QString& libelle, void (TF_Listes::*action)()) {
+        QAction* entree = fichier->addAction(libelle, this, action);
+        entree->setObjectName(QLatin1String(nom));
+        return entree;
+    };
+    ajouter("Nouvellesrie1", QStringLiteral("&Nouvelle classe"), &TF_Listes::bouton_nouveauClick);
+    ajouter("Ouvrirunsrieexistante1", QStringLiteral("&Ouvrir une classe existante"), &TF_Listes::bouton_ouvrirClick);
+    enregistrer1 = ajouter("Enregistrerlasrieencours1", QStringLiteral("&Enregistrer la classe en cours"),
+                           &TF_Listes::bouton_enregistrerClick);
+    fichier->addSeparator()->setObjectName(QStringLiteral("N1"));
+    ajouter("Quitter1", QStringLiteral("&Quitter"), &TF_Listes::reject);
+    QAction* aide = barre->addAction(QStringLiteral("Ai&de     "));
+    aide->setObjectName(QStringLiteral("Aide1"));
+    connect(aide, &QAction::triggered, this,
+            [this] { prog.Plate().AfficherAide(prog.FichierAide, QStringLiteral("Eleves")); });
+}
+
+void TF_Listes::ConstruireChamps() {
+    auto* panneau = new QFrame(this);
+    panneau->setObjectName(QStringLiteral("Panel1"));
+    panneau->setGeometry(16, 40, 300, 414);
+    panneau->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    QPalette palette = panneau->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    panneau->setPalette(palette);
+    panneau->setAutoFillBackground(true);
+
+    const QString nomClasse = QStringLiteral("Nom de la classe :");
+    const QString nouvelEleve = QStringLiteral("Nouvel élève :");
+    const QString listeEleves = QStringLiteral("Liste des élèves :");
+    NouveauLabel(panneau, "Label1", nomClasse, QRect(16, 10, 268, 22));
+    edit1 = NouveauChamp(panneau, "Edit1", nomClasse, QRect(16, 34, 268, 30), NomDeFichier::LongueurClasseMax);
+    label4 = new QLabel(QStringLiteral("Il faut donner un nom à la classe."), panneau);
+    label4->setObjectName(QStringLiteral("Label4"));
+    label4->setGeometry(16, 66, 268, 22);
+    label4->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    NouveauLabel(panneau, "Label2", nouvelEleve, QRect(16, 92, 268, 22));
+    edit2 = NouveauChamp(panneau, "Edit2", nouvelEleve, QRect(16, 116, 268, 30), Bilan::LongueurLigne);
+    NouveauLabel(panneau, "Label3", listeEleves, QRect(16, 156, 268, 22));
+    listBox1 = new QListWidget(panneau);
+    listBox1->setObjectName(QStringLiteral("ListBox1"));
+    listBox1->setGeometry(16, 180, 268, 196);
+    listBox1->setAccessibleName(NomAccessible(listeEleves));
+    listBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    label5 = new QLabel(panneau);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setGeometry(16, 382, 268, 22);
+    label5->setStyleSheet(QStringLiteral("color: #505050;"));
+
+    edit1->installEventFilter(this);
+    listBox1->installEventFilter(this);
+    connect(edit2, &QLineEdit::returnPressed, this, &TF_Listes::Edit2Entree);
+    connect(listBox1, &QListWidget::itemSelectionChanged, this, &TF_Listes::ListBox1Click);
+}
+
+QPushButton* TF_Listes::NouveauBouton(const char* nom, const QString& libelle, int haut) {
+    auto* bouton = new QPushButton(libelle, this);
+    bouton->setObjectName(QLatin1String(nom));
+    bouton->setGeometry(GaucheBoutons, haut, LargeurBoutons, HauteurBouton);
+    bouton->setFont(Arial(14, true));
+    bouton->setAccessibleName(NomAccessible(libelle));
+    // Enter belongs to the fields (next field, add the pupil): no button takes it.
+    bouton->setAutoDefault(false);
+    return bouton;
+}
+
+void TF_Listes::ConstruireBoutons() {
+    boutonNouveau = NouveauBouton("bouton_nouveau", QStringLiteral("&Nouvelle classe."), 56);
+    boutonOuvrir = NouveauBouton("bouton_ouvrir", QStringLiteral("&Ouvrir une classe existante."), 112);
+    boutonEnregistrer = NouveauBouton("bouton_enregistrer", QStringLiteral("&Enregistrer la classe en cours."), 168);
+    boutonRayer = NouveauBouton("bouton_rayer", QStringLiteral("&Rayer l'élève de la liste."), 224);
+    boutonQuitter = NouveauBouton("bouton_quitter", QStringLiteral("&Quitter l'éditeur."), 410);
+    // What the teacher does most, said where the buttons leave room.
+    auto* conseil = new QLabel(QStringLiteral("Tapez le nom d'un élève puis appuyez sur Entrée\u00a0: il rejoint la "
+                                              "liste, rangée par ordre alphabétique. N'oubliez pas d'enregistrer la "
+                                              "classe avant de quitter."),
+                               this);
+    conseil->setObjectName(QStringLiteral("Label6"));
+    conseil->setGeometry(GaucheBoutons + 4, 292, LargeurBoutons - 8, 100);
+    conseil->setWordWrap(true);
+    conseil->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    conseil->setStyleSheet(QStringLiteral("color: #404a60; font-style: italic;"));
+    connect(boutonNouveau, &QPushButton::clicked, this, &TF_Listes::bouton_nouveauClick);
+    connect(boutonOuvrir, &QPushButton::clicked, this, &TF_Listes::bouton_ouvrirClick);
+    connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_Listes::bouton_enregistrerClick);
+    connect(boutonRayer, &QPushButton::clicked, this, &TF_Listes::bouton_rayerClick);
+    connect(boutonQuitter, &QPushButton::clicked, this, &TF_Listes::reject);
+}
+
+void TF_Listes::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    if (edit1->isEnabled())
+        edit1->setFocus(Qt::OtherFocusReason);
+    else
+        boutonNouveau->setFocus(Qt::OtherFocusReason);
+}
+
+bool TF_Listes::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() != QEvent::KeyPress) return QDialog::eventFilter(objet, evenement);
+    const int touche = static_cast<QKeyEvent*>(evenement)->key();
+    const bool entree = touche == Qt::Key_Return || touche == Qt::Key_Enter;
+    if (objet == edit1) {
+        label4->hide();
+        if (entree) {
+            edit2->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    // Delete does from the keyboard what the button does.
+    if (objet == listBox1 && touche == Qt::Key_Delete && boutonRayer->isEnabled()) {
+        bouton_rayerClick();
+        return true;
+    }
+    return QDialog::eventFilter(objet, evenement);
+}
+
+void TF_Listes::bouton_nouveauClick() {
+    Vider();
+    ActiverSaisie();
+    edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TF_Listes::ActiverSaisie() {
+    edit1->setEnabled(true);
+    edit2->setEnabled(true);
+    boutonEnregistrer->setEnabled(true);
+    enregistrer1->setEnabled(true);
+}
+
+// The dialog may leave the current directory elsewhere: the program folder comes back in
+// every case.
+void TF_Listes::bouton_ouvrirClick() {
+    const QString chemin = prog.Plate().ChoisirFichierAOuvrir(QStringLiteral("Ouvrir une classe existante"),
+                                                              QStringLiteral("fichiers élèves (*.elv)"),
+                                                              QDir::currentPath(), QString());
+    if (!chemin.isEmpty()) OuvrirFichier(chemin);
+    prog.RetourRepertoire();
+}
+
+// A file that cannot be read leaves the list being edited as it was.
+void TF_Listes::OuvrirFichier(const QString& chemin) {
+    ListeClasse::Contenu contenu;
+    QString raison;
+    const QString fichier = QFileInfo(chemin).fileName();
+    if (!ListeClasse::Charger(chemin, contenu, raison)) {
+        prog.Plate().Avertir(QStringLiteral("La classe %1 n'a pas pu être ouverte\u00a0: %2.").arg(Guillemets(fichier), raison));
+        return;
+    }
+    Vider();
+    eleves = ListeClasse::Trier(contenu.Eleves);
+    for (int rang = 0; rang < eleves.size(); ++rang) InsererElement(rang, eleves[rang]);
+    edit1->setText(fichier.size() > 4 ? fichier.chopped(4) : QString());
+    ActiverSaisie();
+    AfficherNombre();
+    if (contenu.NbEnregistrements > ListeClasse::MaxEleves)
+        prog.Plate().Avertir(QStringLiteral("Le fichier %1 compte %2 élèves, mais une classe en compte %3 au plus\u00a0: "
+                                            "seuls les %3 premiers sont repris. En enregistrant la classe, les "
+                                            "autres sortiront du fichier.")
+                                 .arg(Guillemets(fichier))
+                                 .arg(contenu.NbEnregistrements)
+                                 .arg(ListeClasse::MaxEleves));
+}
+
+void TF_Listes::bouton_enregistrerClick() {
+    const QString classe = edit1->text();
+    if (classe.isEmpty()) {
+        label4->show();
+        prog.Plate().Annoncer(*label4, QAccessible::Alert);
+        return;
+    }
+    QString refus;
+    const QString fichier = NomDeFichier::FichierListe(classe, refus);
+    if (fichier.isEmpty()) {
+        prog.Plate().Avertir(refus);
+        return;
+    }
+    QString raison;
+    if (!ListeClasse::Enregistrer(QDir(DossierProgramme(prog)).filePath(fichier), eleves, raison))
+        prog.Plate().Avertir(QStringLiteral("La classe n'a pas été enregistrée dans %1\u00a0: %2.").arg(Guillemets(fichier), raison));
+}
+
+void TF_Listes::bouton_rayerClick() {
+    const int rang = listBox1->currentRow();
+    if (rang < 0 || !listBox1->currentItem()->isSelected()) return;
+    eleves.removeAt(rang);
+    delete listBox1->takeItem(rang);
+    // Nothing stays selected: the next arrow key starts again from the top of the list.
+    listBox1->setCurrentItem(nullptr);
+    listBox1->clearSelection();
+    boutonRayer->setEnabled(false);
+    listBox1->setFocus(Qt::OtherFocusReason);
+    AfficherNombre();
+}
+
+// The name goes in as typed, an empty one included; a 51st, or one the file cannot hold, is
+// refused and stays in the field.
+void TF_Listes::Edit2Entree() {
+    const QString nom = edit2->text();
+    if (eleves.size() >= ListeClasse::MaxEleves) {
+        prog.Plate().Avertir(QStringLiteral("Une classe compte %1 élèves au plus\u00a0: %2 n'a pas été ajouté à la liste.")
+                                 .arg(ListeClasse::MaxEleves)
+                                 .arg(Guillemets(nom)));
+        return;
+    }
+    if (!Windows1252::PeutCoder(nom)) {
+        prog.Plate().Avertir(QStringLiteral("Le nom %1 contient des caractères que la liste ne sait pas garder "
+                                            "(seules les lettres de l'alphabet latin, accentuées ou non, conviennent). "
+                                            "Il n'a pas été ajouté à la liste.")
+                                 .arg(Guillemets(nom)));
+        return;
+    }
+    const qsizetype place = ListeClasse::PlaceTriee(eleves, nom);
+    eleves.insert(place, nom);
+    listBox1->scrollToItem(InsererElement(static_cast<int>(place), nom));
+    edit2->clear();
+    AfficherNombre();
+}
+
+// An empty name is a blank line on screen: a screen reader still says something for it.
+QListWidgetItem* TF_Listes::InsererElement(int rang, const QString& nom) {
+    auto* element = new QListWidgetItem(nom);
+    if (nom.isEmpty()) element->setData(Qt::AccessibleTextRole, QStringLiteral("(nom vide)"));
+    listBox1->insertItem(rang, element);
+    return element;
+}
+
+void TF_Listes::ListBox1Click() {
+    if (!listBox1->selectedItems().isEmpty()) boutonRayer->setEnabled(true);
+}
+
+void TF_Listes::Vider() {
+    eleves.clear();
+    listBox1->clear();
+    edit1->clear();
+    edit2->clear();
+    label4->hide();
+    AfficherNombre();
+}
+
+void TF_Listes::AfficherNombre() {
+    const auto n = eleves.size();
+    label5->setText(n == 0   ? QStringLiteral("Aucun élève (%1 au plus).").arg(ListeClasse::MaxEleves)
+                    : n == 1 ? QStringLiteral("1 élève (%1 au plus).").arg(ListeClasse::MaxEleves)
+                             : QStringLiteral("%1 élèves (%2 au plus).").arg(n).arg(ListeClasse::MaxEleves));
+    label5->setAccessibleName(label5->text());
+}
+
+void TF_Listes::done(int resultat) {
+    Vider();
+    QDialog::done(resultat);
+}

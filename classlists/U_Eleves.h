@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class Programme;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+// The teacher's class list editor: a class name, pupils typed one by one into a list kept in
+// alphabetical order, saved as the class's ".elv" file in the program folder. At most 50 pupils;
+// a name that cannot be a file of the folder is refused with the reason.
+class TF_Listes : public QDialog {
+    Q_OBJECT
+public:
+    explicit TF_Listes(Programme& programme, QWidget* parent = nullptr);
+
+    // The pupils as the list shows them, in the order of the file.
+    const QStringList& Eleves() const { return eleves; }
+
+public slots:
+    // Every way out empties the list and the fields: each showing starts afresh.
+    void done(int resultat) override;
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void ConstruireMenu();
+    void ConstruireChamps();
+    void ConstruireBoutons();
+    QPushButton* NouveauBouton(const char* nom, const QString& libelle, int haut);
+
+    void bouton_nouveauClick();
+    void bouton_ouvrirClick();
+    void bouton_enregistrerClick();
+    void bouton_rayerClick();
+    void Edit2Entree();
+    void ListBox1Click();
+
+    void OuvrirFichier(const QString& chemin);
+    QListWidgetItem* InsererElement(int rang, const QString& nom);
+    void ActiverSaisie();
+    void Vider();
+    void AfficherNombre();
+
+    Programme& prog;
+    QStringList eleves;
+    QLineEdit* edit1 = nullptr;
+    QLineEdit* edit2 = nullptr;
+    QListWidget* listBox1 = nullptr;
+    QLabel* label4 = nullptr;
+    QLabel* label5 = nullptr;
+    QPushButton* boutonNouveau = nullptr;
+    QPushButton* boutonOuvrir = nullptr;
+    QPushButton* boutonEnregistrer = nullptr;
+    QPushButton* boutonRayer = nullptr;
+    QPushButton* boutonQuitter = nullptr;
+    QAction* enregistrer1 = nullptr;
+};

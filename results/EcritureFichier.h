@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <chrono>
+
+// The two safe ways the programs write a file, both checked to the last byte; on failure the
+// file is as it was and raison says why, in French.
+namespace EcritureFichier {
+
+using namespace std::chrono_literals;
+
+// How long an append waits for another computer of the classroom to finish its own, and the age
+// after which a lock left behind by a computer switched off mid-write is broken.
+constexpr std::chrono::milliseconds AttenteVerrou = 8s;
+constexpr std::chrono::milliseconds VerrouPerime = 5s;
+
+// Whole-file write (class lists, the editor's texts): the new content replaces the old at once.
+bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison);
+
+// Appends one whole entry, under a lock taken beside the file (a hidden ".<name>.verrou"), so
+// that the computers sharing the program folder never mix their entries. entreeNouveau goes
+// into a file that is absent or empty (it may carry a header), entreeSuite into one that has
+// content. A failed write takes back what it wrote; a file it created is removed again.
+bool Ajouter(const QString& chemin, const QByteArray& entreeNouveau, const QByteArray& entreeSuite,
+             QString& raison, std::chrono::milliseconds attente = AttenteVerrou);
+
+// The lock file of a results file, for the windows that list the folder.
+QString FichierVerrou(const QString& chemin);
+
+} // namespace EcritureFichier

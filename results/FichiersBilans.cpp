@@ -1,0 +1,76 @@
+#include "results/FichiersBilans.h"
+
+#include "results/Bilan.h"
+#include "results/FichierTexte.h"
+#include "results/NomDeFichier.h"
+#include "shell/PlateForme.h"
+#include "shell/Programme.h"
+
+#include <QDir>
+
+namespace {
+
+QString Guillemets(const QString& texte) { return QStringLiteral("«\u00a0%1\u00a0»").arg(texte); }
+
+QString RefusNom(const QString& nom) {
+    return QStringLiteral("Le bilan n'a pas été enregistré\u00a0: le nom %1 ne garde aucune lettre qui puisse "
+                          "servir de nom de fichier. Écris ton nom avec des lettres.")
+        .arg(Guillemets(nom));
+}
+
+QString FichierGeneral(const Programme& prog) {
+    return prog.FichierBilan.isEmpty() ? prog.Profil().FichierBilan : prog.FichierBilan;
+}
+
+EcritureBilan Ajouter(const Programme& prog, const QString& fichier, const QStringList& entreeNouveau,
+                      const QStringList& entreeSuite, std::chrono::milliseconds attente) {
+    EcritureBilan ecriture{false, fichier, {}};
+    QString raison;
+    const QString chemin = QDir(DossierProgramme(prog)).filePath(fichier);
+    ecriture.Reussie = EcritureFichier::Ajouter(chemin, FichierTexte::EncoderLignes(entreeNouveau),
+                                                FichierTexte::EncoderLignes(entreeSuite), raison, attente);
+    if (!ecriture.Reussie)
+        ecriture.Message =
+            QStringLiteral("Le bilan n'a pas été enregistré dans %1\u00a0: %2.").arg(Guillemets(fichier), raison);
+    return ecriture;
+}
+
+} // namespace
+
+QString DossierProgramme(const Programme& prog) {
+    return prog.RepProgramme.isEmpty() ? QDir::currentPath() : prog.RepProgramme;
+}
+
+EcritureBilan EcrireBilanGeneral(const Programme& prog, const Bilan& bilan, std::chrono::milliseconds attente) {
+    const QStringList entree = bilan.EntreeGenerale();
+    return Ajouter(prog, FichierGeneral(prog), entree, entree, attente);
+}
+
+EcritureBilan EcrireBilanIndividuel(const Programme& prog, const Bilan& bilan, std::chrono::milliseconds attente) {
+    const QString fichier = NomDeFichier::FichierIndividuel(prog.Prefs.ListeClasse, bilan.NomEleve);
+    if (fichier.isEmpty()) return {false, {}, RefusNom(bilan.NomEleve)};
+    return Ajouter(prog, fichier, bilan.EntreeIndividuelle(true), bilan.EntreeIndividuelle(false), attente);
+}
+
+bool EnregistrerBilan(const Programme& prog, const Bilan& bilan) {
+    if (bilan.NomEleve.isEmpty()) return false;
+    const bool general = prog.Prefs.EnregistrerBilans;
+    const bool individuel = prog.Prefs.BilansIndividuels;
+    if (individuel && NomDeFichier::FichierIndividuel(prog.Prefs.ListeClasse, bilan.NomEleve).isEmpty()) {
+        prog.Plate().Avertir(RefusNom(bilan.NomEleve));
+        return false;
+    }
+    EcritureBilan ecriture;
+    if (general && !(ecriture = EcrireBilanGeneral(prog, bilan)).Reussie) {
+        prog.Plate().Avertir(ecriture.Message);
+        return false;
+    }
+    if (individuel && !(ecriture = EcrireBilanIndividuel(prog, bilan)).Reussie) {
+        // Said plainly, so that nobody saves the game a second time into the general file.
+        const QString deja = general ? QStringLiteral(" Il a bien été enregistré dans %1.").arg(Guillemets(FichierGeneral(prog)))
+                                     : QString();
+        prog.Plate().Avertir(ecriture.Message + deja);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Names typed by pupils and teachers become file names in the program folder: what could lead
+// out of it, or what a file system of the classroom (a Windows share included) refuses, never
+// reaches the disk.
+namespace NomDeFichier {
+
+constexpr int LongueurClasseMax = 96; // the preferences keep 100 characters: the class and ".elv"
+constexpr QStringView ExtensionListe = u".elv";
+
+// name without the characters file systems refuse: \ / : * ? " < > | and control characters.
+QString SansCaracteresInterdits(QStringView nom);
+
+// The individual results file of a pupil: "Bilan " + class + " " + pupil + ".txt" with the class
+// of listeClasse (its folder and ".elv" taken off), or "Bilan individuel " + pupil + ".txt" when
+// listeClasse is empty. The pupil loses full stops besides the refused characters. Empty when
+// nothing is left of the pupil's name: such a name cannot be filed.
+QString FichierIndividuel(QStringView listeClasse, QStringView nomEleve);
+
+// The class part of a class list name: up to the last folder separator and the last four
+// characters taken off, refused characters removed; empty below five characters.
+QString ClasseDeListe(QStringView listeClasse);
+
+// The class list file name of a class typed by the teacher, as long as the name can be a file
+// of the program folder and the preferences can keep it; otherwise empty, and refus says why
+// in French.
+QString FichierListe(QStringView classe, QString& refus);
+
+// listeClasse as a file of the program folder: what precedes the last separator is dropped.
+QString SansDossier(QStringView listeClasse);
+
+} // namespace NomDeFichier

@@ -1,0 +1,280 @@
+#include "results/U_bilan.h"
+
+#include "classlists/ListeClasse.h"
+#include "results/Bilan.h"
+#include "results/FichiersBilans.h"
+#include "results/U_Edit3.h"
+#include "sheets/ImpressionFeuille.h"
+#include "shell/AideContextuelle.h"
+#include "shell/Fenetres.h"
+#include "shell/MaintienGeometrie.h"
+#include "shell/MiseAEchelle.h"
+#include "shell/PlateForme.h"
+#include "shell/Programme.h"
+#include "shell/ZoneMosaique.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+constexpr int ContexteBilan = 10;
+
+QFont Arial(int pixels, bool gras) {
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+QString Sur(int nombre, int total) { return QStringLiteral("%1 / %2").arg(nombre).arg(total); }
+
+} // namespace
+
+TF_bilan::TF_bilan(Programme& programme, Fenetres& fenetres, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), fenetres(fenetres) {
+    setObjectName(QStringLiteral("F_bilan"));
+    setWindowTitle(QStringLiteral("Bilan de l'exercice."));
+    setModal(true);
+    resize(800, 600);
+    DefinirContexteAide(*this, ContexteBilan);
+    paintBox1 = new ZoneMosaique([this] { return std::pair{prog.ImageExo[3], QString()}; }, this);
+    paintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    shape1 = new QFrame(this);
+    shape1->setObjectName(QStringLiteral("Shape1"));
+    shape1->setGeometry(40, 20, 720, 540);
+    shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { background: rgba(255, 255, 255, 235); border: 2px solid navy;"
+                                         " border-radius: 12px; }"));
+    ConstruireScores(shape1);
+    ConstruireChoixEleve(shape1);
+    ConstruireBoutons(shape1);
+    maintien = new MaintienGeometrie(*this, prog.GeometrieMenu);
+    MettreAEchelle(*this, prog.Plate());
+}
+
+QLabel* TF_bilan::Etiquette(QWidget* parent, const QString& nom, const QString& texte, QRect position, bool valeur) {
+    auto* etiquette = new QLabel(texte, parent);
+    etiquette->setObjectName(nom);
+    etiquette->setGeometry(position);
+    etiquette->setFont(Arial(valeur ? 22 : 18, true));
+    etiquette->setStyleSheet(valeur ? QStringLiteral("color: red; background: transparent;")
+                                    : QStringLiteral("color: navy; background: transparent;"));
+    return etiquette;
+}
+
+void TF_bilan::ConstruireScores(QWidget* cadre) {
+    labelScore = Etiquette(cadre, QStringLiteral("LabelScore"), QStringLiteral("Nombre total de bonnes réponses :"),
+                           QRect(30, 24, 500, 30));
+    labelScore23 = Etiquette(cadre, QStringLiteral("LabelScore23"), prog.Profil().LibelleScorePremierEssai,
+                             QRect(30, 24, 500, 30));
+    labelScore23->hide();
+    nbTotalB = Etiquette(cadre, QStringLiteral("NBTOTALB"), QString(), QRect(540, 22, 150, 32), true);
+    Etiquette(cadre, QStringLiteral("LabelErreurs"), QStringLiteral("Nombre total d'erreurs :"), QRect(30, 60, 500, 30));
+    erreurs = Etiquette(cadre, QStringLiteral("Erreurs"), QString(), QRect(540, 58, 150, 32), true);
+    const char* noms[] = {"LabelScore1", "LabelScore2", "LabelErreurs1", "LabelErreurs2"};
+    const char* valeurs[] = {"BR1", "BR2", "Erreurs1", "Erreurs2"};
+    for (int i = 0; i < 4; ++i) {
+        libellesDetail[i] = Etiquette(cadre, QString::fromLatin1(noms[i]), prog.Profil().LibellesFenetreBilan[i],
+                                      QRect(30, 100 + i * 30, 500, 28));
+        libellesDetail[i]->setFont(Arial(16, false));
+        valeursDetail[i] = Etiquette(cadre, QString::fromLatin1(valeurs[i]), QString(), QRect(540, 98 + i * 30, 150, 30), true);
+    }
+    nbTotalB->setBuddy(labelScore);
+}
+
+void TF_bilan::ConstruireChoixEleve(QWidget* cadre) {
+    label8 = new QLabel(QStringLiteral("Choisis ta classe et clique sur ton nom (tu peux aussi le taper) avant "
+                                       "d'enregistrer ou d'imprimer."),
+                        cadre);
+    label8->setObjectName(QStringLiteral("Label8"));
+    label8->setGeometry(30, 226, 660, 44);
+    label8->setWordWrap(true);
+    label8->setFont(Arial(16, true));
+    label8->setStyleSheet(QStringLiteral("color: #006400; background: transparent;"));
+    titresListes = {Etiquette(cadre, QStringLiteral("TitreClasses"), QStringLiteral("Classes"), QRect(30, 274, 200, 24)),
+                    Etiquette(cadre, QStringLiteral("TitreEleves"), QStringLiteral("Élèves"), QRect(244, 274, 220, 24)),
+                    Etiquette(cadre, QStringLiteral("TitreNom"), QStringLiteral("Ton nom"), QRect(478, 274, 212, 24))};
+    listBox3 = new QListWidget(cadre);
+    listBox3->setObjectName(QStringLiteral("ListBox3"));
+    listBox3->setGeometry(30, 300, 200, 170);
+    listBox3->setAccessibleName(QStringLiteral("Classes"));
+    listBox1 = new QListWidget(cadre);
+    listBox1->setObjectName(QStringLiteral("ListBox1"));
+    listBox1->setGeometry(244, 300, 220, 170);
+    listBox1->setAccessibleName(QStringLiteral("Élèves de la classe"));
+    edit1 = new QLineEdit(cadre);
+    edit1->setObjectName(QStringLiteral("Edit1"));
+    edit1->setGeometry(478, 300, 212, 32);
+    edit1->setMaxLength(50);
+    edit1->setAccessibleName(QStringLiteral("Ton nom"));
+    for (QWidget* controle : {static_cast<QWidget*>(listBox3), static_cast<QWidget*>(listBox1), static_cast<QWidget*>(edit1)})
+        controle->setFont(Arial(17, false));
+    connect(listBox3, &QListWidget::itemClicked, this, &TF_bilan::ListBox3Click);
+    connect(listBox3, &QListWidget::itemActivated, this, &TF_bilan::ListBox3Click);
+    connect(listBox1, &QListWidget::itemClicked, this, &TF_bilan::ListBox1Click);
+    connect(listBox1, &QListWidget::itemActivated, this, &TF_bilan::ListBox1Click);
+    // A typed name is filed without a class.
+    connect(edit1, &QLineEdit::textEdited, this, [this] { prog.Prefs.ListeClasse.clear(); });
+}
+
+QPushButton* TF_bilan::Bouton(QWidget* parent, const QString& nom, const QString& texte, QRect position) {
+    auto* bouton = new QPushButton(texte, parent);
+    bouton->setObjectName(nom);
+    bouton->setGeometry(position);
+    bouton->setFont(Arial(18, true));
+    bouton->setAccessibleName(QString(texte).remove(QLatin1Char('&')));
+    bouton->setAutoDefault(false);
+    return bouton;
+}
+
+void TF_bilan::ConstruireBoutons(QWidget* cadre) {
+    button2 = Bouton(cadre, QStringLiteral("Button2"), QStringLiteral("Enregistrer"), QRect(478, 346, 212, 44));
+    button1 = Bouton(cadre, QStringLiteral("Button1"), QStringLiteral("O K"), QRect(478, 346, 212, 44));
+    boutonAnnuler = Bouton(cadre, QStringLiteral("bouton_Annuler"), QStringLiteral("Annuler"), QRect(478, 400, 212, 44));
+    speedButton1 = Bouton(cadre, QStringLiteral("SpeedButton1"), QStringLiteral("Imprimer le bilan"), QRect(30, 484, 300, 40));
+    imprimeExo = Bouton(cadre, QStringLiteral("ImprimeExo"), QStringLiteral("Imprimer l'exercice"), QRect(390, 484, 300, 40));
+    button2->setStyleSheet(QStringLiteral("QPushButton { color: #006400; }"));
+    connect(button2, &QPushButton::clicked, this, &TF_bilan::Button2Click);
+    connect(button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(boutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
+    connect(speedButton1, &QPushButton::clicked, this, &TF_bilan::SpeedButton1Click);
+    connect(imprimeExo, &QPushButton::clicked, this, &TF_bilan::ImprimeExoClick);
+    // Enter in the name field saves, as the pupil expects.
+    connect(edit1, &QLineEdit::returnPressed, this, [this] {
+        if (button2->isVisible()) Button2Click();
+    });
+}
+
+void TF_bilan::resizeEvent(QResizeEvent* evenement) {
+    QDialog::resizeEvent(evenement);
+    paintBox1->setGeometry(rect());
+    shape1->move(std::max(0, (width() - shape1->width()) / 2), std::max(0, (height() - shape1->height()) / 2));
+}
+
+void TF_bilan::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    if (evenement->spontaneous()) return;
+    PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate());
+    maintien->Demarrer();
+    FormActivate();
+}
+
+void TF_bilan::hideEvent(QHideEvent* evenement) {
+    maintien->Arreter();
+    QDialog::hideEvent(evenement);
+}
+
+void TF_bilan::FormActivate() {
+    const CompteursResultat& n = prog.Compteurs;
+    const Preferences& p = prog.Prefs;
+    const bool defi = prog.NumJeu > 2;
+    for (QLabel* etiquette : libellesDetail) etiquette->setVisible(defi);
+    for (QLabel* valeur : valeursDetail) valeur->setVisible(defi);
+    const bool premierEssai = defi && !prog.Profil().LibelleScorePremierEssai.isEmpty();
+    labelScore->setVisible(!premierEssai);
+    labelScore23->setVisible(premierEssai);
+    valeursDetail[0]->setText(Sur(n.NbBonnesGauche, n.NbTotalGauche));
+    valeursDetail[1]->setText(Sur(n.NbBonnesHaut, n.NbTotalHaut));
+    valeursDetail[2]->setText(QString::number(n.NbErreursGauche));
+    valeursDetail[3]->setText(QString::number(n.NbErreursHaut));
+    nbTotalB->setText(Sur(n.NbBonnes, n.NbTotal));
+    erreurs->setText(QString::number(n.NbErreurs));
+    imprimeExo->setEnabled(p.ImprimerExercice);
+
+    const bool enregistrer = p.EnregistrerBilans || p.BilansIndividuels;
+    MontrerChoixEleve(enregistrer);
+    button2->setVisible(enregistrer);
+    button1->setVisible(!enregistrer);
+    boutonAnnuler->setVisible(enregistrer);
+    if (enregistrer) {
+        ListerClasses();
+        ChargerEleves();
+        // Nobody has given a name yet in this run: the class stored in the preferences is only
+        // a proposal until the pupil clicks it.
+        if (prog.NomEleve.isEmpty()) prog.Prefs.ListeClasse.clear();
+        ProposerNom();
+    } else {
+        button1->setFocus();
+    }
+    speedButton1->setEnabled(p.ImprimerResultats);
+    if (p.ImprimerResultats && !p.EnregistrerBilans) {
+        MontrerChoixEleve(true);
+        ListerClasses();
+        ChargerEleves();
+        ProposerNom();
+    }
+    if (boutonAnnuler->isVisible()) boutonAnnuler->setEnabled(n.NbBonnes != n.NbTotal);
+}
+
+void TF_bilan::MontrerChoixEleve(bool visible) {
+    for (QWidget* controle : {static_cast<QWidget*>(listBox1), static_cast<QWidget*>(listBox3),
+                              static_cast<QWidget*>(label8), static_cast<QWidget*>(edit1)})
+        controle->setVisible(visible);
+    for (QWidget* titre : titresListes) titre->setVisible(visible);
+    if (visible) edit1->setFocus();
+}
+
+void TF_bilan::ProposerNom() {
+    if (prog.NomEleve.isEmpty()) return;
+    edit1->setText(prog.NomEleve);
+    edit1->selectAll();
+}
+
+void TF_bilan::ListerClasses() {
+    listBox3->clear();
+    edit1->clear();
+    listBox3->addItems(ListeClasse::ListerClasses(DossierProgramme(prog)));
+}
+
+void TF_bilan::ChargerEleves() {
+    const QString& classe = prog.Prefs.ListeClasse;
+    if (classe.isEmpty()) return;
+    listBox1->clear();
+    edit1->clear();
+    const QString nom = classe.mid(classe.lastIndexOf(QLatin1Char('\\')) + 1);
+    ListeClasse::Contenu contenu;
+    QString raison;
+    if (ListeClasse::Charger(QDir(DossierProgramme(prog)).filePath(nom), contenu, raison))
+        listBox1->addItems(contenu.Eleves);
+}
+
+void TF_bilan::ListBox3Click() {
+    if (!listBox3->currentItem()) return;
+    prog.Prefs.ListeClasse = listBox3->currentItem()->text().left(Preferences::LongueurListeClasse);
+    ChargerEleves();
+}
+
+void TF_bilan::ListBox1Click() {
+    if (listBox1->currentItem()) edit1->setText(listBox1->currentItem()->text());
+}
+
+void TF_bilan::Button2Click() {
+    const Bilan bilan = ComposerBilan(prog, edit1->text());
+    if (EnregistrerBilan(prog, bilan)) accept();
+}
+
+void TF_bilan::SpeedButton1Click() {
+    const Bilan bilan = ComposerBilan(prog, edit1->text());
+    if (prog.NomEleve.isEmpty()) {
+        prog.Plate().Avertir(QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer."));
+        return;
+    }
+    if (auto* rapport = qobject_cast<TF_Edit3*>(fenetres.Fenetre(IdFenetre::Edit3))) {
+        rapport->Composer(bilan);
+        rapport->exec();
+    }
+    speedButton1->setEnabled(false);
+}
+
+void TF_bilan::ImprimeExoClick() {
+    auto page = prog.Plate().ChoisirImprimante(QStringLiteral("Exercice"), QPageLayout::Landscape);
+    if (!page) return;
+    if (!ImprimerExercice(*page, ContenuTableau{prog.tableau, prog.Operation, prog.NumJeu, {}}))
+        prog.Plate().Avertir(QStringLiteral("L'exercice n'a pas pu être imprimé : l'imprimante ou le fichier choisi "
+                                            "n'a pas accepté la page."));
+    if (prog.Profil().ExerciceImpressionUnique) imprimeExo->setEnabled(false);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class Fenetres;
+class MaintienGeometrie;
+class Programme;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class ZoneMosaique;
+
+// The results window at the end of a game: the counts, the pupil's class and name, and as the
+// teacher's preferences allow, saving the result, printing a report of it or the exercise.
+class TF_bilan : public QDialog {
+    Q_OBJECT
+public:
+    TF_bilan(Programme& programme, Fenetres& fenetres, QWidget* parent = nullptr);
+
+    void ListerClasses();
+    void ChargerEleves();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    void ConstruireScores(QWidget* cadre);
+    void ConstruireChoixEleve(QWidget* cadre);
+    void ConstruireBoutons(QWidget* cadre);
+    QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, QRect position, bool valeur = false);
+    QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& texte, QRect position);
+    void FormActivate();
+    void MontrerChoixEleve(bool visible);
+    void ProposerNom();
+
+    void ListBox3Click();
+    void ListBox1Click();
+    void Button2Click();
+    void SpeedButton1Click();
+    void ImprimeExoClick();
+
+    Programme& prog;
+    Fenetres& fenetres;
+    ZoneMosaique* paintBox1 = nullptr;
+    QWidget* shape1 = nullptr;
+    QLabel* labelScore = nullptr;
+    QLabel* labelScore23 = nullptr;
+    QLabel* nbTotalB = nullptr;
+    QLabel* erreurs = nullptr;
+    std::array<QLabel*, 4> libellesDetail{};
+    std::array<QLabel*, 4> valeursDetail{}; // BR1, BR2, Erreurs1, Erreurs2
+    QLabel* label8 = nullptr;
+    QList<QWidget*> titresListes;
+    QListWidget* listBox3 = nullptr;
+    QListWidget* listBox1 = nullptr;
+    QLineEdit* edit1 = nullptr;
+    QPushButton* button2 = nullptr;
+    QPushButton* button1 = nullptr;
+    QPushButton* boutonAnnuler = nullptr;
+    QPushButton* speedButton1 = nullptr;
+    QPushButton* imprimeExo = nullptr;
+    MaintienGeometrie* maintien = nullptr;
+};

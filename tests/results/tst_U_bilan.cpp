@@ -1,0 +1,296 @@
+// The results window: what it shows under the teacher's preferences, choosing a class and a
+// name, saving, the report and the printed exercise, and a whole game of exercise 3 ending in
+// the results files.
+#include "classlists/ListeClasse.h"
+#include "results/FichierTexte.h"
+#include "results/U_Edit3.h"
+#include "results/U_bilan.h"
+#include "shell/Fenetres.h"
+#include "shell/Programme.h"
+#include "support/FenetreTemoin.h"
+#include "support/PlateFormeTest.h"
+#include "tables/CaseTableau.h"
+#include "tables/U_Jeu_Carrelis_T.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+struct Banc {
+    Banc() : prog(ProfilCarrelis(), plate), fenetres(prog) {
+        QDir::setCurrent(dossier.path());
+        fenetres.CreerAuDemarrage();
+        prog.RepProgramme = QDir::currentPath();
+        prog.InitValeurs();
+        bilan = fenetres.Obtenir<TF_bilan>(IdFenetre::Bilan);
+    }
+    ~Banc() { QDir::setCurrent(initial); }
+
+    void Jeu(int numJeu, int bonnes, int total, int erreurs) {
+        prog.NumJeu = static_cast<quint8>(numJeu);
+        prog.Operation = QStringLiteral("+");
+        prog.Compteurs = CompteursResultat{};
+        prog.Compteurs.NbBonnes = bonnes;
+        prog.Compteurs.NbTotal = static_cast<quint8>(total);
+        prog.Compteurs.NbErreurs = erreurs;
+    }
+    void Preferences(bool enregistrer, bool individuels, bool resultats, bool exercice) {
+        prog.Prefs.EnregistrerBilans = enregistrer;
+        prog.Prefs.BilansIndividuels = individuels;
+        prog.Prefs.ImprimerResultats = resultats;
+        prog.Prefs.ImprimerExercice = exercice;
+    }
+    template <class T = QWidget> T* Controle(const char* nom) const { return bilan->findChild<T*>(QLatin1String(nom)); }
+    QString Fichier(const QString& nom) const {
+        QFile f(QDir(dossier.path()).filePath(nom));
+        return f.open(QIODevice::ReadOnly) ? FichierTexte::DecoderTexte(f.readAll()) : QString();
+    }
+
+    QString initial = QDir::currentPath();
+    QTemporaryDir dossier;
+    PlateFormeTest plate;
+    Programme prog;
+    Fenetres fenetres;
+    TF_bilan* bilan = nullptr;
+};
+
+void EcrireClasse(const QString& nom, const QStringList& eleves) {
+    QString raison;
+    QVERIFY(ListeClasse::Enregistrer(nom, eleves, raison));
+}
+
+} // namespace
+
+class TestBilanFenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    void visibiliteSelonLesPreferences_data();
+    void visibiliteSelonLesPreferences();
+    void lignesDuDefiPourLExercice3Seulement_data();
+    void lignesDuDefiPourLExercice3Seulement();
+    void partieParfaiteSansAnnuler();
+    void premiereFenetreDuneSeanceVideLaClasse();
+    void unNomTapeApresLeChoixVaAuBilanIndividuel();
+    void imprimerLeBilanDemandeUnNom();
+    void imprimerLeBilanComposeLeRapport();
+    void imprimerLExerciceEnPaysage();
+    void defiJoueEnregistreDansLesDeuxFichiers();
+};
+
+void TestBilanFenetre::visibiliteSelonLesPreferences_data() {
+    QTest::addColumn<QList<bool>>("preferences"); // save, individual, print results, print exercise
+    QTest::addColumn<QList<bool>>("visibles");    // lists and name, Enregistrer, O K, Annuler
+    QTest::addColumn<QList<bool>>("actifs");      // Imprimer le bilan, Imprimer l'exercice
+    QTest::newRow("all off: counts and O K") << QList<bool>{0, 0, 0, 0} << QList<bool>{0, 0, 1, 0} << QList<bool>{0, 0};
+    QTest::newRow("print results only") << QList<bool>{0, 0, 1, 0} << QList<bool>{1, 0, 1, 0} << QList<bool>{1, 0};
+    QTest::newRow("general results") << QList<bool>{1, 0, 0, 0} << QList<bool>{1, 1, 0, 1} << QList<bool>{0, 0};
+    QTest::newRow("individual results") << QList<bool>{0, 1, 0, 1} << QList<bool>{1, 1, 0, 1} << QList<bool>{0, 1};
+    QTest::newRow("everything") << QList<bool>{1, 1, 1, 1} << QList<bool>{1, 1, 0, 1} << QList<bool>{1, 1};
+}
+
+void TestBilanFenetre::visibiliteSelonLesPreferences() {
+    QFETCH(QList<bool>, preferences);
+    QFETCH(QList<bool>, visibles);
+    QFETCH(QList<bool>, actifs);
+    Banc banc;
+    banc.Jeu(1, 10, 12, 2);
+    banc.Preferences(preferences[0], preferences[1], preferences[2], preferences[3]);
+    banc.bilan->show();
+    for (const char* nom : {"ListBox1", "ListBox3", "Label8", "Edit1"}) QCOMPARE(banc.Controle(nom)->isVisible(), visibles[0]);
+    QCOMPARE(banc.Controle("Button2")->isVisible(), visibles[1]);
+    QCOMPARE(banc.Controle("Button1")->isVisible(), visibles[2]);
+    QCOMPARE(banc.Controle("bouton_Annuler")->isVisible(), visibles[3]);
+    QCOMPARE(banc.Controle("SpeedButton1")->isEnabled(), actifs[0]);
+    QCOMPARE(banc.Controle("ImprimeExo")->isEnabled(), actifs[1]);
+    QCOMPARE(banc.Controle<QLabel>("NBTOTALB")->text(), QStringLiteral("10 / 12"));
+    QCOMPARE(banc.Controle<QLabel>("Erreurs")->text(), QStringLiteral("2"));
+}
+
+void TestBilanFenetre::lignesDuDefiPourLExercice3Seulement_data() {
+    QTest::addColumn<int>("numJeu");
+    QTest::newRow("exercise 1") << 1;
+    QTest::newRow("exercise 2") << 2;
+    QTest::newRow("exercise 3") << 3;
+}
+
+void TestBilanFenetre::lignesDuDefiPourLExercice3Seulement() {
+    QFETCH(int, numJeu);
+    Banc banc;
+    banc.Jeu(numJeu, 9, 12, 3);
+    banc.prog.Compteurs.NbBonnesGauche = 2;
+    banc.prog.Compteurs.NbTotalGauche = 3;
+    banc.prog.Compteurs.NbErreursHaut = 1;
+    banc.bilan->show();
+    for (const char* nom : {"LabelScore1", "LabelScore2", "LabelErreurs1", "LabelErreurs2", "BR1", "BR2", "Erreurs1", "Erreurs2"})
+        QCOMPARE(banc.Controle(nom)->isVisible(), numJeu == 3);
+    if (numJeu == 3) {
+        QCOMPARE(banc.Controle<QLabel>("BR1")->text(), QStringLiteral("2 / 3"));
+        QCOMPARE(banc.Controle<QLabel>("Erreurs2")->text(), QStringLiteral("1"));
+    }
+}
+
+void TestBilanFenetre::partieParfaiteSansAnnuler() {
+    Banc banc;
+    banc.Preferences(true, false, false, false);
+    banc.Jeu(2, 12, 12, 0);
+    banc.bilan->show();
+    QVERIFY(!banc.Controle("bouton_Annuler")->isEnabled());
+    banc.bilan->hide();
+    banc.Jeu(2, 11, 12, 1);
+    banc.bilan->show();
+    QVERIFY(banc.Controle("bouton_Annuler")->isEnabled());
+}
+
+void TestBilanFenetre::premiereFenetreDuneSeanceVideLaClasse() {
+    Banc banc;
+    EcrireClasse(QStringLiteral("CE1.elv"), {QStringLiteral("Adam"), QStringLiteral("Léa"), QStringLiteral("Zoé")});
+    banc.Preferences(true, true, false, false);
+    banc.prog.Prefs.ListeClasse = QStringLiteral("CE1.elv");
+    banc.Jeu(1, 5, 12, 7);
+    banc.bilan->show();
+    // The stored class is listed, but no name has been given yet in this run.
+    QCOMPARE(banc.Controle<QListWidget>("ListBox1")->count(), 3);
+    QCOMPARE(banc.Controle<QListWidget>("ListBox3")->count(), 1);
+    QVERIFY(banc.prog.Prefs.ListeClasse.isEmpty());
+    QTest::mouseClick(banc.Controle<QListWidget>("ListBox1")->viewport(), Qt::LeftButton, {},
+                      banc.Controle<QListWidget>("ListBox1")->visualItemRect(banc.Controle<QListWidget>("ListBox1")->item(1)).center());
+    QCOMPARE(banc.Controle<QLineEdit>("Edit1")->text(), QStringLiteral("Léa"));
+    QTest::mouseClick(banc.Controle("Button2"), Qt::LeftButton);
+    QVERIFY(!banc.bilan->isVisible());
+    QVERIFY(banc.Fichier(QStringLiteral("Bilan individuel Léa.txt")).contains(QStringLiteral("Léa")));
+    QVERIFY(banc.Fichier(QStringLiteral("bilan Carrelis.txt")).contains(QStringLiteral("Carrelis - Jeu n° 1 : remplir")));
+}
+
+void TestBilanFenetre::unNomTapeApresLeChoixVaAuBilanIndividuel() {
+    Banc banc;
+    EcrireClasse(QStringLiteral("CM1.elv"), {QStringLiteral("Hugo"), QStringLiteral("Inès")});
+    banc.Preferences(false, true, false, false);
+    banc.prog.NomEleve = QStringLiteral("Hugo"); // a name given earlier in the run
+    banc.Jeu(1, 5, 12, 7);
+    banc.bilan->show();
+    auto* classes = banc.Controle<QListWidget>("ListBox3");
+    QTest::mouseClick(classes->viewport(), Qt::LeftButton, {}, classes->visualItemRect(classes->item(0)).center());
+    QCOMPARE(banc.prog.Prefs.ListeClasse, QStringLiteral("CM1.elv"));
+    auto* eleves = banc.Controle<QListWidget>("ListBox1");
+    QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {}, eleves->visualItemRect(eleves->item(0)).center());
+    QTest::keyClicks(banc.Controle<QLineEdit>("Edit1"), QStringLiteral("o"));
+    QVERIFY(banc.prog.Prefs.ListeClasse.isEmpty());
+    QTest::mouseClick(banc.Controle("Button2"), Qt::LeftButton);
+    QVERIFY(QFile::exists(QDir(banc.dossier.path()).filePath(QStringLiteral("Bilan individuel Hugoo.txt"))));
+    QVERIFY(!QFile::exists(QDir(banc.dossier.path()).filePath(QStringLiteral("Bilan CM1 Hugoo.txt"))));
+}
+
+void TestBilanFenetre::imprimerLeBilanDemandeUnNom() {
+    Banc banc;
+    banc.Preferences(false, false, true, false);
+    banc.Jeu(1, 5, 12, 7);
+    banc.bilan->show();
+    QTest::mouseClick(banc.Controle("SpeedButton1"), Qt::LeftButton);
+    QCOMPARE(banc.plate.avertissements, QStringList{QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer.")});
+    QVERIFY(banc.Controle("SpeedButton1")->isEnabled());
+}
+
+void TestBilanFenetre::imprimerLeBilanComposeLeRapport() {
+    Banc banc;
+    banc.Preferences(false, false, true, false);
+    banc.Jeu(3, 9, 12, 3);
+    banc.bilan->show();
+    QTest::keyClicks(banc.Controle<QLineEdit>("Edit1"), QStringLiteral("Paul"));
+    QString rapport;
+    QTimer::singleShot(0, [&] {
+        if (auto* edit3 = qobject_cast<TF_Edit3*>(QApplication::activeModalWidget())) {
+            rapport = edit3->RichEdit1()->toPlainText();
+            edit3->accept();
+        }
+    });
+    QTest::mouseClick(banc.Controle("SpeedButton1"), Qt::LeftButton);
+    QVERIFY(rapport.contains(QStringLiteral("Carrelis - Jeu n° 3 : défi")));
+    QVERIFY(rapport.contains(QStringLiteral("Paul")));
+    QVERIFY(rapport.contains(QStringLiteral("Nombre total de bonnes réponses : \t9 / 12")));
+    QVERIFY(rapport.contains(banc.prog.Profil().LibellesBilan[0]));
+    // One report per results window.
+    QVERIFY(!banc.Controle("SpeedButton1")->isEnabled());
+}
+
+void TestBilanFenetre::imprimerLExerciceEnPaysage() {
+    Banc banc;
+    banc.Preferences(false, false, false, true);
+    banc.prog.tableau.DefinirTaille(3);
+    banc.Jeu(1, 20, 20, 0);
+    banc.plate.fichierPdf = QDir(banc.dossier.path()).filePath(QStringLiteral("exercice.pdf"));
+    banc.bilan->show();
+    QTest::mouseClick(banc.Controle("ImprimeExo"), Qt::LeftButton);
+    QCOMPARE(banc.plate.impressions, QStringList{QStringLiteral("Exercice")});
+    QFile pdf(banc.plate.fichierPdf);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray contenu = pdf.readAll();
+    QVERIFY(contenu.startsWith("%PDF"));
+    // Landscape A4: the media box is wider than high.
+    const qsizetype boite = contenu.indexOf("/MediaBox");
+    QVERIFY(boite > 0);
+    const QList<QByteArray> nombres = contenu.mid(boite, 60).split(' ');
+    QVERIFY(nombres.size() > 4);
+    QVERIFY(nombres[3].toDouble() > nombres[4].split(']').first().toDouble());
+    QVERIFY(banc.Controle("ImprimeExo")->isEnabled()); // carrelis prints as often as asked
+    banc.plate.fichierPdf.clear();                       // the pupil gives up: nothing happens
+    QTest::mouseClick(banc.Controle("ImprimeExo"), Qt::LeftButton);
+    QVERIFY(banc.plate.avertissements.isEmpty());
+}
+
+// From the last answer of a challenge to the two results files.
+void TestBilanFenetre::defiJoueEnregistreDansLesDeuxFichiers() {
+    Banc banc;
+    EcrireClasse(QStringLiteral("CM2.elv"), {QStringLiteral("Chloé"), QStringLiteral("Noé")});
+    banc.Preferences(true, true, false, false);
+    banc.prog.NomEleve = QStringLiteral("Noé");
+    banc.prog.NumJeu = 3;
+    banc.prog.Operation = QStringLiteral("x");
+    banc.prog.Prefs.TailleJeu3 = 1;
+    auto* jeu = banc.fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
+    jeu->show();
+    const Tableau& t = banc.prog.tableau;
+    auto* clavier = jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur"));
+    int rang = 0;
+    for (int r = 0; r <= t.NbLignes; ++r)
+        for (int c = 0; c <= t.NbColonnes; ++c)
+            if (!t.CaseRemplie[c][r]) {
+                QTest::mouseClick(jeu->Cellule(c, r), Qt::LeftButton);
+                QTest::keyClicks(clavier, QString::number(rang++ == 0 ? t.Valeurs[c][r] + 1 : t.Valeurs[c][r]));
+                QTest::keyClick(clavier, Qt::Key_Return);
+            }
+    QTimer::singleShot(0, [&] {
+        auto* classes = banc.Controle<QListWidget>("ListBox3");
+        QTest::mouseClick(classes->viewport(), Qt::LeftButton, {}, classes->visualItemRect(classes->item(0)).center());
+        auto* eleves = banc.Controle<QListWidget>("ListBox1");
+        QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {}, eleves->visualItemRect(eleves->item(1)).center());
+        QTest::mouseClick(banc.Controle("Button2"), Qt::LeftButton);
+    });
+    QTest::mouseClick(jeu->findChild<QPushButton*>(QStringLiteral("BoutonBilan")), Qt::LeftButton);
+    const QString total = QString::number(t.NbTotal);
+    const QStringList attendu{QString(), QStringLiteral("Noé"), QStringLiteral("Carrelis - Jeu n° 3 : défi"),
+                              QStringLiteral("Le 09/03/2026   à  14:05:07"),
+                              QStringLiteral("Nombre total de bonnes réponses : \t%1 / %2").arg(t.NbTotal - 1).arg(total)};
+    const QStringList general = banc.Fichier(QStringLiteral("bilan Carrelis.txt")).split(QRegularExpression(QStringLiteral("\r?\n")));
+    QCOMPARE(general.mid(0, 5), attendu);
+    QVERIFY(general.contains(banc.prog.Profil().LibellesBilan[0] + QStringLiteral("%1 / %2")
+                                                                        .arg(banc.prog.Compteurs.NbBonnesGauche)
+                                                                        .arg(banc.prog.Compteurs.NbTotalGauche)));
+    const QStringList individuel = banc.Fichier(QStringLiteral("Bilan CM2 Noé.txt")).split(QRegularExpression(QStringLiteral("\r?\n")));
+    QVERIFY(individuel.contains(QStringLiteral("Carrelis - Jeu n° 3 : défi")));
+    QVERIFY(individuel.contains(attendu[4]));
+}
+
+QTEST_MAIN(TestBilanFenetre)
+#include "tst_U_bilan.moc"
