@@ -115,15 +115,20 @@ void DispositionDefi::Taille1() {
     }
 }
 
-// The chain r1 - c1 - r2 - c2 opens sizes 2 to 5.
-// 4 x 4.
-void DispositionDefi::Taille2() {
+// Sizes 2 to 5 open on a row header: r1, its cell in c1, then c1's cell in r2. Returns r2.
+int DispositionDefi::DebutParLigne() {
     const int r1 = NouvelleLigne();
     DonnerLigne(r1);
     const int c1 = NouvelleColonne();
     Donner(c1, r1);
     const int r2 = NouvelleLigne();
     Donner(c1, r2);
+    return r2;
+}
+
+// 4 x 4.
+void DispositionDefi::Taille2() {
+    const int r2 = DebutParLigne();
     const int c2 = NouvelleColonne();
     Donner(c2, r2);
     const int c3 = NouvelleColonne();
@@ -138,12 +143,7 @@ void DispositionDefi::Taille2() {
 
 // 4 x 5.
 void DispositionDefi::Taille3() {
-    const int r1 = NouvelleLigne();
-    DonnerLigne(r1);
-    const int c1 = NouvelleColonne();
-    Donner(c1, r1);
-    const int r2 = NouvelleLigne();
-    Donner(c1, r2);
+    const int r2 = DebutParLigne();
     const int c2 = NouvelleColonne();
     Donner(c2, r2);
     const int c3 = NouvelleColonne();
@@ -160,12 +160,7 @@ void DispositionDefi::Taille3() {
 
 // 4 x 6.
 void DispositionDefi::Taille4() {
-    const int r1 = NouvelleLigne();
-    DonnerLigne(r1);
-    const int c1 = NouvelleColonne();
-    Donner(c1, r1);
-    const int r2 = NouvelleLigne();
-    Donner(c1, r2);
+    const int r2 = DebutParLigne();
     const int c2 = NouvelleColonne();
     Donner(c2, r2);
     const int c3 = NouvelleColonne();
@@ -174,23 +169,14 @@ void DispositionDefi::Taille4() {
     Donner(c3, r3);
     const int c4 = NouvelleColonne();
     Donner(c4, r3);
-    const int c5 = NouvelleColonne();
-    DonnerColonne(c5);
-    const int r4 = LigneRestante(false);
-    Donner(c5, r4);
-    Donner(ColonneRestante(false), r4);
+    FinParColonne();
 }
 
 // 5 x 5: two chains (s = 0), or three anchored on two column headers and one row header
 // (s = 1, t = 0) or on one column header and two row headers (s = 1, t = 1).
 void DispositionDefi::Taille5() {
     const int s = hasard.Rnd(2);
-    const int r1 = NouvelleLigne();
-    DonnerLigne(r1);
-    const int c1 = NouvelleColonne();
-    Donner(c1, r1);
-    const int r2 = NouvelleLigne();
-    Donner(c1, r2);
+    const int r2 = DebutParLigne();
     if (s == 0) {
         const int c2 = NouvelleColonne();
         Donner(c2, r2);
@@ -226,9 +212,9 @@ void DispositionDefi::Taille5() {
     }
 }
 
-// Sizes 6 and 7 share the chain c1 - r1 - c2 - r2 - c3, then a row header r3 - c4 - r4.
-// 5 x 6.
-void DispositionDefi::Taille6() {
+// Sizes 6 and 7 open on a column header: c1 - r1 - c2 - r2 - c3, then a row header r3 - c4 - r4.
+// Returns r4.
+int DispositionDefi::DebutParColonne() {
     const int c1 = NouvelleColonne();
     DonnerColonne(c1);
     const int r1 = NouvelleLigne();
@@ -245,36 +231,28 @@ void DispositionDefi::Taille6() {
     Donner(c4, r3);
     const int r4 = NouvelleLigne();
     Donner(c4, r4);
-    const int c5 = NouvelleColonne();
-    DonnerColonne(c5);
-    const int r5 = LigneRestante(false);
-    Donner(c5, r5);
-    Donner(ColonneRestante(false), r5);
+    return r4;
+}
+
+// Sizes 4, 6 and 7 close on a column header, the remaining row and the remaining column.
+void DispositionDefi::FinParColonne() {
+    const int c = NouvelleColonne();
+    DonnerColonne(c);
+    const int r = LigneRestante(false);
+    Donner(c, r);
+    Donner(ColonneRestante(false), r);
+}
+
+// 5 x 6.
+void DispositionDefi::Taille6() {
+    DebutParColonne();
+    FinParColonne();
 }
 
 // 5 x 7.
 void DispositionDefi::Taille7() {
-    const int c1 = NouvelleColonne();
-    DonnerColonne(c1);
-    const int r1 = NouvelleLigne();
-    Donner(c1, r1);
-    const int c2 = NouvelleColonne();
-    Donner(c2, r1);
-    const int r2 = NouvelleLigne();
-    Donner(c2, r2);
-    const int c3 = NouvelleColonne();
-    Donner(c3, r2);
-    const int r3 = NouvelleLigne();
-    DonnerLigne(r3);
-    const int c4 = NouvelleColonne();
-    Donner(c4, r3);
-    const int r4 = NouvelleLigne();
-    Donner(c4, r4);
+    const int r4 = DebutParColonne();
     const int c5 = NouvelleColonne();
     Donner(c5, r4);
-    const int c6 = NouvelleColonne();
-    DonnerColonne(c6);
-    const int r5 = LigneRestante(false);
-    Donner(c6, r5);
-    Donner(ColonneRestante(false), r5);
+    FinParColonne();
 }

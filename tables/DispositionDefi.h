@@ -26,6 +26,9 @@ private:
     void Taille5();
     void Taille6();
     void Taille7();
+    int DebutParLigne();
+    int DebutParColonne();
+    void FinParColonne();
 
     int NouvelleColonne();
     int NouvelleLigne();
