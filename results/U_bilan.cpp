@@ -273,7 +273,7 @@ void TF_bilan::SpeedButton1Click() {
 void TF_bilan::ImprimeExoClick() {
     auto page = prog.Plate().ChoisirImprimante(QStringLiteral("Exercice"), QPageLayout::Landscape);
     if (!page) return;
-    if (!ImprimerExercice(*page, ContenuTableau{prog.tableau, prog.Operation, prog.NumJeu, {}}))
+    if (!ImprimerExercice(*page, ContenuTableau{prog.tableau, prog.Operation, prog.NumJeu, prog.Feuille.Consigne}))
         prog.Plate().Avertir(QStringLiteral("L'exercice n'a pas pu être imprimé : l'imprimante ou le fichier choisi "
                                             "n'a pas accepté la page."));
     if (prog.Profil().ExerciceImpressionUnique) imprimeExo->setEnabled(false);

@@ -26,7 +26,7 @@ struct ContenuTableau {
 // Every size is worked out anew from the surface, and every font size from the painter's device,
 // so printed numbers fit printed cells whatever the printer's resolution.
 class DessinFeuille {
-  public:
+public:
     DessinFeuille(QPainter& peintre, QSize surface, SurfaceFeuille genre);
 
     // The sheet of the settings' layout: copies of `tableau` as it stands (kind numJeu, the
@@ -47,7 +47,7 @@ class DessinFeuille {
     static QFont PoliceNombres(int taille);
     static QString Signe(const QString& operation);
 
-  private:
+private:
     void Commencer();
     int HauteurG() const;
     int TaillePolice(int tailleCase) const;

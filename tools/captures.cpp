@@ -3,6 +3,8 @@
 // plus the table exercises at the start, in the middle and finished.
 // The second argument is the folder whose pictures and help the programs find, as in their
 // program folder.
+#include "results/Bilan.h"
+#include "results/U_Edit3.h"
 #include "shell/Fenetres.h"
 #include "shell/Programme.h"
 #include "sheets/DessinFeuille.h"
@@ -86,6 +88,12 @@ void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
         bilan->show();
         capture.Enregistrer(*bilan, QStringLiteral("F_bilan_complet"));
         bilan->hide();
+    }
+    if (auto* rapport = qobject_cast<TF_Edit3*>(fenetres.Fenetre(IdFenetre::Edit3))) {
+        rapport->Composer(ComposerBilan(prog, QStringLiteral("Léa")));
+        rapport->show();
+        capture.Enregistrer(*rapport, QStringLiteral("F_Edit3_compose"));
+        rapport->hide();
     }
 }
 

@@ -209,9 +209,12 @@ void TestBilanFenetre::imprimerLeBilanComposeLeRapport() {
     banc.bilan->show();
     QTest::keyClicks(banc.Controle<QLineEdit>("Edit1"), QStringLiteral("Paul"));
     QString rapport;
+    banc.plate.fichierPdf = QDir(banc.dossier.path()).filePath(QStringLiteral("bilan.pdf"));
     QTimer::singleShot(0, [&] {
         if (auto* edit3 = qobject_cast<TF_Edit3*>(QApplication::activeModalWidget())) {
             rapport = edit3->RichEdit1()->toPlainText();
+            // Its button prints: here into the PDF file the print dialog would have chosen.
+            QTest::mouseClick(edit3->findChild<QPushButton*>(QStringLiteral("BoutonImprimer")), Qt::LeftButton);
             edit3->accept();
         }
     });
@@ -222,6 +225,11 @@ void TestBilanFenetre::imprimerLeBilanComposeLeRapport() {
     QVERIFY(rapport.contains(banc.prog.Profil().LibellesBilan[0]));
     // One report per results window.
     QVERIFY(!banc.Controle("SpeedButton1")->isEnabled());
+    QCOMPARE(banc.plate.impressions, QStringList{QStringLiteral("Bilan")});
+    QFile pdf(banc.plate.fichierPdf);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().startsWith("%PDF"));
+    QVERIFY(pdf.size() > 1000);
 }
 
 void TestBilanFenetre::imprimerLExerciceEnPaysage() {

@@ -15,7 +15,7 @@ using Origines = QList<QPoint>;
 class TestDessinFeuille : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void grilleOuLaDispositionLaPlace_data();
     void grilleOuLaDispositionLaPlace();
     void casesPortantUnNombre_data();
@@ -28,7 +28,7 @@ class TestDessinFeuille : public QObject {
     void seulLApercuEstPeintEnBlanc();
     void traitsEpaisSurUnePageDImprimante();
 
-  private:
+private:
     QImage Image(QSize taille, int dpi = 96) const;
 };
 
