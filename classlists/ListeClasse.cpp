@@ -38,7 +38,8 @@ namespace ListeClasse {
 QByteArray Octets(const QStringList& eleves) {
     QByteArray octets;
     octets.reserve(eleves.size() * TailleEnregistrement);
-    for (const QString& nom : eleves) octets += Enregistrement(nom);
+    for (const QString& nom : eleves)
+        octets += Enregistrement(nom);
     return octets;
 }
 
@@ -48,7 +49,8 @@ Contenu Lire(QByteArrayView octets) {
     contenu.NbEnregistrements = static_cast<int>(octets.size() / TailleEnregistrement);
     const int lus = std::min(contenu.NbEnregistrements, MaxEleves);
     for (int i = 0; i < lus; ++i) {
-        const QByteArrayView enregistrement = octets.sliced(qsizetype(i) * TailleEnregistrement, TailleEnregistrement);
+        const QByteArrayView enregistrement =
+            octets.sliced(qsizetype(i) * TailleEnregistrement, TailleEnregistrement);
         const auto longueur = static_cast<quint8>(enregistrement.at(0));
         contenu.Eleves.append(Windows1252::Decoder(enregistrement.sliced(1, longueur)));
     }
@@ -75,16 +77,20 @@ bool Enregistrer(const QString& chemin, const QStringList& eleves, QString& rais
     return EcritureFichier::Remplacer(chemin, Octets(eleves), raison);
 }
 
-bool AvantEnFrancais(QStringView a, QStringView b) { return Collation().compare(a, b) < 0; }
+bool AvantEnFrancais(QStringView a, QStringView b) {
+    return Collation().compare(a, b) < 0;
+}
 
 QStringList Trier(QStringList eleves) {
-    std::stable_sort(eleves.begin(), eleves.end(), [](const QString& a, const QString& b) { return AvantEnFrancais(a, b); });
+    std::stable_sort(eleves.begin(), eleves.end(),
+                     [](const QString& a, const QString& b) { return AvantEnFrancais(a, b); });
     return eleves;
 }
 
 qsizetype PlaceTriee(const QStringList& eleves, QStringView nom) {
-    const auto place = std::upper_bound(eleves.begin(), eleves.end(), nom,
-                                        [](QStringView n, const QString& e) { return AvantEnFrancais(n, e); });
+    const auto place =
+        std::upper_bound(eleves.begin(), eleves.end(), nom,
+                         [](QStringView n, const QString& e) { return AvantEnFrancais(n, e); });
     return place - eleves.begin();
 }
 

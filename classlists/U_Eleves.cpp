@@ -42,17 +42,28 @@ QString NomAccessible(QString libelle) {
     return libelle.trimmed();
 }
 
-QString Guillemets(const QString& texte) { return QStringLiteral("«\u00a0%1\u00a0»").arg(texte); }
+QString Guillemets(const QString& texte) {
+    return QStringLiteral("«\u00a0%1\u00a0»").arg(texte);
+}
 
-QLabel* NouveauLabel(QWidget* parent, const char* nom, const QString& texte, const QRect& position) {
+// Colours through the palette and fonts set on the control, not style sheets: the window's
+// scaling then reaches every text.
+QLabel* NouveauLabel(QWidget* parent, const char* nom, const QString& texte, const QRect& position,
+                     const QFont& police = Arial(15, true), const QColor& couleur = Titres) {
     auto* label = new QLabel(texte, parent);
     label->setObjectName(QLatin1String(nom));
     label->setGeometry(position);
-    label->setFont(Arial(15, true));
+    label->setFont(police);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Titres);
+    palette.setColor(QPalette::WindowText, couleur);
     label->setPalette(palette);
     return label;
+}
+
+QFont Italique(int pixels) {
+    QFont police = Arial(pixels, false);
+    police.setItalic(true);
+    return police;
 }
 
 QLineEdit* NouveauChamp(QWidget* parent, const char* nom, const QString& libelle, const QRect& position,
@@ -71,7 +82,8 @@ TF_Listes::TF_Listes(Programme& programme, QWidget* parent) : QDialog(parent), p
     setObjectName(QStringLiteral("F_Listes"));
     setWindowTitle(QStringLiteral("Création de listes d'élèves."));
     setAccessibleName(windowTitle());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     resize(TailleFenetre);
     setFont(Arial(14, false));
@@ -113,7 +125,8 @@ void TF_Listes::ConstruireMenu() {
         return entree;
     };
     ajouter("Nouvellesrie1", QStringLiteral("&Nouvelle classe"), &TF_Listes::bouton_nouveauClick);
-    ajouter("Ouvrirunsrieexistante1", QStringLiteral("&Ouvrir une classe existante"), &TF_Listes::bouton_ouvrirClick);
+    ajouter("Ouvrirunsrieexistante1", QStringLiteral("&Ouvrir une classe existante"),
+            &TF_Listes::bouton_ouvrirClick);
     enregistrer1 = ajouter("Enregistrerlasrieencours1", QStringLiteral("&Enregistrer la classe en cours"),
                            &TF_Listes::bouton_enregistrerClick);
     fichier->addSeparator()->setObjectName(QStringLiteral("N1"));
@@ -138,11 +151,10 @@ void TF_Listes::ConstruireChamps() {
     const QString nouvelEleve = QStringLiteral("Nouvel élève :");
     const QString listeEleves = QStringLiteral("Liste des élèves :");
     NouveauLabel(panneau, "Label1", nomClasse, QRect(16, 10, 268, 22));
-    edit1 = NouveauChamp(panneau, "Edit1", nomClasse, QRect(16, 34, 268, 30), NomDeFichier::LongueurClasseMax);
-    label4 = new QLabel(QStringLiteral("Il faut donner un nom à la classe."), panneau);
-    label4->setObjectName(QStringLiteral("Label4"));
-    label4->setGeometry(16, 66, 268, 22);
-    label4->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    edit1 =
+        NouveauChamp(panneau, "Edit1", nomClasse, QRect(16, 34, 268, 30), NomDeFichier::LongueurClasseMax);
+    label4 = NouveauLabel(panneau, "Label4", QStringLiteral("Il faut donner un nom à la classe."),
+                          QRect(16, 66, 268, 22), Arial(14, true), QColor(192, 0, 0));
     NouveauLabel(panneau, "Label2", nouvelEleve, QRect(16, 92, 268, 22));
     edit2 = NouveauChamp(panneau, "Edit2", nouvelEleve, QRect(16, 116, 268, 30), Bilan::LongueurLigne);
     NouveauLabel(panneau, "Label3", listeEleves, QRect(16, 156, 268, 22));
@@ -151,10 +163,8 @@ void TF_Listes::ConstruireChamps() {
     listBox1->setGeometry(16, 180, 268, 196);
     listBox1->setAccessibleName(NomAccessible(listeEleves));
     listBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    label5 = new QLabel(panneau);
-    label5->setObjectName(QStringLiteral("Label5"));
-    label5->setGeometry(16, 382, 268, 22);
-    label5->setStyleSheet(QStringLiteral("color: #505050;"));
+    label5 = NouveauLabel(panneau, "Label5", QString(), QRect(16, 382, 268, 22), Arial(13, false),
+                          QColor(80, 80, 80));
 
     edit1->installEventFilter(this);
     listBox1->installEventFilter(this);
@@ -176,19 +186,19 @@ QPushButton* TF_Listes::NouveauBouton(const char* nom, const QString& libelle, i
 void TF_Listes::ConstruireBoutons() {
     boutonNouveau = NouveauBouton("bouton_nouveau", QStringLiteral("&Nouvelle classe."), 56);
     boutonOuvrir = NouveauBouton("bouton_ouvrir", QStringLiteral("&Ouvrir une classe existante."), 112);
-    boutonEnregistrer = NouveauBouton("bouton_enregistrer", QStringLiteral("&Enregistrer la classe en cours."), 168);
+    boutonEnregistrer =
+        NouveauBouton("bouton_enregistrer", QStringLiteral("&Enregistrer la classe en cours."), 168);
     boutonRayer = NouveauBouton("bouton_rayer", QStringLiteral("&Rayer l'élève de la liste."), 224);
     boutonQuitter = NouveauBouton("bouton_quitter", QStringLiteral("&Quitter l'éditeur."), 410);
     // What the teacher does most, said where the buttons leave room.
-    auto* conseil = new QLabel(QStringLiteral("Tapez le nom d'un élève puis appuyez sur Entrée\u00a0: il rejoint la "
-                                              "liste, rangée par ordre alphabétique. N'oubliez pas d'enregistrer la "
-                                              "classe avant de quitter."),
-                               this);
-    conseil->setObjectName(QStringLiteral("Label6"));
-    conseil->setGeometry(GaucheBoutons + 4, 292, LargeurBoutons - 8, 100);
+    QLabel* conseil = NouveauLabel(
+        this, "Label6",
+        QStringLiteral("Tapez le nom d'un élève puis appuyez sur Entrée\u00a0: il rejoint "
+                       "la liste, rangée par ordre alphabétique. N'oubliez pas "
+                       "d'enregistrer la classe avant de quitter."),
+        QRect(GaucheBoutons + 4, 292, LargeurBoutons - 8, 100), Italique(13), QColor(64, 74, 96));
     conseil->setWordWrap(true);
     conseil->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    conseil->setStyleSheet(QStringLiteral("color: #404a60; font-style: italic;"));
     connect(boutonNouveau, &QPushButton::clicked, this, &TF_Listes::bouton_nouveauClick);
     connect(boutonOuvrir, &QPushButton::clicked, this, &TF_Listes::bouton_ouvrirClick);
     connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_Listes::bouton_enregistrerClick);
@@ -252,28 +262,31 @@ void TF_Listes::OuvrirFichier(const QString& chemin) {
     QString raison;
     const QString fichier = QFileInfo(chemin).fileName();
     if (!ListeClasse::Charger(chemin, contenu, raison)) {
-        prog.Plate().Avertir(QStringLiteral("La classe %1 n'a pas pu être ouverte\u00a0: %2.").arg(Guillemets(fichier), raison));
+        prog.Plate().Avertir(QStringLiteral("La classe %1 n'a pas pu être ouverte\u00a0: %2.")
+                                 .arg(Guillemets(fichier), raison));
         return;
     }
     Vider();
     eleves = ListeClasse::Trier(contenu.Eleves);
-    for (int rang = 0; rang < eleves.size(); ++rang) InsererElement(rang, eleves[rang]);
+    for (int rang = 0; rang < eleves.size(); ++rang)
+        InsererElement(rang, eleves[rang]);
     edit1->setText(fichier.size() > 4 ? fichier.chopped(4) : QString());
     ActiverSaisie();
     AfficherNombre();
     if (contenu.NbEnregistrements > ListeClasse::MaxEleves)
-        prog.Plate().Avertir(QStringLiteral("Le fichier %1 compte %2 élèves, mais une classe en compte %3 au plus\u00a0: "
-                                            "seuls les %3 premiers sont repris. En enregistrant la classe, les "
-                                            "autres sortiront du fichier.")
-                                 .arg(Guillemets(fichier))
-                                 .arg(contenu.NbEnregistrements)
-                                 .arg(ListeClasse::MaxEleves));
+        prog.Plate().Avertir(
+            QStringLiteral("Le fichier %1 compte %2 élèves, mais une classe en compte %3 au plus\u00a0: "
+                           "seuls les %3 premiers sont repris. En enregistrant la classe, les "
+                           "autres sortiront du fichier.")
+                .arg(Guillemets(fichier), QString::number(contenu.NbEnregistrements),
+                     QString::number(ListeClasse::MaxEleves)));
 }
 
 void TF_Listes::bouton_enregistrerClick() {
     const QString classe = edit1->text();
     if (classe.isEmpty()) {
         label4->show();
+        if (edit1->isEnabled()) edit1->setFocus(Qt::OtherFocusReason);
         prog.Plate().Annoncer(*label4, QAccessible::Alert);
         return;
     }
@@ -285,7 +298,8 @@ void TF_Listes::bouton_enregistrerClick() {
     }
     QString raison;
     if (!ListeClasse::Enregistrer(QDir(DossierProgramme(prog)).filePath(fichier), eleves, raison))
-        prog.Plate().Avertir(QStringLiteral("La classe n'a pas été enregistrée dans %1\u00a0: %2.").arg(Guillemets(fichier), raison));
+        prog.Plate().Avertir(QStringLiteral("La classe n'a pas été enregistrée dans %1\u00a0: %2.")
+                                 .arg(Guillemets(fichier), raison));
 }
 
 void TF_Listes::bouton_rayerClick() {
@@ -306,16 +320,18 @@ void TF_Listes::bouton_rayerClick() {
 void TF_Listes::Edit2Entree() {
     const QString nom = edit2->text();
     if (eleves.size() >= ListeClasse::MaxEleves) {
-        prog.Plate().Avertir(QStringLiteral("Une classe compte %1 élèves au plus\u00a0: %2 n'a pas été ajouté à la liste.")
-                                 .arg(ListeClasse::MaxEleves)
-                                 .arg(Guillemets(nom)));
+        prog.Plate().Avertir(
+            QStringLiteral("Une classe compte %1 élèves au plus\u00a0: %2 n'a pas été ajouté à la liste.")
+                .arg(ListeClasse::MaxEleves)
+                .arg(Guillemets(nom)));
         return;
     }
     if (!Windows1252::PeutCoder(nom)) {
-        prog.Plate().Avertir(QStringLiteral("Le nom %1 contient des caractères que la liste ne sait pas garder "
-                                            "(seules les lettres de l'alphabet latin, accentuées ou non, conviennent). "
-                                            "Il n'a pas été ajouté à la liste.")
-                                 .arg(Guillemets(nom)));
+        prog.Plate().Avertir(
+            QStringLiteral("Le nom %1 contient des caractères que la liste ne sait pas garder "
+                           "(seules les lettres de l'alphabet latin, accentuées ou non, conviennent). "
+                           "Il n'a pas été ajouté à la liste.")
+                .arg(Guillemets(nom)));
         return;
     }
     const qsizetype place = ListeClasse::PlaceTriee(eleves, nom);
@@ -343,6 +359,7 @@ void TF_Listes::Vider() {
     edit1->clear();
     edit2->clear();
     label4->hide();
+    boutonRayer->setEnabled(false); // nothing left to strike out
     AfficherNombre();
 }
 

@@ -16,7 +16,7 @@ class QPushButton;
 // a name that cannot be a file of the folder is refused with the reason.
 class TF_Listes : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_Listes(Programme& programme, QWidget* parent = nullptr);
 
     // The pupils as the list shows them, in the order of the file.
@@ -26,11 +26,11 @@ public slots:
     // Every way out empties the list and the fields: each showing starts afresh.
     void done(int resultat) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
-private:
+  private:
     void ConstruireMenu();
     void ConstruireChamps();
     void ConstruireBoutons();

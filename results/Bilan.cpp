@@ -12,13 +12,18 @@ constexpr int LongueurApresDate = 22;
 QString Couper(QStringView texte, int n) {
     qsizetype i = 0;
     for (int compte = 0; i < texte.size() && compte < n; ++compte)
-        i += texte.at(i).isHighSurrogate() && i + 1 < texte.size() && texte.at(i + 1).isLowSurrogate() ? 2 : 1;
+        i +=
+            texte.at(i).isHighSurrogate() && i + 1 < texte.size() && texte.at(i + 1).isLowSurrogate() ? 2 : 1;
     return texte.first(i).toString();
 }
 
-QString Ligne(const QString& texte) { return Couper(texte, Bilan::LongueurLigne); }
+QString Ligne(const QString& texte) {
+    return Couper(texte, Bilan::LongueurLigne);
+}
 
-QString Paire(int bonnes, int total) { return QStringLiteral("%1 / %2").arg(bonnes).arg(total); }
+QString Paire(int bonnes, int total) {
+    return QStringLiteral("%1 / %2").arg(bonnes).arg(total);
+}
 
 } // namespace
 
@@ -38,7 +43,9 @@ QStringList Bilan::LignesResultat() const {
     return lignes;
 }
 
-QStringList Bilan::EntreeGenerale() const { return QStringList{QString(), NomEleve} + LignesResultat(); }
+QStringList Bilan::EntreeGenerale() const {
+    return QStringList{QString(), NomEleve} + LignesResultat();
+}
 
 QStringList Bilan::EntreeIndividuelle(bool nouveauFichier) const {
     QStringList entree{QString()};
@@ -50,9 +57,12 @@ Bilan ComposerBilan(const ProfilProgramme& profil, int numJeu, const CompteursRe
                     const QDateTime& maintenant, QStringView nom) {
     const CompteursResultat& c = compteurs;
     Bilan b;
-    b.LigneDate = Couper(QStringLiteral("Le ") + maintenant.date().toString(u"dd/MM/yyyy"), Bilan::LongueurDateHeure);
-    b.LigneHeure = Couper(QStringLiteral(" à  ") + maintenant.time().toString(u"HH:mm:ss"), Bilan::LongueurDateHeure);
-    b.LigneBonnes = Ligne(QStringLiteral("Nombre total de bonnes réponses : \t") + Paire(c.NbBonnes, c.NbTotal));
+    b.LigneDate =
+        Couper(QStringLiteral("Le ") + maintenant.date().toString(u"dd/MM/yyyy"), Bilan::LongueurDateHeure);
+    b.LigneHeure =
+        Couper(QStringLiteral(" à  ") + maintenant.time().toString(u"HH:mm:ss"), Bilan::LongueurDateHeure);
+    b.LigneBonnes =
+        Ligne(QStringLiteral("Nombre total de bonnes réponses : \t") + Paire(c.NbBonnes, c.NbTotal));
     b.LigneErreurs = Ligne(QStringLiteral("Nombre d'erreurs : \t") + QString::number(c.NbErreurs));
     // Exercise 3 is the one whose results window shows the left and top counts.
     if (numJeu > 2) {

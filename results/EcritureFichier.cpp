@@ -29,7 +29,8 @@ bool PrendreVerrou(QLockFile& verrou, std::chrono::milliseconds attente, QString
             return false;
         }
         if (limite.hasExpired()) {
-            raison = QStringLiteral("le fichier est occupé par un autre ordinateur, il faut réessayer dans un instant");
+            raison = QStringLiteral(
+                "le fichier est occupé par un autre ordinateur, il faut réessayer dans un instant");
             return false;
         }
         QThread::usleep(500 + QRandomGenerator::global()->bounded(2000));
@@ -91,8 +92,8 @@ bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison)
     return false;
 }
 
-bool Ajouter(const QString& chemin, const QByteArray& entreeNouveau, const QByteArray& entreeSuite, QString& raison,
-             std::chrono::milliseconds attente) {
+bool Ajouter(const QString& chemin, const QByteArray& entreeNouveau, const QByteArray& entreeSuite,
+             QString& raison, std::chrono::milliseconds attente) {
     QLockFile verrou(FichierVerrou(chemin));
     if (!PrendreVerrou(verrou, attente, raison)) return false;
     return AjouterSousVerrou(chemin, entreeNouveau, entreeSuite, raison);

@@ -9,12 +9,11 @@
 // file is as it was and raison says why, in French.
 namespace EcritureFichier {
 
-using namespace std::chrono_literals;
-
 // How long an append waits for another computer of the classroom to finish its own, and the age
-// after which a lock left behind by a computer switched off mid-write is broken.
-constexpr std::chrono::milliseconds AttenteVerrou = 8s;
-constexpr std::chrono::milliseconds VerrouPerime = 5s;
+// after which a lock left behind by a computer switched off mid-write is broken (the clocks of
+// the classroom must agree to within that age: the lock's date comes from the share).
+constexpr std::chrono::milliseconds AttenteVerrou{8000};
+constexpr std::chrono::milliseconds VerrouPerime{5000};
 
 // Whole-file write (class lists, the editor's texts): the new content replaces the old at once.
 bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison);

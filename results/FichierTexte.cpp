@@ -52,7 +52,9 @@ QByteArray EncoderTexte(QStringView texte) {
     return EncoderLignes(unifie.split(QLatin1Char('\n')));
 }
 
-QString DecoderTexte(QByteArrayView octets) { return DecoderLignes(octets).join(QLatin1Char('\n')); }
+QString DecoderTexte(QByteArrayView octets) {
+    return DecoderLignes(octets).join(QLatin1Char('\n'));
+}
 
 bool Lire(const QString& chemin, QString& texte, QString& raison) {
     QFile fichier(chemin);

@@ -10,11 +10,14 @@
 
 namespace {
 
-QString Guillemets(const QString& texte) { return QStringLiteral("«\u00a0%1\u00a0»").arg(texte); }
+QString Guillemets(const QString& texte) {
+    return QStringLiteral("«\u00a0%1\u00a0»").arg(texte);
+}
 
 QString RefusNom(const QString& nom) {
-    return QStringLiteral("Le bilan n'a pas été enregistré\u00a0: le nom %1 ne garde aucune lettre qui puisse "
-                          "servir de nom de fichier. Écris ton nom avec des lettres.")
+    return QStringLiteral(
+               "Le bilan n'a pas été enregistré\u00a0: le nom %1 ne garde aucune lettre qui puisse "
+               "servir de nom de fichier. Écris ton nom avec des lettres.")
         .arg(Guillemets(nom));
 }
 
@@ -30,8 +33,8 @@ EcritureBilan Ajouter(const Programme& prog, const QString& fichier, const QStri
     ecriture.Reussie = EcritureFichier::Ajouter(chemin, FichierTexte::EncoderLignes(entreeNouveau),
                                                 FichierTexte::EncoderLignes(entreeSuite), raison, attente);
     if (!ecriture.Reussie)
-        ecriture.Message =
-            QStringLiteral("Le bilan n'a pas été enregistré dans %1\u00a0: %2.").arg(Guillemets(fichier), raison);
+        ecriture.Message = QStringLiteral("Le bilan n'a pas été enregistré dans %1\u00a0: %2.")
+                               .arg(Guillemets(fichier), raison);
     return ecriture;
 }
 
@@ -41,12 +44,14 @@ QString DossierProgramme(const Programme& prog) {
     return prog.RepProgramme.isEmpty() ? QDir::currentPath() : prog.RepProgramme;
 }
 
-EcritureBilan EcrireBilanGeneral(const Programme& prog, const Bilan& bilan, std::chrono::milliseconds attente) {
+EcritureBilan EcrireBilanGeneral(const Programme& prog, const Bilan& bilan,
+                                 std::chrono::milliseconds attente) {
     const QStringList entree = bilan.EntreeGenerale();
     return Ajouter(prog, FichierGeneral(prog), entree, entree, attente);
 }
 
-EcritureBilan EcrireBilanIndividuel(const Programme& prog, const Bilan& bilan, std::chrono::milliseconds attente) {
+EcritureBilan EcrireBilanIndividuel(const Programme& prog, const Bilan& bilan,
+                                    std::chrono::milliseconds attente) {
     const QString fichier = NomDeFichier::FichierIndividuel(prog.Prefs.ListeClasse, bilan.NomEleve);
     if (fichier.isEmpty()) return {false, {}, RefusNom(bilan.NomEleve)};
     return Ajouter(prog, fichier, bilan.EntreeIndividuelle(true), bilan.EntreeIndividuelle(false), attente);
@@ -67,8 +72,10 @@ bool EnregistrerBilan(const Programme& prog, const Bilan& bilan) {
     }
     if (individuel && !(ecriture = EcrireBilanIndividuel(prog, bilan)).Reussie) {
         // Said plainly, so that nobody saves the game a second time into the general file.
-        const QString deja = general ? QStringLiteral(" Il a bien été enregistré dans %1.").arg(Guillemets(FichierGeneral(prog)))
-                                     : QString();
+        const QString deja =
+            general
+                ? QStringLiteral(" Il a bien été enregistré dans %1.").arg(Guillemets(FichierGeneral(prog)))
+                : QString();
         prog.Plate().Avertir(ecriture.Message + deja);
         return false;
     }

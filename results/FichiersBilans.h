@@ -21,14 +21,16 @@ struct EcritureBilan {
 QString DossierProgramme(const Programme& prog);
 
 // Appends the record to the general results file (FichierBilan): one entry, written whole.
-[[nodiscard]] EcritureBilan EcrireBilanGeneral(const Programme& prog, const Bilan& bilan,
-                                               std::chrono::milliseconds attente = EcritureFichier::AttenteVerrou);
+[[nodiscard]] EcritureBilan
+EcrireBilanGeneral(const Programme& prog, const Bilan& bilan,
+                   std::chrono::milliseconds attente = EcritureFichier::AttenteVerrou);
 
 // Appends the record to the pupil's own file, named from Prefs.ListeClasse and the record's
 // name; a file created by this entry first receives the name. A name that leaves nothing usable
 // for a file name is refused, nothing written.
-[[nodiscard]] EcritureBilan EcrireBilanIndividuel(const Programme& prog, const Bilan& bilan,
-                                                  std::chrono::milliseconds attente = EcritureFichier::AttenteVerrou);
+[[nodiscard]] EcritureBilan
+EcrireBilanIndividuel(const Programme& prog, const Bilan& bilan,
+                      std::chrono::milliseconds attente = EcritureFichier::AttenteVerrou);
 
 // "Enregistrer" of the results window: the general file if EnregistrerBilans, then the pupil's
 // file if BilansIndividuels. A name the individual file cannot take is refused before anything is

@@ -8,7 +8,9 @@ namespace {
 
 constexpr QStringView Interdits = u"\\/:*?\"<>|";
 
-bool Interdit(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F || Interdits.contains(c); }
+bool Interdit(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || Interdits.contains(c);
+}
 
 } // namespace
 
@@ -47,21 +49,24 @@ QString FichierListe(QStringView classe, QString& refus) {
         return {};
     }
     if (SansCaracteresInterdits(classe) != classe) {
-        refus = QStringLiteral("Le nom de la classe ne peut pas contenir les caractères \\ / : * ? \" < > | : il "
-                               "sert de nom de fichier dans le dossier du programme. La classe n'a pas été "
-                               "enregistrée.");
+        refus =
+            QStringLiteral("Le nom de la classe ne peut pas contenir les caractères \\ / : * ? \" < > | : il "
+                           "sert de nom de fichier dans le dossier du programme. La classe n'a pas été "
+                           "enregistrée.");
         return {};
     }
     if (classe.size() > LongueurClasseMax) {
-        refus = QStringLiteral("Le nom de la classe ne doit pas dépasser %1 caractères. La classe n'a pas été "
-                               "enregistrée.")
-                    .arg(LongueurClasseMax);
+        refus =
+            QStringLiteral("Le nom de la classe ne doit pas dépasser %1 caractères. La classe n'a pas été "
+                           "enregistrée.")
+                .arg(LongueurClasseMax);
         return {};
     }
     if (!Windows1252::PeutCoder(classe)) {
-        refus = QStringLiteral("Le nom de la classe contient des caractères que le programme ne sait pas garder "
-                               "(seules les lettres de l'alphabet latin, accentuées ou non, les chiffres et la "
-                               "ponctuation usuelle conviennent). La classe n'a pas été enregistrée.");
+        refus =
+            QStringLiteral("Le nom de la classe contient des caractères que le programme ne sait pas garder "
+                           "(seules les lettres de l'alphabet latin, accentuées ou non, les chiffres et la "
+                           "ponctuation usuelle conviennent). La classe n'a pas été enregistrée.");
         return {};
     }
     return classe.toString().append(ExtensionListe);

@@ -1,15 +1,16 @@
 #include "results/RaisonFichier.h"
 
-#include <QFileDevice>
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 
 namespace {
 
 QString AvecDetail(const QString& raison, const QFileDevice& fichier) {
     const QString detail = fichier.errorString();
-    return detail.isEmpty() || detail == QLatin1String("Unknown error") ? raison
-                                                                         : raison + QStringLiteral(" (%1)").arg(detail);
+    return detail.isEmpty() || detail == QLatin1String("Unknown error")
+               ? raison
+               : raison + QStringLiteral(" (%1)").arg(detail);
 }
 
 } // namespace
@@ -24,7 +25,8 @@ QString Ouverture(const QFileDevice& fichier) {
     if (info.isDir())
         raison = QStringLiteral("un dossier porte déjà ce nom");
     else if (!dossier.isDir())
-        raison = QStringLiteral("le dossier «\u00a0%1\u00a0» est introuvable").arg(QDir::toNativeSeparators(dossier.filePath()));
+        raison = QStringLiteral("le dossier «\u00a0%1\u00a0» est introuvable")
+                     .arg(QDir::toNativeSeparators(dossier.filePath()));
     else if (info.exists() && !info.isWritable())
         raison = QStringLiteral("le fichier est protégé en écriture");
     else if (!info.exists() && !dossier.isWritable())

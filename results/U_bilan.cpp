@@ -3,6 +3,7 @@
 #include "classlists/ListeClasse.h"
 #include "results/Bilan.h"
 #include "results/FichiersBilans.h"
+#include "results/NomDeFichier.h"
 #include "results/U_Edit3.h"
 #include "sheets/ImpressionFeuille.h"
 #include "shell/AideContextuelle.h"
@@ -235,7 +236,8 @@ void TF_bilan::ChargerEleves() {
     if (classe.isEmpty()) return;
     listBox1->clear();
     edit1->clear();
-    const QString nom = classe.mid(classe.lastIndexOf(QLatin1Char('\\')) + 1);
+    // A name stored in the preferences may carry a folder: only the file in the program folder counts.
+    const QString nom = NomDeFichier::SansDossier(classe);
     ListeClasse::Contenu contenu;
     QString raison;
     if (ListeClasse::Charger(QDir(DossierProgramme(prog)).filePath(nom), contenu, raison))

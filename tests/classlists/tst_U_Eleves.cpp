@@ -46,12 +46,14 @@ struct Banc {
     void Cliquer(const char* bouton) const { QTest::mouseClick(C<QPushButton>(bouton), Qt::LeftButton); }
     QStringList Affiches() const {
         QStringList noms;
-        for (int i = 0; i < Liste()->count(); ++i) noms.append(Liste()->item(i)->text());
+        for (int i = 0; i < Liste()->count(); ++i)
+            noms.append(Liste()->item(i)->text());
         return noms;
     }
     // Non-ASCII characters go one by one: QTest::keyClicks asserts on them.
     static void Taper(QWidget* champ, const QString& texte) {
-        for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, champ, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        for (QChar c : texte)
+            QTest::sendKeyEvent(QTest::Click, champ, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     void AjouterEleve(const QString& nom) const {
         Taper(Edit2(), nom);
@@ -61,7 +63,8 @@ struct Banc {
         Cliquer("bouton_nouveau");
         Taper(Edit1(), classe);
         QTest::keyClick(Edit1(), Qt::Key_Return);
-        for (const QString& nom : eleves) AjouterEleve(nom);
+        for (const QString& nom : eleves)
+            AjouterEleve(nom);
     }
 
     PlateFormeTest plate;
@@ -119,7 +122,7 @@ private slots:
     void miseAEchelleSurGrandEcran();
     void chaqueControleANomAccessible();
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dossier;
     QString dossierInitial;
 };
@@ -164,19 +167,22 @@ void TestU_Eleves::etatALaCreation() {
         QWidget* controle = banc.C(nom);
         QVERIFY2(controle, nom);
         const QString texte = qobject_cast<QLabel*>(controle) ? qobject_cast<QLabel*>(controle)->text()
-                                                               : qobject_cast<QPushButton*>(controle)->text();
+                                                              : qobject_cast<QPushButton*>(controle)->text();
         QCOMPARE(texte, libelle);
     }
-    const QList<std::pair<const char*, QString>> menus{{"Nouvellesrie1", "&Nouvelle classe"},
-                                                       {"Ouvrirunsrieexistante1", "&Ouvrir une classe existante"},
-                                                       {"Enregistrerlasrieencours1", "&Enregistrer la classe en cours"},
-                                                       {"Quitter1", "&Quitter"},
-                                                       {"Aide1", "Ai&de     "}};
-    for (const auto& [nom, libelle] : menus) QCOMPARE(banc.C<QAction>(nom)->text(), libelle);
+    const QList<std::pair<const char*, QString>> menus{
+        {"Nouvellesrie1", "&Nouvelle classe"},
+        {"Ouvrirunsrieexistante1", "&Ouvrir une classe existante"},
+        {"Enregistrerlasrieencours1", "&Enregistrer la classe en cours"},
+        {"Quitter1", "&Quitter"},
+        {"Aide1", "Ai&de     "}};
+    for (const auto& [nom, libelle] : menus)
+        QCOMPARE(banc.C<QAction>(nom)->text(), libelle);
     QCOMPARE(banc.C<QMenu>("Fichier1")->title(), QStringLiteral("&Fichier     "));
     QVERIFY(banc.C<QAction>("N1")->isSeparator());
     // Nothing can be typed or saved before a class is started.
-    for (const char* nom : {"bouton_enregistrer", "bouton_rayer", "Edit1", "Edit2"}) QVERIFY2(!banc.C(nom)->isEnabled(), nom);
+    for (const char* nom : {"bouton_enregistrer", "bouton_rayer", "Edit1", "Edit2"})
+        QVERIFY2(!banc.C(nom)->isEnabled(), nom);
     QVERIFY(banc.C("bouton_nouveau")->isEnabled());
     QVERIFY(banc.C("Label4")->isHidden());
     QCOMPARE(banc.fenetre->focusWidget(), banc.C("bouton_nouveau"));
@@ -193,13 +199,16 @@ void TestU_Eleves::creerCE1AuClavierEcritTroisEnregistrementsTries() {
     Banc::Taper(banc.Edit1(), QStringLiteral("CE1"));
     QTest::keyClick(banc.Edit1(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), banc.Edit2()); // Enter goes on to the pupils
-    for (const QString& nom : {QStringLiteral("Zoé"), QStringLiteral("Adam"), QStringLiteral("Léa")}) banc.AjouterEleve(nom);
+    for (const QString& nom : {QStringLiteral("Zoé"), QStringLiteral("Adam"), QStringLiteral("Léa")})
+        banc.AjouterEleve(nom);
     QCOMPARE(banc.Affiches(), (QStringList{"Adam", "Léa", "Zoé"}));
     QVERIFY(banc.Edit2()->text().isEmpty());
     QCOMPARE(banc.C<QLabel>("Label5")->text(), QStringLiteral("3 élèves (50 au plus)."));
     QTest::keyClick(banc.fenetre.get(), Qt::Key_E, Qt::AltModifier);
-    QTRY_COMPARE(Contenu(QStringLiteral("CE1.elv")),
-             Enregistrement("Adam") + Enregistrement("L\xE9" "a") + Enregistrement("Zo\xE9"));
+    QTRY_COMPARE(Contenu(QStringLiteral("CE1.elv")), Enregistrement("Adam") +
+                                                         Enregistrement("L\xE9"
+                                                                        "a") +
+                                                         Enregistrement("Zo\xE9"));
     QVERIFY(banc.plate.avertissements.isEmpty()); // no message after a save that worked
     QCOMPARE(FichiersDuDossier(), QStringList{"CE1.elv"});
 }
@@ -230,14 +239,16 @@ void TestU_Eleves::enregistrerSansNomDeClasseNEcritRien() {
 void TestU_Eleves::cinquanteEtUniemeEleveRefuse() {
     Banc banc;
     banc.NouvelleClasse(QStringLiteral("CM2"), {});
-    for (int i = 0; i < 50; ++i) banc.AjouterEleve(QStringLiteral("Eleve %1").arg(i, 2, 10, QLatin1Char('0')));
+    for (int i = 0; i < 50; ++i)
+        banc.AjouterEleve(QStringLiteral("Eleve %1").arg(i, 2, 10, QLatin1Char('0')));
     QVERIFY(banc.plate.avertissements.isEmpty());
     banc.AjouterEleve(QStringLiteral("Zacharie"));
     QCOMPARE(banc.Liste()->count(), 50);
     QCOMPARE(banc.fenetre->Eleves().size(), 50);
     QCOMPARE(banc.plate.avertissements,
-             QStringList{QStringLiteral("Une classe compte 50 élèves au plus\u00a0: «\u00a0Zacharie\u00a0» n'a pas été ajouté "
-                                        "à la liste.")});
+             QStringList{QStringLiteral(
+                 "Une classe compte 50 élèves au plus\u00a0: «\u00a0Zacharie\u00a0» n'a pas été ajouté "
+                 "à la liste.")});
     QCOMPARE(banc.Edit2()->text(), QStringLiteral("Zacharie")); // nothing typed is lost
     banc.Cliquer("bouton_enregistrer");
     QCOMPARE(Contenu(QStringLiteral("CM2.elv")).size(), 50 * 256);
@@ -248,7 +259,8 @@ void TestU_Eleves::nomIntraduisibleRefuse() {
     banc.NouvelleClasse(QStringLiteral("CE2"), {QStringLiteral("Łukasz")});
     QVERIFY(banc.Affiches().isEmpty());
     QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY(banc.plate.avertissements[0].startsWith(QStringLiteral("Le nom «\u00a0Łukasz\u00a0» contient des caractères")));
+    QVERIFY(banc.plate.avertissements[0].startsWith(
+        QStringLiteral("Le nom «\u00a0Łukasz\u00a0» contient des caractères")));
     QCOMPARE(banc.Edit2()->text(), QStringLiteral("Łukasz"));
 }
 
@@ -261,7 +273,8 @@ void TestU_Eleves::nomDeClasseQuiSortiraitDuDossierRefuse_data() {
     QTest::newRow("backslash") << "..\\CE1" << interdits;
     QTest::newRow("colon") << "C:CE1" << interdits;
     QTest::newRow("star and question mark") << "CE*?" << interdits;
-    QTest::newRow("beyond Windows-1252") << "Класс" << QStringLiteral("Le nom de la classe contient des caractères");
+    QTest::newRow("beyond Windows-1252")
+        << "Класс" << QStringLiteral("Le nom de la classe contient des caractères");
 }
 
 void TestU_Eleves::nomDeClasseQuiSortiraitDuDossierRefuse() {
@@ -276,7 +289,8 @@ void TestU_Eleves::nomDeClasseQuiSortiraitDuDossierRefuse() {
     QCOMPARE(banc.plate.avertissements.size(), 1);
     QVERIFY2(banc.plate.avertissements[0].startsWith(debutMessage), qPrintable(banc.plate.avertissements[0]));
     QVERIFY(FichiersDuDossier().isEmpty());
-    QCOMPARE(QDir(dossier->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"programme"});
+    QCOMPARE(QDir(dossier->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"programme"});
 }
 
 // A folder with the class's file name stands for any file the system will not let us write.
@@ -286,8 +300,9 @@ void TestU_Eleves::enregistrementRateLaisseLeFichierEtLeDit() {
     banc.NouvelleClasse(QStringLiteral("CE1"), {QStringLiteral("Adam")});
     banc.Cliquer("bouton_enregistrer");
     QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY2(banc.plate.avertissements[0].startsWith(QStringLiteral(
-                 "La classe n'a pas été enregistrée dans «\u00a0CE1.elv\u00a0»\u00a0: un dossier porte déjà ce nom")),
+    QVERIFY2(banc.plate.avertissements[0].startsWith(
+                 QStringLiteral("La classe n'a pas été enregistrée dans «\u00a0CE1.elv\u00a0»\u00a0: un "
+                                "dossier porte déjà ce nom")),
              qPrintable(banc.plate.avertissements[0]));
     QCOMPARE(banc.Affiches(), QStringList{"Adam"}); // the list stays, for another try
     QCOMPARE(FichiersDuDossier(), QStringList{"CE1.elv"});
@@ -300,7 +315,9 @@ void TestU_Eleves::ouvrirUneClasseExistante() {
     const QString chemin = ailleurs.filePath(QStringLiteral("CE1.elv"));
     QFile fichier(chemin);
     QVERIFY(fichier.open(QIODevice::WriteOnly));
-    fichier.write(Enregistrement("Zo\xE9") + Enregistrement("adam") + Enregistrement("L\xE9" "a"));
+    fichier.write(Enregistrement("Zo\xE9") + Enregistrement("adam") +
+                  Enregistrement("L\xE9"
+                                 "a"));
     fichier.close();
     Banc banc;
     banc.plate.reponsesOuvrir = QStringList{chemin};
@@ -310,17 +327,21 @@ void TestU_Eleves::ouvrirUneClasseExistante() {
     QCOMPARE(banc.plate.dialoguesOuverts[0].filtre, QStringLiteral("fichiers élèves (*.elv)"));
     QCOMPARE(banc.Edit1()->text(), QStringLiteral("CE1"));
     QCOMPARE(banc.Affiches(), (QStringList{"adam", "Léa", "Zoé"}));
-    for (const char* nom : {"Edit1", "Edit2", "bouton_enregistrer"}) QVERIFY2(banc.C(nom)->isEnabled(), nom);
+    for (const char* nom : {"Edit1", "Edit2", "bouton_enregistrer"})
+        QVERIFY2(banc.C(nom)->isEnabled(), nom);
     QCOMPARE(QDir::currentPath(), banc.prog.RepProgramme);
     // Saved in the program folder, sorted.
     banc.Cliquer("bouton_enregistrer");
-    QCOMPARE(Contenu(QStringLiteral("CE1.elv")),
-             Enregistrement("adam") + Enregistrement("L\xE9" "a") + Enregistrement("Zo\xE9"));
+    QCOMPARE(Contenu(QStringLiteral("CE1.elv")), Enregistrement("adam") +
+                                                     Enregistrement("L\xE9"
+                                                                    "a") +
+                                                     Enregistrement("Zo\xE9"));
 }
 
 void TestU_Eleves::ouvrirUnFichierDePlusDe50Eleves() {
     QByteArray octets;
-    for (int i = 0; i < 55; ++i) octets += Enregistrement("E" + QByteArray::number(100 + i));
+    for (int i = 0; i < 55; ++i)
+        octets += Enregistrement("E" + QByteArray::number(100 + i));
     QFile fichier(QStringLiteral("CM1.elv"));
     QVERIFY(fichier.open(QIODevice::WriteOnly));
     fichier.write(octets);
@@ -331,7 +352,8 @@ void TestU_Eleves::ouvrirUnFichierDePlusDe50Eleves() {
     QCOMPARE(banc.Liste()->count(), 50);
     QCOMPARE(banc.Affiches().back(), QStringLiteral("E149"));
     QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY(banc.plate.avertissements[0].startsWith(QStringLiteral("Le fichier «\u00a0CM1.elv\u00a0» compte 55 élèves")));
+    QVERIFY(banc.plate.avertissements[0].startsWith(
+        QStringLiteral("Le fichier «\u00a0CM1.elv\u00a0» compte 55 élèves")));
 }
 
 void TestU_Eleves::ouvrirUnFichierIllisibleGardeLaListe() {
@@ -340,16 +362,18 @@ void TestU_Eleves::ouvrirUnFichierIllisibleGardeLaListe() {
     banc.plate.reponsesOuvrir = QStringList{QDir::current().absoluteFilePath(QStringLiteral("parti.elv"))};
     banc.Cliquer("bouton_ouvrir");
     QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY2(banc.plate.avertissements[0].startsWith(QStringLiteral(
-                 "La classe «\u00a0parti.elv\u00a0» n'a pas pu être ouverte\u00a0: le fichier est introuvable")),
-             qPrintable(banc.plate.avertissements[0]));
+    QVERIFY2(
+        banc.plate.avertissements[0].startsWith(QStringLiteral(
+            "La classe «\u00a0parti.elv\u00a0» n'a pas pu être ouverte\u00a0: le fichier est introuvable")),
+        qPrintable(banc.plate.avertissements[0]));
     QCOMPARE(banc.Edit1()->text(), QStringLiteral("CE2"));
     QCOMPARE(banc.Affiches(), QStringList{"Adam"});
 }
 
 void TestU_Eleves::rayerUnEleve() {
     Banc banc;
-    banc.NouvelleClasse(QStringLiteral("CE1"), {QStringLiteral("Zoé"), QStringLiteral("Adam"), QStringLiteral("Léa")});
+    banc.NouvelleClasse(QStringLiteral("CE1"),
+                        {QStringLiteral("Zoé"), QStringLiteral("Adam"), QStringLiteral("Léa")});
     QListWidget* liste = banc.Liste();
     QVERIFY(!banc.C("bouton_rayer")->isEnabled());
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(1)).center());
@@ -426,8 +450,8 @@ void TestU_Eleves::miseAEchelleSurGrandEcran() {
 
 void TestU_Eleves::chaqueControleANomAccessible() {
     Banc banc;
-    for (const char* nom : {"Edit1", "Edit2", "ListBox1", "bouton_nouveau", "bouton_ouvrir", "bouton_enregistrer",
-                            "bouton_rayer", "bouton_quitter", "Label5"})
+    for (const char* nom : {"Edit1", "Edit2", "ListBox1", "bouton_nouveau", "bouton_ouvrir",
+                            "bouton_enregistrer", "bouton_rayer", "bouton_quitter", "Label5"})
         QVERIFY2(!NomAccessible(banc.C(nom)).isEmpty(), nom);
     QCOMPARE(NomAccessible(banc.C("Edit2")), QStringLiteral("Nouvel élève"));
     QCOMPARE(NomAccessible(banc.C("bouton_rayer")), QStringLiteral("Rayer l'élève de la liste"));

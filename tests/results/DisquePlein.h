@@ -10,7 +10,7 @@
 // While it lives, a write that would take a file past the given size fails as on a full disk
 // (even for root, whom a read-only folder does not stop).
 class DisquePlein {
-public:
+  public:
     explicit DisquePlein(qint64 tailleMax) {
 #if defined(Q_OS_UNIX)
         getrlimit(RLIMIT_FSIZE, &avant);
@@ -31,9 +31,11 @@ public:
     DisquePlein(const DisquePlein&) = delete;
     DisquePlein& operator=(const DisquePlein&) = delete;
 
-    bool Actif() const { return actif; }
+    bool Actif() const {
+        return actif;
+    }
 
-private:
+  private:
     bool actif = false;
 #if defined(Q_OS_UNIX)
     rlimit avant{};

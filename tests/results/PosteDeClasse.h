@@ -14,7 +14,9 @@ constexpr int Parties = 200;
 constexpr int PartiesIndividuelles = 25;
 inline const QString EleveCommun = QStringLiteral("Paul");
 
-inline QDateTime Horloge() { return QDateTime(QDate(2002, 12, 6), QTime(14, 35, 10)); }
+inline QDateTime Horloge() {
+    return QDateTime(QDate(2002, 12, 6), QTime(14, 35, 10));
+}
 
 inline Bilan BilanDe(Programme& prog, int poste, int partie) {
     prog.NumJeu = 3;

@@ -7,8 +7,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QMultiHash>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +22,7 @@ class TestAjoutsSimultanes : public QObject {
 private slots:
     void huitPostesEnMemeTempsNePerdentRien();
 
-private:
+  private:
     void VerifierBilanGeneral(const QByteArray& octets);
     void VerifierBilanIndividuel(const QByteArray& octets);
     // The expected entries, by computer and game.
@@ -35,12 +35,12 @@ std::map<std::pair<int, int>, QByteArray> TestAjoutsSimultanes::Attendues(bool i
     Programme prog(ProfilNavirelle(), plate);
     std::map<std::pair<int, int>, QByteArray> entrees;
     for (int poste = 0; poste < PosteDeClasse::Postes; ++poste)
-        for (int partie = 0; partie < (individuel ? PosteDeClasse::PartiesIndividuelles : PosteDeClasse::Parties);
-             ++partie) {
+        for (int partie = 0;
+             partie < (individuel ? PosteDeClasse::PartiesIndividuelles : PosteDeClasse::Parties); ++partie) {
             Bilan bilan = PosteDeClasse::BilanDe(prog, poste, partie);
             bilan.NomEleve = individuel ? PosteDeClasse::EleveCommun : bilan.NomEleve;
-            entrees[{poste, partie}] =
-                FichierTexte::EncoderLignes(individuel ? bilan.EntreeIndividuelle(false) : bilan.EntreeGenerale());
+            entrees[{poste, partie}] = FichierTexte::EncoderLignes(
+                individuel ? bilan.EntreeIndividuelle(false) : bilan.EntreeGenerale());
         }
     return entrees;
 }
@@ -55,7 +55,8 @@ void TestAjoutsSimultanes::VerifierBilanGeneral(const QByteArray& octets) {
         // The name line tells whose entry begins here.
         const qsizetype finNom = octets.indexOf("\r\n", position + 2);
         QVERIFY(finNom > 0);
-        const QString nom = FichierTexte::DecoderLignes(octets.mid(position + 2, finNom - position - 2)).value(0);
+        const QString nom =
+            FichierTexte::DecoderLignes(octets.mid(position + 2, finNom - position - 2)).value(0);
         const QStringList numeros = nom.mid(QStringLiteral("Élève ").size()).split(QLatin1Char('-'));
         QCOMPARE(numeros.size(), 2);
         const int poste = numeros[0].toInt(), partie = numeros[1].toInt();

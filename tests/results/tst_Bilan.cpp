@@ -29,7 +29,10 @@ struct Banc {
         QFile f(Chemin(fichier));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    QStringList Fichiers() const { return QDir(dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name); }
+    QStringList Fichiers() const {
+        return QDir(dossier.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    }
 
     QTemporaryDir dossier;
     PlateFormeTest plate;
@@ -40,12 +43,13 @@ struct Banc {
 // in Latin-1 and Windows-1252.
 QByteArray Lignes(const QStringList& lignes) {
     QByteArray octets;
-    for (const QString& ligne : lignes) octets += ligne.toLatin1() + "\r\n";
+    for (const QString& ligne : lignes)
+        octets += ligne.toLatin1() + "\r\n";
     return octets;
 }
 
-CompteursResultat Compteurs(int bonnes, int total, int erreurs, int bg = 0, int tg = 0, int bh = 0, int th = 0,
-                            int eg = 0, int eh = 0) {
+CompteursResultat Compteurs(int bonnes, int total, int erreurs, int bg = 0, int tg = 0, int bh = 0,
+                            int th = 0, int eg = 0, int eh = 0) {
     CompteursResultat c;
     c.NbBonnes = bonnes;
     c.NbTotal = static_cast<quint8>(total);
@@ -98,22 +102,26 @@ void TestBilan::entreeDuBilanGeneralALOctetPres_data() {
                       "Nombre total de bonnes r\xE9ponses : \t14 / 20\r\n\r\nNombre d'erreurs : \t3\r\n");
     QTest::newRow("carrelis exercise 2: no left/top lines")
         << ProfilCarrelis() << 2 << Compteurs(9, 12, 0, 3, 4, 2, 4, 1, 1)
-        << Lignes({"", "Paul", "Carrelis - Jeu n° 2 : trouver", DateHeure, "Nombre total de bonnes réponses : \t9 / 12",
-                   "", "Nombre d'erreurs : \t0"});
+        << Lignes({"", "Paul", "Carrelis - Jeu n° 2 : trouver", DateHeure,
+                   "Nombre total de bonnes réponses : \t9 / 12", "", "Nombre d'erreurs : \t0"});
     QTest::newRow("carrelis exercise 3: two lines after the good answers, two after the errors")
         << ProfilCarrelis() << 3 << Compteurs(30, 35, 7, 4, 5, 6, 7, 1, 2)
-        << Lignes({"", "Paul", "Carrelis - Jeu n° 3 : défi", DateHeure, "Nombre total de bonnes réponses : \t30 / 35",
-                   "Nombre de cases bien remplies à gauche :\t4 / 5", "Nombre de cases bien remplies en haut :\t6 / 7", "",
-                   "Nombre d'erreurs : \t7", "Nombre d'erreurs pour les cases à gauche :\t1",
+        << Lignes({"", "Paul", "Carrelis - Jeu n° 3 : défi", DateHeure,
+                   "Nombre total de bonnes réponses : \t30 / 35",
+                   "Nombre de cases bien remplies à gauche :\t4 / 5",
+                   "Nombre de cases bien remplies en haut :\t6 / 7", "", "Nombre d'erreurs : \t7",
+                   "Nombre d'erreurs pour les cases à gauche :\t1",
                    "Nombre d'erreurs pour les cases en haut :\t2"});
     QTest::newRow("navirelle exercise 3: the blanks before some tabs")
         << ProfilNavirelle() << 3 << Compteurs(20, 20, 0, 4, 4, 5, 5, 0, 3)
-        << Lignes({"", "Paul", "Navirelle jeu n° 3 : Trouver", DateHeure, "Nombre total de bonnes réponses : \t20 / 20",
-                   "Coques bien coloriées :\t4 / 4", "Voiles bien coloriées : \t5 / 5", "", "Nombre d'erreurs : \t0",
+        << Lignes({"", "Paul", "Navirelle jeu n° 3 : Trouver", DateHeure,
+                   "Nombre total de bonnes réponses : \t20 / 20", "Coques bien coloriées :\t4 / 4",
+                   "Voiles bien coloriées : \t5 / 5", "", "Nombre d'erreurs : \t0",
                    "Erreurs sur les coques à gauche : \t0", "Erreurs sur les voiles au-dessus : \t3"});
     QTest::newRow("no exercise chosen: no title line")
         << ProfilNavirelle() << 0 << Compteurs(1, 2, 1)
-        << Lignes({"", "Paul", DateHeure, "Nombre total de bonnes réponses : \t1 / 2", "", "Nombre d'erreurs : \t1"});
+        << Lignes({"", "Paul", DateHeure, "Nombre total de bonnes réponses : \t1 / 2", "",
+                   "Nombre d'erreurs : \t1"});
 }
 
 // Two saves in a row: the second entry follows the first, which stays as it was.
@@ -183,31 +191,61 @@ void TestBilan::nomCoupeA50Caracteres() {
 
 // A counter of many digits cannot push a line past 50 characters.
 void TestBilan::lignesCoupeesA50Caracteres() {
-    const Bilan bilan = ComposerBilan(ProfilCarrelis(), 3, Compteurs(1, 2, 2147483647, 3, 4, 5, 6, 2147483647, -2147483647),
-                                      QDateTime(QDate(2002, 12, 6), QTime(14, 35, 10)), u"Paul");
+    const Bilan bilan =
+        ComposerBilan(ProfilCarrelis(), 3, Compteurs(1, 2, 2147483647, 3, 4, 5, 6, 2147483647, -2147483647),
+                      QDateTime(QDate(2002, 12, 6), QTime(14, 35, 10)), u"Paul");
     QCOMPARE(bilan.LigneErreursGauche, QStringLiteral("Nombre d'erreurs pour les cases à gauche :\t2147483"));
     QCOMPARE(bilan.LigneErreursHaut, QStringLiteral("Nombre d'erreurs pour les cases en haut :\t-2147483"));
-    for (const QString& ligne : bilan.EntreeGenerale()) QVERIFY2(ligne.size() <= 50, qPrintable(ligne));
+    for (const QString& ligne : bilan.EntreeGenerale())
+        QVERIFY2(ligne.size() <= 50, qPrintable(ligne));
 }
 
 void TestBilan::nomsDesBilansIndividuels_data() {
     QTest::addColumn<QString>("listeClasse");
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("fichier");
-    QTest::newRow("class CM1, pupil with a final full stop") << "CM1.elv" << "Léa M." << "Bilan CM1 Léa M.txt";
-    QTest::newRow("no class") << "" << "Paul" << "Bilan individuel Paul.txt";
-    QTest::newRow("hyphen kept") << "CE2.elv" << "Jean-Luc" << "Bilan CE2 Jean-Luc.txt";
-    QTest::newRow("full stops and backslash removed") << "" << "A.B\\C" << "Bilan individuel ABC.txt";
-    QTest::newRow("case kept") << "" << "paul" << "Bilan individuel paul.txt";
-    QTest::newRow("list name of four characters: empty class") << "a.el" << "Paul" << "Bilan  Paul.txt";
-    QTest::newRow("list name of five characters: one-letter class") << "A.elv" << "Paul" << "Bilan A Paul.txt";
-    QTest::newRow("slash and parent folder removed") << "" << "../x" << "Bilan individuel x.txt";
-    QTest::newRow("what a Windows share refuses") << "" << "a:b*c?d\"e<f>g|h/i" << "Bilan individuel abcdefghi.txt";
-    QTest::newRow("control characters") << "" << "Pa\tul\n" << "Bilan individuel Paul.txt";
-    QTest::newRow("class list with a Windows folder") << "C:\\Ecole\\CM2.elv" << "Paul" << "Bilan CM2 Paul.txt";
-    QTest::newRow("class list leading out of the folder") << "../../tmp/CM2.elv" << "Paul" << "Bilan CM2 Paul.txt";
-    QTest::newRow("nothing left of the name: refused") << "" << "../" << "";
-    QTest::newRow("only full stops: refused") << "CM1.elv" << "..." << "";
+    QTest::newRow("class CM1, pupil with a final full stop") << "CM1.elv"
+                                                             << "Léa M."
+                                                             << "Bilan CM1 Léa M.txt";
+    QTest::newRow("no class") << ""
+                              << "Paul"
+                              << "Bilan individuel Paul.txt";
+    QTest::newRow("hyphen kept") << "CE2.elv"
+                                 << "Jean-Luc"
+                                 << "Bilan CE2 Jean-Luc.txt";
+    QTest::newRow("full stops and backslash removed") << ""
+                                                      << "A.B\\C"
+                                                      << "Bilan individuel ABC.txt";
+    QTest::newRow("case kept") << ""
+                               << "paul"
+                               << "Bilan individuel paul.txt";
+    QTest::newRow("list name of four characters: empty class") << "a.el"
+                                                               << "Paul"
+                                                               << "Bilan  Paul.txt";
+    QTest::newRow("list name of five characters: one-letter class") << "A.elv"
+                                                                    << "Paul"
+                                                                    << "Bilan A Paul.txt";
+    QTest::newRow("slash and parent folder removed") << ""
+                                                     << "../x"
+                                                     << "Bilan individuel x.txt";
+    QTest::newRow("what a Windows share refuses") << ""
+                                                  << "a:b*c?d\"e<f>g|h/i"
+                                                  << "Bilan individuel abcdefghi.txt";
+    QTest::newRow("control characters") << ""
+                                        << "Pa\tul\n"
+                                        << "Bilan individuel Paul.txt";
+    QTest::newRow("class list with a Windows folder") << "C:\\Ecole\\CM2.elv"
+                                                      << "Paul"
+                                                      << "Bilan CM2 Paul.txt";
+    QTest::newRow("class list leading out of the folder") << "../../tmp/CM2.elv"
+                                                          << "Paul"
+                                                          << "Bilan CM2 Paul.txt";
+    QTest::newRow("nothing left of the name: refused") << ""
+                                                       << "../"
+                                                       << "";
+    QTest::newRow("only full stops: refused") << "CM1.elv"
+                                              << "..."
+                                              << "";
 }
 
 void TestBilan::nomsDesBilansIndividuels() {
@@ -246,8 +284,9 @@ void TestBilan::bilanIndividuelRangeSousSaClasse() {
     banc.prog.Compteurs = Compteurs(10, 10, 0, 3, 3, 4, 4);
     const Bilan bilan = ComposerBilan(banc.prog, u"Léa M.");
     QVERIFY(EnregistrerBilan(banc.prog, bilan));
-    QCOMPARE(banc.Contenu(QStringLiteral("Bilan CM1 Léa M.txt")),
-             QByteArray("\r\nL\xE9" "a M.\r\n\r\n") + Lignes(bilan.LignesResultat()));
+    QCOMPARE(banc.Contenu(QStringLiteral("Bilan CM1 Léa M.txt")), QByteArray("\r\nL\xE9"
+                                                                             "a M.\r\n\r\n") +
+                                                                      Lignes(bilan.LignesResultat()));
     QCOMPARE(bilan.LignesResultat().size(), 9);
 }
 
@@ -260,7 +299,8 @@ void TestBilan::enregistrerSelonLesPreferences_data() {
     QTest::newRow("both") << true << true << "Zoé" << true
                           << QStringList{"Bilan individuel Zoé.txt", "bilan Carrelis.txt"};
     QTest::newRow("general only") << true << false << "Zoé" << true << QStringList{"bilan Carrelis.txt"};
-    QTest::newRow("individual only") << false << true << "Zoé" << true << QStringList{"Bilan individuel Zoé.txt"};
+    QTest::newRow("individual only") << false << true << "Zoé" << true
+                                     << QStringList{"Bilan individuel Zoé.txt"};
     QTest::newRow("neither") << false << false << "Zoé" << true << QStringList{};
     QTest::newRow("empty name: nothing, silently") << true << true << "" << false << QStringList{};
 }
@@ -299,8 +339,9 @@ void TestBilan::echecDuBilanGeneralArreteTout() {
     QVERIFY(QDir().mkdir(banc.Chemin(QStringLiteral("bilan Carrelis.txt"))));
     QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, u"Paul")));
     QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY2(banc.plate.avertissements[0].startsWith(QStringLiteral(
-                 "Le bilan n'a pas été enregistré dans «\u00a0bilan Carrelis.txt\u00a0»\u00a0: un dossier porte déjà ce nom")),
+    QVERIFY2(banc.plate.avertissements[0].startsWith(
+                 QStringLiteral("Le bilan n'a pas été enregistré dans «\u00a0bilan "
+                                "Carrelis.txt\u00a0»\u00a0: un dossier porte déjà ce nom")),
              qPrintable(banc.plate.avertissements[0]));
     QCOMPARE(banc.Fichiers(), QStringList{QStringLiteral("bilan Carrelis.txt")});
 }
@@ -314,10 +355,12 @@ void TestBilan::echecDuBilanIndividuelDitQueLeGeneralEstFait() {
     QVERIFY(!EnregistrerBilan(banc.prog, bilan));
     QCOMPARE(banc.plate.avertissements.size(), 1);
     const QString message = banc.plate.avertissements[0];
-    QVERIFY2(message.startsWith(QStringLiteral("Le bilan n'a pas été enregistré dans «\u00a0Bilan individuel Paul.txt")),
+    QVERIFY2(message.startsWith(
+                 QStringLiteral("Le bilan n'a pas été enregistré dans «\u00a0Bilan individuel Paul.txt")),
              qPrintable(message));
-    QVERIFY2(message.endsWith(QStringLiteral("Il a bien été enregistré dans «\u00a0bilan Carrelis.txt\u00a0».")),
-             qPrintable(message));
+    QVERIFY2(
+        message.endsWith(QStringLiteral("Il a bien été enregistré dans «\u00a0bilan Carrelis.txt\u00a0».")),
+        qPrintable(message));
     QCOMPARE(banc.Contenu(QStringLiteral("bilan Carrelis.txt")), Lignes(bilan.EntreeGenerale()));
 }
 

@@ -63,10 +63,11 @@ private slots:
 void TestFichierTexte::lignesFinissentParCRLF_data() {
     QTest::addColumn<QStringList>("lignes");
     QTest::addColumn<QByteArray>("attendu");
-    QTest::newRow("every line ended, empty ones too") << QStringList{"a", "", "b"} << QByteArray("a\r\n\r\nb\r\n");
+    QTest::newRow("every line ended, empty ones too")
+        << QStringList{"a", "", "b"} << QByteArray("a\r\n\r\nb\r\n");
     QTest::newRow("no line, no byte") << QStringList{} << QByteArray();
-    QTest::newRow("French letters and euro")
-        << QStringList{QStringLiteral("élève à 5 € ; n° 3")} << QByteArray("\xE9l\xE8ve \xE0 5 \x80 ; n\xB0 3\r\n");
+    QTest::newRow("French letters and euro") << QStringList{QStringLiteral("élève à 5 € ; n° 3")}
+                                             << QByteArray("\xE9l\xE8ve \xE0 5 \x80 ; n\xB0 3\r\n");
     QTest::newRow("what the set lacks becomes ?")
         << QStringList{QStringLiteral("Łukasz 中 \U0001F600")} << QByteArray("?ukasz ? ?\r\n");
     QTest::newRow("tab kept") << QStringList{"a\tb"} << QByteArray("a\tb\r\n");
@@ -90,7 +91,9 @@ void TestFichierTexte::finsDeLigneReconnuesALaLecture_data() {
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
     QTest::newRow("CR then CR LF: two lines") << QByteArray("a\r\r\n") << QStringList{"a", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("accents decoded") << QByteArray("L\xE9" "a\r\n") << QStringList{QStringLiteral("Léa")};
+    QTest::newRow("accents decoded") << QByteArray("L\xE9"
+                                                   "a\r\n")
+                                     << QStringList{QStringLiteral("Léa")};
 }
 
 void TestFichierTexte::finsDeLigneReconnuesALaLecture() {
@@ -103,7 +106,8 @@ void TestFichierTexte::finsDeLigneReconnuesALaLecture() {
 // another machine may hold them: read and written back, not one byte changes.
 void TestFichierTexte::octets80A9FRelusEtReecritsALIdentique() {
     QByteArray ligne;
-    for (int octet = 0x80; octet <= 0x9F; ++octet) ligne.append(static_cast<char>(octet));
+    for (int octet = 0x80; octet <= 0x9F; ++octet)
+        ligne.append(static_cast<char>(octet));
     const QByteArray fichier = ligne + "\r\n" + ligne + "\r\n";
     const QStringList lignes = FichierTexte::DecoderLignes(fichier);
     QCOMPARE(lignes.size(), 2);
@@ -149,9 +153,12 @@ void TestFichierTexte::ecrireRemplacePuisLireRelit() {
 void TestFichierTexte::remplacementRateGardeLAncienFichier_data() {
     QTest::addColumn<QString>("cas");
     QTest::addColumn<QString>("debutRaison");
-    QTest::newRow("disk full") << "disque" << "l'écriture s'est interrompue";
-    QTest::newRow("folder gone") << "parti" << "le dossier";
-    QTest::newRow("a folder has the name") << "dossier" << "un dossier porte déjà ce nom";
+    QTest::newRow("disk full") << "disque"
+                               << "l'écriture s'est interrompue";
+    QTest::newRow("folder gone") << "parti"
+                                 << "le dossier";
+    QTest::newRow("a folder has the name") << "dossier"
+                                           << "un dossier porte déjà ce nom";
 }
 
 void TestFichierTexte::remplacementRateGardeLAncienFichier() {
@@ -176,7 +183,8 @@ void TestFichierTexte::remplacementRateGardeLAncienFichier() {
     QVERIFY(!ecrit);
     QVERIFY2(raison.startsWith(debutRaison), qPrintable(raison));
     QCOMPARE(Contenu(chemin), ancien);
-    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("CE1.elv")});
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("CE1.elv")});
 }
 
 void TestFichierTexte::lireUnFichierAbsentDitPourquoi() {
@@ -218,8 +226,10 @@ void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait_data() {
         << "disque" << true << 610 << "l'écriture s'est interrompue";
     QTest::newRow("disk full on a new file: no file left")
         << "disque" << false << 500 << "l'écriture s'est interrompue";
-    QTest::newRow("disk full: not even the lock") << "disque" << true << 20 << "le fichier n'a pas pu être réservé";
-    QTest::newRow("read-only folder") << "lecture seule" << true << 0 << "le dossier du programme est protégé";
+    QTest::newRow("disk full: not even the lock")
+        << "disque" << true << 20 << "le fichier n'a pas pu être réservé";
+    QTest::newRow("read-only folder")
+        << "lecture seule" << true << 0 << "le dossier du programme est protégé";
     QTest::newRow("a folder has the name") << "dossier" << false << 0 << "un dossier porte déjà ce nom";
 }
 
@@ -243,7 +253,8 @@ void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait() {
         ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison);
     } else if (cas == QLatin1String("lecture seule")) {
         const bool protege = DossierEnLectureSeule(dossier);
-        if (protege) ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison, std::chrono::milliseconds(200));
+        if (protege)
+            ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison, std::chrono::milliseconds(200));
         RendreInscriptible(dossier);
         if (!protege) QSKIP("this user writes in read-only folders (root): see the disk full rows");
     } else {
@@ -286,7 +297,8 @@ void TestFichierTexte::verrouLaisseParUnPosteEteintEstLeve() {
     QVERIFY(ancien.setFileTime(QDateTime::currentDateTime().addSecs(-12), QFileDevice::FileModificationTime));
     ancien.close();
     QString raison;
-    QVERIFY2(EcritureFichier::Ajouter(chemin, "N", "S", raison, std::chrono::milliseconds(1000)), qPrintable(raison));
+    QVERIFY2(EcritureFichier::Ajouter(chemin, "N", "S", raison, std::chrono::milliseconds(1000)),
+             qPrintable(raison));
     QCOMPARE(Contenu(chemin), QByteArray("N"));
     QVERIFY(!QFile::exists(verrou));
 }
