@@ -48,10 +48,7 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
 
 } // namespace
 
-void Fenetres::CreerAuDemarrage() {
-    Fenetre(IdFenetre::Menu);
-    Fenetre(IdFenetre::Preferences);
-}
+void Fenetres::CreerAuDemarrage() { Fenetre(IdFenetre::Menu); }
 
 void Fenetres::CreerDansLOrdre() {
     for (IdFenetre id : prog.Profil().OrdreFenetres) Fenetre(id);

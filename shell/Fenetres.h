@@ -13,15 +13,14 @@ class QWidget;
 class TF_Menu;
 
 // Every window of a program, each created once and kept for the whole run. The main menu comes
-// first, since its creation fills the values that the others read, and the preferences window
-// with it, since showing the menu loads the preferences into it; every other window is created
+// first, since its creation fills the values that the others read; every other window is created
 // when it is first opened, which keeps the start quick.
 class Fenetres {
 public:
     explicit Fenetres(Programme& programme);
     ~Fenetres();
 
-    // The main menu, then the preferences window.
+    // The main menu.
     void CreerAuDemarrage();
     // Every window of the program, in its order (screenshots, tests).
     void CreerDansLOrdre();

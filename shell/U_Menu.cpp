@@ -7,7 +7,7 @@
 #include "shell/MiseAEchelle.h"
 #include "shell/PlateForme.h"
 #include "shell/Programme.h"
-#include "shell/U_pref.h"
+#include "shell/Preferences.h"
 #include "shell/ZoneMosaique.h"
 
 #include <QCloseEvent>
@@ -308,9 +308,10 @@ void TF_Menu::ActualiserDisponibilite() {
 
 // The first showing: by then every window of the program exists.
 void TF_Menu::FormShow() {
-    // The preferences window shows what it loads: it must exist before the menu is first shown.
-    if (auto* preferences = qobject_cast<TF_preferences*>(fenetres.Fenetre(IdFenetre::Preferences)))
-        preferences->ChargerPreferences();
+    // The preferences are read now; their window, created when first opened, reads them again
+    // into its controls then (and at every opening), so it need not slow the start.
+    ChargerPreferences(prog.Prefs, prog.FichierPref);
+    prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
     ActualiserDisponibilite();
     paintBox1->update();
     // The hold starts a moment after the window is up.

@@ -3,6 +3,7 @@
 #include "shell/Fenetres.h"
 #include "shell/MaintienGeometrie.h"
 #include "shell/MiseAEchelle.h"
+#include "shell/Preferences.h"
 #include "shell/Programme.h"
 #include "shell/U_Menu.h"
 #include "support/FenetreTemoin.h"
@@ -80,6 +81,7 @@ private slots:
     void maintienGeometrie();
     void clicsSurLeFondReplacent();
     void mosaiqueDeLaccueil();
+    void premiereApparitionChargeLesPreferences();
     void miseAEchelleDesControlesPlaces_data();
     void miseAEchelleDesControlesPlaces();
 };
@@ -143,11 +145,11 @@ void TestMenu::lesAutresFenetresNaissentALeurPremiereOuverture() {
     Programme prog(ProfilCarrelis(), plate);
     Fenetres fenetres(prog);
     fenetres.CreerAuDemarrage();
-    QCOMPARE(fenetres.OrdreDeCreation(), (QList<IdFenetre>{IdFenetre::Menu, IdFenetre::Preferences}));
+    QCOMPARE(fenetres.OrdreDeCreation(), QList<IdFenetre>{IdFenetre::Menu});
     fenetres.Menu()->ActualiserDisponibilite();
     QVERIFY(fenetres.Disponible(IdFenetre::JeuCarrelis));
     QVERIFY(!fenetres.Disponible(IdFenetre::Jeu1)); // a window of the other program
-    QCOMPARE(fenetres.OrdreDeCreation().size(), 2);
+    QCOMPARE(fenetres.OrdreDeCreation().size(), 1);
     QTest::mouseClick(fenetres.Menu()->findChild<QPushButton*>(QStringLiteral("BoutonJ3")), Qt::LeftButton);
     QCOMPARE(fenetres.OrdreDeCreation().last(), IdFenetre::JeuCarrelis);
     QVERIFY(fenetres.Fenetre(IdFenetre::JeuCarrelis)->isVisible());
@@ -349,6 +351,23 @@ void TestMenu::mosaiqueDeLaccueil() {
     QCOMPARE(zone->grab().toImage().pixelColor(coin), QColor(Qt::blue));
     banc.prog.Prefs.ImagesPref[0] = QStringLiteral("effacee.bmp");
     QCOMPARE(zone->grab().toImage().pixelColor(coin), QColor(Qt::red));
+    QDir::setCurrent(initial);
+}
+
+void TestMenu::premiereApparitionChargeLesPreferences() {
+    QTemporaryDir dossier;
+    const QString initial = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    Preferences enregistrees;
+    enregistrees.TailleJeu2 = 5;
+    enregistrees.ImagesPref[0] = QStringLiteral("choisie.bmp");
+    QString raison;
+    QVERIFY(EnregistrerPreferences(enregistrees, QStringLiteral("Carrelis.pfr"), raison));
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    QCOMPARE(int(banc.prog.Prefs.TailleJeu2), 5);
+    QCOMPARE(int(banc.prog.PrefSauvees.TailleJeu2), 5);
+    QCOMPARE(banc.prog.Prefs.ImagesPref[0], QStringLiteral("choisie.bmp"));
     QDir::setCurrent(initial);
 }
 
