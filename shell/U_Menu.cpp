@@ -1,6 +1,7 @@
 #include "shell/U_Menu.h"
 
 #include "shell/AideContextuelle.h"
+#include "shell/BoutonMenu.h"
 #include "shell/Echelle.h"
 #include "shell/Fenetres.h"
 #include "shell/MaintienGeometrie.h"
@@ -34,19 +35,6 @@ QFont Arial(int pixels, bool gras) {
     return police;
 }
 
-// Yellow bold captions on deep blue, readable over the pale mosaic; a white ring shows the
-// button that has the keyboard.
-const char* StyleBoutons = R"(
-QPushButton { color: #ffeb3b; background-color: rgba(16, 40, 140, 235); border: 2px solid #f5c400;
-              border-radius: 12px; padding: 4px 10px; }
-QPushButton:hover { background-color: rgba(30, 70, 190, 245); }
-QPushButton:pressed { background-color: rgba(10, 25, 100, 255); }
-QPushButton:focus { border: 3px solid #ffffff; }
-QPushButton:disabled { color: #e8e8e8; background-color: rgba(110, 110, 130, 235); border-color: #b0b0b0; }
-QFrame#Panel1, QFrame#Panel2 { background-color: rgba(255, 255, 255, 235); border: 2px solid #10288c;
-              border-radius: 10px; }
-QLabel#Label1, QLabel#Label2 { color: #10288c; background: transparent; border: none; }
-)";
 
 } // namespace
 
@@ -112,7 +100,6 @@ void TF_Menu::ConstruireCentre() {
     blocBoutons = new QWidget(menu);
     blocBoutons->setObjectName(QStringLiteral("BlocBoutons"));
     blocBoutons->setGeometry(QRect(QPoint(0, 0), TailleBloc));
-    blocBoutons->setStyleSheet(QString::fromLatin1(StyleBoutons));
     ConstruireBlocBoutons(blocBoutons);
     menu->installEventFilter(this);
     setCentralWidget(centre);
@@ -123,6 +110,13 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
         auto* panneau = new QFrame(bloc);
         panneau->setObjectName(groupe.NomPanneau);
         panneau->setGeometry(groupe.Position);
+        panneau->setFrameShape(QFrame::Box);
+        panneau->setLineWidth(2);
+        panneau->setAutoFillBackground(true);
+        QPalette couleurs = panneau->palette();
+        couleurs.setColor(QPalette::Window, Qt::white);
+        couleurs.setColor(QPalette::WindowText, QColor(16, 40, 140));
+        panneau->setPalette(couleurs);
         auto* titre = new QLabel(groupe.Libelle, panneau);
         titre->setObjectName(groupe.NomLabel);
         titre->setAlignment(Qt::AlignCenter);
@@ -147,7 +141,7 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
 }
 
 QPushButton* TF_Menu::NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position) {
-    auto* bouton = new QPushButton(libelle, parent);
+    auto* bouton = new BoutonMenu(libelle, parent);
     bouton->setObjectName(nom);
     bouton->setGeometry(position);
     bouton->setFont(Arial(22, true));
