@@ -1,4 +1,5 @@
 #include "classlists/U_Eleves.h"
+#include "shell/Polices.h"
 
 #include "classlists/ListeClasse.h"
 #include "results/Bilan.h"
@@ -26,13 +27,6 @@ constexpr int GaucheBoutons = 332, LargeurBoutons = 252, HauteurBouton = 44;
 
 const QColor FondFenetre(232, 238, 246);
 const QColor Titres(16, 40, 140); // the deep blue of the other windows' titles
-
-QFont Arial(int pixels, bool gras) {
-    QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
 
 // What a screen reader says for a caption: no accelerator, no final full stop or colon.
 QString NomAccessible(QString libelle) {

@@ -1,4 +1,5 @@
 #include "editor/U_PubN.h"
+#include "shell/Polices.h"
 
 #include "shell/AideContextuelle.h"
 #include "shell/MaintienGeometrie.h"
@@ -24,13 +25,6 @@ const QColor FondCarte(255, 253, 246);
 const QColor Encre(35, 40, 70);
 
 const QString MotDecoratif = QStringLiteral("JOUE");
-
-QFont Arial(int pixels, bool gras) {
-    QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
 
 void Colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur) {
     QPalette palette = controle.palette();

@@ -1,4 +1,5 @@
 #include "results/U_bilan.h"
+#include "shell/Polices.h"
 
 #include "classlists/ListeClasse.h"
 #include "results/Bilan.h"
@@ -24,13 +25,6 @@
 namespace {
 
 constexpr int ContexteBilan = 10;
-
-QFont Arial(int pixels, bool gras) {
-    QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
 
 QString Sur(int nombre, int total) { return QStringLiteral("%1 / %2").arg(nombre).arg(total); }
 

@@ -1,4 +1,5 @@
 #include "shell/U_Menu.h"
+#include "shell/Polices.h"
 
 #include "shell/AideContextuelle.h"
 #include "shell/BoutonMenu.h"
@@ -27,13 +28,6 @@ constexpr int ContexteMenu = 1;
 constexpr QSize TailleBloc(720, 430);
 
 QString SansAccelerateur(QString libelle) { return libelle.remove(QLatin1Char('&')); }
-
-QFont Arial(int pixels, bool gras) {
-    QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
 
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "shell/U_pref.h"
+#include "shell/Polices.h"
 
 #include "shell/AideContextuelle.h"
 #include "shell/MaintienGeometrie.h"
@@ -28,13 +29,6 @@ constexpr int NbTailles = Preferences::TailleJeuMax - Preferences::TailleJeuMin 
 const QColor FondFenetre(232, 238, 246);
 const QColor FondPanneau(Qt::white);
 const QColor Titres(16, 40, 140); // the deep blue of the main menu's buttons
-
-QFont Arial(int pixels, bool gras) {
-    QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
 
 // A screen reader says the check box's name and its state: the colon that precedes the box
 // on screen says nothing.
