@@ -27,7 +27,7 @@ void BM_ToucheEntreeJusquALaCaseRepeinte(benchmark::State& etat) {
     prog.Operation = QStringLiteral("x");
     prog.Prefs.TailleJeu(prog.NumJeu) = 7;
     auto* jeu = fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
-    jeu->show();
+    jeu->Ouvrir();
     QApplication::processEvents();
     auto* clavier = jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur"));
     auto* nouveau = jeu->findChild<QPushButton*>(QStringLiteral("Nouveau"));

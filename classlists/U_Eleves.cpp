@@ -265,6 +265,7 @@ void TF_Listes::OuvrirFichier(const QString& chemin) {
     for (int rang = 0; rang < eleves.size(); ++rang)
         InsererElement(rang, eleves[rang]);
     edit1->setText(fichier.size() > 4 ? fichier.chopped(4) : QString());
+    fichierOuvert = fichier;
     ActiverSaisie();
     AfficherNombre();
     if (contenu.NbEnregistrements > ListeClasse::MaxEleves)
@@ -285,13 +286,24 @@ void TF_Listes::bouton_enregistrerClick() {
         return;
     }
     QString refus;
-    const QString fichier = NomDeFichier::FichierListe(classe, refus);
+    QString fichier = NomDeFichier::FichierListe(classe, refus);
     if (fichier.isEmpty()) {
         prog.Plate().Avertir(refus);
         return;
     }
+    // A class opened as "OLD.ELV" goes back to that file, not to a second "OLD.elv" beside it.
+    if (fichierOuvert.compare(fichier, Qt::CaseInsensitive) == 0 && fichierOuvert.chopped(4) == classe)
+        fichier = fichierOuvert;
+    const QString chemin = QDir(DossierProgramme(prog)).filePath(fichier);
+    if (fichier != fichierOuvert && QFileInfo(chemin).isFile() &&
+        !prog.Plate().Demander(QStringLiteral("La classe %1 existe déjà. Voulez-vous remplacer sa liste "
+                                              "d'élèves par celle-ci\u00a0?")
+                                   .arg(Guillemets(classe))))
+        return;
     QString raison;
-    if (!ListeClasse::Enregistrer(QDir(DossierProgramme(prog)).filePath(fichier), eleves, raison))
+    if (ListeClasse::Enregistrer(chemin, eleves, raison))
+        fichierOuvert = fichier;
+    else
         prog.Plate().Avertir(QStringLiteral("La classe n'a pas été enregistrée dans %1\u00a0: %2.")
                                  .arg(Guillemets(fichier), raison));
 }
@@ -321,11 +333,8 @@ void TF_Listes::Edit2Entree() {
         return;
     }
     if (!Windows1252::PeutCoder(nom)) {
-        prog.Plate().Avertir(
-            QStringLiteral("Le nom %1 contient des caractères que la liste ne sait pas garder "
-                           "(seules les lettres de l'alphabet latin, accentuées ou non, conviennent). "
-                           "Il n'a pas été ajouté à la liste.")
-                .arg(Guillemets(nom)));
+        prog.Plate().Avertir(NomDeFichier::CaracteresNonGardes(nom) +
+                             QStringLiteral(" Il n'a pas été ajouté à la liste."));
         return;
     }
     const qsizetype place = ListeClasse::PlaceTriee(eleves, nom);
@@ -349,6 +358,7 @@ void TF_Listes::ListBox1Click() {
 
 void TF_Listes::Vider() {
     eleves.clear();
+    fichierOuvert.clear();
     listBox1->clear();
     edit1->clear();
     edit2->clear();

@@ -51,6 +51,7 @@ public slots:
 
     Programme& prog;
     QStringList eleves;
+    QString fichierOuvert; // the file the list came from or was last saved to; empty for a new class
     QLineEdit* edit1 = nullptr;
     QLineEdit* edit2 = nullptr;
     QListWidget* listBox1 = nullptr;

@@ -5,6 +5,7 @@
 #include "results/NomDeFichier.h"
 #include "shell/PlateForme.h"
 #include "shell/Programme.h"
+#include "shell/Windows1252.h"
 
 #include <QDir>
 
@@ -58,7 +59,13 @@ EcritureBilan EcrireBilanIndividuel(const Programme& prog, const Bilan& bilan,
 }
 
 bool EnregistrerBilan(const Programme& prog, const Bilan& bilan) {
-    if (bilan.NomEleve.isEmpty()) return false;
+    if (bilan.NomEleve.trimmed().isEmpty()) return false;
+    // Written "?" in the files, two pupils would become the same one.
+    if (!Windows1252::PeutCoder(bilan.NomEleve)) {
+        prog.Plate().Avertir(NomDeFichier::CaracteresNonGardes(bilan.NomEleve) +
+                             QStringLiteral(" Le bilan n'a pas été enregistré."));
+        return false;
+    }
     const bool general = prog.Prefs.EnregistrerBilans;
     const bool individuel = prog.Prefs.BilansIndividuels;
     if (individuel && NomDeFichier::FichierIndividuel(prog.Prefs.ListeClasse, bilan.NomEleve).isEmpty()) {

@@ -11,13 +11,18 @@ namespace NomDeFichier {
 constexpr int LongueurClasseMax = 96; // the preferences keep 100 characters: the class and ".elv"
 constexpr QStringView ExtensionListe = u".elv";
 
-// name without the characters file systems refuse: \ / : * ? " < > | and control characters.
+// name without the characters file systems refuse: \ / : * ? " < > |, control characters (C0
+// and C1) and lone surrogates.
 QString SansCaracteresInterdits(QStringView nom);
+
+// The first sentence telling that a name holds characters the files cannot keep (the files are
+// Windows-1252); the caller adds what was not done.
+QString CaracteresNonGardes(const QString& nom);
 
 // The individual results file of a pupil: "Bilan " + class + " " + pupil + ".txt" with the class
 // of listeClasse (its folder and ".elv" taken off), or "Bilan individuel " + pupil + ".txt" when
 // listeClasse is empty. The pupil loses full stops besides the refused characters. Empty when
-// nothing is left of the pupil's name: such a name cannot be filed.
+// nothing but blanks is left of the pupil's name: such a name cannot be filed.
 QString FichierIndividuel(QStringView listeClasse, QStringView nomEleve);
 
 // The class part of a class list name: up to the last folder separator and the last four

@@ -144,6 +144,10 @@ void TF_bilan::ConstruireBoutons(QWidget* cadre) {
     });
 }
 
+void TF_bilan::reject() {
+    if (boutonAnnuler->isVisible() && boutonAnnuler->isEnabled()) QDialog::reject();
+}
+
 void TF_bilan::resizeEvent(QResizeEvent* evenement) {
     QDialog::resizeEvent(evenement);
     paintBox1->setGeometry(rect());

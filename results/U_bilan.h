@@ -23,6 +23,11 @@ public:
     void ListerClasses();
     void ChargerEleves();
 
+public slots:
+    // Escape and the close button do what the visible, enabled "Annuler" does, and nothing
+    // otherwise: after a perfect game saving is the only way out.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;

@@ -7,10 +7,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-FenetreAide::FenetreAide(QWidget* parent) : QDialog(parent), navigateur(new QTextBrowser(this)) {
+#include <algorithm>
+
+FenetreAide::FenetreAide(const QString& titreProgramme, QWidget* parent)
+    : QDialog(parent), navigateur(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("F_Aide"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(QStringLiteral("Aide de %1").arg(QApplication::applicationDisplayName()));
+    setWindowTitle(QStringLiteral("Aide de %1").arg(titreProgramme));
     navigateur->setObjectName(QStringLiteral("Navigateur"));
     navigateur->setAccessibleName(QStringLiteral("Texte de l'aide"));
     navigateur->setOpenExternalLinks(false);
@@ -24,7 +27,7 @@ FenetreAide::FenetreAide(QWidget* parent) : QDialog(parent), navigateur(new QTex
     resize(640, 560);
 }
 
-void FenetreAide::Ouvrir(const QString& fichierAide, const QString& ancreVoulue) {
+void FenetreAide::Ouvrir(const QString& fichierAide, const QString& ancreVoulue, const QWidget* servie) {
     ancre = ancreVoulue;
     if (!QFileInfo::exists(fichierAide)) {
         navigateur->setHtml(QStringLiteral("<h2>Aide introuvable</h2><p>Le fichier d'aide « %1 » est absent du "
@@ -36,7 +39,19 @@ void FenetreAide::Ouvrir(const QString& fichierAide, const QString& ancreVoulue)
         navigateur->setSource(adresse, QTextDocument::HtmlResource);
         if (!ancre.isEmpty()) navigateur->scrollToAnchor(ancre);
     }
+    if (servie) PlacerACote(*servie);
     show();
     raise();
     activateWindow();
+}
+
+// Over the half of the served window that does not hold its keyboard focus.
+void FenetreAide::PlacerACote(const QWidget& servie) {
+    const QRect cadre = servie.frameGeometry();
+    const QWidget* focus = servie.focusWidget();
+    const int xFocus = focus ? focus->mapTo(&servie, focus->rect().center()).x() : 0;
+    const int largeur = std::min(width(), std::max(cadre.width() / 2, 320));
+    const int hauteur = std::min(height(), cadre.height());
+    const int x = xFocus < cadre.width() / 2 ? cadre.right() - largeur : cadre.left();
+    setGeometry(x, cadre.top() + (cadre.height() - hauteur) / 2, largeur, hauteur);
 }

@@ -8,13 +8,17 @@ class QTextBrowser;
 class FenetreAide : public QDialog {
     Q_OBJECT
 public:
-    explicit FenetreAide(QWidget* parent = nullptr);
+    explicit FenetreAide(const QString& titreProgramme, QWidget* parent = nullptr);
 
-    void Ouvrir(const QString& fichierAide, const QString& ancre);
+    // Shows the help at an anchor; beside the window it serves (over its other half) when given,
+    // so that the field the pupil is filling stays in sight.
+    void Ouvrir(const QString& fichierAide, const QString& ancre, const QWidget* servie = nullptr);
     QString AncreAffichee() const { return ancre; }
     QTextBrowser* Navigateur() const { return navigateur; }
 
 private:
+    void PlacerACote(const QWidget& servie);
+
     QTextBrowser* navigateur;
     QString ancre;
 };

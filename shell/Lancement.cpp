@@ -3,6 +3,7 @@
 #include "shell/AideContextuelle.h"
 #include "shell/Fenetres.h"
 #include "shell/PlateFormeQt.h"
+#include "shell/ProfilProgramme.h"
 #include "shell/Programme.h"
 #include "shell/U_Menu.h"
 
@@ -33,6 +34,10 @@ void TraduireDialoguesStandard(QApplication& application, QTranslator& traducteu
 }
 } // namespace
 
+void NommerApplication(const ProfilProgramme& profil) {
+    QApplication::setApplicationName(profil.NomExecutable);
+}
+
 int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     if (!EcranDisponible()) {
         std::fprintf(stderr,
@@ -42,12 +47,11 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
         return 1;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(profil.NomExecutable);
-    QApplication::setApplicationDisplayName(profil.Titre);
+    NommerApplication(profil);
     QTranslator traducteur;
     TraduireDialoguesStandard(application, traducteur);
 
-    PlateFormeQt plateForme;
+    PlateFormeQt plateForme(profil.Titre);
     Programme programme(profil, plateForme);
     programme.FichierAide = QDir::current().absoluteFilePath(profil.FichierAide);
 

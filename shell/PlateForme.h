@@ -19,6 +19,9 @@ public:
 
     // Warning message box with a single OK button.
     virtual void Avertir(const QString& texte) = 0;
+    // A yes/no question ("Oui" / "Non"), "Non" by default: true only when the user says yes;
+    // Escape or closing the box is no.
+    virtual bool Demander(const QString& texte) = 0;
 
     // The screen the programs cover, in logical pixels, and its pixels per inch.
     virtual QRect GeometrieEcran() const = 0;

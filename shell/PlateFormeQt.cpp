@@ -9,13 +9,24 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
 #include <cmath>
 
 void PlateFormeQt::Avertir(const QString& texte) {
-    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(), texte, QMessageBox::Ok);
+    QMessageBox::warning(QApplication::activeWindow(), titre, texte, QMessageBox::Ok);
+}
+
+bool PlateFormeQt::Demander(const QString& texte) {
+    QMessageBox question(QMessageBox::Question, titre, texte, QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* oui = question.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* non = question.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    question.setDefaultButton(non);
+    question.setEscapeButton(non);
+    question.exec();
+    return question.clickedButton() == oui;
 }
 
 QRect PlateFormeQt::GeometrieEcran() const {
@@ -67,7 +78,17 @@ QString PlateFormeQt::ChoisirFichierAOuvrir(const QString& titre, const QString&
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), titre, depart, filtre);
 }
 
+// A modal window blocks every window but its own children: opened from one (the preferences,
+// the results window, the size chooser), the help becomes its child so that it can be read,
+// scrolled and closed before the modal window is done.
 void PlateFormeQt::AfficherAide(const QString& fichierAide, const QString& ancre) {
-    if (!aide) aide = new FenetreAide(); // deletes itself when the application ends
-    aide->Ouvrir(fichierAide, ancre);
+    if (!aide) aide = new FenetreAide(titre); // deletes itself when the application ends
+    QWidget* modale = QApplication::activeModalWidget();
+    if (modale == aide) modale = aide->parentWidget();
+    if (aide->parentWidget() != modale) {
+        const bool visible = aide->isVisible();
+        aide->setParent(modale, aide->windowFlags() | Qt::Window);
+        if (visible) aide->show();
+    }
+    aide->Ouvrir(fichierAide, ancre, modale);
 }

@@ -9,7 +9,11 @@ class FenetreAide;
 // The platform of the running programs: Qt's message boxes, the primary screen, the system clock.
 class PlateFormeQt final : public PlateForme {
 public:
+    // titre heads the message boxes and the help window.
+    explicit PlateFormeQt(const QString& titre) : titre(titre) {}
+
     void Avertir(const QString& texte) override;
+    bool Demander(const QString& texte) override;
     QRect GeometrieEcran() const override;
     int PixelsParPouce() const override;
     QDateTime Maintenant() const override { return QDateTime::currentDateTime(); }
@@ -24,5 +28,6 @@ public:
                                                          QPageLayout::Orientation orientation) override;
 
 private:
+    QString titre;
     QPointer<FenetreAide> aide; // one help window for the whole run
 };

@@ -4,6 +4,7 @@
 #include "shell/AideContextuelle.h"
 #include "shell/BoutonMenu.h"
 #include "shell/Echelle.h"
+#include "shell/FenetreExercice.h"
 #include "shell/Fenetres.h"
 #include "shell/MaintienGeometrie.h"
 #include "shell/MiseAEchelle.h"
@@ -13,6 +14,7 @@
 #include "shell/ZoneMosaique.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QHBoxLayout>
@@ -208,7 +210,9 @@ void TF_Menu::BoutonjeuClick(int bouton) {
     const BoutonJeu& jeu = boutons[bouton];
     if (!jeu.Operation.isEmpty()) prog.Operation = jeu.Operation;
     prog.NumJeu = jeu.NumJeu;
-    if (QWidget* fenetre = fenetres.Fenetre(jeu.Fenetre)) {
+    if (auto* exercice = qobject_cast<FenetreExercice*>(fenetres.Fenetre(jeu.Fenetre)))
+        exercice->Ouvrir();
+    else if (QWidget* fenetre = fenetres.Fenetre(jeu.Fenetre)) {
         fenetre->show();
         fenetre->raise();
         fenetre->activateWindow();
@@ -319,9 +323,11 @@ void TF_Menu::changeEvent(QEvent* evenement) {
     if (evenement->type() == QEvent::ActivationChange && isActiveWindow()) timer1->Demarrer();
 }
 
+// Closing the menu ends the program, whatever else is still open (the help, an exercise).
 void TF_Menu::FormClose() {
     prog.Plate().MontrerBarreDesTaches(*this);
     timer1->Arreter();
+    QCoreApplication::quit();
 }
 
 void TF_Menu::closeEvent(QCloseEvent* evenement) {

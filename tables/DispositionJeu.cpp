@@ -60,8 +60,13 @@ std::optional<QPoint> CaseSuivanteATrouver(const Tableau& t, QPoint depart) {
 
 namespace DispositionJeu {
 
-int TailleCase(int hauteurEcran, int nbLignes, int nbColonnes) {
-    return std::min(hauteurEcran * (489 / (nbLignes + 1)) / 600, hauteurEcran * (613 / (nbColonnes + 1)) / 600);
+constexpr int MargeCadre = 8;
+
+int TailleCase(int hauteurEcran, int nbLignes, int nbColonnes, int largeurGauche) {
+    const int selonHauteur =
+        std::min(hauteurEcran * (489 / (nbLignes + 1)) / 600, hauteurEcran * (613 / (nbColonnes + 1)) / 600);
+    const int selonLargeur = (largeurGauche - 10 - 2 * MargeCadre) / (nbColonnes + 1);
+    return std::max(1, std::min(selonHauteur, selonLargeur));
 }
 
 QRect CadreTableau(int tailleCase, int nbLignes, int nbColonnes, int bordGauche, int hautBarre) {

@@ -28,8 +28,10 @@ QString DescriptionCase(const Tableau& t, int c, int r, const QString& operation
 // Geometry of the exercise table on a screen of height H (integer arithmetic as the layout
 // rules give it).
 namespace DispositionJeu {
-// Cell side for a table of NbLignes x NbColonnes.
-int TailleCase(int hauteurEcran, int nbLignes, int nbColonnes);
+// Cell side for a table of NbLignes x NbColonnes, from the screen height; on screens narrower
+// than 4:3 (5:4) the width left of the counters (largeurGauche) bounds it too, so that the frame
+// keeps a margin on both sides.
+int TailleCase(int hauteurEcran, int nbLignes, int nbColonnes, int largeurGauche);
 // The frame around the table, centred left of the counters (bordGauche: left edge of the right-hand
 // column) and above the status bar (hautBarre: its top edge); halves truncated toward zero.
 QRect CadreTableau(int tailleCase, int nbLignes, int nbColonnes, int bordGauche, int hautBarre);

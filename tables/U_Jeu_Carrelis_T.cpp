@@ -60,14 +60,29 @@ QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor&
     compteur->setAlignment(Qt::AlignCenter);
     compteur->setFont(Police("Arial", 48, true));
     compteur->setStyleSheet(QStringLiteral("background: %1; color: black;").arg(Argent.name()));
+    compteur->setProperty("titre", QString::fromUtf8(titre));
     compteur->setAccessibleName(QString::fromUtf8(titre));
     return bloc;
+}
+
+bool ToucheDeJeu(int code) {
+    switch (code) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Space: return true;
+    default: return code >= Qt::Key_0 && code <= Qt::Key_9;
+    }
 }
 
 } // namespace
 
 TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, Fenetres& fenetres, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), fenetres(fenetres) {
+    : FenetreExercice(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), fenetres(fenetres) {
     setObjectName(QStringLiteral("F_Jeu_Carrelis_T"));
     resize(800, 600);
     FormCreate();
@@ -188,11 +203,12 @@ void TF_Jeu_Carrelis_T::resizeEvent(QResizeEvent* evenement) {
     if (prog.tableau.NbColonnes > 0) PlacerCadreEtCases();
 }
 
-// Each time the menu shows the window; not when a window it opened modally closes.
-void TF_Jeu_Carrelis_T::showEvent(QShowEvent* evenement) {
-    QWidget::showEvent(evenement);
-    if (evenement->spontaneous()) return;
+void TF_Jeu_Carrelis_T::Ouvrir() {
     FormActivate();
+    show();
+    raise();
+    activateWindow();
+    pourcurseur->setFocus();
 }
 
 void TF_Jeu_Carrelis_T::hideEvent(QHideEvent* evenement) {
@@ -225,15 +241,17 @@ void TF_Jeu_Carrelis_T::MiseEnPlace() {
     nbReponses = 0;
     prog.Compteurs = CompteursResultat{};
     resultat->clear();
-    compteurSc->setText(QStringLiteral("0"));
-    compteurMr->setText(QStringLiteral("0"));
+    AfficherCompteur(compteurSc, 0, false);
+    AfficherCompteur(compteurMr, 0, false);
     pReponse->hide();
     courante = QPoint(-1, -1);
     saisie.NouvelleCase();
 
     Tableau& t = prog.tableau;
     if (!t.DefinirTaille(prog.Prefs.TailleJeu(prog.NumJeu))) t.DefinirTaille(3);
-    tailleCase = DispositionJeu::TailleCase(prog.Plate().GeometrieEcran().height(), t.NbLignes, t.NbColonnes);
+    const QRect ecran = prog.Plate().GeometrieEcran();
+    tailleCase = DispositionJeu::TailleCase(ecran.height(), t.NbLignes, t.NbColonnes,
+                                            prog.GeometrieMenu.width() - colonneDroite->width());
     GenerateurTableau generateur(t, prog.Aleatoire(), prog.Operation);
     if (prog.NumJeu == 2)
         generateur.DisposerTrouver();
@@ -247,7 +265,7 @@ void TF_Jeu_Carrelis_T::MiseEnPlace() {
 
     PlacerCadreEtCases();
     AfficherEntetes();
-    pReponse->Dimensionner(tailleCase, DispositionJeu::MargeReponse(prog.Plate().GeometrieEcran().height()));
+    pReponse->Dimensionner(tailleCase, DispositionJeu::MargeReponse(ecran.height()));
     AjusterPolice();
     for (int c = 0; c <= t.NbColonnes; ++c)
         for (int r = 0; r <= t.NbLignes; ++r)
@@ -297,11 +315,23 @@ void TF_Jeu_Carrelis_T::AjusterPolice() {
         for (CaseTableau* cellule : colonne) cellule->setFont(police);
 }
 
+// A screen reader hears the score, not only the caption of its block.
+void TF_Jeu_Carrelis_T::AfficherCompteur(QLabel* compteur, int valeur, bool annoncer) {
+    compteur->setText(QString::number(valeur));
+    compteur->setAccessibleName(QStringLiteral("%1 : %2").arg(compteur->property("titre").toString()).arg(valeur));
+    if (annoncer) prog.Plate().Annoncer(*compteur, QAccessible::NameChanged);
+}
+
 void TF_Jeu_Carrelis_T::AnnoncerCase(int c, int r, const QString& etat) {
     cases[c][r]->setAccessibleName(DescriptionCase(prog.tableau, c, r, prog.Operation, etat));
 }
 
+// The press moves the answer window and unlocks typing: from then on the pressed cell is the one
+// judged, whether the button is released on it (a click) or after dragging off it.
 void TF_Jeu_Carrelis_T::CaseAppuyee(CaseTableau* cellule) {
+    CommencerSaisie();
+    courante = QPoint(cellule->Colonne(), cellule->Ligne());
+    pourcurseur->setAccessibleName(cellule->accessibleName());
     saisie.NouvelleCase();
     pReponse->show();
     pReponse->raise();
@@ -314,9 +344,7 @@ void TF_Jeu_Carrelis_T::CaseAppuyee(CaseTableau* cellule) {
 }
 
 void TF_Jeu_Carrelis_T::CaseCliquee(CaseTableau* cellule) {
-    CommencerSaisie();
-    courante = QPoint(cellule->Colonne(), cellule->Ligne());
-    pourcurseur->setAccessibleName(cellule->accessibleName());
+    if (courante != QPoint(cellule->Colonne(), cellule->Ligne())) CaseAppuyee(cellule);
 }
 
 // The first cell chosen in a table: from then on only "Quitter" leaves before the end.
@@ -351,8 +379,11 @@ bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
     auto* touche = static_cast<QKeyEvent*>(evenement);
     const int code = touche->key();
     if (code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_F1 || code == Qt::Key_Escape) return false;
-    // Keyboard play: before any cell is chosen, a key starts at the first cell to be found.
+    // Keyboard play: before any cell is chosen, a key that plays starts at the first cell to be
+    // found. Alt, Shift or NumLock alone must not start the table: Alt+N and Alt+C would then
+    // find their buttons disabled.
     if (courante.x() < 0) {
+        if (!ToucheDeJeu(code)) return true;
         const auto premiere = PremiereCaseATrouver(prog.tableau);
         if (!premiere) return true;
         CommencerSaisie();
@@ -416,6 +447,8 @@ void TF_Jeu_Carrelis_T::VerifierReponse() {
     Tableau& t = prog.tableau;
     CompteursResultat& n = prog.Compteurs;
     const int c = courante.x(), r = courante.y();
+    // A cell is answered once: whatever path led here, an answered cell is never judged again.
+    if (c < 0 || r < 0 || t.CaseRemplie[c][r]) return;
     ++nbReponses;
     t.CaseRemplie[c][r] = 1;
     pReponse->MontrerCurseur(false);
@@ -426,13 +459,13 @@ void TF_Jeu_Carrelis_T::VerifierReponse() {
         n.NbBonnesGauche += c == 0;
         n.NbBonnesHaut += r == 0;
         pReponse->AfficherTexte(saisie.Reponse(), Vert);
-        compteurSc->setText(QString::number(n.NbBonnes));
+        AfficherCompteur(compteurSc, n.NbBonnes, true);
     } else {
         ++n.NbErreurs;
         n.NbErreursGauche += c == 0;
         n.NbErreursHaut += r == 0;
         pReponse->AfficherTexte(valeur, Rouge);
-        compteurMr->setText(QString::number(n.NbErreurs));
+        AfficherCompteur(compteurMr, n.NbErreurs, true);
     }
     saisie.Vider();
     resultat->setText(juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));

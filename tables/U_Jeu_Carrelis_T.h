@@ -3,8 +3,9 @@
 #include "tables/DispositionJeu.h"
 #include "tables/SaisieReponse.h"
 
+#include "shell/FenetreExercice.h"
+
 #include <QPoint>
-#include <QWidget>
 
 #include <array>
 
@@ -21,7 +22,7 @@ class ZoneReponse;
 
 // The window in which the pupil plays the three table exercises: choose a cell to be found,
 // type the number, Enter; every answer is judged at once and counted.
-class TF_Jeu_Carrelis_T : public QWidget {
+class TF_Jeu_Carrelis_T : public FenetreExercice {
     Q_OBJECT
 public:
     TF_Jeu_Carrelis_T(Programme& programme, Fenetres& fenetres, QWidget* parent = nullptr);
@@ -32,11 +33,12 @@ public:
     QPoint CaseCourante() const { return courante; }
     const SaisieReponse& Saisie() const { return saisie; }
 
+    // Sets up the exercise chosen in the menu (NumJeu, Operation) and shows the window.
+    void Ouvrir() override;
     // A new table of the current exercise's size.
     void MiseEnPlace();
 
 protected:
-    void showEvent(QShowEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -52,6 +54,7 @@ private:
     void AfficherEntetes();
     void AjusterPolice();
     void AnnoncerCase(int c, int r, const QString& etat = {});
+    void AfficherCompteur(QLabel* compteur, int valeur, bool annoncer);
 
     void CaseAppuyee(CaseTableau* caseTableau);
     void CaseCliquee(CaseTableau* caseTableau);

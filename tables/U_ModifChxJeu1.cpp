@@ -48,7 +48,7 @@ TF_ModifCh1::TF_ModifCh1(Programme& programme, QWidget* parent)
     boutons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &TF_ModifCh1::BitBtn1Click);
+    connect(boutons, &QDialogButtonBox::rejected, this, &TF_ModifCh1::reject);
 
     MettreAEchelle(*this, prog.Plate());
     setFixedSize(size());
@@ -74,7 +74,7 @@ void TF_ModifCh1::FormActivate() {
 
 void TF_ModifCh1::NbCasesJeu1Click(int item) { TailleCourante() = static_cast<quint8>(item + 1); }
 
-void TF_ModifCh1::BitBtn1Click() {
+void TF_ModifCh1::reject() {
     TailleCourante() = TailleAvant;
-    reject();
+    QDialog::reject();
 }

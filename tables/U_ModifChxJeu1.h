@@ -16,13 +16,16 @@ public:
     QButtonGroup* NbCasesJeu1() const { return nbCasesJeu1; }
     QLabel* NumeroJeu() const { return numeroJeu; }
 
+public slots:
+    // Escape and the close button cancel like "Annuler": the size clicked does not stay.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
     void FormActivate();
     void NbCasesJeu1Click(int item);
-    void BitBtn1Click();
     quint8& TailleCourante();
 
     Programme& prog;

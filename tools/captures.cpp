@@ -68,7 +68,7 @@ void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
         prog.NumJeu = static_cast<quint8>(numJeu);
         prog.Operation = QString::fromLatin1(operations[numJeu]);
         prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(numJeu == 1 ? 3 : numJeu == 2 ? 6 : 7);
-        jeu->show();
+        jeu->Ouvrir();
         capture.Enregistrer(*jeu, QStringLiteral("Jeu%1_debut").arg(numJeu));
         Repondre(*jeu, prog.tableau, 3);
         // A cell chosen, digits typed, the wrong answer still on show.

@@ -112,6 +112,9 @@ private slots:
     void nomDeClasseQuiSortiraitDuDossierRefuse_data();
     void nomDeClasseQuiSortiraitDuDossierRefuse();
     void enregistrementRateLaisseLeFichierEtLeDit();
+    void remplacerUneClasseExistanteDemandeDAbord_data();
+    void remplacerUneClasseExistanteDemandeDAbord();
+    void uneClasseOuverteRetourneDansSonFichier();
     void ouvrirUneClasseExistante();
     void ouvrirUnFichierDePlusDe50Eleves();
     void ouvrirUnFichierIllisibleGardeLaListe();
@@ -275,6 +278,11 @@ void TestU_Eleves::nomDeClasseQuiSortiraitDuDossierRefuse_data() {
     QTest::newRow("star and question mark") << "CE*?" << interdits;
     QTest::newRow("beyond Windows-1252")
         << "Класс" << QStringLiteral("Le nom de la classe contient des caractères");
+    QTest::newRow("blanks only") << "   " << QStringLiteral("Il faut donner un nom à la classe.");
+    const QString cachee = QStringLiteral("Le nom de la classe ne peut pas commencer par un point");
+    QTest::newRow("hidden file") << ".CE2" << cachee;
+    QTest::newRow("a full stop") << "." << cachee;
+    QTest::newRow("two full stops") << ".." << cachee;
 }
 
 void TestU_Eleves::nomDeClasseQuiSortiraitDuDossierRefuse() {
@@ -307,6 +315,49 @@ void TestU_Eleves::enregistrementRateLaisseLeFichierEtLeDit() {
     QCOMPARE(banc.Affiches(), QStringList{"Adam"}); // the list stays, for another try
     QCOMPARE(FichiersDuDossier(), QStringList{"CE1.elv"});
     QVERIFY(QFileInfo(QStringLiteral("CE1.elv")).isDir());
+}
+
+// "Nouvelle classe" saved under the name of an existing class: a teacher could lose a list.
+void TestU_Eleves::remplacerUneClasseExistanteDemandeDAbord_data() {
+    QTest::addColumn<bool>("oui");
+    QTest::newRow("Non keeps the old list") << false;
+    QTest::newRow("Oui replaces it") << true;
+}
+
+void TestU_Eleves::remplacerUneClasseExistanteDemandeDAbord() {
+    QFETCH(bool, oui);
+    QFile ancienne(QStringLiteral("CE1.elv"));
+    QVERIFY(ancienne.open(QIODevice::WriteOnly));
+    ancienne.write(Enregistrement("Adam") + Enregistrement("Zo\xE9"));
+    ancienne.close();
+    Banc banc;
+    banc.plate.reponsesQuestions = {oui};
+    banc.NouvelleClasse(QStringLiteral("CE1"), {QStringLiteral("Paul")});
+    banc.Cliquer("bouton_enregistrer");
+    QCOMPARE(banc.plate.questions.size(), 1);
+    QVERIFY(banc.plate.questions[0].contains(QStringLiteral("«\u00a0CE1\u00a0» existe déjà")));
+    QCOMPARE(Contenu(QStringLiteral("CE1.elv")),
+             oui ? Enregistrement("Paul") : Enregistrement("Adam") + Enregistrement("Zo\xE9"));
+    // Once replaced, the class is the one being edited: saving it again asks nothing more.
+    banc.AjouterEleve(QStringLiteral("Zoé"));
+    banc.plate.reponsesQuestions = {false};
+    banc.Cliquer("bouton_enregistrer");
+    QCOMPARE(banc.plate.questions.size(), oui ? 1 : 2);
+}
+
+void TestU_Eleves::uneClasseOuverteRetourneDansSonFichier() {
+    QFile ancienne(QStringLiteral("OLD.ELV"));
+    QVERIFY(ancienne.open(QIODevice::WriteOnly));
+    ancienne.write(Enregistrement("Adam"));
+    ancienne.close();
+    Banc banc;
+    banc.plate.reponsesOuvrir = QStringList{QDir::current().filePath(QStringLiteral("OLD.ELV"))};
+    banc.Cliquer("bouton_ouvrir");
+    banc.AjouterEleve(QStringLiteral("Paul"));
+    banc.Cliquer("bouton_enregistrer");
+    QVERIFY(banc.plate.questions.isEmpty());
+    QCOMPARE(FichiersDuDossier(), QStringList{"OLD.ELV"});
+    QCOMPARE(Contenu(QStringLiteral("OLD.ELV")), Enregistrement("Adam") + Enregistrement("Paul"));
 }
 
 // The dialog answers a file of another folder; afterwards the program folder is current again.

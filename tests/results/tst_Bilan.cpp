@@ -86,6 +86,7 @@ private slots:
 
     void enregistrerSelonLesPreferences_data();
     void enregistrerSelonLesPreferences();
+    void nomSansLettreUtilisableRefuseSansRienEcrire_data();
     void nomSansLettreUtilisableRefuseSansRienEcrire();
     void echecDuBilanGeneralArreteTout();
     void echecDuBilanIndividuelDitQueLeGeneralEstFait();
@@ -246,6 +247,15 @@ void TestBilan::nomsDesBilansIndividuels_data() {
     QTest::newRow("only full stops: refused") << "CM1.elv"
                                               << "..."
                                               << "";
+    QTest::newRow("only blanks: refused") << ""
+                                          << "   "
+                                          << "";
+    QTest::newRow("C1 controls of a class list removed") << QString::fromUtf16(u"CE1\u0081.elv")
+                                                         << QString::fromUtf16(u"L\u008Déa\u009D")
+                                                         << "Bilan CE1 Léa.txt";
+    QTest::newRow("lone surrogate removed") << ""
+                                            << QString::fromUtf16(u"Zo\xD800é")
+                                            << "Bilan individuel Zoé.txt";
 }
 
 void TestBilan::nomsDesBilansIndividuels() {
@@ -320,16 +330,26 @@ void TestBilan::enregistrerSelonLesPreferences() {
     QVERIFY(banc.plate.avertissements.isEmpty());
 }
 
+void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("message"); // how the warning starts; empty: none, as for no name
+    QTest::newRow("nothing usable") << "../" << "Le bilan n'a pas été enregistré";
+    QTest::newRow("blanks only, like no name") << "   " << "";
+    // Written "?" in the files, "Léo 李" and "Léo 王" would be the same pupil.
+    QTest::newRow("outside Windows-1252") << QString::fromUtf16(u"Léo 李") << QString::fromUtf16(u"Le nom «\u00a0Léo 李\u00a0» contient");
+}
+
 void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire() {
+    QFETCH(QString, nom);
+    QFETCH(QString, message);
     Banc banc(ProfilNavirelle());
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
-    QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, u"../")));
-    QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY2(banc.plate.avertissements[0].startsWith(QStringLiteral("Le bilan n'a pas été enregistré")),
-             qPrintable(banc.plate.avertissements[0]));
+    QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, nom)));
+    QCOMPARE(banc.plate.avertissements.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(banc.plate.avertissements[0].startsWith(message), qPrintable(banc.plate.avertissements[0]));
     QVERIFY(banc.Fichiers().isEmpty());
-    QVERIFY(!EcrireBilanIndividuel(banc.prog, ComposerBilan(banc.prog, u"../")).Reussie);
 }
 
 void TestBilan::echecDuBilanGeneralArreteTout() {

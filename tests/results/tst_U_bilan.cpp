@@ -80,9 +80,11 @@ private slots:
     void visibiliteSelonLesPreferences();
     void lignesDuDefiPourLExercice3Seulement_data();
     void lignesDuDefiPourLExercice3Seulement();
-    void partieParfaiteSansAnnuler();
+    void echapFaitCeQueFaitAnnuler_data();
+    void echapFaitCeQueFaitAnnuler();
     void premiereFenetreDuneSeanceVideLaClasse();
-    void unNomTapeApresLeChoixVaAuBilanIndividuel();
+    void seulUnNomModifieQuitteLaClasse_data();
+    void seulUnNomModifieQuitteLaClasse();
     void imprimerLeBilanDemandeUnNom();
     void imprimerLeBilanComposeLeRapport();
     void imprimerLExerciceEnPaysage();
@@ -141,16 +143,37 @@ void TestBilanFenetre::lignesDuDefiPourLExercice3Seulement() {
     }
 }
 
-void TestBilanFenetre::partieParfaiteSansAnnuler() {
-    Banc banc;
-    banc.Preferences(true, false, false, false);
-    banc.Jeu(2, 12, 12, 0);
-    banc.bilan->show();
-    QVERIFY(!banc.Controle("bouton_Annuler")->isEnabled());
-    banc.bilan->hide();
-    banc.Jeu(2, 11, 12, 1);
-    banc.bilan->show();
-    QVERIFY(banc.Controle("bouton_Annuler")->isEnabled());
+// After a perfect game "Annuler" is disabled so that the result is saved: Escape and the close
+// button may not leave either. Without saving there is no "Annuler", and "O K" is the way out.
+void TestBilanFenetre::echapFaitCeQueFaitAnnuler_data() {
+    QTest::addColumn<bool>("enregistrer");
+    QTest::addColumn<int>("bonnes"); // out of 12
+    QTest::addColumn<bool>("annulerActif");
+    QTest::addColumn<bool>("fermee");
+    QTest::newRow("perfect game, saving on") << true << 12 << false << false;
+    QTest::newRow("one mistake, saving on") << true << 11 << true << true;
+    QTest::newRow("saving off: O K only") << false << 11 << false << false;
+}
+
+void TestBilanFenetre::echapFaitCeQueFaitAnnuler() {
+    QFETCH(bool, enregistrer);
+    QFETCH(int, bonnes);
+    QFETCH(bool, annulerActif);
+    QFETCH(bool, fermee);
+    for (bool parEchap : {true, false}) {
+        Banc banc;
+        banc.Preferences(enregistrer, false, false, false);
+        banc.Jeu(2, bonnes, 12, 12 - bonnes);
+        banc.bilan->show();
+        QCOMPARE(banc.Controle("bouton_Annuler")->isEnabled() && banc.Controle("bouton_Annuler")->isVisible(),
+                 annulerActif);
+        if (parEchap)
+            QTest::keyClick(banc.bilan, Qt::Key_Escape);
+        else
+            banc.bilan->close();
+        QCOMPARE(!banc.bilan->isVisible(), fermee);
+        QVERIFY(!QFile::exists(QDir(banc.dossier.path()).filePath(QStringLiteral("bilan Carrelis.txt"))));
+    }
 }
 
 void TestBilanFenetre::premiereFenetreDuneSeanceVideLaClasse() {
@@ -173,7 +196,20 @@ void TestBilanFenetre::premiereFenetreDuneSeanceVideLaClasse() {
     QVERIFY(banc.Fichier(QStringLiteral("bilan Carrelis.txt")).contains(QStringLiteral("Carrelis - Jeu n° 1 : remplir")));
 }
 
-void TestBilanFenetre::unNomTapeApresLeChoixVaAuBilanIndividuel() {
+// A pupil chosen from her class stays in it through Enter and the arrows; only a name edited
+// after the choice is filed without a class.
+void TestBilanFenetre::seulUnNomModifieQuitteLaClasse_data() {
+    QTest::addColumn<QList<int>>("touches");
+    QTest::addColumn<QString>("fichier");
+    QTest::newRow("Enter") << QList<int>{Qt::Key_Return} << "Bilan CM1 Hugo.txt";
+    QTest::newRow("arrows, then Enregistrer") << QList<int>{Qt::Key_Left, Qt::Key_Right, Qt::Key_End} << "Bilan CM1 Hugo.txt";
+    QTest::newRow("a letter added") << QList<int>{Qt::Key_End, Qt::Key_O} << "Bilan individuel Hugoo.txt";
+    QTest::newRow("a letter erased") << QList<int>{Qt::Key_End, Qt::Key_Backspace} << "Bilan individuel Hug.txt";
+}
+
+void TestBilanFenetre::seulUnNomModifieQuitteLaClasse() {
+    QFETCH(QList<int>, touches);
+    QFETCH(QString, fichier);
     Banc banc;
     EcrireClasse(QStringLiteral("CM1.elv"), {QStringLiteral("Hugo"), QStringLiteral("Inès")});
     banc.Preferences(false, true, false, false);
@@ -185,11 +221,11 @@ void TestBilanFenetre::unNomTapeApresLeChoixVaAuBilanIndividuel() {
     QCOMPARE(banc.prog.Prefs.ListeClasse, QStringLiteral("CM1.elv"));
     auto* eleves = banc.Controle<QListWidget>("ListBox1");
     QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {}, eleves->visualItemRect(eleves->item(0)).center());
-    QTest::keyClicks(banc.Controle<QLineEdit>("Edit1"), QStringLiteral("o"));
-    QVERIFY(banc.prog.Prefs.ListeClasse.isEmpty());
-    QTest::mouseClick(banc.Controle("Button2"), Qt::LeftButton);
-    QVERIFY(QFile::exists(QDir(banc.dossier.path()).filePath(QStringLiteral("Bilan individuel Hugoo.txt"))));
-    QVERIFY(!QFile::exists(QDir(banc.dossier.path()).filePath(QStringLiteral("Bilan CM1 Hugoo.txt"))));
+    for (int touche : touches) QTest::keyClick(banc.Controle<QLineEdit>("Edit1"), static_cast<Qt::Key>(touche));
+    if (banc.bilan->isVisible()) QTest::mouseClick(banc.Controle("Button2"), Qt::LeftButton);
+    QVERIFY(!banc.bilan->isVisible());
+    const QStringList bilans = QDir(banc.dossier.path()).entryList({QStringLiteral("Bilan *")}, QDir::Files);
+    QCOMPARE(bilans, QStringList{fichier});
 }
 
 void TestBilanFenetre::imprimerLeBilanDemandeUnNom() {
@@ -267,7 +303,7 @@ void TestBilanFenetre::defiJoueEnregistreDansLesDeuxFichiers() {
     banc.prog.Operation = QStringLiteral("x");
     banc.prog.Prefs.TailleJeu3 = 1;
     auto* jeu = banc.fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
-    jeu->show();
+    jeu->Ouvrir();
     const Tableau& t = banc.prog.tableau;
     auto* clavier = jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur"));
     int rang = 0;

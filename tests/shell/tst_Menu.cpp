@@ -1,9 +1,12 @@
 // The main window: start-up, buttons and menu entries reaching their windows, F10, help,
 // the taskbar, the geometry hold, the mosaic, and the scaling shared by every window.
+#include "shell/FenetreAide.h"
 #include "shell/Fenetres.h"
+#include "shell/Lancement.h"
 #include "shell/MaintienGeometrie.h"
 #include "shell/MiseAEchelle.h"
 #include "shell/Preferences.h"
+#include "shell/PlateFormeQt.h"
 #include "shell/Programme.h"
 #include "shell/U_Menu.h"
 #include "support/FenetreTemoin.h"
@@ -11,6 +14,9 @@
 #include "support/PlateFormeTest.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -67,6 +73,9 @@ private slots:
     void formCreatePrepareLeProgramme();
     void fermerRendLaBarreMasqueeDeuxFois();
     void menuCreeEnPremier();
+    void fermerLeMenuTermineLeProgramme();
+    void lesLegendesSontCellesDesFenetres();
+    void aideUtilisableDepuisUneFenetreModale();
     void lesAutresFenetresNaissentALeurPremiereOuverture();
     void boutonsEtEntreesDeJeu_data();
     void boutonsEtEntreesDeJeu();
@@ -126,6 +135,46 @@ void TestMenu::fermerRendLaBarreMasqueeDeuxFois() {
     QVERIFY(!banc.menu->isVisible());
     QVERIFY(!banc.plate.barreMasquee);
     QVERIFY(!banc.menu->Timer1().Actif());
+}
+
+// The help or an exercise still open does not keep the program running once the menu closes.
+void TestMenu::fermerLeMenuTermineLeProgramme() {
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    FenetreTemoin encoreOuverte;
+    encoreOuverte.show();
+    QTimer::singleShot(0, banc.menu, [&] { banc.Action(QStringLiteral("Quitter1"))->trigger(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void TestMenu::lesLegendesSontCellesDesFenetres() {
+    NommerApplication(ProfilCarrelis());
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+}
+
+// A modal window blocks the others: the help it opens must be its own, and leave its field in sight.
+void TestMenu::aideUtilisableDepuisUneFenetreModale() {
+    PlateFormeQt plate(QStringLiteral("Carrelis"));
+    QDialog modale;
+    modale.setGeometry(0, 0, 800, 600);
+    auto* champ = new QLineEdit(&modale);
+    champ->setGeometry(500, 300, 200, 30);
+    FenetreAide* aide = nullptr;
+    QTimer::singleShot(0, &modale, [&] {
+        champ->setFocus();
+        plate.AfficherAide(QStringLiteral("absent.hlp"), QStringLiteral("contexte-10"));
+        aide = modale.findChild<FenetreAide*>();
+        modale.accept();
+    });
+    modale.exec();
+    QVERIFY2(aide, "the help is not a child of the modal window, which blocks it");
+    QVERIFY(aide->isWindow());
+    QVERIFY(!aide->frameGeometry().intersects(QRect(champ->mapToGlobal(QPoint()), champ->size())));
+    // Opened again from the menu, it is nobody's child.
+    plate.AfficherAide(QStringLiteral("absent.hlp"), QStringLiteral("Som"));
+    QCOMPARE(aide->parentWidget(), nullptr);
+    delete aide;
 }
 
 void TestMenu::menuCreeEnPremier() {

@@ -10,6 +10,10 @@
 class PlateFormeTest final : public PlateForme {
 public:
     void Avertir(const QString& texte) override { avertissements.append(texte); }
+    bool Demander(const QString& texte) override {
+        questions.append(texte);
+        return !reponsesQuestions.isEmpty() && reponsesQuestions.takeFirst();
+    }
     QRect GeometrieEcran() const override { return ecran; }
     int PixelsParPouce() const override { return ppp; }
     QDateTime Maintenant() const override { return maintenant; }
@@ -41,6 +45,8 @@ public:
     };
 
     QStringList avertissements;
+    QStringList questions;
+    QList<bool> reponsesQuestions; // what the next questions answer; none left = "Non"
     QList<DialogueOuvrir> dialoguesOuverts;
     QStringList reponsesOuvrir; // what the next open dialogs answer; empty = the user gives up
     QStringList aidesAffichees; // "file#anchor"

@@ -133,19 +133,25 @@ void TestDispositionJeu::premiereCaseATrouver() {
 void TestDispositionJeu::tailleCase_data() {
     QTest::addColumn<int>("hauteur");
     QTest::addColumn<int>("taille");
+    QTest::addColumn<int>("largeurGauche"); // left of the counters
     QTest::addColumn<int>("cote");
-    QTest::newRow("5 x 7 on 600: 613 div 8 = 76 beats 489 div 6 = 81") << 600 << 7 << 76;
-    QTest::newRow("3 x 4 on 600: rows bound it") << 600 << 1 << 122;
-    QTest::newRow("4 x 5 on 768") << 768 << 3 << 124;
-    QTest::newRow("5 x 5 on 1080") << 1080 << 5 << 145;
+    QTest::newRow("5 x 7 on 600: 613 div 8 = 76 beats 489 div 6 = 81") << 600 << 7 << 640 << 76;
+    QTest::newRow("3 x 4 on 600: rows bound it") << 600 << 1 << 640 << 122;
+    QTest::newRow("4 x 5 on 768") << 768 << 3 << 819 << 124;
+    QTest::newRow("5 x 5 on 1080") << 1080 << 5 << 1600 << 145;
+    // 1280 x 1024: the height alone gives 129, and 8 x 129 + 10 runs under the counters at 1024.
+    QTest::newRow("5 x 7 on 5:4, the width bounds it") << 1024 << 7 << 1024 << 124;
+    QTest::newRow("4 x 6 on 5:4") << 1024 << 4 << 1024 << 142;
 }
 
 void TestDispositionJeu::tailleCase() {
     QFETCH(int, hauteur);
     QFETCH(int, taille);
+    QFETCH(int, largeurGauche);
     QFETCH(int, cote);
     const DimensionsTableau d = DimensionsTaille(taille);
-    QCOMPARE(DispositionJeu::TailleCase(hauteur, d.NbLignes, d.NbColonnes), cote);
+    QCOMPARE(DispositionJeu::TailleCase(hauteur, d.NbLignes, d.NbColonnes, largeurGauche), cote);
+    QVERIFY(DispositionJeu::CadreTableau(cote, d.NbLignes, d.NbColonnes, largeurGauche, hauteur).left() >= 0);
 }
 
 void TestDispositionJeu::cadreCentre() {

@@ -39,7 +39,7 @@ struct Banc {
         prog.Operation = operation;
         prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(taille);
         jeu = fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
-        jeu->show();
+        jeu->Ouvrir();
     }
     QPushButton* Bouton(const char* nom) const { return jeu->findChild<QPushButton*>(QLatin1String(nom)); }
     QLineEdit* Clavier() const { return jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur")); }
@@ -110,6 +110,9 @@ private slots:
     void aideParExercice();
     void quitterCacheLaFenetre();
     void leMenuOuvreLExerciceChoisi();
+    void uneCaseAppuyeePuisQuitteeEstCelleQuiEstJugee();
+    void seulesLesTouchesDeJeuCommencentLeTableau_data();
+    void seulesLesTouchesDeJeuCommencentLeTableau();
 };
 
 void TestJeuCarrelis::partiesEntieres_data() {
@@ -383,6 +386,15 @@ void TestJeuCarrelis::accessibilite() {
     QVERIFY(banc.plate.annonces.contains({banc.Clavier(), QAccessible::NameChanged}));
     QVERIFY(QAccessible::queryAccessibleInterface(banc.jeu->Cellule(3, 1))->text(QAccessible::Name).endsWith(
         juste ? QStringLiteral("juste") : QStringLiteral("faux")));
+    // The score is heard, not only the caption of its block, and its change is told.
+    QLabel* compteur = banc.jeu->findChild<QLabel*>(QLatin1String(juste ? "CompteurSc" : "CompteurMr"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(compteur)->text(QAccessible::Name),
+             juste ? QStringLiteral("Justes : 1") : QStringLiteral("Erreurs : 1"));
+    QVERIFY(banc.plate.annonces.contains({compteur, QAccessible::NameChanged}));
+    // The window is a window, named by its caption.
+    QAccessibleInterface* fenetre = QAccessible::queryAccessibleInterface(banc.jeu);
+    QCOMPARE(fenetre->role(), QAccessible::Window);
+    QCOMPARE(fenetre->text(QAccessible::Name), QStringLiteral("Carrelis - Jeu n° 1 : remplir"));
 }
 
 void TestJeuCarrelis::aideParExercice_data() {
@@ -427,6 +439,63 @@ void TestJeuCarrelis::leMenuOuvreLExerciceChoisi() {
     QCOMPARE(jeu->Cellule(0, 0)->text(), QStringLiteral("x"));
     QCOMPARE(prog.tableau.NbColonnes, 6);
     QCOMPARE(QRect(jeu->pos(), jeu->size()), prog.GeometrieMenu);
+    // Back at the menu with the window still open: the other exercise is set up all the same.
+    QTest::mouseClick(jeu->Cellule(1, 1), Qt::LeftButton);
+    fenetres.Menu()->activateWindow();
+    QTest::mouseClick(fenetres.Menu()->findChild<QPushButton*>(QStringLiteral("BoutonJ1")), Qt::LeftButton);
+    QCOMPARE(jeu->windowTitle(), QStringLiteral("Carrelis - Jeu n° 1 : remplir"));
+    QCOMPARE(jeu->property("contexteAide").toInt(), 2);
+    QCOMPARE(jeu->Cellule(0, 0)->text(), QStringLiteral("+"));
+    QCOMPARE(jeu->NbReponses(), 0);
+    QCOMPARE(jeu->CaseCourante(), QPoint(-1, -1));
+    QVERIFY(jeu->findChild<QPushButton*>(QStringLiteral("Nouveau"))->isEnabled());
+}
+
+// The press moves the answer window; a pupil who drags off the cell before releasing types into
+// that window, and the cell under it is the one judged, once.
+void TestJeuCarrelis::uneCaseAppuyeePuisQuitteeEstCelleQuiEstJugee() {
+    Banc banc(1, QStringLiteral("+"), 3);
+    const Tableau& t = banc.T();
+    const QPoint dehors = banc.jeu->findChild<QWidget*>(QStringLiteral("ColonneDroite"))->geometry().center();
+    int jugees = 0;
+    for (int r = 1; r <= t.NbLignes; ++r)
+        for (int c = 1; c <= t.NbColonnes; ++c) {
+            CaseTableau* cellule = banc.jeu->Cellule(c, r);
+            QTest::mousePress(cellule, Qt::LeftButton);
+            QTest::mouseRelease(banc.jeu, Qt::LeftButton, {}, dehors);
+            QCOMPARE(banc.jeu->CaseCourante(), QPoint(c, r));
+            banc.Taper(QString::number(t.Valeurs[c][r]));
+            banc.Entree();
+            ++jugees;
+            QCOMPARE(banc.jeu->NbReponses(), jugees);
+            QCOMPARE(banc.prog.Compteurs.NbBonnes, jugees);
+            QVERIFY(!banc.Bouton("Nouveau")->isEnabled());
+        }
+    QCOMPARE(banc.prog.Compteurs.NbErreurs, 0);
+    QVERIFY(banc.Bouton("BoutonBilan")->isEnabled());
+}
+
+void TestJeuCarrelis::seulesLesTouchesDeJeuCommencentLeTableau_data() {
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<bool>("commence");
+    QTest::newRow("Alt") << int(Qt::Key_Alt) << false;
+    QTest::newRow("Shift") << int(Qt::Key_Shift) << false;
+    QTest::newRow("NumLock") << int(Qt::Key_NumLock) << false;
+    QTest::newRow("a letter") << int(Qt::Key_Q) << false;
+    QTest::newRow("a digit") << int(Qt::Key_4) << true;
+    QTest::newRow("an arrow") << int(Qt::Key_Down) << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << true;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+}
+
+void TestJeuCarrelis::seulesLesTouchesDeJeuCommencentLeTableau() {
+    QFETCH(int, touche);
+    QFETCH(bool, commence);
+    Banc banc(1, QStringLiteral("+"), 3);
+    QTest::keyClick(banc.Clavier(), static_cast<Qt::Key>(touche));
+    QCOMPARE(banc.Bouton("Nouveau")->isEnabled(), !commence);
+    QCOMPARE(banc.Bouton("Changer")->isEnabled(), !commence);
+    QCOMPARE(banc.jeu->CaseCourante() != QPoint(-1, -1), commence);
 }
 
 QTEST_MAIN(TestJeuCarrelis)

@@ -19,6 +19,7 @@ private slots:
     void enTete_data();
     void enTete();
     void unClicChangeSeulementLExerciceEnCours();
+    void annulerRemetLaTailleDeLOuverture_data();
     void annulerRemetLaTailleDeLOuverture();
 };
 
@@ -64,7 +65,15 @@ void TestModifCh1::unClicChangeSeulementLExerciceEnCours() {
     QVERIFY(!choix.isVisible());
 }
 
+void TestModifCh1::annulerRemetLaTailleDeLOuverture_data() {
+    QTest::addColumn<QString>("sortie");
+    QTest::newRow("Annuler") << "Annuler";
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("close button") << "close";
+}
+
 void TestModifCh1::annulerRemetLaTailleDeLOuverture() {
+    QFETCH(QString, sortie);
     PlateFormeTest plate;
     Programme prog(ProfilCarrelis(), plate);
     prog.NumJeu = 1;
@@ -73,7 +82,13 @@ void TestModifCh1::annulerRemetLaTailleDeLOuverture() {
     choix.show();
     QTest::mouseClick(choix.NbCasesJeu1()->button(5), Qt::LeftButton);
     QTest::mouseClick(choix.NbCasesJeu1()->button(3), Qt::LeftButton);
-    QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    if (sortie == QLatin1String("Annuler"))
+        QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    else if (sortie == QLatin1String("Escape"))
+        QTest::keyClick(&choix, Qt::Key_Escape);
+    else
+        choix.close();
+    QVERIFY(!choix.isVisible());
     QCOMPARE(int(prog.Prefs.TailleJeu1), 2);
     // Opened again after a change made elsewhere, it starts from the new size.
     prog.Prefs.TailleJeu1 = 6;
