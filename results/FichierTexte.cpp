@@ -1,7 +1,7 @@
 #include "results/FichierTexte.h"
 
-#include "results/EcritureFichier.h"
-#include "results/RaisonFichier.h"
+#include "shell/EcritureFichier.h"
+#include "shell/RaisonFichier.h"
 #include "shell/Windows1252.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/EcritureFichier.h"
+#include "shell/EcritureFichier.h"
 
 #include <QString>
 

@@ -76,8 +76,9 @@ void TF_Edit3::Composer(const Bilan& bilan) {
     QTextCursor curseur(document);
     const QTextBlockFormat centre = Paragraphe(Qt::AlignHCenter);
     const QTextCharFormat titre = Police("Arial", 18, true);
+    // A cleared document already holds one empty paragraph: it is the first of the two.
     curseur.setBlockFormat(centre);
-    Ligne(curseur, QString(), centre, titre);
+    curseur.setBlockCharFormat(titre);
     Ligne(curseur, QString(), centre, titre);
     Ligne(curseur, bilan.TitreJeu, centre, titre);
     Ligne(curseur, QString(), centre, titre);

@@ -1,9 +1,9 @@
 #include "shell/Preferences.h"
 
+#include "shell/EcritureFichier.h"
 #include "shell/Windows1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -25,6 +25,10 @@ static_assert(PosListeClasse + 1 + Preferences::LongueurListeClasse == PosChoixM
 static_assert(PosTailleJeu1 + 3 == Preferences::TailleFichier);
 
 quint8 Octet(const QByteArray& octets, int pos) { return static_cast<quint8>(octets.at(pos)); }
+
+// The window shows a check box and the programs test "not zero": a damaged byte is read as
+// on, so that what the teacher sees is what the program does.
+quint8 Drapeau(const QByteArray& octets, int pos) { return Octet(octets, pos) != 0 ? 1 : 0; }
 
 // A length byte above the field's size would read past it: the string is cut to the field.
 QString LireChaine(const QByteArray& octets, int debut, int maximum) {
@@ -72,14 +76,14 @@ Preferences Preferences::Lire(const QByteArray& octets) {
     const QByteArray& b = prefs.Brut;
     for (int i = 0; i < NbImages; ++i)
         prefs.ImagesPref[i] = LireChaine(b, DebutImage(i), LongueurImage);
-    prefs.EnregistrerBilans = Octet(b, PosEnregistrerBilans);
-    prefs.BilansIndividuels = Octet(b, PosBilansIndividuels);
-    prefs.ImprimerResultats = Octet(b, PosImprimerResultats);
-    prefs.ImprimerExercice = Octet(b, PosImprimerExercice);
-    prefs.PrefNoirEtBlanc = Octet(b, PosPrefNoirEtBlanc);
+    prefs.EnregistrerBilans = Drapeau(b, PosEnregistrerBilans);
+    prefs.BilansIndividuels = Drapeau(b, PosBilansIndividuels);
+    prefs.ImprimerResultats = Drapeau(b, PosImprimerResultats);
+    prefs.ImprimerExercice = Drapeau(b, PosImprimerExercice);
+    prefs.PrefNoirEtBlanc = Drapeau(b, PosPrefNoirEtBlanc);
     prefs.ListeClasse = LireChaine(b, PosListeClasse, LongueurListeClasse);
     for (int n = 1; n <= 3; ++n) {
-        prefs.ChoixModifiable(n) = Octet(b, PosChoixModifiable1 + n - 1);
+        prefs.ChoixModifiable(n) = Drapeau(b, PosChoixModifiable1 + n - 1);
         prefs.TailleJeu(n) = TailleValideOuDefaut(Octet(b, PosTailleJeu1 + n - 1));
     }
     return prefs;
@@ -119,16 +123,5 @@ bool ChargerPreferences(Preferences& prefs, const QString& fichier) {
 }
 
 bool EnregistrerPreferences(const Preferences& prefs, const QString& fichier, QString& raison) {
-    const QByteArray octets = prefs.Octets();
-    // On a network share the final rename can fail once and pass the second time.
-    for (int essai = 0; essai < 2; ++essai) {
-        QSaveFile sortie(fichier);
-        // flush() first: Qt 6.4's commit() does not see a write that fails while it empties its
-        // buffer (a full disk) and would put a cut file in place of the good one.
-        if (sortie.open(QIODevice::WriteOnly) && sortie.write(octets) == octets.size() && sortie.flush() &&
-            sortie.commit())
-            return true;
-        raison = sortie.errorString(); // an unfinished QSaveFile throws its temporary file away
-    }
-    return false;
+    return EcritureFichier::Remplacer(fichier, prefs.Octets(), raison);
 }

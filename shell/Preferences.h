@@ -40,8 +40,8 @@ struct Preferences {
     quint8 ChoixModifiable(int numJeu) const;
 
     // The record held in the bytes of a file. Fewer than 1392 bytes give the defaults, more
-    // are cut to the first 1392; a string length above its field is cut to the field, and a
-    // size outside 1..7 becomes 3.
+    // are cut to the first 1392; a string length above its field is cut to the field, a flag
+    // other than 0 reads as 1, and a size outside 1..7 becomes 3.
     static Preferences Lire(const QByteArray& octets);
     // The 1392 bytes of the record: what was read, with every field that changed written over.
     QByteArray Octets() const;
@@ -55,5 +55,5 @@ struct Preferences {
 bool ChargerPreferences(Preferences& prefs, const QString& fichier);
 
 // Writes the whole record at once: on failure the previous file stays as it was, and raison
-// says why in the words of the system.
+// says why in French.
 bool EnregistrerPreferences(const Preferences& prefs, const QString& fichier, QString& raison);

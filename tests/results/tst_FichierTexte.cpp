@@ -1,7 +1,7 @@
 // The Windows-1252 text files with CR LF, and the two safe writes: whole-file replacement and
 // the locked append that takes back a failed entry.
 #include "results/DisquePlein.h"
-#include "results/EcritureFichier.h"
+#include "shell/EcritureFichier.h"
 #include "results/FichierTexte.h"
 
 #include <QDir>
@@ -231,6 +231,8 @@ void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait_data() {
     QTest::newRow("read-only folder")
         << "lecture seule" << true << 0 << "le dossier du programme est protégé";
     QTest::newRow("a folder has the name") << "dossier" << false << 0 << "un dossier porte déjà ce nom";
+    QTest::newRow("a folder has the lock's name")
+        << "verrou" << true << 0 << "un dossier «\u00a0.bilan Carrelis.txt.verrou\u00a0» occupe la place du verrou";
 }
 
 void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait() {
@@ -257,13 +259,16 @@ void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait() {
             ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison, std::chrono::milliseconds(200));
         RendreInscriptible(dossier);
         if (!protege) QSKIP("this user writes in read-only folders (root): see the disk full rows");
+    } else if (cas == QLatin1String("verrou")) {
+        QVERIFY(QDir().mkdir(EcritureFichier::FichierVerrou(chemin)));
+        ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison, std::chrono::milliseconds(200));
     } else {
         QVERIFY(QDir().mkdir(chemin));
         ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison);
     }
     QVERIFY(!ecrit);
     QVERIFY2(raison.startsWith(debutRaison), qPrintable(raison));
-    if (cas == QLatin1String("dossier")) return;
+    if (cas == QLatin1String("dossier") || cas == QLatin1String("verrou")) return;
     QCOMPARE(QFile::exists(chemin), existe);
     QCOMPARE(Contenu(chemin), existe ? avant : QByteArray());
     QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden).size(), existe ? 1 : 0);

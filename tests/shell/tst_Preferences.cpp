@@ -138,7 +138,7 @@ void TestPreferences::champsAuxPositionsDuFichier() {
     QCOMPARE(relu.ImagesPref[0], p.ImagesPref[0]);
     QCOMPARE(relu.ImagesPref[4], p.ImagesPref[4]);
     QCOMPARE(relu.ListeClasse, p.ListeClasse);
-    QCOMPARE(relu.PrefNoirEtBlanc, quint8(5));
+    QCOMPARE(relu.PrefNoirEtBlanc, quint8(1)); // a flag reads as on or off
     QCOMPARE(relu.TailleJeu2, quint8(5));
 }
 
@@ -223,6 +223,13 @@ void TestPreferences::fichierAbimeDonneLeRepli_data() {
         corrigee[1391] = '\3';
         QTest::addRow("size %d: 3", taille) << horsLimites << lu.ListeClasse << 3 << corrigee;
     }
+    // The window shows a check box, the programs test "not zero": both must read it as on.
+    for (auto [position, octet] : {std::pair{1280, 2}, {1284, 255}, {1387, 7}}) {
+        QByteArray drapeau = valide, corrige = valide;
+        drapeau[position] = static_cast<char>(octet);
+        corrige[position] = '\1';
+        QTest::addRow("flag %d at %d: on", octet, position) << drapeau << lu.ListeClasse << int(lu.TailleJeu3) << corrige;
+    }
 }
 
 void TestPreferences::fichierAbimeDonneLeRepli() {
@@ -283,13 +290,16 @@ void TestPreferences::enregistrerPuisRelire() {
 
 void TestPreferences::enregistrementRateGardeLAncienFichier_data() {
     QTest::addColumn<int>("cas");
-    QTest::newRow("read-only folder") << 0;
-    QTest::newRow("disk full") << 1;
-    QTest::newRow("folder gone") << 2;
+    QTest::addColumn<QString>("raisonAttendue"); // how the French reason starts
+    QTest::newRow("read-only folder") << 0 << "le dossier du programme est protégé en écriture";
+    QTest::newRow("disk full") << 1 << "l'écriture s'est interrompue, le disque est peut-être plein";
+    QTest::newRow("folder gone") << 2 << "le dossier «";
+    QTest::newRow("a folder of that name") << 3 << "un dossier porte déjà ce nom";
 }
 
 void TestPreferences::enregistrementRateGardeLAncienFichier() {
     QFETCH(int, cas);
+    QFETCH(QString, raisonAttendue);
     QTemporaryDir racine;
     const QString dossier = racine.filePath(QStringLiteral("programme"));
     QVERIFY(QDir().mkdir(dossier));
@@ -326,11 +336,14 @@ void TestPreferences::enregistrementRateGardeLAncienFichier() {
 #else
         QSKIP("no file size limit here");
 #endif
-    } else {
+    } else if (cas == 2) {
         ecrit = EnregistrerPreferences(p, racine.filePath(QStringLiteral("parti/Carrelis.pfr")), raison);
+    } else {
+        QVERIFY(QDir().mkdir(racine.filePath(QStringLiteral("Navirelle.pfr"))));
+        ecrit = EnregistrerPreferences(p, racine.filePath(QStringLiteral("Navirelle.pfr")), raison);
     }
     QVERIFY(!ecrit);
-    QVERIFY(!raison.isEmpty());
+    QVERIFY2(raison.startsWith(raisonAttendue), qPrintable(raison));
     QCOMPARE(ER::Lire(chemin), ancien);
     QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("Carrelis.pfr")});

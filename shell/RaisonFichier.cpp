@@ -1,4 +1,4 @@
-#include "results/RaisonFichier.h"
+#include "shell/RaisonFichier.h"
 
 #include <QDir>
 #include <QFileDevice>

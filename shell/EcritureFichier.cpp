@@ -1,6 +1,6 @@
-#include "results/EcritureFichier.h"
+#include "shell/EcritureFichier.h"
 
-#include "results/RaisonFichier.h"
+#include "shell/RaisonFichier.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -15,7 +15,15 @@ namespace {
 
 // QLockFile's own waiting doubles its sleep from 100 ms up to seconds, which queues a whole
 // classroom behind one pupil: short, jittered tries instead, until the deadline.
-bool PrendreVerrou(QLockFile& verrou, std::chrono::milliseconds attente, QString& raison) {
+bool PrendreVerrou(QLockFile& verrou, const QString& cheminVerrou, std::chrono::milliseconds attente,
+                   QString& raison) {
+    // A folder where the lock goes never frees itself: waiting for it would end in "busy".
+    if (QFileInfo(cheminVerrou).isDir()) {
+        raison = QStringLiteral("un dossier «\u00a0%1\u00a0» occupe la place du verrou du fichier dans le dossier "
+                                "du programme ; il faut le supprimer")
+                     .arg(QFileInfo(cheminVerrou).fileName());
+        return false;
+    }
     verrou.setStaleLockTime(static_cast<int>(EcritureFichier::VerrouPerime.count()));
     const QDeadlineTimer limite(attente);
     for (;;) {
@@ -94,8 +102,9 @@ bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison)
 
 bool Ajouter(const QString& chemin, const QByteArray& entreeNouveau, const QByteArray& entreeSuite,
              QString& raison, std::chrono::milliseconds attente) {
-    QLockFile verrou(FichierVerrou(chemin));
-    if (!PrendreVerrou(verrou, attente, raison)) return false;
+    const QString cheminVerrou = FichierVerrou(chemin);
+    QLockFile verrou(cheminVerrou);
+    if (!PrendreVerrou(verrou, cheminVerrou, attente, raison)) return false;
     return AjouterSousVerrou(chemin, entreeNouveau, entreeSuite, raison);
 }
 
