@@ -1,4 +1,4 @@
-#include "shell/ProfilProgramme.h"
+#include "core/ProfilProgramme.h"
 
 ProfilMenu MenuCarrelis() {
     using A = ActionMenu;

@@ -1,4 +1,4 @@
-#include "shell/ProfilProgramme.h"
+#include "core/ProfilProgramme.h"
 
 ProfilProgramme ProfilCarrelis() {
     using F = IdFenetre;

@@ -1,8 +1,8 @@
 // From the Enter key in a cell to the judged cell repainted on screen: the pupil must see
 // "Juste" or "Faux" within one frame (16 ms). The window is the real one, on the offscreen
 // platform; only Enter, the judging and the repaint are timed.
-#include "shell/Fenetres.h"
-#include "shell/Programme.h"
+#include "program/Fenetres.h"
+#include "core/Programme.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"

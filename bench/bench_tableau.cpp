@@ -1,6 +1,6 @@
 // Time to set up one table, per exercise and size, and the spread over many seeded set-ups:
 // the rejection loops have no bound, so the slowest set-up matters as much as the typical one.
-#include "shell/Hasard.h"
+#include "core/Hasard.h"
 #include "tables/GenerateurTableau.h"
 
 #include <benchmark/benchmark.h>

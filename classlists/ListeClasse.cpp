@@ -1,8 +1,8 @@
 #include "classlists/ListeClasse.h"
 
-#include "shell/EcritureFichier.h"
-#include "shell/RaisonFichier.h"
-#include "shell/Windows1252.h"
+#include "core/EcritureFichier.h"
+#include "core/RaisonFichier.h"
+#include "core/Windows1252.h"
 
 #include <QCollator>
 #include <QDir>

@@ -1,15 +1,13 @@
 #include "classlists/U_Eleves.h"
-#include "shell/Polices.h"
+#include "core/Polices.h"
 
 #include "classlists/ListeClasse.h"
-#include "results/Bilan.h"
-#include "results/FichiersBilans.h"
-#include "results/NomDeFichier.h"
-#include "shell/AideContextuelle.h"
-#include "shell/MiseAEchelle.h"
-#include "shell/PlateForme.h"
-#include "shell/Programme.h"
-#include "shell/Windows1252.h"
+#include "core/NomDeFichier.h"
+#include "core/AideContextuelle.h"
+#include "core/MiseAEchelle.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+#include "core/Windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -150,7 +148,7 @@ void TF_Listes::ConstruireChamps() {
     label4 = NouveauLabel(panneau, "Label4", QStringLiteral("Il faut donner un nom à la classe."),
                           QRect(16, 66, 268, 22), Arial(14, true), QColor(192, 0, 0));
     NouveauLabel(panneau, "Label2", nouvelEleve, QRect(16, 92, 268, 22));
-    edit2 = NouveauChamp(panneau, "Edit2", nouvelEleve, QRect(16, 116, 268, 30), Bilan::LongueurLigne);
+    edit2 = NouveauChamp(panneau, "Edit2", nouvelEleve, QRect(16, 116, 268, 30), LongueurNomEleve);
     NouveauLabel(panneau, "Label3", listeEleves, QRect(16, 156, 268, 22));
     listBox1 = new QListWidget(panneau);
     listBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -294,7 +292,7 @@ void TF_Listes::bouton_enregistrerClick() {
     // A class opened as "OLD.ELV" goes back to that file, not to a second "OLD.elv" beside it.
     if (fichierOuvert.compare(fichier, Qt::CaseInsensitive) == 0 && fichierOuvert.chopped(4) == classe)
         fichier = fichierOuvert;
-    const QString chemin = QDir(DossierProgramme(prog)).filePath(fichier);
+    const QString chemin = QDir(prog.Dossier()).filePath(fichier);
     if (fichier != fichierOuvert && QFileInfo(chemin).isFile() &&
         !prog.Plate().Demander(QStringLiteral("La classe %1 existe déjà. Voulez-vous remplacer sa liste "
                                               "d'élèves par celle-ci\u00a0?")

@@ -1,10 +1,10 @@
 #include "editor/U_PubN.h"
-#include "shell/Polices.h"
+#include "core/Polices.h"
 
-#include "shell/AideContextuelle.h"
-#include "shell/MaintienGeometrie.h"
-#include "shell/MiseAEchelle.h"
-#include "shell/Programme.h"
+#include "core/AideContextuelle.h"
+#include "core/MaintienGeometrie.h"
+#include "core/MiseAEchelle.h"
+#include "core/Programme.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Mosaique.h"
+#include "core/Mosaique.h"
 
 #include <QDialog>
 

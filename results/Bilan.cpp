@@ -1,7 +1,7 @@
 #include "results/Bilan.h"
 
-#include "shell/PlateForme.h"
-#include "shell/Programme.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Programme.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,7 @@ class Programme;
 // The result record of one finished game: the lines that the results files receive and that
 // the printed report shows. Every line holds at most 50 characters, the date and the time 20.
 struct Bilan {
-    static constexpr int LongueurLigne = 50;
+    static constexpr int LongueurLigne = LongueurNomEleve;
     static constexpr int LongueurDateHeure = 20;
 
     QString NomEleve;

@@ -1,11 +1,11 @@
 #include "results/FichiersBilans.h"
 
 #include "results/Bilan.h"
-#include "results/FichierTexte.h"
-#include "results/NomDeFichier.h"
-#include "shell/PlateForme.h"
-#include "shell/Programme.h"
-#include "shell/Windows1252.h"
+#include "core/FichierTexte.h"
+#include "core/NomDeFichier.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+#include "core/Windows1252.h"
 
 #include <QDir>
 
@@ -30,7 +30,7 @@ EcritureBilan Ajouter(const Programme& prog, const QString& fichier, const QStri
                       const QStringList& entreeSuite, std::chrono::milliseconds attente) {
     EcritureBilan ecriture{false, fichier, {}};
     QString raison;
-    const QString chemin = QDir(DossierProgramme(prog)).filePath(fichier);
+    const QString chemin = QDir(prog.Dossier()).filePath(fichier);
     ecriture.Reussie = EcritureFichier::Ajouter(chemin, FichierTexte::EncoderLignes(entreeNouveau),
                                                 FichierTexte::EncoderLignes(entreeSuite), raison, attente);
     if (!ecriture.Reussie)
@@ -40,10 +40,6 @@ EcritureBilan Ajouter(const Programme& prog, const QString& fichier, const QStri
 }
 
 } // namespace
-
-QString DossierProgramme(const Programme& prog) {
-    return prog.RepProgramme.isEmpty() ? QDir::currentPath() : prog.RepProgramme;
-}
 
 EcritureBilan EcrireBilanGeneral(const Programme& prog, const Bilan& bilan,
                                  std::chrono::milliseconds attente) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/EcritureFichier.h"
+#include "core/EcritureFichier.h"
 
 #include <QString>
 
@@ -15,10 +15,6 @@ struct EcritureBilan {
     QString Fichier;
     QString Message;
 };
-
-// The program folder, where every results and class list file lives; the current directory
-// until the main menu has noted it.
-QString DossierProgramme(const Programme& prog);
 
 // Appends the record to the general results file (FichierBilan): one entry, written whole.
 [[nodiscard]] EcritureBilan

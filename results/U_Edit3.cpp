@@ -1,8 +1,8 @@
 #include "results/U_Edit3.h"
 
 #include "results/Bilan.h"
-#include "shell/PlateForme.h"
-#include "shell/Programme.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,19 +1,19 @@
 #include "results/U_bilan.h"
-#include "shell/Polices.h"
+#include "core/Polices.h"
 
 #include "classlists/ListeClasse.h"
 #include "results/Bilan.h"
 #include "results/FichiersBilans.h"
-#include "results/NomDeFichier.h"
+#include "core/NomDeFichier.h"
 #include "results/U_Edit3.h"
 #include "sheets/ImpressionFeuille.h"
-#include "shell/AideContextuelle.h"
-#include "shell/Fenetres.h"
-#include "shell/MaintienGeometrie.h"
-#include "shell/MiseAEchelle.h"
-#include "shell/PlateForme.h"
-#include "shell/Programme.h"
-#include "shell/ZoneMosaique.h"
+#include "core/AideContextuelle.h"
+#include "program/Fenetres.h"
+#include "core/MaintienGeometrie.h"
+#include "core/MiseAEchelle.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+#include "core/ZoneMosaique.h"
 
 #include <QDir>
 #include <QLabel>
@@ -226,7 +226,7 @@ void TF_bilan::ProposerNom() {
 void TF_bilan::ListerClasses() {
     listBox3->clear();
     edit1->clear();
-    listBox3->addItems(ListeClasse::ListerClasses(DossierProgramme(prog)));
+    listBox3->addItems(ListeClasse::ListerClasses(prog.Dossier()));
 }
 
 void TF_bilan::ChargerEleves() {
@@ -238,7 +238,7 @@ void TF_bilan::ChargerEleves() {
     const QString nom = NomDeFichier::SansDossier(classe);
     ListeClasse::Contenu contenu;
     QString raison;
-    if (ListeClasse::Charger(QDir(DossierProgramme(prog)).filePath(nom), contenu, raison))
+    if (ListeClasse::Charger(QDir(prog.Dossier()).filePath(nom), contenu, raison))
         listBox1->addItems(contenu.Eleves);
 }
 

@@ -1,6 +1,6 @@
 #include "tables/DispositionDefi.h"
 
-#include "shell/Hasard.h"
+#include "core/Hasard.h"
 
 bool DispositionDefi::Existe() const {
     const int n = t.NbColonnes + t.NbLignes;

@@ -1,6 +1,6 @@
 #include "tables/GenerateurTableau.h"
 
-#include "shell/Hasard.h"
+#include "core/Hasard.h"
 #include "tables/DispositionDefi.h"
 
 #include <algorithm>

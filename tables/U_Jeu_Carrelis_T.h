@@ -3,7 +3,7 @@
 #include "tables/DispositionJeu.h"
 #include "tables/SaisieReponse.h"
 
-#include "shell/FenetreExercice.h"
+#include "core/FenetreExercice.h"
 
 #include <QPoint>
 

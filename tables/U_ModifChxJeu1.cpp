@@ -1,7 +1,7 @@
 #include "tables/U_ModifChxJeu1.h"
 
-#include "shell/MiseAEchelle.h"
-#include "shell/Programme.h"
+#include "core/MiseAEchelle.h"
+#include "core/Programme.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

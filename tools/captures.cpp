@@ -5,8 +5,8 @@
 // program folder.
 #include "results/Bilan.h"
 #include "results/U_Edit3.h"
-#include "shell/Fenetres.h"
-#include "shell/Programme.h"
+#include "program/Fenetres.h"
+#include "core/Programme.h"
 #include "sheets/DessinFeuille.h"
 #include "tables/GenerateurTableau.h"
 #include "support/PlateFormeTest.h"

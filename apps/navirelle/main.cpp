@@ -1,4 +1,4 @@
-#include "shell/Lancement.h"
-#include "shell/ProfilProgramme.h"
+#include "program/Lancement.h"
+#include "core/ProfilProgramme.h"
 
 int main(int argc, char** argv) { return LancerProgramme(argc, argv, ProfilNavirelle()); }

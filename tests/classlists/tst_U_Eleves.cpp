@@ -1,7 +1,7 @@
 // The class list editor driven as a teacher would, mouse and keyboard: what it shows, what lands
 // on disk, and every name, limit or failure it refuses with a French message.
 #include "classlists/U_Eleves.h"
-#include "shell/Programme.h"
+#include "core/Programme.h"
 #include "support/PlateFormeTest.h"
 
 #include <QAccessible>

@@ -1,9 +1,9 @@
 // The about window: what it shows at each showing, its letter animation, its timers, how it
 // closes and its tiled background.
 #include "editor/U_PubN.h"
-#include "shell/AideContextuelle.h"
-#include "shell/MaintienGeometrie.h"
-#include "shell/Programme.h"
+#include "core/AideContextuelle.h"
+#include "core/MaintienGeometrie.h"
+#include "core/Programme.h"
 #include "support/HasardScripte.h"
 #include "support/PlateFormeTest.h"
 

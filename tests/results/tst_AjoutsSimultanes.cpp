@@ -1,7 +1,7 @@
 // A classroom whose computers share one program folder: eight processes save 200 games each at
 // the same moment; every entry must arrive whole, once, and the individual file that they all
 // create together must carry its header once.
-#include "results/FichierTexte.h"
+#include "core/FichierTexte.h"
 #include "results/PosteDeClasse.h"
 #include "support/PlateFormeTest.h"
 

@@ -2,8 +2,8 @@
 // of the individual files, and what "Enregistrer" writes, refuses or reports.
 #include "results/Bilan.h"
 #include "results/FichiersBilans.h"
-#include "results/NomDeFichier.h"
-#include "shell/Programme.h"
+#include "core/NomDeFichier.h"
+#include "core/Programme.h"
 #include "support/PlateFormeTest.h"
 
 #include <QDir>

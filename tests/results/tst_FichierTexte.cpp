@@ -1,8 +1,8 @@
 // The Windows-1252 text files with CR LF, and the two safe writes: whole-file replacement and
 // the locked append that takes back a failed entry.
 #include "results/DisquePlein.h"
-#include "shell/EcritureFichier.h"
-#include "results/FichierTexte.h"
+#include "core/EcritureFichier.h"
+#include "core/FichierTexte.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,11 @@
 // name, saving, the report and the printed exercise, and a whole game of exercise 3 ending in
 // the results files.
 #include "classlists/ListeClasse.h"
-#include "results/FichierTexte.h"
+#include "core/FichierTexte.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
-#include "shell/Fenetres.h"
-#include "shell/Programme.h"
+#include "program/Fenetres.h"
+#include "core/Programme.h"
 #include "support/FenetreTemoin.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"

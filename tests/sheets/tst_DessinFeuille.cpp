@@ -2,7 +2,7 @@
 // nothing drawn outside the tables and their instruction bands, which cells carry a number for
 // each kind of exercise, the three new tables of "3 diff.", and surfaces too small for a table.
 #include "sheets/DessinFeuille.h"
-#include "shell/Hasard.h"
+#include "core/Hasard.h"
 #include "tables/GenerateurTableau.h"
 
 #include <QFontMetrics>

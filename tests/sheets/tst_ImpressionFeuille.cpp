@@ -1,7 +1,7 @@
 // Printing to PDF: the page is turned as the layout needs and holds one page; the printed
 // exercise shows its sign, instruction and given numbers, and none of the numbers to be found.
 #include "sheets/ImpressionFeuille.h"
-#include "shell/Hasard.h"
+#include "core/Hasard.h"
 #include "tables/GenerateurTableau.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Hasard.h"
+#include "core/Hasard.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/PlateForme.h"
+#include "core/PlateForme.h"
 
 #include <QPdfWriter>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // The table exercise window driven as a pupil would: mouse and keyboard, whole games of every
 // exercise, the counters left for the results, the buttons over the life of a table, the size
 // chooser, and what assistive technologies are told.
-#include "shell/Fenetres.h"
-#include "shell/Programme.h"
-#include "shell/U_Menu.h"
+#include "program/Fenetres.h"
+#include "core/Programme.h"
+#include "program/U_Menu.h"
 #include "support/FenetreTemoin.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"

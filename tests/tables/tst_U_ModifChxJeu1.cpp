@@ -1,6 +1,6 @@
 // The size chooser: its heading per program and exercise, and that a click changes the size of
 // the exercise being played at once, and only that one.
-#include "shell/Programme.h"
+#include "core/Programme.h"
 #include "support/PlateFormeTest.h"
 #include "tables/U_ModifChxJeu1.h"
 

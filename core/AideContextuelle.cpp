@@ -1,0 +1,32 @@
+#include "core/AideContextuelle.h"
+
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace {
+constexpr char ProprieteContexte[] = "contexteAide";
+}
+
+void DefinirContexteAide(QWidget& fenetre, int contexte) { fenetre.setProperty(ProprieteContexte, contexte); }
+
+int ContexteAide(const QWidget& fenetre) { return fenetre.property(ProprieteContexte).toInt(); }
+
+QString AncreContexte(int contexte) {
+    return contexte > 0 ? QStringLiteral("contexte-%1").arg(contexte) : QStringLiteral("Som");
+}
+
+RaccourciAide::RaccourciAide(Programme& programme, QObject* parent) : QObject(parent), prog(programme) {}
+
+bool RaccourciAide::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1 &&
+        objet->isWidgetType()) {
+        const QWidget* fenetre = static_cast<QWidget*>(objet)->window();
+        prog.Plate().AfficherAide(prog.FichierAide, AncreContexte(ContexteAide(*fenetre)));
+        return true;
+    }
+    return QObject::eventFilter(objet, evenement);
+}

@@ -1,0 +1,14 @@
+#include "core/Echelle.h"
+
+#include <cmath>
+
+#include <algorithm>
+
+double RapportEchelle(QSize ecran, int pixelsParPouce) {
+    if (ecran.width() <= 0 || pixelsParPouce <= 0) return 1.0;
+    const double parLaLargeur = (ecran.width() * 96.0) / (pixelsParPouce * 800.0);
+    if (ecran.height() <= 0) return parLaLargeur;
+    return std::min(parLaLargeur, (ecran.height() * 96.0) / (pixelsParPouce * 600.0));
+}
+
+int AEchelle(int longueur, double rapport) { return static_cast<int>(std::lround(longueur * rapport)); }

@@ -1,0 +1,35 @@
+#include "core/Mosaique.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+void Mosaique::Choisir(const QString& fichier, const QString& fichierParDefaut) {
+    for (const QString& nom : {fichier, fichierParDefaut})
+        if (!nom.isEmpty() && QFileInfo::exists(nom) && Charger(nom)) return;
+    fichierCharge.clear();
+    image = QImage();
+}
+
+bool Mosaique::Charger(const QString& fichier) {
+    const QFileInfo info(fichier);
+    const QString chemin = info.absoluteFilePath();
+    if (chemin == fichierCharge && info.lastModified() == dateChargee) return !EstVide();
+    fichierCharge = chemin;
+    dateChargee = info.lastModified();
+    image = QImage(chemin);
+    return !EstVide();
+}
+
+void Mosaique::Peindre(QPainter& peintre, int largeur, int hauteur) const {
+    // A bitmap of zero width or height would never advance: it counts as missing.
+    if (EstVide()) return;
+    int x = 0, y = 0;
+    while (y <= hauteur) {
+        peintre.drawImage(x, y, image);
+        x += image.width();
+        if (x > largeur) {
+            x = 0;
+            y += image.height();
+        }
+    }
+}

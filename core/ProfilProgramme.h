@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/ProfilMenu.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// The windows of both programs, in the words of their units.
+enum class IdFenetre {
+    Menu,
+    JeuCarrelis,
+    Choix3D,
+    PubN,
+    Listes,
+    ModifCh1,
+    Bilan,
+    Image,
+    ModifImp,
+    Consigne3D,
+    Edit3,
+    Preferences,
+    Consigne,
+    ChoixImpInd,
+    EffaceBilans,
+    Traitexte,
+    Jeu1,
+    Jeu23,
+};
+
+// What differs between the two programs, as data: the shared code reads it and never asks
+// which program it runs in.
+struct ProfilProgramme {
+    QString Titre;           // application title and main window caption
+    QString NomExecutable;   // for messages printed before any window exists
+    QString FichierAide;     // help file in the program folder
+    QString FichierPref;     // preferences file
+    QString FichierBilan;    // general results file
+    QString ImageAccueil;    // default tile of the main menu
+    QString ImageExo;        // default background of every other page
+    QString ImageTitre;      // title picture of the about window
+    QString TitreVersion;
+    QString DatesVersion;
+    // The about window: one sentence telling teachers what the program is for, the colours its
+    // letters take, its help context (0 = none), and whether it animates and holds its place only
+    // while shown (otherwise the animation runs from creation to the end).
+    QString PresentationPubN;
+    std::array<QColor, 4> CouleursPubN;
+    int ContexteAidePubN = 0;
+    bool MaintienPubN = false;
+    QList<IdFenetre> OrdreFenetres; // creation order at start; the first is the main window
+    ProfilMenu Menu;                // buttons and menu bar of the main window
+    QString EnTeteJeu;              // heading of the size chooser, %1 = the exercise number
+    bool PreferenceCouleurs = false;  // the preferences offer "En couleurs :" for printed sheets
+    QString LibelleBilansIndividuels; // caption of the individual results check box of the preferences
+    // The results files: the labels of the left and top lines of exercise 3 (L1..L4, each with
+    // its tab) and the title of each exercise.
+    std::array<QString, 4> LibellesBilan;
+    std::array<QString, 3> TitresBilan;
+    int ContexteAideListes = 0; // help context of the class list editor
+    // The results window: captions of the four left/top lines of exercise 3, the caption that
+    // replaces the score line in exercise 3 (empty: none), whether the exercise prints once only.
+    std::array<QString, 4> LibellesFenetreBilan;
+    QString LibelleScorePremierEssai;
+    bool ExerciceImpressionUnique = false;
+};
+
+ProfilProgramme ProfilCarrelis();
+ProfilProgramme ProfilNavirelle();

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/Hasard.h"
+#include "core/Preferences.h"
+#include "core/ProfilProgramme.h"
+#include "sheets/ReglagesFeuille.h"
+#include "tables/Tableau.h"
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class PlateForme;
+
+// A pupil's name as the results files and the class lists keep it.
+constexpr int LongueurNomEleve = 50;
+
+// The counters an exercise window leaves for the results window.
+struct CompteursResultat {
+    int NbBonnes = 0;
+    int NbErreurs = 0;
+    int NbBonnesGauche = 0;
+    int NbErreursGauche = 0;
+    int NbBonnesHaut = 0;
+    int NbErreursHaut = 0;
+    quint8 NbTotal = 0;
+    quint8 NbTotalGauche = 0;
+    quint8 NbTotalHaut = 0;
+};
+
+// The state of one running program, owned by its entry and handed to every window. Tests build
+// their own, so that no state leaks from one test into another.
+class Programme {
+public:
+    Programme(const ProfilProgramme& profil, PlateForme& plateForme,
+              std::unique_ptr<Hasard> hasard = std::make_unique<HasardSysteme>());
+
+    const ProfilProgramme& Profil() const { return profil; }
+    PlateForme& Plate() const { return plateForme; }
+    Hasard& Aleatoire() const { return *hasard; }
+
+    // Fills the per-program titles, file names and default image names.
+    void InitValeurs();
+    // Brings the current directory back to the program folder, which file dialogs may have moved.
+    void RetourRepertoire();
+    // Default image i of the six-entry table: 0 = ImageAccueil, 1..5 = ImageExo[0..4].
+    QString ImageParDefaut(int i) const;
+    // The program folder, where every results and class list file lives; the current directory
+    // until the main menu has noted it.
+    QString Dossier() const;
+
+    QString RepProgramme;
+    QString FichierAide;
+    QString FichierPref;
+    QString FichierBilan;
+    QString ImageAccueil;
+    std::array<QString, 5> ImageExo;
+    QString ImageTitre;
+    QString TitreVersion;
+    QString DatesVersion;
+    QRect GeometrieMenu;
+    quint8 NumJeu = 0;
+    QString Operation;
+
+    Preferences Prefs;
+    Preferences PrefSauvees; // the loaded values, put back by "Annuler" (ListeClasse aside)
+
+    CompteursResultat Compteurs;
+    QString NomEleve; // at most LongueurNomEleve characters
+
+    QString FichierAOuvrir;
+    int ModeBilan = 0;
+    QString ClasseChoisie;
+
+    Tableau tableau;
+    ReglagesFeuille Feuille; // the sheet being prepared (sheet window)
+
+private:
+    ProfilProgramme profil;
+    PlateForme& plateForme;
+    std::unique_ptr<Hasard> hasard;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/ProfilProgramme.h"
+
+#include <QList>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+class Programme;
+class QWidget;
+class TF_Menu;
+
+// Every window of a program, each created once and kept for the whole run. The main menu comes
+// first, since its creation fills the values that the others read; every other window is created
+// when it is first opened, which keeps the start quick.
+class Fenetres {
+public:
+    explicit Fenetres(Programme& programme);
+    ~Fenetres();
+
+    // The main menu.
+    void CreerAuDemarrage();
+    // Every window of the program, in its order (screenshots, tests).
+    void CreerDansLOrdre();
+    // Adds a window made elsewhere; tests put stand-ins for windows still to come.
+    void Enregistrer(IdFenetre id, std::unique_ptr<QWidget> fenetre);
+
+    // Whether the program has that window (created or not yet).
+    bool Disponible(IdFenetre id) const;
+    TF_Menu* Menu();
+    // The window, created at the first request; null when the program has no such window.
+    QWidget* Fenetre(IdFenetre id);
+    template <class T> T* Obtenir(IdFenetre id) { return static_cast<T*>(Fenetre(id)); }
+    QList<IdFenetre> OrdreDeCreation() const;
+
+private:
+    QWidget* Creee(IdFenetre id) const;
+
+    Programme& prog;
+    std::vector<std::pair<IdFenetre, std::unique_ptr<QWidget>>> creees;
+};

@@ -1,0 +1,348 @@
+#include "program/U_Menu.h"
+#include "core/Polices.h"
+
+#include "core/AideContextuelle.h"
+#include "program/BoutonMenu.h"
+#include "core/Echelle.h"
+#include "core/FenetreExercice.h"
+#include "program/Fenetres.h"
+#include "core/MaintienGeometrie.h"
+#include "core/MiseAEchelle.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+#include "core/Preferences.h"
+#include "core/ZoneMosaique.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+constexpr int ContexteMenu = 1;
+constexpr QSize TailleBloc(720, 430);
+
+QString SansAccelerateur(QString libelle) { return libelle.remove(QLatin1Char('&')); }
+
+
+} // namespace
+
+TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
+    : QMainWindow(parent), prog(programme), fenetres(fenetres) {
+    setObjectName(QStringLiteral("F_Menu"));
+    resize(800, 600);
+    DefinirContexteAide(*this, ContexteMenu);
+    timer1 = new MaintienGeometrie(*this, prog.GeometrieMenu);
+    ConstruireCentre();
+    ConstruireBarre();
+    ConstruireBarreDEtat();
+    FormCreate();
+}
+
+// Start-up proper: the rest of the program reads what is set here, so the order matters.
+void TF_Menu::FormCreate() {
+    prog.Plate().MasquerBarreDesTaches(*this);
+    prog.RepProgramme = QDir::currentPath();
+    rapport = RapportEchelle(prog.Plate().GeometrieEcran().size(), prog.Plate().PixelsParPouce());
+    MettreAEchelle(*this, rapport);
+    for (const char* marge : {"margedroite", "margegauche"})
+        if (auto* bande = findChild<QWidget*>(QLatin1String(marge)))
+            bande->setFixedWidth(AEchelle(bande->minimumWidth(), rapport));
+    // A full-screen window takes the screen's geometry whatever its design size.
+    prog.GeometrieMenu = prog.Plate().GeometrieEcran();
+    setGeometry(prog.GeometrieMenu);
+    prog.Aleatoire().Randomize();
+    prog.InitValeurs();
+    setWindowTitle(prog.Profil().Titre);
+}
+
+void TF_Menu::ConstruireCentre() {
+    auto* centre = new QWidget(this);
+    centre->setObjectName(QStringLiteral("centre"));
+    auto* rangee = new QHBoxLayout(centre);
+    rangee->setContentsMargins(0, 0, 0, 0);
+    rangee->setSpacing(0);
+    auto* gauche = new QFrame(centre);
+    gauche->setObjectName(QStringLiteral("margedroite"));
+    gauche->setFixedWidth(18);
+    auto* droite = new QFrame(centre);
+    droite->setObjectName(QStringLiteral("margegauche"));
+    droite->setFixedWidth(17);
+    auto* milieu = new QWidget(centre);
+    milieu->setObjectName(QStringLiteral("milieu"));
+    auto* colonne = new QVBoxLayout(milieu);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    menu = new QWidget(milieu);
+    menu->setObjectName(QStringLiteral("menu"));
+    colonne->addWidget(menu);
+    rangee->addWidget(gauche);
+    rangee->addWidget(milieu, 1);
+    rangee->addWidget(droite);
+    for (QFrame* bande : {gauche, droite}) {
+        bande->setFrameShape(QFrame::Panel);
+        bande->setFrameShadow(QFrame::Raised);
+        bande->installEventFilter(this);
+    }
+    paintBox1 = new ZoneMosaique([this] { return std::pair{prog.Prefs.ImagesPref[0], prog.ImageAccueil}; }, menu);
+    paintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    connect(paintBox1, &ZoneMosaique::Clique, this, &TF_Menu::Replacer);
+    blocBoutons = new QWidget(menu);
+    blocBoutons->setObjectName(QStringLiteral("BlocBoutons"));
+    blocBoutons->setGeometry(QRect(QPoint(0, 0), TailleBloc));
+    ConstruireBlocBoutons(blocBoutons);
+    menu->installEventFilter(this);
+    setCentralWidget(centre);
+}
+
+void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
+    for (const TitreGroupe& groupe : prog.Profil().Menu.Groupes) {
+        auto* panneau = new QFrame(bloc);
+        panneau->setObjectName(groupe.NomPanneau);
+        panneau->setGeometry(groupe.Position);
+        panneau->setFrameShape(QFrame::Box);
+        panneau->setLineWidth(2);
+        panneau->setAutoFillBackground(true);
+        QPalette couleurs = panneau->palette();
+        couleurs.setColor(QPalette::Window, Qt::white);
+        couleurs.setColor(QPalette::WindowText, QColor(16, 40, 140));
+        panneau->setPalette(couleurs);
+        auto* titre = new QLabel(groupe.Libelle, panneau);
+        titre->setObjectName(groupe.NomLabel);
+        titre->setAlignment(Qt::AlignCenter);
+        titre->setFont(Arial(24, true));
+        titre->setGeometry(QRect(QPoint(0, 0), groupe.Position.size()));
+        titre->setAccessibleName(groupe.Libelle);
+    }
+    const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
+    for (int i = 0; i < boutons.size(); ++i) {
+        QPushButton* bouton = NouveauBouton(bloc, boutons[i].Nom, boutons[i].Libelle, boutons[i].Position);
+        // Each multiplication button says so to a screen reader: the captions repeat.
+        const QString groupe = boutons[i].Operation == QLatin1String("x") ? QStringLiteral("Table de multiplication, ")
+                               : boutons[i].Operation == QLatin1String("+") ? QStringLiteral("Table d'addition, ")
+                                                                            : QString();
+        bouton->setAccessibleName(groupe + SansAccelerateur(boutons[i].Libelle));
+        connect(bouton, &QPushButton::clicked, this, [this, i] { BoutonjeuClick(i); });
+        boutonsJeu.append(bouton);
+    }
+    QPushButton* quitter = NouveauBouton(bloc, QStringLiteral("SpeedButton3"), QStringLiteral("&Quitter"),
+                                         prog.Profil().Menu.PositionQuitter);
+    connect(quitter, &QPushButton::clicked, this, [this] { Executer(ActionMenu::Quitter); });
+}
+
+QPushButton* TF_Menu::NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position) {
+    auto* bouton = new BoutonMenu(libelle, parent);
+    bouton->setObjectName(nom);
+    bouton->setGeometry(position);
+    bouton->setFont(Arial(22, true));
+    bouton->setAccessibleName(SansAccelerateur(libelle));
+    bouton->setCursor(Qt::PointingHandCursor);
+    bouton->setAutoDefault(false);
+    return bouton;
+}
+
+void TF_Menu::ConstruireBarre() {
+    AjouterEntrees(menuBar(), prog.Profil().Menu.Barre);
+    // F10 opens the preferences from anywhere in the main window.
+    auto* f10 = new QAction(this);
+    f10->setObjectName(QStringLiteral("RaccourciF10"));
+    f10->setShortcut(Qt::Key_F10);
+    f10->setShortcutContext(Qt::WindowShortcut);
+    connect(f10, &QAction::triggered, this, [this] { OuvrirModal(IdFenetre::Preferences); });
+    addAction(f10);
+}
+
+void TF_Menu::AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entrees) {
+    for (const EntreeMenu& entree : entrees) {
+        if (entree.Libelle.isEmpty()) {
+            QAction* separateur = menuParent->addAction(QString());
+            separateur->setSeparator(true);
+            separateur->setObjectName(entree.Nom);
+            continue;
+        }
+        if (entree.SousEntrees.isEmpty()) {
+            menuParent->addAction(NouvelleAction(entree));
+            continue;
+        }
+        auto* sousMenu = new QMenu(entree.Libelle, menuParent);
+        sousMenu->setObjectName(entree.Nom);
+        sousMenu->setAccessibleName(SansAccelerateur(entree.Libelle));
+        if (entree.Replace) connect(sousMenu, &QMenu::aboutToShow, this, &TF_Menu::Replacer);
+        AjouterEntrees(sousMenu, entree.SousEntrees);
+        menuParent->addAction(sousMenu->menuAction());
+    }
+}
+
+QAction* TF_Menu::NouvelleAction(const EntreeMenu& entree) {
+    auto* action = new QAction(entree.Libelle, this);
+    action->setObjectName(entree.Nom);
+    connect(action, &QAction::triggered, this, [this, entree] {
+        if (entree.Action == ActionMenu::Jeu)
+            BoutonjeuClick(entree.Bouton);
+        else
+            Executer(entree.Action);
+    });
+    actions.append({action, entree});
+    return action;
+}
+
+void TF_Menu::ConstruireBarreDEtat() {
+    auto* message = new QLabel(QStringLiteral("Fais ton choix avec la souris ou le clavier."), statusBar());
+    message->setObjectName(QStringLiteral("StatusBar1Panel"));
+    message->setAlignment(Qt::AlignCenter);
+    message->setFont(Arial(16, false));
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(message, 1);
+    statusBar()->installEventFilter(this);
+    message->installEventFilter(this);
+}
+
+void TF_Menu::BoutonjeuClick(int bouton) {
+    const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
+    if (bouton < 0 || bouton >= boutons.size()) return;
+    const BoutonJeu& jeu = boutons[bouton];
+    if (!jeu.Operation.isEmpty()) prog.Operation = jeu.Operation;
+    prog.NumJeu = jeu.NumJeu;
+    if (auto* exercice = qobject_cast<FenetreExercice*>(fenetres.Fenetre(jeu.Fenetre)))
+        exercice->Ouvrir();
+    else if (QWidget* fenetre = fenetres.Fenetre(jeu.Fenetre)) {
+        fenetre->show();
+        fenetre->raise();
+        fenetre->activateWindow();
+    }
+}
+
+void TF_Menu::Executer(ActionMenu action) {
+    switch (action) {
+    case ActionMenu::Quitter: close(); break;
+    case ActionMenu::Preferences:
+        Replacer();
+        OuvrirModal(IdFenetre::Preferences);
+        break;
+    case ActionMenu::APropos:
+        Replacer();
+        OuvrirModal(IdFenetre::PubN);
+        break;
+    case ActionMenu::ImprimerExercices: OuvrirModal(IdFenetre::Image); break;
+    case ActionMenu::Listes:
+        prog.RetourRepertoire();
+        OuvrirModal(IdFenetre::Listes);
+        break;
+    case ActionMenu::FichierTexte:
+        prog.RetourRepertoire();
+        prog.ModeBilan = 0;
+        OuvrirModal(IdFenetre::Traitexte);
+        break;
+    case ActionMenu::BilanGeneral:
+        prog.RetourRepertoire();
+        prog.FichierAOuvrir = prog.FichierBilan;
+        prog.ModeBilan = 1;
+        OuvrirModal(IdFenetre::Traitexte);
+        break;
+    case ActionMenu::BilanIndividuel:
+        prog.FichierAOuvrir.clear();
+        OuvrirModal(IdFenetre::ChoixImpInd);
+        if (!prog.FichierAOuvrir.isEmpty()) {
+            prog.ModeBilan = 1;
+            OuvrirModal(IdFenetre::Traitexte);
+        }
+        break;
+    case ActionMenu::GestionBilans: OuvrirModal(IdFenetre::EffaceBilans); break;
+    case ActionMenu::Aide: prog.Plate().AfficherAide(prog.FichierAide, QStringLiteral("Som")); break;
+    case ActionMenu::PagePedagogique: prog.Plate().AfficherAide(prog.FichierAide, QStringLiteral("Pedagogie")); break;
+    case ActionMenu::EffacerBarre: prog.Plate().MasquerBarreDesTaches(*this); break;
+    case ActionMenu::Jeu:
+    case ActionMenu::Aucune: break;
+    }
+}
+
+void TF_Menu::OuvrirModal(IdFenetre id) {
+    if (auto* dialogue = qobject_cast<QDialog*>(fenetres.Fenetre(id))) dialogue->exec();
+}
+
+// Puts the window back at its place at once (Left and Top), without waiting for the timer.
+void TF_Menu::Replacer() {
+    if (!prog.GeometrieMenu.isEmpty() && pos() != prog.GeometrieMenu.topLeft()) move(prog.GeometrieMenu.topLeft());
+}
+
+bool TF_Menu::Disponible(ActionMenu action, int bouton) const {
+    auto existe = [this](IdFenetre id) { return fenetres.Disponible(id); };
+    switch (action) {
+    case ActionMenu::Jeu: {
+        const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
+        return bouton >= 0 && bouton < boutons.size() && existe(boutons[bouton].Fenetre);
+    }
+    case ActionMenu::Preferences: return existe(IdFenetre::Preferences);
+    case ActionMenu::APropos: return existe(IdFenetre::PubN);
+    case ActionMenu::ImprimerExercices: return existe(IdFenetre::Image);
+    case ActionMenu::Listes: return existe(IdFenetre::Listes);
+    case ActionMenu::FichierTexte:
+    case ActionMenu::BilanGeneral: return existe(IdFenetre::Traitexte);
+    case ActionMenu::BilanIndividuel: return existe(IdFenetre::ChoixImpInd) && existe(IdFenetre::Traitexte);
+    case ActionMenu::GestionBilans: return existe(IdFenetre::EffaceBilans);
+    default: return true;
+    }
+}
+
+void TF_Menu::ActualiserDisponibilite() {
+    for (int i = 0; i < boutonsJeu.size(); ++i) boutonsJeu[i]->setEnabled(Disponible(ActionMenu::Jeu, i));
+    for (auto& [action, entree] : actions) action->setEnabled(Disponible(entree.Action, entree.Bouton));
+    if (auto* f10 = findChild<QAction*>(QStringLiteral("RaccourciF10")))
+        f10->setEnabled(Disponible(ActionMenu::Preferences, -1));
+}
+
+// The first showing: by then every window of the program exists.
+void TF_Menu::FormShow() {
+    // The preferences are read now; their window, created when first opened, reads them again
+    // into its controls then (and at every opening), so it need not slow the start.
+    ChargerPreferences(prog.Prefs, prog.FichierPref);
+    prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
+    ActualiserDisponibilite();
+    paintBox1->update();
+    // The hold starts a moment after the window is up.
+    QTimer::singleShot(1, this, [this] { timer1->Demarrer(); });
+    if (!boutonsJeu.isEmpty() && boutonsJeu.first()->isEnabled()) boutonsJeu.first()->setFocus();
+}
+
+void TF_Menu::showEvent(QShowEvent* evenement) {
+    QMainWindow::showEvent(evenement);
+    if (dejaMontre) return;
+    dejaMontre = true;
+    FormShow();
+}
+
+void TF_Menu::changeEvent(QEvent* evenement) {
+    QMainWindow::changeEvent(evenement);
+    if (evenement->type() == QEvent::ActivationChange && isActiveWindow()) timer1->Demarrer();
+}
+
+// Closing the menu ends the program, whatever else is still open (the help, an exercise).
+void TF_Menu::FormClose() {
+    prog.Plate().MontrerBarreDesTaches(*this);
+    timer1->Arreter();
+    QCoreApplication::quit();
+}
+
+void TF_Menu::closeEvent(QCloseEvent* evenement) {
+    FormClose();
+    evenement->accept();
+}
+
+void TF_Menu::CentrerBloc() {
+    paintBox1->setGeometry(menu->rect());
+    const QSize taille = blocBoutons->size();
+    blocBoutons->move(std::max(0, (menu->width() - taille.width()) / 2), std::max(0, (menu->height() - taille.height()) / 2));
+}
+
+bool TF_Menu::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == menu && evenement->type() == QEvent::Resize) CentrerBloc();
+    else if (objet != menu && evenement->type() == QEvent::MouseButtonPress) Replacer();
+    return QMainWindow::eventFilter(objet, evenement);
+}

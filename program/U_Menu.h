@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/ProfilMenu.h"
+
+#include <QMainWindow>
+
+class Fenetres;
+class MaintienGeometrie;
+class Programme;
+class QAction;
+class QLabel;
+class QPushButton;
+class ZoneMosaique;
+
+// The main window of both programs: the exercise buttons over a picture mosaic, and the
+// teacher's functions in the menu bar. Exercise windows open over it without blocking it;
+// every other window is modal.
+class TF_Menu : public QMainWindow {
+    Q_OBJECT
+public:
+    TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent = nullptr);
+
+    // Entries and buttons whose window is not part of the program are disabled.
+    void ActualiserDisponibilite();
+    MaintienGeometrie& Timer1() const { return *timer1; }
+
+    void BoutonjeuClick(int bouton);
+    void Executer(ActionMenu action);
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void ConstruireCentre();
+    void ConstruireBlocBoutons(QWidget* bloc);
+    QPushButton* NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position);
+    void ConstruireBarre();
+    void AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entrees);
+    QAction* NouvelleAction(const EntreeMenu& entree);
+    void ConstruireBarreDEtat();
+    void Replacer();
+    void OuvrirModal(IdFenetre id);
+    bool Disponible(ActionMenu action, int bouton) const;
+    void CentrerBloc();
+
+    Programme& prog;
+    Fenetres& fenetres;
+    double rapport = 1.0;
+    bool dejaMontre = false;
+    MaintienGeometrie* timer1 = nullptr;
+    QWidget* menu = nullptr;
+    ZoneMosaique* paintBox1 = nullptr;
+    QWidget* blocBoutons = nullptr;
+    QList<QPushButton*> boutonsJeu;
+    QList<std::pair<QAction*, EntreeMenu>> actions;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/Mosaique.h"
+
+#include <QDialog>
+
+#include <array>
+
+class MaintienGeometrie;
+class Programme;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QPushButton;
+
+// The teacher's preferences: background pictures, table size and size changes per exercise,
+// what is recorded and what pupils may print. "Valider" writes the file, "Annuler" (or
+// Escape) puts back what was loaded.
+class TF_preferences : public QDialog {
+    Q_OBJECT
+public:
+    explicit TF_preferences(Programme& programme, QWidget* parent = nullptr);
+
+    // Rereads the file into the record, shows it and keeps the copy that "Annuler" puts back.
+    // The main menu calls it when it is first shown; the window at creation and each opening.
+    void ChargerPreferences();
+
+public slots:
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void FormActivate();
+    void PlacerPleinEcran();
+    void AfficherValeurs();
+    void AfficherImage(int tag);
+
+    void ConstruirePanneauImage(int tag, const QRect& position);
+    void ConstruirePanneauJeu(int numJeu, const QRect& position);
+    QGroupBox* ConstruireModifChoix(int numJeu, QWidget* panneau);
+    QGroupBox* ConstruireNbCases(int numJeu, QWidget* panneau);
+    void ConstruireCasesACocher();
+    void ConstruireBoutons();
+    QCheckBox* NouvelleCase(QWidget* parent, const char* nom, const QString& libelle, const QRect& position);
+
+    void ModifChoix1Click(int numJeu, int item);
+    void NbCasesJeu1Click(int numJeu, int item);
+    void CheckBox3Click(bool coche);
+    void CheckBox4Click(bool coche);
+    void BoutonChangerImageClick(int tag);
+    void PaintBox1Paint(int tag);
+    void VersLeChoixCoche(QObject* objet, Qt::FocusReason raison);
+    void BoutonValiderClick();
+
+    // The picture shown for entry tag: the chosen one if it exists, else the default one if
+    // it exists, else none.
+    QString ImageExistante(int tag) const;
+
+    Programme& prog;
+    std::array<QFrame*, 2> paintBox{};
+    std::array<Mosaique, 2> mosaiques;
+    std::array<QButtonGroup*, 3> modifChoix{};
+    std::array<QButtonGroup*, 3> nbCasesJeu{};
+    QCheckBox* checkBox1 = nullptr;
+    QCheckBox* checkBox2 = nullptr;
+    QCheckBox* checkBox3 = nullptr;
+    QCheckBox* checkBox4 = nullptr; // only where the printed sheets may be in black and white
+    QCheckBox* checkBox5 = nullptr;
+    QPushButton* boutonValider = nullptr;
+    QPushButton* boutonAnnuler = nullptr;
+    MaintienGeometrie* Timer1 = nullptr;
+};

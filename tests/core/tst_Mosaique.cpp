@@ -1,0 +1,97 @@
+// The one tiling routine behind every background: repeated across and down from the top-left
+// corner, cut at the edges, and nothing at all for a missing or empty bitmap.
+#include "core/Mosaique.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestMosaique : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pavage_data();
+    void pavage();
+    void repliSurLImageParDefaut();
+    void imageVideOuAbsenteNePeintRien();
+
+private:
+    QTemporaryDir dossier;
+};
+
+namespace {
+// A tile whose top-left pixel is red and the rest blue: each drawn copy leaves a red dot.
+QString Tuile(const QTemporaryDir& dossier, QSize taille, const char* nom = "tuile.bmp") {
+    QImage image(taille, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    image.setPixelColor(0, 0, Qt::red);
+    const QString fichier = dossier.filePath(QLatin1String(nom));
+    image.save(fichier, "BMP");
+    return fichier;
+}
+
+QImage Peindre(const Mosaique& mosaique, QSize zone) {
+    QImage cible(zone, QImage::Format_RGB32);
+    cible.fill(Qt::white);
+    QPainter peintre(&cible);
+    mosaique.Peindre(peintre, zone.width(), zone.height());
+    return cible;
+}
+} // namespace
+
+void TestMosaique::pavage_data() {
+    QTest::addColumn<QSize>("tuile");
+    QTest::addColumn<QSize>("zone");
+    QTest::addColumn<int>("copies"); // red dots inside the area
+    QTest::newRow("narrow tile repeated across and down") << QSize(30, 20) << QSize(100, 50) << 4 * 3;
+    QTest::newRow("exact fit") << QSize(25, 25) << QSize(100, 50) << 4 * 2;
+    QTest::newRow("larger than the area: drawn once, cut") << QSize(300, 200) << QSize(100, 50) << 1;
+}
+
+void TestMosaique::pavage() {
+    QFETCH(QSize, tuile);
+    QFETCH(QSize, zone);
+    QFETCH(int, copies);
+    Mosaique mosaique;
+    mosaique.Choisir(Tuile(dossier, tuile), QString());
+    QVERIFY(!mosaique.EstVide());
+    const QImage image = Peindre(mosaique, zone);
+    int rouges = 0, blancs = 0;
+    for (int y = 0; y < zone.height(); ++y)
+        for (int x = 0; x < zone.width(); ++x) {
+            rouges += image.pixelColor(x, y) == QColor(Qt::red);
+            blancs += image.pixelColor(x, y) == QColor(Qt::white);
+        }
+    QCOMPARE(rouges, copies);
+    QCOMPARE(blancs, 0); // the area is covered to its last row and column
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
+}
+
+void TestMosaique::repliSurLImageParDefaut() {
+    Mosaique mosaique;
+    const QString parDefaut = Tuile(dossier, QSize(8, 8), "defaut.bmp");
+    mosaique.Choisir(dossier.filePath(QStringLiteral("effacee.bmp")), parDefaut);
+    QCOMPARE(mosaique.Image().size(), QSize(8, 8));
+    // The chosen image wins once it exists; a changed file is read again.
+    const QString choisie = Tuile(dossier, QSize(5, 5), "choisie.bmp");
+    mosaique.Choisir(choisie, parDefaut);
+    QCOMPARE(mosaique.Image().size(), QSize(5, 5));
+    QTest::qWait(1100); // file dates have a one-second grain on some file systems
+    Tuile(dossier, QSize(6, 6), "choisie.bmp");
+    mosaique.Choisir(choisie, parDefaut);
+    QCOMPARE(mosaique.Image().size(), QSize(6, 6));
+}
+
+void TestMosaique::imageVideOuAbsenteNePeintRien() {
+    QFile vide(dossier.filePath(QStringLiteral("vide.bmp")));
+    QVERIFY(vide.open(QIODevice::WriteOnly));
+    vide.write("BM"); // a bitmap that loads as nothing
+    vide.close();
+    Mosaique mosaique;
+    mosaique.Choisir(vide.fileName(), dossier.filePath(QStringLiteral("absente.bmp")));
+    QVERIFY(mosaique.EstVide());
+    QCOMPARE(Peindre(mosaique, QSize(40, 30)).pixelColor(39, 29), QColor(Qt::white));
+}
+
+QTEST_GUILESS_MAIN(TestMosaique)
+#include "tst_Mosaique.moc"

@@ -1,0 +1,456 @@
+// The main window: start-up, buttons and menu entries reaching their windows, F10, help,
+// the taskbar, the geometry hold, the mosaic, and the scaling shared by every window.
+#include "core/FenetreAide.h"
+#include "program/Fenetres.h"
+#include "program/Lancement.h"
+#include "core/MaintienGeometrie.h"
+#include "core/MiseAEchelle.h"
+#include "core/Preferences.h"
+#include "core/PlateFormeQt.h"
+#include "core/Programme.h"
+#include "program/U_Menu.h"
+#include "support/FenetreTemoin.h"
+#include "support/HasardScripte.h"
+#include "support/PlateFormeTest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ProfilProgramme)
+Q_DECLARE_METATYPE(IdFenetre)
+
+namespace {
+
+// A program with its menu, and stand-ins for the windows given.
+struct Banc {
+    explicit Banc(const ProfilProgramme& profil, QList<IdFenetre> temoins = {}) : prog(profil, plate), fenetres(prog) {
+        // The stand-ins take the place of the real windows, which are then not created.
+        for (IdFenetre id : temoins) {
+            auto temoin = std::make_unique<FenetreTemoin>([this, id] { ouvertes.append(id); });
+            fenetres.Enregistrer(id, std::move(temoin));
+        }
+        fenetres.CreerDansLOrdre();
+        menu = fenetres.Menu();
+        menu->ActualiserDisponibilite();
+    }
+    FenetreTemoin* Temoin(IdFenetre id) { return fenetres.Obtenir<FenetreTemoin>(id); }
+    QAction* Action(const QString& nom) const { return menu->findChild<QAction*>(nom); }
+
+    PlateFormeTest plate;
+    Programme prog;
+    Fenetres fenetres;
+    TF_Menu* menu = nullptr;
+    QList<IdFenetre> ouvertes;
+};
+
+const QList<IdFenetre> TousLesTemoins{IdFenetre::JeuCarrelis, IdFenetre::Jeu1,        IdFenetre::Jeu23,
+                                      IdFenetre::Preferences, IdFenetre::PubN,        IdFenetre::Image,
+                                      IdFenetre::Listes,      IdFenetre::Traitexte,   IdFenetre::ChoixImpInd,
+                                      IdFenetre::EffaceBilans};
+
+void EcrireImage(const QString& fichier, QColor couleur, QSize taille = QSize(16, 16)) {
+    QImage image(taille, QImage::Format_RGB32);
+    image.fill(couleur);
+    QVERIFY(image.save(fichier, "BMP"));
+}
+
+} // namespace
+
+class TestMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formCreatePrepareLeProgramme_data();
+    void formCreatePrepareLeProgramme();
+    void fermerRendLaBarreMasqueeDeuxFois();
+    void menuCreeEnPremier();
+    void fermerLeMenuTermineLeProgramme();
+    void lesLegendesSontCellesDesFenetres();
+    void aideUtilisableDepuisUneFenetreModale();
+    void lesAutresFenetresNaissentALeurPremiereOuverture();
+    void boutonsEtEntreesDeJeu_data();
+    void boutonsEtEntreesDeJeu();
+    void entreesModales_data();
+    void entreesModales();
+    void bilanIndividuelSansChoixNOuvrePasLEditeur();
+    void bilanIndividuelChoisiOuvreLEditeur();
+    void f10OuvreLesPreferences();
+    void aide_data();
+    void aide();
+    void entreesSansFenetreDesactivees();
+    void maintienGeometrie();
+    void clicsSurLeFondReplacent();
+    void mosaiqueDeLaccueil();
+    void premiereApparitionChargeLesPreferences();
+    void miseAEchelleDesControlesPlaces_data();
+    void miseAEchelleDesControlesPlaces();
+};
+
+void TestMenu::formCreatePrepareLeProgramme_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("carrelis") << ProfilCarrelis() << "Carrelis";
+    QTest::newRow("navirelle") << ProfilNavirelle() << "Navirelle";
+}
+
+void TestMenu::formCreatePrepareLeProgramme() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, titre);
+    PlateFormeTest plate;
+    plate.ecran = QRect(0, 0, 1024, 768);
+    auto hasard = std::make_unique<HasardScripte>();
+    HasardScripte* graines = hasard.get();
+    Programme prog(profil, plate, std::move(hasard));
+    Fenetres fenetres(prog);
+    TF_Menu menu(prog, fenetres);
+
+    QCOMPARE(menu.windowTitle(), titre);
+    QVERIFY(plate.barreMasquee);
+    QCOMPARE(prog.RepProgramme, QDir::currentPath());
+    QCOMPARE(prog.GeometrieMenu, QRect(0, 0, 1024, 768));
+    QCOMPARE(graines->graines, 1);
+    QCOMPARE(prog.FichierPref, profil.FichierPref);
+    QCOMPARE(prog.TitreVersion, profil.TitreVersion);
+    // Laid out for 800 x 600, the window grew with the screen.
+    QCOMPARE(menu.size(), QSize(1024, 768));
+    QCOMPARE(menu.findChild<QWidget*>(QStringLiteral("margedroite"))->width(), 23);
+}
+
+void TestMenu::fermerRendLaBarreMasqueeDeuxFois() {
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    banc.Action(QStringLiteral("Effacerlabarredestches1"))->trigger();
+    QCOMPARE(banc.plate.masquages, 2);
+    QVERIFY(banc.plate.barreMasquee);
+    banc.Action(QStringLiteral("Quitter1"))->trigger();
+    QVERIFY(!banc.menu->isVisible());
+    QVERIFY(!banc.plate.barreMasquee);
+    QVERIFY(!banc.menu->Timer1().Actif());
+}
+
+// The help or an exercise still open does not keep the program running once the menu closes.
+void TestMenu::fermerLeMenuTermineLeProgramme() {
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    FenetreTemoin encoreOuverte;
+    encoreOuverte.show();
+    QTimer::singleShot(0, banc.menu, [&] { banc.Action(QStringLiteral("Quitter1"))->trigger(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void TestMenu::lesLegendesSontCellesDesFenetres() {
+    NommerApplication(ProfilCarrelis());
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+}
+
+// A modal window blocks the others: the help it opens must be its own, and leave its field in sight.
+void TestMenu::aideUtilisableDepuisUneFenetreModale() {
+    PlateFormeQt plate(QStringLiteral("Carrelis"));
+    QDialog modale;
+    modale.setGeometry(0, 0, 800, 600);
+    auto* champ = new QLineEdit(&modale);
+    champ->setGeometry(500, 300, 200, 30);
+    FenetreAide* aide = nullptr;
+    QTimer::singleShot(0, &modale, [&] {
+        champ->setFocus();
+        plate.AfficherAide(QStringLiteral("absent.hlp"), QStringLiteral("contexte-10"));
+        aide = modale.findChild<FenetreAide*>();
+        modale.accept();
+    });
+    modale.exec();
+    QVERIFY2(aide, "the help is not a child of the modal window, which blocks it");
+    QVERIFY(aide->isWindow());
+    QVERIFY(!aide->frameGeometry().intersects(QRect(champ->mapToGlobal(QPoint()), champ->size())));
+    // Opened again from the menu, it is nobody's child.
+    plate.AfficherAide(QStringLiteral("absent.hlp"), QStringLiteral("Som"));
+    QCOMPARE(aide->parentWidget(), nullptr);
+    delete aide;
+}
+
+void TestMenu::menuCreeEnPremier() {
+    PlateFormeTest plate;
+    Programme prog(ProfilNavirelle(), plate);
+    Fenetres fenetres(prog);
+    fenetres.CreerDansLOrdre();
+    QCOMPARE(fenetres.OrdreDeCreation().first(), IdFenetre::Menu);
+    QCOMPARE(fenetres.Menu()->windowTitle(), QStringLiteral("Navirelle"));
+    const auto avant = fenetres.OrdreDeCreation();
+    fenetres.CreerDansLOrdre();
+    QCOMPARE(fenetres.OrdreDeCreation(), avant);
+}
+
+void TestMenu::lesAutresFenetresNaissentALeurPremiereOuverture() {
+    PlateFormeTest plate;
+    Programme prog(ProfilCarrelis(), plate);
+    Fenetres fenetres(prog);
+    fenetres.CreerAuDemarrage();
+    QCOMPARE(fenetres.OrdreDeCreation(), QList<IdFenetre>{IdFenetre::Menu});
+    fenetres.Menu()->ActualiserDisponibilite();
+    QVERIFY(fenetres.Disponible(IdFenetre::JeuCarrelis));
+    QVERIFY(!fenetres.Disponible(IdFenetre::Jeu1)); // a window of the other program
+    QCOMPARE(fenetres.OrdreDeCreation().size(), 1);
+    QTest::mouseClick(fenetres.Menu()->findChild<QPushButton*>(QStringLiteral("BoutonJ3")), Qt::LeftButton);
+    QCOMPARE(fenetres.OrdreDeCreation().last(), IdFenetre::JeuCarrelis);
+    QVERIFY(fenetres.Fenetre(IdFenetre::JeuCarrelis)->isVisible());
+    // Asked first, any window brings the main menu into being before itself.
+    Programme autre(ProfilCarrelis(), plate);
+    Fenetres parLaFin(autre);
+    QVERIFY(parLaFin.Fenetre(IdFenetre::ModifCh1));
+    QCOMPARE(parLaFin.OrdreDeCreation(), (QList<IdFenetre>{IdFenetre::Menu, IdFenetre::ModifCh1}));
+    QVERIFY(!autre.FichierPref.isEmpty());
+}
+
+void TestMenu::boutonsEtEntreesDeJeu_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<bool>("estBouton");
+    QTest::addColumn<int>("numJeu");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<IdFenetre>("fenetre");
+    const auto C = ProfilCarrelis(), N = ProfilNavirelle();
+    const auto J = IdFenetre::JeuCarrelis;
+    QTest::newRow("addition 1") << C << "BoutonJ1" << true << 1 << "+" << J;
+    QTest::newRow("addition 3 sets 3 and +") << C << "BoutonJ3" << true << 3 << "+" << J;
+    QTest::newRow("multiplication 1 sets 1 and x") << C << "BoutonJ1M" << true << 1 << "x" << J;
+    QTest::newRow("multiplication 2") << C << "BoutonJ2M" << true << 2 << "x" << J;
+    QTest::newRow("menu addition 2") << C << "FJeu2" << false << 2 << "+" << J;
+    QTest::newRow("menu multiplication 3") << C << "FJeu3M" << false << 3 << "x" << J;
+    QTest::newRow("navirelle 1: placing") << N << "BoutonJ1" << true << 1 << "" << IdFenetre::Jeu1;
+    QTest::newRow("navirelle 2: colouring") << N << "BoutonJ2" << true << 2 << "" << IdFenetre::Jeu23;
+    QTest::newRow("navirelle menu 3") << N << "MenuJeu3" << false << 3 << "" << IdFenetre::Jeu23;
+}
+
+void TestMenu::boutonsEtEntreesDeJeu() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, nom);
+    QFETCH(bool, estBouton);
+    QFETCH(int, numJeu);
+    QFETCH(QString, operation);
+    QFETCH(IdFenetre, fenetre);
+    Banc banc(profil, TousLesTemoins);
+    banc.menu->show();
+    if (estBouton) {
+        auto* bouton = banc.menu->findChild<QPushButton*>(nom);
+        QVERIFY(bouton && bouton->isEnabled());
+        QTest::mouseClick(bouton, Qt::LeftButton);
+    } else {
+        QVERIFY(banc.Action(nom)->isEnabled());
+        banc.Action(nom)->trigger();
+    }
+    QCOMPARE(int(banc.prog.NumJeu), numJeu);
+    QCOMPARE(banc.prog.Operation, operation);
+    QCOMPARE(banc.ouvertes, QList<IdFenetre>{fenetre});
+    // Exercise windows do not block the menu.
+    QVERIFY(!banc.Temoin(fenetre)->modale);
+    QVERIFY(banc.Temoin(fenetre)->isVisible());
+}
+
+void TestMenu::entreesModales_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<IdFenetre>("fenetre");
+    QTest::addColumn<int>("modeBilan");
+    QTest::addColumn<bool>("fichierBilan");
+    const auto C = ProfilCarrelis(), N = ProfilNavirelle();
+    QTest::newRow("preferences") << C << "Prefer1" << IdFenetre::Preferences << -1 << false;
+    QTest::newRow("about from the bar") << C << "Lisezmoi2" << IdFenetre::PubN << -1 << false;
+    QTest::newRow("about from Fichier") << N << "Aide1" << IdFenetre::PubN << -1 << false;
+    QTest::newRow("sheets") << C << "Imprimerdesexercices1" << IdFenetre::Image << -1 << false;
+    QTest::newRow("class lists") << N << "Listedlves1" << IdFenetre::Listes << -1 << false;
+    QTest::newRow("text file") << C << "Fichiertexte1" << IdFenetre::Traitexte << 0 << false;
+    QTest::newRow("text file navirelle") << N << "Editeur1" << IdFenetre::Traitexte << 0 << false;
+    QTest::newRow("general results") << C << "Afficherlebilangnral1" << IdFenetre::Traitexte << 1 << true;
+    QTest::newRow("general results navirelle") << N << "Lirelesrsultats1" << IdFenetre::Traitexte << 1 << true;
+    QTest::newRow("results management") << N << "Gestiondesbilans1" << IdFenetre::EffaceBilans << -1 << false;
+}
+
+void TestMenu::entreesModales() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, nom);
+    QFETCH(IdFenetre, fenetre);
+    QFETCH(int, modeBilan);
+    QFETCH(bool, fichierBilan);
+    QTemporaryDir programme, ailleurs;
+    const QString initial = QDir::currentPath();
+    QDir::setCurrent(programme.path());
+    Banc banc(profil, TousLesTemoins);
+    banc.prog.ModeBilan = 7;
+    banc.menu->show();
+    banc.menu->move(40, 30);
+    QDir::setCurrent(ailleurs.path());
+
+    banc.Action(nom)->trigger();
+    QCOMPARE(banc.ouvertes, QList<IdFenetre>{fenetre});
+    QVERIFY(banc.Temoin(fenetre)->modale);
+    QCOMPARE(banc.prog.ModeBilan, modeBilan < 0 ? 7 : modeBilan);
+    if (fichierBilan) QCOMPARE(banc.prog.FichierAOuvrir, profil.FichierBilan);
+    // The editor and the class lists work in the program folder whatever a dialog did before.
+    if (fenetre == IdFenetre::Traitexte || fenetre == IdFenetre::Listes)
+        QCOMPARE(QDir::currentPath(), QDir(programme.path()).canonicalPath());
+    if (fenetre == IdFenetre::Preferences || fenetre == IdFenetre::PubN) QCOMPARE(banc.menu->pos(), QPoint(0, 0));
+    QDir::setCurrent(initial);
+}
+
+void TestMenu::bilanIndividuelSansChoixNOuvrePasLEditeur() {
+    Banc banc(ProfilCarrelis(), TousLesTemoins);
+    banc.prog.FichierAOuvrir = QStringLiteral("ancien.txt");
+    banc.Action(QStringLiteral("Afficherunbilanindividuel1"))->trigger();
+    QCOMPARE(banc.ouvertes, QList<IdFenetre>{IdFenetre::ChoixImpInd});
+    QVERIFY(banc.prog.FichierAOuvrir.isEmpty());
+}
+
+void TestMenu::bilanIndividuelChoisiOuvreLEditeur() {
+    Banc banc(ProfilNavirelle(), {IdFenetre::Traitexte});
+    auto choix = std::make_unique<FenetreTemoin>(
+        [&banc] { banc.prog.FichierAOuvrir = QStringLiteral("Bilan individuel Léa.txt"); });
+    banc.fenetres.Enregistrer(IdFenetre::ChoixImpInd, std::move(choix));
+    banc.menu->ActualiserDisponibilite();
+    banc.Action(QStringLiteral("Afficherunbilanin1"))->trigger();
+    QCOMPARE(banc.ouvertes, QList<IdFenetre>{IdFenetre::Traitexte});
+    QCOMPARE(banc.prog.ModeBilan, 1);
+}
+
+void TestMenu::f10OuvreLesPreferences() {
+    Banc banc(ProfilCarrelis(), TousLesTemoins);
+    banc.menu->show();
+    banc.menu->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(banc.menu));
+    auto* bouton = banc.menu->findChild<QPushButton*>(QStringLiteral("BoutonJ2M"));
+    bouton->setFocus();
+    QTest::keyClick(bouton, Qt::Key_F10);
+    QCOMPARE(banc.ouvertes, QList<IdFenetre>{IdFenetre::Preferences});
+}
+
+void TestMenu::aide_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("ancre");
+    QTest::newRow("contents") << ProfilCarrelis() << "Aide2" << "#Som";
+    QTest::newRow("teaching notes") << ProfilCarrelis() << "Lapagepdagogique1" << "#Pedagogie";
+    QTest::newRow("navirelle contents from Fichier") << ProfilNavirelle() << "ModeEmpl" << "#Som";
+}
+
+void TestMenu::aide() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, nom);
+    QFETCH(QString, ancre);
+    Banc banc(profil);
+    banc.prog.FichierAide = profil.FichierAide;
+    banc.Action(nom)->trigger();
+    QCOMPARE(banc.plate.aidesAffichees, QStringList{profil.FichierAide + ancre});
+}
+
+void TestMenu::entreesSansFenetreDesactivees() {
+    ProfilProgramme menuSeul = ProfilCarrelis();
+    menuSeul.OrdreFenetres = {IdFenetre::Menu};
+    Banc banc(menuSeul, {IdFenetre::Traitexte});
+    QVERIFY(!banc.menu->findChild<QPushButton*>(QStringLiteral("BoutonJ1"))->isEnabled());
+    QVERIFY(!banc.Action(QStringLiteral("FJeu1M"))->isEnabled());
+    QVERIFY(!banc.Action(QStringLiteral("Gestiondesbilans1"))->isEnabled());
+    // The individual results need their chooser as well as the editor.
+    QVERIFY(!banc.Action(QStringLiteral("Afficherunbilanindividuel1"))->isEnabled());
+    QVERIFY(banc.Action(QStringLiteral("Fichiertexte1"))->isEnabled());
+    QVERIFY(banc.Action(QStringLiteral("Aide2"))->isEnabled());
+    QVERIFY(banc.menu->findChild<QPushButton*>(QStringLiteral("SpeedButton3"))->isEnabled());
+}
+
+void TestMenu::maintienGeometrie() {
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    QTRY_VERIFY(banc.menu->Timer1().Actif());
+    QCOMPARE(banc.menu->Timer1().Minuterie().interval(), 500);
+    banc.menu->setGeometry(50, 60, 300, 200);
+    banc.menu->Timer1().Tenir();
+    QCOMPARE(banc.menu->pos(), banc.prog.GeometrieMenu.topLeft());
+    QCOMPARE(banc.menu->size(), banc.prog.GeometrieMenu.size());
+}
+
+void TestMenu::clicsSurLeFondReplacent() {
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    for (const char* nom : {"margedroite", "margegauche", "PaintBox1", "StatusBar1"}) {
+        banc.menu->move(33, 44);
+        QTest::mouseClick(banc.menu->findChild<QWidget*>(QLatin1String(nom)), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(banc.menu->pos(), QPoint(0, 0));
+    }
+}
+
+void TestMenu::mosaiqueDeLaccueil() {
+    QTemporaryDir dossier;
+    const QString initial = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    EcrireImage(QStringLiteral("Carrelis_Titre.bmp"), Qt::red);
+    EcrireImage(QStringLiteral("choisie.bmp"), Qt::blue);
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    auto* zone = banc.menu->findChild<QWidget*>(QStringLiteral("PaintBox1"));
+    const QPoint coin = zone->rect().bottomRight() - QPoint(3, 3);
+    QCOMPARE(zone->grab().toImage().pixelColor(coin), QColor(Qt::red));
+    banc.prog.Prefs.ImagesPref[0] = dossier.filePath(QStringLiteral("choisie.bmp"));
+    QCOMPARE(zone->grab().toImage().pixelColor(coin), QColor(Qt::blue));
+    banc.prog.Prefs.ImagesPref[0] = QStringLiteral("effacee.bmp");
+    QCOMPARE(zone->grab().toImage().pixelColor(coin), QColor(Qt::red));
+    QDir::setCurrent(initial);
+}
+
+void TestMenu::premiereApparitionChargeLesPreferences() {
+    QTemporaryDir dossier;
+    const QString initial = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    Preferences enregistrees;
+    enregistrees.TailleJeu2 = 5;
+    enregistrees.ImagesPref[0] = QStringLiteral("choisie.bmp");
+    QString raison;
+    QVERIFY(EnregistrerPreferences(enregistrees, QStringLiteral("Carrelis.pfr"), raison));
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    QCOMPARE(int(banc.prog.Prefs.TailleJeu2), 5);
+    QCOMPARE(int(banc.prog.PrefSauvees.TailleJeu2), 5);
+    QCOMPARE(banc.prog.Prefs.ImagesPref[0], QStringLiteral("choisie.bmp"));
+    QDir::setCurrent(initial);
+}
+
+void TestMenu::miseAEchelleDesControlesPlaces_data() {
+    QTest::addColumn<int>("largeurEcran");
+    QTest::addColumn<int>("ppp");
+    QTest::addColumn<QRect>("bouton");
+    QTest::addColumn<int>("police");
+    QTest::newRow("800 at 96 dpi") << 800 << 96 << QRect(640, 324, 145, 37) << 19;
+    QTest::newRow("1024 at 96 dpi") << 1024 << 96 << QRect(819, 415, 186, 47) << 24;
+    QTest::newRow("1024 at 120 dpi") << 1024 << 120 << QRect(655, 332, 148, 38) << 19;
+}
+
+void TestMenu::miseAEchelleDesControlesPlaces() {
+    QFETCH(int, largeurEcran);
+    QFETCH(int, ppp);
+    QFETCH(QRect, bouton);
+    QFETCH(int, police);
+    PlateFormeTest plate;
+    plate.ecran = QRect(0, 0, largeurEcran, largeurEcran * 3 / 4);
+    plate.ppp = ppp;
+    QWidget fenetre;
+    fenetre.resize(800, 600);
+    auto* nouveau = new QPushButton(QStringLiteral("Nouveau"), &fenetre);
+    nouveau->setGeometry(640, 324, 145, 37);
+    QFont gras(QStringLiteral("Arial"));
+    gras.setPixelSize(19);
+    nouveau->setFont(gras);
+    auto* etiquette = new QLabel(nouveau); // inherits its parent's font
+    MettreAEchelle(fenetre, plate);
+    QCOMPARE(nouveau->geometry(), bouton);
+    QCOMPARE(nouveau->font().pixelSize(), police);
+    QCOMPARE(etiquette->font().pixelSize(), police);
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_Menu.moc"
