@@ -9,12 +9,12 @@ ProfilMenu MenuCarrelis() {
         {QStringLiteral("Panel2"), QStringLiteral("Label2"), QStringLiteral("Table de multiplication"), QRect(380, 0, 320, 54)},
     };
     menu.Boutons = {
-        {QStringLiteral("BoutonJ1"), QStringLiteral("Exercice &1 : remplir"), 1, QStringLiteral("+"), J, QRect(20, 74, 320, 72)},
-        {QStringLiteral("BoutonJ2"), QStringLiteral("Exercice &2 : trouver"), 2, QStringLiteral("+"), J, QRect(20, 162, 320, 72)},
-        {QStringLiteral("BoutonJ3"), QStringLiteral("Exercice &3 : défi"), 3, QStringLiteral("+"), J, QRect(20, 250, 320, 72)},
-        {QStringLiteral("BoutonJ1M"), QStringLiteral("Exercice 1 : &remplir"), 1, QStringLiteral("x"), J, QRect(380, 74, 320, 72)},
-        {QStringLiteral("BoutonJ2M"), QStringLiteral("Exercice &2 : trouver"), 2, QStringLiteral("x"), J, QRect(380, 162, 320, 72)},
-        {QStringLiteral("BoutonJ3M"), QStringLiteral("Exercice &3 : défi"), 3, QStringLiteral("x"), J, QRect(380, 250, 320, 72)},
+        {QStringLiteral("BoutonJ1"), QStringLiteral("Exercice &1 : remplir"), 1, Operation::Addition, J, QRect(20, 74, 320, 72)},
+        {QStringLiteral("BoutonJ2"), QStringLiteral("Exercice &2 : trouver"), 2, Operation::Addition, J, QRect(20, 162, 320, 72)},
+        {QStringLiteral("BoutonJ3"), QStringLiteral("Exercice &3 : défi"), 3, Operation::Addition, J, QRect(20, 250, 320, 72)},
+        {QStringLiteral("BoutonJ1M"), QStringLiteral("Exercice 1 : &remplir"), 1, Operation::Multiplication, J, QRect(380, 74, 320, 72)},
+        {QStringLiteral("BoutonJ2M"), QStringLiteral("Exercice &2 : trouver"), 2, Operation::Multiplication, J, QRect(380, 162, 320, 72)},
+        {QStringLiteral("BoutonJ3M"), QStringLiteral("Exercice &3 : défi"), 3, Operation::Multiplication, J, QRect(380, 250, 320, 72)},
     };
     menu.PositionQuitter = QRect(260, 356, 200, 60);
     menu.Barre = {

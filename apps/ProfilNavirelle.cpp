@@ -23,6 +23,7 @@ ProfilProgramme ProfilNavirelle() {
                           F::Bilan, F::Edit3, F::Consigne, F::ModifCh1, F::Image, F::ChoixImpInd, F::EffaceBilans},
         .Menu = MenuNavirelle(),
         .EnTeteJeu = QStringLiteral("Exercice n° %1"),
+        .ConsigneInitiale = QStringLiteral("Complète le tableau ci-dessous :"),
         .PreferenceCouleurs = true,
         .LibelleBilansIndividuels = QStringLiteral("Enregistrer des bilans individuels"),
         // Character for character, the blanks before some tabs included.

@@ -23,26 +23,26 @@ void BM_ToucheEntreeJusquALaCaseRepeinte(benchmark::State& etat) {
     Programme prog(ProfilCarrelis(), plate);
     Fenetres fenetres(prog);
     fenetres.CreerDansLOrdre();
-    prog.NumJeu = static_cast<quint8>(etat.range(0));
-    prog.Operation = QStringLiteral("x");
-    prog.Prefs.TailleJeu(prog.NumJeu) = 7;
+    const int numJeu = static_cast<int>(etat.range(0));
+    prog.Prefs.TailleJeu(numJeu) = 7;
     auto* jeu = fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
-    jeu->Ouvrir();
+    jeu->Ouvrir(ChoixExercice{numJeu, Operation::Multiplication});
+    const Tableau& tableau = jeu->TableauJoue();
     QApplication::processEvents();
     auto* clavier = jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur"));
     auto* nouveau = jeu->findChild<QPushButton*>(QStringLiteral("Nouveau"));
     auto* bilan = jeu->findChild<QPushButton*>(QStringLiteral("BoutonBilan"));
     for (auto _ : etat) {
         etat.PauseTiming();
-        auto cellule = PremiereCaseATrouver(prog.tableau);
+        auto cellule = PremiereCaseATrouver(tableau);
         if (!cellule) {
             QTest::mouseClick(bilan, Qt::LeftButton); // no results window here: the score message
             QTest::mouseClick(nouveau, Qt::LeftButton);
-            cellule = PremiereCaseATrouver(prog.tableau);
+            cellule = PremiereCaseATrouver(tableau);
         }
         CaseTableau* caseJugee = jeu->Cellule(cellule->x(), cellule->y());
         QTest::mouseClick(caseJugee, Qt::LeftButton);
-        QTest::keyClicks(clavier, QString::number(prog.tableau.Valeurs[cellule->x()][cellule->y()]));
+        QTest::keyClicks(clavier, QString::number(tableau.Valeurs[cellule->x()][cellule->y()]));
         QApplication::processEvents();
         etat.ResumeTiming();
 

@@ -12,7 +12,7 @@
 namespace {
 
 void MiseEnPlace(Tableau& t, Hasard& hasard, int exercice, bool multiplication) {
-    GenerateurTableau generateur(t, hasard, multiplication ? QStringLiteral("x") : QStringLiteral("+"));
+    GenerateurTableau generateur(t, hasard, multiplication ? Operation::Multiplication : Operation::Addition);
     switch (exercice) {
     case 1: generateur.DisposerRemplir(); break;
     case 2: generateur.DisposerTrouver(); break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Partie.h"
+
 #include <QWidget>
 
 // An exercise window, shown by the menu without blocking it. Every opening from the menu sets up
@@ -10,5 +12,5 @@ class FenetreExercice : public QWidget {
 public:
     explicit FenetreExercice(QWidget* parent = nullptr, Qt::WindowFlags drapeaux = {});
 
-    virtual void Ouvrir() = 0;
+    virtual void Ouvrir(const ChoixExercice& choix) = 0;
 };

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/Operation.h"
+
+#include <optional>
+
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -38,7 +42,7 @@ struct BoutonJeu {
     QString Nom;
     QString Libelle;
     quint8 NumJeu = 0;
-    QString Operation; // empty: the program has one kind of table
+    std::optional<Operation> Op; // none: the program has one kind of table
     IdFenetre Fenetre;
     QRect Position;    // in the button block, at the 800 x 600 design size
 };

@@ -53,6 +53,7 @@ struct ProfilProgramme {
     QList<IdFenetre> OrdreFenetres; // creation order at start; the first is the main window
     ProfilMenu Menu;                // buttons and menu bar of the main window
     QString EnTeteJeu;              // heading of the size chooser, %1 = the exercise number
+    QString ConsigneInitiale;       // the instruction of printed exercises at start
     bool PreferenceCouleurs = false;  // the preferences offer "En couleurs :" for printed sheets
     QString LibelleBilansIndividuels; // caption of the individual results check box of the preferences
     // The results files: the labels of the left and top lines of exercise 3 (L1..L4, each with

@@ -15,6 +15,7 @@ void Programme::InitValeurs() {
     ImageAccueil = profil.ImageAccueil;
     ImageExo.fill(profil.ImageExo);
     ImageTitre = profil.ImageTitre;
+    Consigne = profil.ConsigneInitiale;
 }
 
 void Programme::RetourRepertoire() {

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/Hasard.h"
+#include "core/Partie.h"
 #include "core/Preferences.h"
 #include "core/ProfilProgramme.h"
-#include "sheets/ReglagesFeuille.h"
-#include "tables/Tableau.h"
 
 #include <QRect>
 #include <QString>
@@ -16,19 +15,6 @@ class PlateForme;
 
 // A pupil's name as the results files and the class lists keep it.
 constexpr int LongueurNomEleve = 50;
-
-// The counters an exercise window leaves for the results window.
-struct CompteursResultat {
-    int NbBonnes = 0;
-    int NbErreurs = 0;
-    int NbBonnesGauche = 0;
-    int NbErreursGauche = 0;
-    int NbBonnesHaut = 0;
-    int NbErreursHaut = 0;
-    quint8 NbTotal = 0;
-    quint8 NbTotalGauche = 0;
-    quint8 NbTotalHaut = 0;
-};
 
 // The state of one running program, owned by its entry and handed to every window. Tests build
 // their own, so that no state leaks from one test into another.
@@ -61,21 +47,17 @@ public:
     QString TitreVersion;
     QString DatesVersion;
     QRect GeometrieMenu;
-    quint8 NumJeu = 0;
-    QString Operation;
 
     Preferences Prefs;
     Preferences PrefSauvees; // the loaded values, put back by "Annuler" (ListeClasse aside)
 
-    CompteursResultat Compteurs;
     QString NomEleve; // at most LongueurNomEleve characters
 
     QString FichierAOuvrir;
     int ModeBilan = 0;
     QString ClasseChoisie;
 
-    Tableau tableau;
-    ReglagesFeuille Feuille; // the sheet being prepared (sheet window)
+    QString Consigne; // the instruction of printed exercises, shared by the sheets and the results window
 
 private:
     ProfilProgramme profil;

@@ -4,11 +4,14 @@
 #include "editor/U_PubN.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
+#include "sheets/ImpressionFeuille.h"
 #include "core/Programme.h"
 #include "program/U_Menu.h"
 #include "program/U_pref.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
+
+#include <QDialog>
 
 #include <map>
 #include <type_traits>
@@ -27,6 +30,8 @@ using Fabrique = std::unique_ptr<QWidget> (*)(Programme&, Fenetres&);
 template <class T> std::unique_ptr<QWidget> Avec(Programme& prog, Fenetres& fenetres) {
     if constexpr (std::is_constructible_v<T, Programme&, Fenetres&>)
         return std::make_unique<T>(prog, fenetres);
+    else if constexpr (std::is_constructible_v<T, Programme&, AutresFenetres&>)
+        return std::make_unique<T>(prog, static_cast<AutresFenetres&>(fenetres));
     else
         return std::make_unique<T>(prog);
 }
@@ -75,6 +80,41 @@ QWidget* Fenetres::Creee(IdFenetre id) const {
     for (const auto& [cle, fenetre] : creees)
         if (cle == id) return fenetre.get();
     return nullptr;
+}
+
+void Fenetres::ChoisirTaille(int numJeu) {
+    QWidget* fenetre = Fenetre(IdFenetre::ModifCh1);
+    if (auto* choix = qobject_cast<TF_ModifCh1*>(fenetre))
+        choix->Choisir(numJeu);
+    else if (auto* dialogue = qobject_cast<QDialog*>(fenetre))
+        dialogue->exec(); // a stand-in
+}
+
+void Fenetres::MontrerBilan(const ResultatPartie& resultat) {
+    ResultatPartie complet = resultat;
+    if (!complet.ImprimerExercice) complet.ImprimerExercice = ImpressionDuJeuCarrelis();
+    QWidget* fenetre = Fenetre(IdFenetre::Bilan);
+    if (auto* bilan = qobject_cast<TF_bilan*>(fenetre))
+        bilan->Ouvrir(complet);
+    else if (auto* dialogue = qobject_cast<QDialog*>(fenetre))
+        dialogue->exec(); // a stand-in
+}
+
+void Fenetres::MontrerRapport(const Bilan& bilan) {
+    if (auto* rapport = qobject_cast<TF_Edit3*>(Fenetre(IdFenetre::Edit3))) {
+        rapport->Composer(bilan);
+        rapport->exec();
+    }
+}
+
+// The table of carrelis's game printed as the game left it: drawing sheets is a floor above the
+// game window, so the registry puts the two together.
+std::function<bool(QPagedPaintDevice&)> Fenetres::ImpressionDuJeuCarrelis() {
+    auto* jeu = qobject_cast<TF_Jeu_Carrelis_T*>(Creee(IdFenetre::JeuCarrelis));
+    if (!jeu) return {};
+    return [tableau = jeu->TableauJoue(), choix = jeu->Choix(), consigne = prog.Consigne](QPagedPaintDevice& page) {
+        return ImprimerExercice(page, ContenuTableau{tableau, choix.Op, choix.NumJeu, consigne});
+    };
 }
 
 TF_Menu* Fenetres::Menu() { return static_cast<TF_Menu*>(Fenetre(IdFenetre::Menu)); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AutresFenetres.h"
+#include "core/Partie.h"
 #include "core/ProfilProgramme.h"
 
 #include <QList>
@@ -14,8 +16,9 @@ class TF_Menu;
 
 // Every window of a program, each created once and kept for the whole run. The main menu comes
 // first, since its creation fills the values that the others read; every other window is created
-// when it is first opened, which keeps the start quick.
-class Fenetres {
+// when it is first opened, which keeps the start quick. It is also what one window asks of
+// another: the registry alone knows every window.
+class Fenetres final : public AutresFenetres {
 public:
     explicit Fenetres(Programme& programme);
     ~Fenetres();
@@ -35,8 +38,13 @@ public:
     template <class T> T* Obtenir(IdFenetre id) { return static_cast<T*>(Fenetre(id)); }
     QList<IdFenetre> OrdreDeCreation() const;
 
+    void ChoisirTaille(int numJeu) override;
+    void MontrerBilan(const ResultatPartie& resultat) override;
+    void MontrerRapport(const Bilan& bilan) override;
+
 private:
     QWidget* Creee(IdFenetre id) const;
+    std::function<bool(QPagedPaintDevice&)> ImpressionDuJeuCarrelis();
 
     Programme& prog;
     std::vector<std::pair<IdFenetre, std::unique_ptr<QWidget>>> creees;

@@ -124,9 +124,9 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
     for (int i = 0; i < boutons.size(); ++i) {
         QPushButton* bouton = NouveauBouton(bloc, boutons[i].Nom, boutons[i].Libelle, boutons[i].Position);
         // Each multiplication button says so to a screen reader: the captions repeat.
-        const QString groupe = boutons[i].Operation == QLatin1String("x") ? QStringLiteral("Table de multiplication, ")
-                               : boutons[i].Operation == QLatin1String("+") ? QStringLiteral("Table d'addition, ")
-                                                                            : QString();
+        const QString groupe = !boutons[i].Op                               ? QString()
+                               : *boutons[i].Op == Operation::Multiplication ? QStringLiteral("Table de multiplication, ")
+                                                                             : QStringLiteral("Table d'addition, ");
         bouton->setAccessibleName(groupe + SansAccelerateur(boutons[i].Libelle));
         connect(bouton, &QPushButton::clicked, this, [this, i] { BoutonjeuClick(i); });
         boutonsJeu.append(bouton);
@@ -208,10 +208,8 @@ void TF_Menu::BoutonjeuClick(int bouton) {
     const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
     if (bouton < 0 || bouton >= boutons.size()) return;
     const BoutonJeu& jeu = boutons[bouton];
-    if (!jeu.Operation.isEmpty()) prog.Operation = jeu.Operation;
-    prog.NumJeu = jeu.NumJeu;
     if (auto* exercice = qobject_cast<FenetreExercice*>(fenetres.Fenetre(jeu.Fenetre)))
-        exercice->Ouvrir();
+        exercice->Ouvrir(ChoixExercice{jeu.NumJeu, jeu.Op.value_or(Operation::Addition)});
     else if (QWidget* fenetre = fenetres.Fenetre(jeu.Fenetre)) {
         fenetre->show();
         fenetre->raise();

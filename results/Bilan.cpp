@@ -64,8 +64,7 @@ Bilan ComposerBilan(const ProfilProgramme& profil, int numJeu, const CompteursRe
     b.LigneBonnes =
         Ligne(QStringLiteral("Nombre total de bonnes réponses : \t") + Paire(c.NbBonnes, c.NbTotal));
     b.LigneErreurs = Ligne(QStringLiteral("Nombre d'erreurs : \t") + QString::number(c.NbErreurs));
-    // Exercise 3 is the one whose results window shows the left and top counts.
-    if (numJeu > 2) {
+    if (CompteursResultat::DetailGaucheHaut(numJeu)) {
         const auto& l = profil.LibellesBilan;
         b.LigneBonnesGauche = Ligne(l[0] + Paire(c.NbBonnesGauche, c.NbTotalGauche));
         b.LigneBonnesHaut = Ligne(l[1] + Paire(c.NbBonnesHaut, c.NbTotalHaut));
@@ -77,8 +76,9 @@ Bilan ComposerBilan(const ProfilProgramme& profil, int numJeu, const CompteursRe
     return b;
 }
 
-Bilan ComposerBilan(Programme& prog, QStringView nom) {
-    Bilan bilan = ComposerBilan(prog.Profil(), prog.NumJeu, prog.Compteurs, prog.Plate().Maintenant(), nom);
+Bilan ComposerBilan(Programme& prog, const ResultatPartie& resultat, QStringView nom) {
+    Bilan bilan =
+        ComposerBilan(prog.Profil(), resultat.NumJeu, resultat.Compteurs, prog.Plate().Maintenant(), nom);
     prog.NomEleve = bilan.NomEleve;
     return bilan;
 }

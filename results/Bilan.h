@@ -8,6 +8,7 @@
 #include <QStringView>
 
 struct CompteursResultat;
+struct ResultatPartie;
 struct ProfilProgramme;
 class Programme;
 
@@ -45,6 +46,6 @@ struct Bilan {
 Bilan ComposerBilan(const ProfilProgramme& profil, int numJeu, const CompteursResultat& compteurs,
                     const QDateTime& maintenant, QStringView nom);
 
-// The same from the program's state and clock; the program's NomEleve becomes the name as kept
-// in the record, for the next results window to propose.
-Bilan ComposerBilan(Programme& prog, QStringView nom);
+// The same from the game's counts and the program's clock; the program's NomEleve becomes the
+// name as kept in the record, for the next results window to propose.
+Bilan ComposerBilan(Programme& prog, const ResultatPartie& resultat, QStringView nom);

@@ -5,10 +5,8 @@
 #include "results/Bilan.h"
 #include "results/FichiersBilans.h"
 #include "core/NomDeFichier.h"
-#include "results/U_Edit3.h"
-#include "sheets/ImpressionFeuille.h"
 #include "core/AideContextuelle.h"
-#include "program/Fenetres.h"
+#include "core/AutresFenetres.h"
 #include "core/MaintienGeometrie.h"
 #include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
@@ -30,8 +28,8 @@ QString Sur(int nombre, int total) { return QStringLiteral("%1 / %2").arg(nombre
 
 } // namespace
 
-TF_bilan::TF_bilan(Programme& programme, Fenetres& fenetres, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), fenetres(fenetres) {
+TF_bilan::TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), autres(autres) {
     setObjectName(QStringLiteral("F_bilan"));
     setWindowTitle(QStringLiteral("Bilan de l'exercice."));
     setModal(true);
@@ -144,6 +142,11 @@ void TF_bilan::ConstruireBoutons(QWidget* cadre) {
     });
 }
 
+void TF_bilan::Ouvrir(const ResultatPartie& partie) {
+    Preparer(partie);
+    exec();
+}
+
 void TF_bilan::reject() {
     if (boutonAnnuler->isVisible() && boutonAnnuler->isEnabled()) QDialog::reject();
 }
@@ -168,9 +171,9 @@ void TF_bilan::hideEvent(QHideEvent* evenement) {
 }
 
 void TF_bilan::FormActivate() {
-    const CompteursResultat& n = prog.Compteurs;
+    const CompteursResultat& n = resultat.Compteurs;
     const Preferences& p = prog.Prefs;
-    const bool defi = prog.NumJeu > 2;
+    const bool defi = CompteursResultat::DetailGaucheHaut(resultat.NumJeu);
     for (QLabel* etiquette : libellesDetail) etiquette->setVisible(defi);
     for (QLabel* valeur : valeursDetail) valeur->setVisible(defi);
     const bool premierEssai = defi && !prog.Profil().LibelleScorePremierEssai.isEmpty();
@@ -182,7 +185,7 @@ void TF_bilan::FormActivate() {
     valeursDetail[3]->setText(QString::number(n.NbErreursHaut));
     nbTotalB->setText(Sur(n.NbBonnes, n.NbTotal));
     erreurs->setText(QString::number(n.NbErreurs));
-    imprimeExo->setEnabled(p.ImprimerExercice);
+    imprimeExo->setEnabled(p.ImprimerExercice && resultat.ImprimerExercice);
 
     const bool enregistrer = p.EnregistrerBilans || p.BilansIndividuels;
     MontrerChoixEleve(enregistrer);
@@ -253,27 +256,24 @@ void TF_bilan::ListBox1Click() {
 }
 
 void TF_bilan::Button2Click() {
-    const Bilan bilan = ComposerBilan(prog, edit1->text());
+    const Bilan bilan = ComposerBilan(prog, resultat, edit1->text());
     if (EnregistrerBilan(prog, bilan)) accept();
 }
 
 void TF_bilan::SpeedButton1Click() {
-    const Bilan bilan = ComposerBilan(prog, edit1->text());
+    const Bilan bilan = ComposerBilan(prog, resultat, edit1->text());
     if (prog.NomEleve.isEmpty()) {
         prog.Plate().Avertir(QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer."));
         return;
     }
-    if (auto* rapport = qobject_cast<TF_Edit3*>(fenetres.Fenetre(IdFenetre::Edit3))) {
-        rapport->Composer(bilan);
-        rapport->exec();
-    }
+    autres.MontrerRapport(bilan);
     speedButton1->setEnabled(false);
 }
 
 void TF_bilan::ImprimeExoClick() {
     auto page = prog.Plate().ChoisirImprimante(QStringLiteral("Exercice"), QPageLayout::Landscape);
     if (!page) return;
-    if (!ImprimerExercice(*page, ContenuTableau{prog.tableau, prog.Operation, prog.NumJeu, prog.Feuille.Consigne}))
+    if (!resultat.ImprimerExercice(*page))
         prog.Plate().Avertir(QStringLiteral("L'exercice n'a pas pu être imprimé : l'imprimante ou le fichier choisi "
                                             "n'a pas accepté la page."));
     if (prog.Profil().ExerciceImpressionUnique) imprimeExo->setEnabled(false);

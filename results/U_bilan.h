@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/Partie.h"
+
 #include <QDialog>
 
 #include <array>
 
-class Fenetres;
+class AutresFenetres;
 class MaintienGeometrie;
 class Programme;
 class QLabel;
@@ -18,7 +20,12 @@ class ZoneMosaique;
 class TF_bilan : public QDialog {
     Q_OBJECT
 public:
-    TF_bilan(Programme& programme, Fenetres& fenetres, QWidget* parent = nullptr);
+    TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
+
+    // Shows the results of a finished game, modal.
+    void Ouvrir(const ResultatPartie& partie);
+    // The game the window shows when it is next shown.
+    void Preparer(const ResultatPartie& partie) { resultat = partie; }
 
     void ListerClasses();
     void ChargerEleves();
@@ -50,7 +57,8 @@ private:
     void ImprimeExoClick();
 
     Programme& prog;
-    Fenetres& fenetres;
+    AutresFenetres& autres;
+    ResultatPartie resultat;
     ZoneMosaique* paintBox1 = nullptr;
     QWidget* shape1 = nullptr;
     QLabel* labelScore = nullptr;

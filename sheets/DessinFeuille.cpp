@@ -18,12 +18,9 @@ QFont DessinFeuille::PoliceNombres(int taille) {
     return police;
 }
 
-QString DessinFeuille::Signe(const QString& operation) {
-    return operation == QLatin1String("+") ? QStringLiteral("+") : QStringLiteral("x");
-}
 
 DispositionFeuille DessinFeuille::DessinerFeuille(const ReglagesFeuille& reglages, Tableau& tableau,
-                                                  const QString& operation, int numJeu, Hasard& hasard) {
+                                                  Operation operation, int numJeu, Hasard& hasard) {
     if (reglages.NbExAImprimer == ReglagesFeuille::TroisDifferents)
         return DessinerTroisTableaux(reglages, tableau, operation, hasard);
     return DessinerCopies(reglages.NbExAImprimer,
@@ -42,7 +39,7 @@ DispositionFeuille DessinFeuille::DessinerCopies(int disposition, const ContenuT
 }
 
 DispositionFeuille DessinFeuille::DessinerTroisTableaux(const ReglagesFeuille& reglages, Tableau& tableau,
-                                                        const QString& operation, Hasard& hasard) {
+                                                        Operation operation, Hasard& hasard) {
     Commencer();
     std::array<DimensionsTableau, 3> dimensions;
     std::array<int, 3> hauteurs;
@@ -128,7 +125,7 @@ void DessinFeuille::TracerGrille(const PlaceTableau& place, int s) {
 void DessinFeuille::EcrireNombres(const PlaceTableau& place, int s, const ContenuTableau& contenu) {
     const Tableau& tab = contenu.tableau;
     const QFontMetrics mesure = p.fontMetrics();
-    const QString signe = Signe(contenu.Operation);
+    const QString signe = Signe(contenu.Op);
     const int x = place.Origine.x();
     const int ty = place.HautGrille() + (s - mesure.height()) / 2;
     const int xSigne = x + (s - mesure.horizontalAdvance(signe)) / 2;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Operation.h"
 #include "sheets/DispositionFeuille.h"
 #include "sheets/ReglagesFeuille.h"
 
@@ -17,7 +18,7 @@ enum class SurfaceFeuille { Apercu, Page };
 // cells marked in CaseDonnee, the corner aside.
 struct ContenuTableau {
     const Tableau& tableau;
-    QString Operation; // "+", or anything else for a multiplication table
+    Operation Op = Operation::Addition;
     int NumJeu = 1;
     QString Consigne; // empty = no instruction
 };
@@ -32,20 +33,19 @@ public:
     // The sheet of the settings' layout: copies of `tableau` as it stands (kind numJeu, the
     // settings' instruction) for layouts 1 to 4, three new tables for layout 5.
     DispositionFeuille DessinerFeuille(const ReglagesFeuille& reglages, Tableau& tableau,
-                                       const QString& operation, int numJeu, Hasard& hasard);
+                                       Operation operation, int numJeu, Hasard& hasard);
     // Layouts 1 to 4.
     DispositionFeuille DessinerCopies(int disposition, const ContenuTableau& contenu);
     // Layout 5: tables of exercises 1, 2 and 3 from top to bottom, each newly generated into
     // `tableau` (which is left with the third) and drawn at once.
     DispositionFeuille DessinerTroisTableaux(const ReglagesFeuille& reglages, Tableau& tableau,
-                                             const QString& operation, Hasard& hasard);
+                                             Operation operation, Hasard& hasard);
     // One table at its place, with the cell and font sizes of its sheet.
     void DessinerTableau(const DispositionFeuille& feuille, const PlaceTableau& place,
                          const ContenuTableau& contenu);
 
     static QFont PoliceConsigne();
     static QFont PoliceNombres(int taille);
-    static QString Signe(const QString& operation);
 
 private:
     void Commencer();

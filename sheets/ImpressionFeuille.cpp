@@ -21,7 +21,7 @@ bool Imprimer(QPagedPaintDevice& page, QPageLayout::Orientation orientation,
 } // namespace
 
 bool ImprimerFeuille(QPagedPaintDevice& page, const ReglagesFeuille& reglages, Tableau& tableau,
-                     const QString& operation, int numJeu, Hasard& hasard) {
+                     Operation operation, int numJeu, Hasard& hasard) {
     return Imprimer(page, ReglagesFeuille::Orientation(reglages.NbExAImprimer), [&](DessinFeuille& dessin) {
         dessin.DessinerFeuille(reglages, tableau, operation, numJeu, hasard);
     });

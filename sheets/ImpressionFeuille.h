@@ -11,7 +11,7 @@ class QPagedPaintDevice;
 // The sheet window's "Imprimer": layouts 1 to 4 print `tableau` as it stands, layout 5 draws
 // three new tables, so that sheet differs from its preview.
 bool ImprimerFeuille(QPagedPaintDevice& page, const ReglagesFeuille& reglages, Tableau& tableau,
-                     const QString& operation, int numJeu, Hasard& hasard);
+                     Operation operation, int numJeu, Hasard& hasard);
 
 // The results window's "Imprimer l'exercice": the table as the game left it (its given cells,
 // not the pupil's answers), alone on a landscape page.

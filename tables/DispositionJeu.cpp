@@ -33,11 +33,11 @@ std::optional<QPoint> PremiereCaseATrouver(const Tableau& t) {
     return std::nullopt;
 }
 
-QString DescriptionCase(const Tableau& t, int c, int r, const QString& operation, const QString& etat) {
+QString DescriptionCase(const Tableau& t, int c, int r, Operation operation, const QString& etat) {
     const QString contenu = t.CaseRemplie[c][r] ? QString::number(t.Valeurs[c][r]) : QStringLiteral("à trouver");
     QString texte;
     if (c == 0 && r == 0)
-        return QStringLiteral("Signe de l'opération : %1").arg(operation == QLatin1String("+") ? QStringLiteral("plus")
+        return QStringLiteral("Signe de l'opération : %1").arg(operation == Operation::Addition ? QStringLiteral("plus")
                                                                                                 : QStringLiteral("fois"));
     if (r == 0)
         texte = QStringLiteral("En-tête de la colonne %1 : %2").arg(c).arg(contenu);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Operation.h"
 #include "tables/Tableau.h"
 
 #include <QPoint>
@@ -23,7 +24,7 @@ std::optional<QPoint> PremiereCaseATrouver(const Tableau& t);
 std::optional<QPoint> CaseSuivanteATrouver(const Tableau& t, QPoint depart);
 
 // What a screen reader says of cell (c, r): where it stands and what it shows.
-QString DescriptionCase(const Tableau& t, int c, int r, const QString& operation, const QString& etat = {});
+QString DescriptionCase(const Tableau& t, int c, int r, Operation operation, const QString& etat = {});
 
 // Geometry of the exercise table on a screen of height H (integer arithmetic as the layout
 // rules give it).

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-GenerateurTableau::GenerateurTableau(Tableau& tableau, Hasard& hasard, const QString& operation)
-    : t(tableau), hasard(hasard), addition(operation == QLatin1String("+")) {}
+GenerateurTableau::GenerateurTableau(Tableau& tableau, Hasard& hasard, Operation operation)
+    : t(tableau), hasard(hasard), addition(operation == Operation::Addition) {}
 
 void GenerateurTableau::TirerTableau() {
     t.ValeurPriseColonne.fill(0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Operation.h"
+
 #include "tables/Tableau.h"
 
 class Hasard;
@@ -13,8 +15,7 @@ enum class Version { Jeu, Feuille };
 // The table size must be set (Tableau::DefinirTaille) before any set-up.
 class GenerateurTableau {
 public:
-    // operation "+" gives an addition table, anything else a multiplication table.
-    GenerateurTableau(Tableau& tableau, Hasard& hasard, const QString& operation);
+    GenerateurTableau(Tableau& tableau, Hasard& hasard, Operation operation);
 
     void TirerTableau();
     void DisposerRemplir();

@@ -2,7 +2,7 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Echelle.h"
-#include "program/Fenetres.h"
+#include "core/AutresFenetres.h"
 #include "core/IconeAide.h"
 #include "core/MaintienGeometrie.h"
 #include "core/MiseAEchelle.h"
@@ -11,7 +11,6 @@
 #include "core/ZoneMosaique.h"
 #include "tables/CaseTableau.h"
 #include "tables/GenerateurTableau.h"
-#include "tables/U_ModifChxJeu1.h"
 #include "tables/ZoneReponse.h"
 
 #include <QAccessible>
@@ -81,8 +80,8 @@ bool ToucheDeJeu(int code) {
 
 } // namespace
 
-TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, Fenetres& fenetres, QWidget* parent)
-    : FenetreExercice(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), fenetres(fenetres) {
+TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, QWidget* parent)
+    : FenetreExercice(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), autres(autres) {
     setObjectName(QStringLiteral("F_Jeu_Carrelis_T"));
     resize(800, 600);
     FormCreate();
@@ -200,10 +199,12 @@ void TF_Jeu_Carrelis_T::resizeEvent(QResizeEvent* evenement) {
     paintBox1->setGeometry(rect());
     colonneDroite->move(width() - colonneDroite->width(), 0);
     statusBar1->setGeometry(0, height() - statusBar1->height(), width(), statusBar1->height());
-    if (prog.tableau.NbColonnes > 0) PlacerCadreEtCases();
+    if (tableau.NbColonnes > 0) PlacerCadreEtCases();
 }
 
-void TF_Jeu_Carrelis_T::Ouvrir() {
+void TF_Jeu_Carrelis_T::Ouvrir(const ChoixExercice& choisi) {
+    choix = choisi;
+    choix.NumJeu = std::clamp(choix.NumJeu, 1, 3);
     FormActivate();
     show();
     raise();
@@ -220,7 +221,7 @@ void TF_Jeu_Carrelis_T::hideEvent(QHideEvent* evenement) {
 
 void TF_Jeu_Carrelis_T::FormActivate() {
     prog.Aleatoire().Randomize();
-    const int jeu = std::clamp<int>(prog.NumJeu, 1, 3);
+    const int jeu = choix.NumJeu;
     DefinirContexteAide(*this, jeu + 1);
     setWindowTitle(QString::fromUtf8(Titres[jeu]));
     PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate());
@@ -239,7 +240,7 @@ void TF_Jeu_Carrelis_T::MiseEnPlace() {
     for (auto& colonne : cases)
         for (CaseTableau* cellule : colonne) cellule->hide();
     nbReponses = 0;
-    prog.Compteurs = CompteursResultat{};
+    compteurs = CompteursResultat{};
     resultat->clear();
     AfficherCompteur(compteurSc, 0, false);
     AfficherCompteur(compteurMr, 0, false);
@@ -247,21 +248,21 @@ void TF_Jeu_Carrelis_T::MiseEnPlace() {
     courante = QPoint(-1, -1);
     saisie.NouvelleCase();
 
-    Tableau& t = prog.tableau;
-    if (!t.DefinirTaille(prog.Prefs.TailleJeu(prog.NumJeu))) t.DefinirTaille(3);
+    Tableau& t = tableau;
+    if (!t.DefinirTaille(prog.Prefs.TailleJeu(choix.NumJeu))) t.DefinirTaille(3);
     const QRect ecran = prog.Plate().GeometrieEcran();
     tailleCase = DispositionJeu::TailleCase(ecran.height(), t.NbLignes, t.NbColonnes,
                                             prog.GeometrieMenu.width() - colonneDroite->width());
-    GenerateurTableau generateur(t, prog.Aleatoire(), prog.Operation);
-    if (prog.NumJeu == 2)
+    GenerateurTableau generateur(t, prog.Aleatoire(), choix.Op);
+    if (choix.NumJeu == 2)
         generateur.DisposerTrouver();
-    else if (prog.NumJeu == 3)
+    else if (choix.NumJeu == 3)
         generateur.DisposerDefi();
     else
         generateur.DisposerRemplir();
-    prog.Compteurs.NbTotal = t.NbTotal;
-    prog.Compteurs.NbTotalHaut = t.NbTotalHaut;
-    prog.Compteurs.NbTotalGauche = t.NbTotalGauche;
+    compteurs.NbTotal = t.NbTotal;
+    compteurs.NbTotalHaut = t.NbTotalHaut;
+    compteurs.NbTotalGauche = t.NbTotalGauche;
 
     PlacerCadreEtCases();
     AfficherEntetes();
@@ -274,7 +275,7 @@ void TF_Jeu_Carrelis_T::MiseEnPlace() {
 }
 
 void TF_Jeu_Carrelis_T::PlacerCadreEtCases() {
-    const Tableau& t = prog.tableau;
+    const Tableau& t = tableau;
     const QRect cadre = DispositionJeu::CadreTableau(tailleCase, t.NbLignes, t.NbColonnes, colonneDroite->x(),
                                                      statusBar1->y());
     panel2->setGeometry(cadre);
@@ -291,7 +292,7 @@ void TF_Jeu_Carrelis_T::PlacerCadreEtCases() {
 
 // The corner shows the sign; header cells are blue; every shown cell carries its value.
 void TF_Jeu_Carrelis_T::AfficherEntetes() {
-    const Tableau& t = prog.tableau;
+    const Tableau& t = tableau;
     for (int c = 0; c <= t.NbColonnes; ++c)
         for (int r = 0; r <= t.NbLignes; ++r) {
             CaseTableau* cellule = cases[c][r];
@@ -304,7 +305,7 @@ void TF_Jeu_Carrelis_T::AfficherEntetes() {
             AnnoncerCase(c, r);
         }
     cases[0][0]->Peindre(Blanc, Noir);
-    cases[0][0]->setText(prog.Operation == QLatin1String("+") ? QStringLiteral("+") : QStringLiteral("x"));
+    cases[0][0]->setText(Signe(choix.Op));
 }
 
 void TF_Jeu_Carrelis_T::AjusterPolice() {
@@ -323,7 +324,7 @@ void TF_Jeu_Carrelis_T::AfficherCompteur(QLabel* compteur, int valeur, bool anno
 }
 
 void TF_Jeu_Carrelis_T::AnnoncerCase(int c, int r, const QString& etat) {
-    cases[c][r]->setAccessibleName(DescriptionCase(prog.tableau, c, r, prog.Operation, etat));
+    cases[c][r]->setAccessibleName(DescriptionCase(tableau, c, r, choix.Op, etat));
 }
 
 // The press moves the answer window and unlocks typing: from then on the pressed cell is the one
@@ -384,14 +385,14 @@ bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
     // find their buttons disabled.
     if (courante.x() < 0) {
         if (!ToucheDeJeu(code)) return true;
-        const auto premiere = PremiereCaseATrouver(prog.tableau);
+        const auto premiere = PremiereCaseATrouver(tableau);
         if (!premiere) return true;
         CommencerSaisie();
         AllerACase(*premiere);
         if (!(code >= Qt::Key_0 && code <= Qt::Key_9)) return true;
     }
     if (code == Qt::Key_Space) {
-        if (const auto suivante = CaseSuivanteATrouver(prog.tableau, courante)) AllerACase(*suivante);
+        if (const auto suivante = CaseSuivanteATrouver(tableau, courante)) AllerACase(*suivante);
     } else if (!ToucheFleche(code)) {
         ToucheFrappee(code, touche->text());
     }
@@ -406,13 +407,13 @@ bool TF_Jeu_Carrelis_T::ToucheFleche(int touche) {
         if (saisie.EffacerParLaGauche())
             AfficherReponse();
         else if (courante.x() != 0)
-            trouvee = ChercherCase(prog.tableau, courante, Direction::Gauche);
+            trouvee = ChercherCase(tableau, courante, Direction::Gauche);
         break;
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (saisie.Reponse().isEmpty())
-            trouvee = ChercherCase(prog.tableau, courante,
+            trouvee = ChercherCase(tableau, courante,
                                    touche == Qt::Key_Right ? Direction::Droite
                                    : touche == Qt::Key_Up  ? Direction::Haut
                                                            : Direction::Bas);
@@ -444,8 +445,8 @@ void TF_Jeu_Carrelis_T::ToucheFrappee(int touche, const QString& texte) {
 }
 
 void TF_Jeu_Carrelis_T::VerifierReponse() {
-    Tableau& t = prog.tableau;
-    CompteursResultat& n = prog.Compteurs;
+    Tableau& t = tableau;
+    CompteursResultat& n = compteurs;
     const int c = courante.x(), r = courante.y();
     // A cell is answered once: whatever path led here, an answered cell is never judged again.
     if (c < 0 || r < 0 || t.CaseRemplie[c][r]) return;
@@ -494,21 +495,15 @@ void TF_Jeu_Carrelis_T::NouveauClick() {
 }
 
 void TF_Jeu_Carrelis_T::ChangerClick() {
-    const quint8 tailleAvant = prog.Prefs.TailleJeu(prog.NumJeu);
-    if (auto* choix = fenetres.Obtenir<QDialog>(IdFenetre::ModifCh1)) choix->exec();
-    if (prog.Prefs.TailleJeu(prog.NumJeu) != tailleAvant) MiseEnPlace();
-    prog.tableau.CaseDonnee = prog.tableau.CaseRemplie;
+    const quint8 tailleAvant = prog.Prefs.TailleJeu(choix.NumJeu);
+    autres.ChoisirTaille(choix.NumJeu);
+    if (prog.Prefs.TailleJeu(choix.NumJeu) != tailleAvant) MiseEnPlace();
+    tableau.CaseDonnee = tableau.CaseRemplie;
     pourcurseur->setFocus();
 }
 
 void TF_Jeu_Carrelis_T::BoutonBilanClick() {
-    if (auto* bilan = fenetres.Obtenir<QDialog>(IdFenetre::Bilan))
-        bilan->exec();
-    else
-        prog.Plate().Avertir(QStringLiteral("Tu as %1 réponses justes et %2 erreurs sur %3 cases.")
-                                 .arg(prog.Compteurs.NbBonnes)
-                                 .arg(prog.Compteurs.NbErreurs)
-                                 .arg(prog.Compteurs.NbTotal));
+    autres.MontrerBilan(ResultatPartie{choix.NumJeu, compteurs, {}});
     boutonBilan->setEnabled(false);
     nouveau->setEnabled(true);
     changer->setEnabled(true);
@@ -516,7 +511,7 @@ void TF_Jeu_Carrelis_T::BoutonBilanClick() {
 }
 
 void TF_Jeu_Carrelis_T::BAideClick() {
-    prog.Plate().AfficherAide(prog.FichierAide, QString::fromLatin1(SujetsAide[std::clamp<int>(prog.NumJeu, 0, 3)]));
+    prog.Plate().AfficherAide(prog.FichierAide, QString::fromLatin1(SujetsAide[choix.NumJeu]));
 }
 
 void TF_Jeu_Carrelis_T::Timer3Timer() { resultat->clear(); }

@@ -4,13 +4,15 @@
 #include "tables/SaisieReponse.h"
 
 #include "core/FenetreExercice.h"
+#include "core/Partie.h"
+#include "tables/Tableau.h"
 
 #include <QPoint>
 
 #include <array>
 
 class CaseTableau;
-class Fenetres;
+class AutresFenetres;
 class MaintienGeometrie;
 class Programme;
 class QLabel;
@@ -25,7 +27,7 @@ class ZoneReponse;
 class TF_Jeu_Carrelis_T : public FenetreExercice {
     Q_OBJECT
 public:
-    TF_Jeu_Carrelis_T(Programme& programme, Fenetres& fenetres, QWidget* parent = nullptr);
+    TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
 
     CaseTableau* Cellule(int c, int r) const { return cases[c][r]; }
     int NbReponses() const { return nbReponses; }
@@ -33,8 +35,11 @@ public:
     QPoint CaseCourante() const { return courante; }
     const SaisieReponse& Saisie() const { return saisie; }
 
-    // Sets up the exercise chosen in the menu (NumJeu, Operation) and shows the window.
-    void Ouvrir() override;
+    // Sets up the exercise chosen in the menu and shows the window.
+    void Ouvrir(const ChoixExercice& choisi) override;
+    const ChoixExercice& Choix() const { return choix; }
+    const Tableau& TableauJoue() const { return tableau; }
+    const CompteursResultat& Compteurs() const { return compteurs; }
     // A new table of the current exercise's size.
     void MiseEnPlace();
 
@@ -73,7 +78,10 @@ private:
     void Timer3Timer();
 
     Programme& prog;
-    Fenetres& fenetres;
+    AutresFenetres& autres;
+    ChoixExercice choix;
+    Tableau tableau;
+    CompteursResultat compteurs;
     std::array<std::array<CaseTableau*, 12>, 12> cases{};
     ZoneMosaique* paintBox1 = nullptr;
     QWidget* panel2 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/MiseAEchelle.h"
 #include "core/Programme.h"
+#include "tables/Tableau.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -54,7 +55,12 @@ TF_ModifCh1::TF_ModifCh1(Programme& programme, QWidget* parent)
     setFixedSize(size());
 }
 
-quint8& TF_ModifCh1::TailleCourante() { return prog.Prefs.TailleJeu(prog.NumJeu); }
+quint8& TF_ModifCh1::TailleCourante() { return prog.Prefs.TailleJeu(numJeu); }
+
+void TF_ModifCh1::Choisir(int jeu) {
+    Preparer(jeu);
+    exec();
+}
 
 void TF_ModifCh1::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
@@ -63,8 +69,8 @@ void TF_ModifCh1::showEvent(QShowEvent* evenement) {
 
 void TF_ModifCh1::FormActivate() {
     const quint8 taille = TailleCourante();
-    numeroJeu->setText(prog.NumJeu >= 1 && prog.NumJeu <= 3 ? prog.Profil().EnTeteJeu.arg(prog.NumJeu)
-                                                            : QStringLiteral("Préparation"));
+    numeroJeu->setText(numJeu >= 1 && numJeu <= 3 ? prog.Profil().EnTeteJeu.arg(numJeu)
+                                                  : QStringLiteral("Préparation"));
     if (QAbstractButton* choix = nbCasesJeu1->button(taille - 1)) {
         choix->setChecked(true);
         choix->setFocus();

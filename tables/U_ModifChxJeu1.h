@@ -13,6 +13,11 @@ class TF_ModifCh1 : public QDialog {
 public:
     explicit TF_ModifCh1(Programme& programme, QWidget* parent = nullptr);
 
+    // Opens for exercise numJeu (1..3; 0: the sheets) and returns when the pupil is done.
+    void Choisir(int numJeu);
+    // The exercise the window serves when it is next shown.
+    void Preparer(int jeu) { numJeu = jeu; }
+
     QButtonGroup* NbCasesJeu1() const { return nbCasesJeu1; }
     QLabel* NumeroJeu() const { return numeroJeu; }
 
@@ -32,4 +37,5 @@ private:
     QLabel* numeroJeu;
     QButtonGroup* nbCasesJeu1;
     quint8 TailleAvant = 3;
+    int numJeu = 1;
 };

@@ -5,11 +5,13 @@
 // program folder.
 #include "results/Bilan.h"
 #include "results/U_Edit3.h"
+#include "results/U_bilan.h"
 #include "program/Fenetres.h"
 #include "core/Programme.h"
 #include "sheets/DessinFeuille.h"
 #include "tables/GenerateurTableau.h"
 #include "support/PlateFormeTest.h"
+#include "support/Signes.h"
 #include "tables/CaseTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 
@@ -63,34 +65,35 @@ void Repondre(TF_Jeu_Carrelis_T& jeu, const Tableau& t, int jusqua) {
 void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
     auto* jeu = fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
     if (!jeu) return;
-    const char* operations[] = {"", "+", "x", "+"};
+    const Operation operations[] = {Operation::Addition, Operation::Addition, Operation::Multiplication,
+                                    Operation::Addition};
     for (int numJeu = 1; numJeu <= 3; ++numJeu) {
-        prog.NumJeu = static_cast<quint8>(numJeu);
-        prog.Operation = QString::fromLatin1(operations[numJeu]);
         prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(numJeu == 1 ? 3 : numJeu == 2 ? 6 : 7);
-        jeu->Ouvrir();
+        jeu->Ouvrir(ChoixExercice{numJeu, operations[numJeu]});
         capture.Enregistrer(*jeu, QStringLiteral("Jeu%1_debut").arg(numJeu));
-        Repondre(*jeu, prog.tableau, 3);
+        Repondre(*jeu, jeu->TableauJoue(), 3);
         // A cell chosen, digits typed, the wrong answer still on show.
-        const auto suivante = PremiereCaseATrouver(prog.tableau);
+        const auto suivante = PremiereCaseATrouver(jeu->TableauJoue());
         QTest::mouseClick(jeu->Cellule(suivante->x(), suivante->y()), Qt::LeftButton);
         QTest::keyClicks(jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur")), QStringLiteral("1"));
         capture.Enregistrer(*jeu, QStringLiteral("Jeu%1_milieu").arg(numJeu));
-        Repondre(*jeu, prog.tableau, 100);
+        Repondre(*jeu, jeu->TableauJoue(), 100);
         capture.Enregistrer(*jeu, QStringLiteral("Jeu%1_fin").arg(numJeu));
         jeu->hide();
     }
     // The results window of the last game with everything the teacher can allow.
-    if (QWidget* bilan = fenetres.Fenetre(IdFenetre::Bilan)) {
+    const ResultatPartie partie{3, jeu->Compteurs(), [](QPagedPaintDevice&) { return true; }};
+    if (auto* bilan = qobject_cast<TF_bilan*>(fenetres.Fenetre(IdFenetre::Bilan))) {
         prog.Prefs.EnregistrerBilans = prog.Prefs.BilansIndividuels = 1;
         prog.Prefs.ImprimerResultats = prog.Prefs.ImprimerExercice = 1;
         prog.NomEleve = QStringLiteral("Léa");
+        bilan->Preparer(partie);
         bilan->show();
         capture.Enregistrer(*bilan, QStringLiteral("F_bilan_complet"));
         bilan->hide();
     }
     if (auto* rapport = qobject_cast<TF_Edit3*>(fenetres.Fenetre(IdFenetre::Edit3))) {
-        rapport->Composer(ComposerBilan(prog, QStringLiteral("Léa")));
+        rapport->Composer(ComposerBilan(prog, partie, QStringLiteral("Léa")));
         rapport->show();
         capture.Enregistrer(*rapport, QStringLiteral("F_Edit3_compose"));
         rapport->hide();
@@ -134,7 +137,7 @@ bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& to
         Tableau tableau;
         tableau.NbLignes = reglages.Dimensions().NbLignes;
         tableau.NbColonnes = reglages.Dimensions().NbColonnes;
-        GenerateurTableau(tableau, hasard, QString::fromLatin1(cas.operation)).TableauPourFeuille(cas.numJeu);
+        GenerateurTableau(tableau, hasard, OperationDe(QString::fromLatin1(cas.operation))).TableauPourFeuille(cas.numJeu);
         tableau.CaseDonnee = tableau.CaseRemplie;
         const bool paysage = ReglagesFeuille::Orientation(cas.disposition) == QPageLayout::Landscape;
         for (bool page : {false, true}) {
@@ -145,7 +148,7 @@ bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& to
             image.fill(Qt::white);
             QPainter peintre(&image);
             DessinFeuille(peintre, image.size(), page ? SurfaceFeuille::Page : SurfaceFeuille::Apercu)
-                .DessinerFeuille(reglages, tableau, QString::fromLatin1(cas.operation), cas.numJeu, hasard);
+                .DessinerFeuille(reglages, tableau, OperationDe(QString::fromLatin1(cas.operation)), cas.numJeu, hasard);
             peintre.end();
             const QString fichier = sortie.filePath(QStringLiteral("%1_Feuille_disposition%2%3.png")
                                                         .arg(profil.NomExecutable)

@@ -55,10 +55,7 @@ void TestProgramme::toutEstVideAuDepart() {
     PlateFormeTest plate;
     Programme prog(ProfilCarrelis(), plate);
     QVERIFY(prog.FichierPref.isEmpty());
-    QCOMPARE(prog.NumJeu, quint8(0));
-    QVERIFY(prog.Operation.isEmpty());
-    QCOMPARE(prog.Compteurs.NbBonnes, 0);
-    QCOMPARE(prog.Compteurs.NbTotal, quint8(0));
+    QVERIFY(prog.NomEleve.isEmpty());
     QCOMPARE(prog.ModeBilan, 0);
 }
 

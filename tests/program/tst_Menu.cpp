@@ -30,13 +30,18 @@ Q_DECLARE_METATYPE(IdFenetre)
 
 namespace {
 
+const QList<IdFenetre> Exercices{IdFenetre::JeuCarrelis, IdFenetre::Jeu1, IdFenetre::Jeu23};
+
 // A program with its menu, and stand-ins for the windows given.
 struct Banc {
     explicit Banc(const ProfilProgramme& profil, QList<IdFenetre> temoins = {}) : prog(profil, plate), fenetres(prog) {
         // The stand-ins take the place of the real windows, which are then not created.
         for (IdFenetre id : temoins) {
-            auto temoin = std::make_unique<FenetreTemoin>([this, id] { ouvertes.append(id); });
-            fenetres.Enregistrer(id, std::move(temoin));
+            auto noter = [this, id] { ouvertes.append(id); };
+            if (Exercices.contains(id))
+                fenetres.Enregistrer(id, std::make_unique<ExerciceTemoin>(noter));
+            else
+                fenetres.Enregistrer(id, std::make_unique<FenetreTemoin>(noter));
         }
         fenetres.CreerDansLOrdre();
         menu = fenetres.Menu();
@@ -247,12 +252,14 @@ void TestMenu::boutonsEtEntreesDeJeu() {
         QVERIFY(banc.Action(nom)->isEnabled());
         banc.Action(nom)->trigger();
     }
-    QCOMPARE(int(banc.prog.NumJeu), numJeu);
-    QCOMPARE(banc.prog.Operation, operation);
+    auto* exercice = banc.fenetres.Obtenir<ExerciceTemoin>(fenetre);
+    QCOMPARE(exercice->Choix().size(), 1);
+    QCOMPARE(exercice->Choix()[0].NumJeu, numJeu);
+    if (!operation.isEmpty()) QCOMPARE(Signe(exercice->Choix()[0].Op), operation);
     QCOMPARE(banc.ouvertes, QList<IdFenetre>{fenetre});
     // Exercise windows do not block the menu.
-    QVERIFY(!banc.Temoin(fenetre)->modale);
-    QVERIFY(banc.Temoin(fenetre)->isVisible());
+    QVERIFY(!exercice->isModal());
+    QVERIFY(exercice->isVisible());
 }
 
 void TestMenu::entreesModales_data() {

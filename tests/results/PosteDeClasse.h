@@ -19,17 +19,18 @@ inline QDateTime Horloge() {
 }
 
 inline Bilan BilanDe(Programme& prog, int poste, int partie) {
-    prog.NumJeu = 3;
-    prog.Compteurs.NbBonnes = partie;
-    prog.Compteurs.NbTotal = 250;
-    prog.Compteurs.NbErreurs = poste;
-    prog.Compteurs.NbBonnesGauche = poste;
-    prog.Compteurs.NbTotalGauche = 8;
-    prog.Compteurs.NbBonnesHaut = partie % 7;
-    prog.Compteurs.NbTotalHaut = 7;
-    prog.Compteurs.NbErreursGauche = partie;
-    prog.Compteurs.NbErreursHaut = poste + partie;
-    return ComposerBilan(prog, QStringLiteral("Élève %1-%2").arg(poste).arg(partie));
+    ResultatPartie r;
+    r.NumJeu = 3;
+    r.Compteurs.NbBonnes = partie;
+    r.Compteurs.NbTotal = 250;
+    r.Compteurs.NbErreurs = poste;
+    r.Compteurs.NbBonnesGauche = poste;
+    r.Compteurs.NbTotalGauche = 8;
+    r.Compteurs.NbBonnesHaut = partie % 7;
+    r.Compteurs.NbTotalHaut = 7;
+    r.Compteurs.NbErreursGauche = partie;
+    r.Compteurs.NbErreursHaut = poste + partie;
+    return ComposerBilan(prog, r, QStringLiteral("Élève %1-%2").arg(poste).arg(partie));
 }
 
 } // namespace PosteDeClasse

@@ -37,6 +37,7 @@ struct Banc {
     QTemporaryDir dossier;
     PlateFormeTest plate;
     Programme prog;
+    ResultatPartie partie; // the game the results come from
 };
 
 // Expected bytes written independently of the code under test: these characters are the same
@@ -132,9 +133,9 @@ void TestBilan::entreeDuBilanGeneralALOctetPres() {
     QFETCH(CompteursResultat, compteurs);
     QFETCH(QByteArray, attendu);
     Banc banc(profil);
-    banc.prog.NumJeu = static_cast<quint8>(numJeu);
-    banc.prog.Compteurs = compteurs;
-    const Bilan bilan = ComposerBilan(banc.prog, u"Paul");
+    banc.partie.NumJeu = numJeu;
+    banc.partie.Compteurs = compteurs;
+    const Bilan bilan = ComposerBilan(banc.prog, banc.partie, u"Paul");
     QCOMPARE(banc.prog.NomEleve, QStringLiteral("Paul"));
     for (int fois = 1; fois <= 2; ++fois) {
         const EcritureBilan ecriture = EcrireBilanGeneral(banc.prog, bilan);
@@ -181,8 +182,8 @@ void TestBilan::nomCoupeA50Caracteres() {
     QFETCH(QString, nom);
     QFETCH(QString, garde);
     Banc banc(ProfilCarrelis());
-    banc.prog.NumJeu = 1;
-    const Bilan bilan = ComposerBilan(banc.prog, nom);
+    banc.partie.NumJeu = 1;
+    const Bilan bilan = ComposerBilan(banc.prog, banc.partie, nom);
     QCOMPARE(bilan.NomEleve, garde);
     QCOMPARE(banc.prog.NomEleve, garde);
     QVERIFY(EcrireBilanGeneral(banc.prog, bilan).Reussie);
@@ -268,13 +269,13 @@ void TestBilan::nomsDesBilansIndividuels() {
 void TestBilan::bilanIndividuelEnTetePuisEntreesSuivantes() {
     Banc banc(ProfilNavirelle());
     banc.prog.Prefs.BilansIndividuels = 1;
-    banc.prog.NumJeu = 1;
-    banc.prog.Compteurs = Compteurs(14, 20, 3);
-    QVERIFY(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, u"Paul")));
+    banc.partie.NumJeu = 1;
+    banc.partie.Compteurs = Compteurs(14, 20, 3);
+    QVERIFY(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, u"Paul")));
     banc.plate.maintenant = banc.plate.maintenant.addSecs(3600);
-    banc.prog.NumJeu = 2;
-    banc.prog.Compteurs = Compteurs(8, 9, 1);
-    QVERIFY(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, u"Paul")));
+    banc.partie.NumJeu = 2;
+    banc.partie.Compteurs = Compteurs(8, 9, 1);
+    QVERIFY(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, u"Paul")));
     const QString fichier = QStringLiteral("Bilan individuel Paul.txt");
     QCOMPARE(banc.Fichiers(), QStringList{fichier});
     QCOMPARE(banc.Contenu(fichier),
@@ -290,9 +291,9 @@ void TestBilan::bilanIndividuelRangeSousSaClasse() {
     Banc banc(ProfilCarrelis());
     banc.prog.Prefs.BilansIndividuels = 1;
     banc.prog.Prefs.ListeClasse = QStringLiteral("CM1.elv");
-    banc.prog.NumJeu = 3;
-    banc.prog.Compteurs = Compteurs(10, 10, 0, 3, 3, 4, 4);
-    const Bilan bilan = ComposerBilan(banc.prog, u"Léa M.");
+    banc.partie.NumJeu = 3;
+    banc.partie.Compteurs = Compteurs(10, 10, 0, 3, 3, 4, 4);
+    const Bilan bilan = ComposerBilan(banc.prog, banc.partie, u"Léa M.");
     QVERIFY(EnregistrerBilan(banc.prog, bilan));
     QCOMPARE(banc.Contenu(QStringLiteral("Bilan CM1 Léa M.txt")), QByteArray("\r\nL\xE9"
                                                                              "a M.\r\n\r\n") +
@@ -324,8 +325,8 @@ void TestBilan::enregistrerSelonLesPreferences() {
     Banc banc(ProfilCarrelis());
     banc.prog.Prefs.EnregistrerBilans = general;
     banc.prog.Prefs.BilansIndividuels = individuel;
-    banc.prog.NumJeu = 1;
-    QCOMPARE(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, nom)), reussi);
+    banc.partie.NumJeu = 1;
+    QCOMPARE(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, nom)), reussi);
     QCOMPARE(banc.Fichiers(), fichiers);
     QVERIFY(banc.plate.avertissements.isEmpty());
 }
@@ -345,7 +346,7 @@ void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire() {
     Banc banc(ProfilNavirelle());
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
-    QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, nom)));
+    QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, nom)));
     QCOMPARE(banc.plate.avertissements.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
         QVERIFY2(banc.plate.avertissements[0].startsWith(message), qPrintable(banc.plate.avertissements[0]));
@@ -357,7 +358,7 @@ void TestBilan::echecDuBilanGeneralArreteTout() {
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
     QVERIFY(QDir().mkdir(banc.Chemin(QStringLiteral("bilan Carrelis.txt"))));
-    QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, u"Paul")));
+    QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, u"Paul")));
     QCOMPARE(banc.plate.avertissements.size(), 1);
     QVERIFY2(banc.plate.avertissements[0].startsWith(
                  QStringLiteral("Le bilan n'a pas été enregistré dans «\u00a0bilan "
@@ -371,7 +372,7 @@ void TestBilan::echecDuBilanIndividuelDitQueLeGeneralEstFait() {
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
     QVERIFY(QDir().mkdir(banc.Chemin(QStringLiteral("Bilan individuel Paul.txt"))));
-    const Bilan bilan = ComposerBilan(banc.prog, u"Paul");
+    const Bilan bilan = ComposerBilan(banc.prog, banc.partie, u"Paul");
     QVERIFY(!EnregistrerBilan(banc.prog, bilan));
     QCOMPARE(banc.plate.avertissements.size(), 1);
     const QString message = banc.plate.avertissements[0];

@@ -10,6 +10,7 @@
 #include "support/FenetreTemoin.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"
+#include "sheets/ImpressionFeuille.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 
 #include <QApplication>
@@ -38,12 +39,18 @@ struct Banc {
     ~Banc() { QDir::setCurrent(initial); }
 
     void Jeu(int numJeu, int bonnes, int total, int erreurs) {
-        prog.NumJeu = static_cast<quint8>(numJeu);
-        prog.Operation = QStringLiteral("+");
-        prog.Compteurs = CompteursResultat{};
-        prog.Compteurs.NbBonnes = bonnes;
-        prog.Compteurs.NbTotal = static_cast<quint8>(total);
-        prog.Compteurs.NbErreurs = erreurs;
+        partie = ResultatPartie{};
+        partie.NumJeu = numJeu;
+        partie.Compteurs.NbBonnes = bonnes;
+        partie.Compteurs.NbTotal = static_cast<quint8>(total);
+        partie.Compteurs.NbErreurs = erreurs;
+        partie.ImprimerExercice = [this](QPagedPaintDevice& page) {
+            return ImprimerExercice(page, ContenuTableau{tableau, Operation::Addition, partie.NumJeu, QString()});
+        };
+    }
+    void Montrer() {
+        bilan->Preparer(partie);
+        bilan->show();
     }
     void Preferences(bool enregistrer, bool individuels, bool resultats, bool exercice) {
         prog.Prefs.EnregistrerBilans = enregistrer;
@@ -63,6 +70,8 @@ struct Banc {
     Programme prog;
     Fenetres fenetres;
     TF_bilan* bilan = nullptr;
+    ResultatPartie partie;
+    Tableau tableau;
 };
 
 void EcrireClasse(const QString& nom, const QStringList& eleves) {
@@ -109,7 +118,7 @@ void TestBilanFenetre::visibiliteSelonLesPreferences() {
     Banc banc;
     banc.Jeu(1, 10, 12, 2);
     banc.Preferences(preferences[0], preferences[1], preferences[2], preferences[3]);
-    banc.bilan->show();
+    banc.Montrer();
     for (const char* nom : {"ListBox1", "ListBox3", "Label8", "Edit1"}) QCOMPARE(banc.Controle(nom)->isVisible(), visibles[0]);
     QCOMPARE(banc.Controle("Button2")->isVisible(), visibles[1]);
     QCOMPARE(banc.Controle("Button1")->isVisible(), visibles[2]);
@@ -131,10 +140,10 @@ void TestBilanFenetre::lignesDuDefiPourLExercice3Seulement() {
     QFETCH(int, numJeu);
     Banc banc;
     banc.Jeu(numJeu, 9, 12, 3);
-    banc.prog.Compteurs.NbBonnesGauche = 2;
-    banc.prog.Compteurs.NbTotalGauche = 3;
-    banc.prog.Compteurs.NbErreursHaut = 1;
-    banc.bilan->show();
+    banc.partie.Compteurs.NbBonnesGauche = 2;
+    banc.partie.Compteurs.NbTotalGauche = 3;
+    banc.partie.Compteurs.NbErreursHaut = 1;
+    banc.Montrer();
     for (const char* nom : {"LabelScore1", "LabelScore2", "LabelErreurs1", "LabelErreurs2", "BR1", "BR2", "Erreurs1", "Erreurs2"})
         QCOMPARE(banc.Controle(nom)->isVisible(), numJeu == 3);
     if (numJeu == 3) {
@@ -164,7 +173,7 @@ void TestBilanFenetre::echapFaitCeQueFaitAnnuler() {
         Banc banc;
         banc.Preferences(enregistrer, false, false, false);
         banc.Jeu(2, bonnes, 12, 12 - bonnes);
-        banc.bilan->show();
+        banc.Montrer();
         QCOMPARE(banc.Controle("bouton_Annuler")->isEnabled() && banc.Controle("bouton_Annuler")->isVisible(),
                  annulerActif);
         if (parEchap)
@@ -182,7 +191,7 @@ void TestBilanFenetre::premiereFenetreDuneSeanceVideLaClasse() {
     banc.Preferences(true, true, false, false);
     banc.prog.Prefs.ListeClasse = QStringLiteral("CE1.elv");
     banc.Jeu(1, 5, 12, 7);
-    banc.bilan->show();
+    banc.Montrer();
     // The stored class is listed, but no name has been given yet in this run.
     QCOMPARE(banc.Controle<QListWidget>("ListBox1")->count(), 3);
     QCOMPARE(banc.Controle<QListWidget>("ListBox3")->count(), 1);
@@ -215,7 +224,7 @@ void TestBilanFenetre::seulUnNomModifieQuitteLaClasse() {
     banc.Preferences(false, true, false, false);
     banc.prog.NomEleve = QStringLiteral("Hugo"); // a name given earlier in the run
     banc.Jeu(1, 5, 12, 7);
-    banc.bilan->show();
+    banc.Montrer();
     auto* classes = banc.Controle<QListWidget>("ListBox3");
     QTest::mouseClick(classes->viewport(), Qt::LeftButton, {}, classes->visualItemRect(classes->item(0)).center());
     QCOMPARE(banc.prog.Prefs.ListeClasse, QStringLiteral("CM1.elv"));
@@ -232,7 +241,7 @@ void TestBilanFenetre::imprimerLeBilanDemandeUnNom() {
     Banc banc;
     banc.Preferences(false, false, true, false);
     banc.Jeu(1, 5, 12, 7);
-    banc.bilan->show();
+    banc.Montrer();
     QTest::mouseClick(banc.Controle("SpeedButton1"), Qt::LeftButton);
     QCOMPARE(banc.plate.avertissements, QStringList{QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer.")});
     QVERIFY(banc.Controle("SpeedButton1")->isEnabled());
@@ -242,7 +251,7 @@ void TestBilanFenetre::imprimerLeBilanComposeLeRapport() {
     Banc banc;
     banc.Preferences(false, false, true, false);
     banc.Jeu(3, 9, 12, 3);
-    banc.bilan->show();
+    banc.Montrer();
     QTest::keyClicks(banc.Controle<QLineEdit>("Edit1"), QStringLiteral("Paul"));
     QString rapport;
     banc.plate.fichierPdf = QDir(banc.dossier.path()).filePath(QStringLiteral("bilan.pdf"));
@@ -271,10 +280,10 @@ void TestBilanFenetre::imprimerLeBilanComposeLeRapport() {
 void TestBilanFenetre::imprimerLExerciceEnPaysage() {
     Banc banc;
     banc.Preferences(false, false, false, true);
-    banc.prog.tableau.DefinirTaille(3);
+    banc.tableau.DefinirTaille(3);
     banc.Jeu(1, 20, 20, 0);
     banc.plate.fichierPdf = QDir(banc.dossier.path()).filePath(QStringLiteral("exercice.pdf"));
-    banc.bilan->show();
+    banc.Montrer();
     QTest::mouseClick(banc.Controle("ImprimeExo"), Qt::LeftButton);
     QCOMPARE(banc.plate.impressions, QStringList{QStringLiteral("Exercice")});
     QFile pdf(banc.plate.fichierPdf);
@@ -299,12 +308,10 @@ void TestBilanFenetre::defiJoueEnregistreDansLesDeuxFichiers() {
     EcrireClasse(QStringLiteral("CM2.elv"), {QStringLiteral("Chloé"), QStringLiteral("Noé")});
     banc.Preferences(true, true, false, false);
     banc.prog.NomEleve = QStringLiteral("Noé");
-    banc.prog.NumJeu = 3;
-    banc.prog.Operation = QStringLiteral("x");
     banc.prog.Prefs.TailleJeu3 = 1;
     auto* jeu = banc.fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
-    jeu->Ouvrir();
-    const Tableau& t = banc.prog.tableau;
+    jeu->Ouvrir(ChoixExercice{3, Operation::Multiplication});
+    const Tableau& t = jeu->TableauJoue();
     auto* clavier = jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur"));
     int rang = 0;
     for (int r = 0; r <= t.NbLignes; ++r)
@@ -329,8 +336,8 @@ void TestBilanFenetre::defiJoueEnregistreDansLesDeuxFichiers() {
     const QStringList general = banc.Fichier(QStringLiteral("bilan Carrelis.txt")).split(QRegularExpression(QStringLiteral("\r?\n")));
     QCOMPARE(general.mid(0, 5), attendu);
     QVERIFY(general.contains(banc.prog.Profil().LibellesBilan[0] + QStringLiteral("%1 / %2")
-                                                                        .arg(banc.prog.Compteurs.NbBonnesGauche)
-                                                                        .arg(banc.prog.Compteurs.NbTotalGauche)));
+                                                                        .arg(jeu->Compteurs().NbBonnesGauche)
+                                                                        .arg(jeu->Compteurs().NbTotalGauche)));
     const QStringList individuel = banc.Fichier(QStringLiteral("Bilan CM2 Noé.txt")).split(QRegularExpression(QStringLiteral("\r?\n")));
     QVERIFY(individuel.contains(QStringLiteral("Carrelis - Jeu n° 3 : défi")));
     QVERIFY(individuel.contains(attendu[4]));

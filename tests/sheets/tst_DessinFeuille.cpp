@@ -5,6 +5,8 @@
 #include "core/Hasard.h"
 #include "tables/GenerateurTableau.h"
 
+#include "support/Signes.h"
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -59,7 +61,7 @@ bool TraitHorizontal(const QImage& image, int x, int y) {
 }
 
 // A table of the generator, its given cells set as a game would leave them.
-Tableau TableauTire(int taille, int numJeu, const QString& operation, quint32 graine) {
+Tableau TableauTire(int taille, int numJeu, Operation operation, quint32 graine) {
     Tableau t;
     t.DefinirTaille(taille);
     HasardSysteme hasard(graine);
@@ -195,10 +197,10 @@ void TestDessinFeuille::grilleOuLaDispositionLaPlace() {
     QFETCH(int, s);
     QFETCH(Origines, origines);
     QImage image = Image(surface);
-    const Tableau t = TableauTire(taille, 2, QStringLiteral("x"), 7);
+    const Tableau t = TableauTire(taille, 2, Operation::Multiplication, 7);
     QPainter peintre(&image);
     const DispositionFeuille f = DessinFeuille(peintre, surface, SurfaceFeuille::Apercu)
-                                     .DessinerCopies(disposition, {t, QStringLiteral("x"), 2, consigne});
+                                     .DessinerCopies(disposition, {t, Operation::Multiplication, 2, consigne});
     peintre.end();
     if (s < 0) {
         const int g = QFontMetrics(DessinFeuille::PoliceConsigne(), &image).height();
@@ -244,38 +246,38 @@ void TestDessinFeuille::casesPortantUnNombre() {
     QFETCH(int, numJeu);
     QFETCH(QString, operation);
     for (quint32 graine = 1; graine <= 5; ++graine) {
-        Tableau t = TableauTire(taille, numJeu, operation, graine);
+        Tableau t = TableauTire(taille, numJeu, OperationDe(operation), graine);
         if (numJeu == 1) t.CaseDonnee[1][1] = 1; // what the game leaves must not show in exercise 1
         QImage image = Image(QSize(712, 573));
         QPainter peintre(&image);
         const DispositionFeuille f = DessinFeuille(peintre, image.size(), SurfaceFeuille::Apercu)
-                                         .DessinerCopies(1, {t, operation, numJeu, {}});
+                                         .DessinerCopies(1, {t, OperationDe(operation), numJeu, {}});
         peintre.end();
         QCOMPARE(Encre(image, f.Places.front(), f.TailleCaseImp), Attendu(t, numJeu));
     }
 }
 
 void TestDessinFeuille::coinSansNombreQuoiQueDiseCaseDonnee() {
-    Tableau t = TableauTire(2, 3, QStringLiteral("x"), 11);
+    Tableau t = TableauTire(2, 3, Operation::Multiplication, 11);
     QImage avec = Image(QSize(712, 573)), sans = Image(QSize(712, 573));
     for (QImage* image : {&avec, &sans}) {
         t.CaseDonnee[0][0] = image == &avec;
         QPainter peintre(image);
         DessinFeuille(peintre, image->size(), SurfaceFeuille::Apercu)
-            .DessinerCopies(1, {t, QStringLiteral("x"), 3, {}});
+            .DessinerCopies(1, {t, Operation::Multiplication, 3, {}});
     }
     QCOMPARE(avec, sans);
 }
 
 // In exercise 1 the row headers start where the sign starts: "10" is not centred on its width.
 void TestDessinFeuille::entetesDeLigneCommencentSousLeSigne() {
-    Tableau t = TableauTire(0, 1, QStringLiteral("+"), 3);
+    Tableau t = TableauTire(0, 1, Operation::Addition, 3);
     t.EnteteLigne[1] = 10;
     t.EnteteColonne[1] = 10;
     QImage image = Image(QSize(712, 573));
     QPainter peintre(&image);
     const DispositionFeuille f = DessinFeuille(peintre, image.size(), SurfaceFeuille::Apercu)
-                                     .DessinerCopies(1, {t, QStringLiteral("+"), 1, {}});
+                                     .DessinerCopies(1, {t, Operation::Addition, 1, {}});
     peintre.end();
     const PlaceTableau& p = f.Places.front();
     const int s = f.TailleCaseImp;
@@ -304,7 +306,7 @@ void TestDessinFeuille::troisTableauxNeufsDeChaqueExercice() {
         QImage image = Image(QSize(712, 573));
         QPainter peintre(&image);
         const DispositionFeuille f = DessinFeuille(peintre, image.size(), SurfaceFeuille::Apercu)
-                                         .DessinerFeuille(reglages, t, QStringLiteral("x"), 1, hasard);
+                                         .DessinerFeuille(reglages, t, Operation::Multiplication, 1, hasard);
         peintre.end();
         QCOMPARE(f.TailleCaseImp, 38);
         QCOMPARE(f.Places.size(), size_t(3));
@@ -345,12 +347,12 @@ void TestDessinFeuille::surfaceTropPetiteResteBlanche() {
     ReglagesFeuille reglages;
     reglages.NbExAImprimer = quint8(disposition);
     reglages.Consigne = reglages.Consigne1 = consigne;
-    Tableau t = TableauTire(0, 1, QStringLiteral("+"), 5);
+    Tableau t = TableauTire(0, 1, Operation::Addition, 5);
     HasardSysteme hasard(5);
     QImage image = Image(surface);
     QPainter peintre(&image);
     const DispositionFeuille f = DessinFeuille(peintre, surface, SurfaceFeuille::Apercu)
-                                     .DessinerFeuille(reglages, t, QStringLiteral("+"), 1, hasard);
+                                     .DessinerFeuille(reglages, t, Operation::Addition, 1, hasard);
     peintre.end();
     QVERIFY(f.TailleCaseImp <= 0);
     QCOMPARE(f.TaillePolice, 1);
@@ -360,11 +362,11 @@ void TestDessinFeuille::surfaceTropPetiteResteBlanche() {
 }
 
 void TestDessinFeuille::seulLApercuEstPeintEnBlanc() {
-    const Tableau t = TableauTire(0, 1, QStringLiteral("+"), 1);
+    const Tableau t = TableauTire(0, 1, Operation::Addition, 1);
     for (SurfaceFeuille genre : {SurfaceFeuille::Apercu, SurfaceFeuille::Page}) {
         QImage image = Image(QSize(712, 573));
         QPainter peintre(&image);
-        DessinFeuille(peintre, image.size(), genre).DessinerCopies(1, {t, QStringLiteral("+"), 1, {}});
+        DessinFeuille(peintre, image.size(), genre).DessinerCopies(1, {t, Operation::Addition, 1, {}});
         peintre.end();
         QCOMPARE(image.pixel(1, 1), genre == SurfaceFeuille::Apercu ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
     }
@@ -372,12 +374,12 @@ void TestDessinFeuille::seulLApercuEstPeintEnBlanc() {
 
 // On a 300 dpi page the lines keep the thickness the eye sees on the preview.
 void TestDessinFeuille::traitsEpaisSurUnePageDImprimante() {
-    const Tableau t = TableauTire(0, 1, QStringLiteral("+"), 1);
+    const Tableau t = TableauTire(0, 1, Operation::Addition, 1);
     QImage image = Image(QSize(3300, 2400), 300);
     image.fill(Qt::white);
     QPainter peintre(&image);
     const DispositionFeuille f = DessinFeuille(peintre, image.size(), SurfaceFeuille::Page)
-                                     .DessinerCopies(1, {t, QStringLiteral("+"), 1, {}});
+                                     .DessinerCopies(1, {t, Operation::Addition, 1, {}});
     peintre.end();
     const PlaceTableau& p = f.Places.front();
     const int x = p.Origine.x() + f.TailleCaseImp, y = p.HautGrille() + f.TailleCaseImp / 8;

@@ -4,6 +4,8 @@
 #include "core/Hasard.h"
 #include "tables/GenerateurTableau.h"
 
+#include "support/Signes.h"
+
 #include <QFile>
 #include <QPdfWriter>
 #include <QProcess>
@@ -90,8 +92,8 @@ void TestImpressionFeuille::orientationDeLaPage() {
         HasardSysteme hasard(9);
         Tableau t;
         t.DefinirTaille(3);
-        GenerateurTableau(t, hasard, QStringLiteral("+")).TableauPourFeuille(1);
-        QVERIFY(ImprimerFeuille(pdf, reglages, t, QStringLiteral("+"), 1, hasard));
+        GenerateurTableau(t, hasard, Operation::Addition).TableauPourFeuille(1);
+        QVERIFY(ImprimerFeuille(pdf, reglages, t, Operation::Addition, 1, hasard));
     }
     const Page page = LirePage(fichier);
     QCOMPARE(page.pages, 1);
@@ -105,7 +107,7 @@ void TestImpressionFeuille::exerciceImprimeEnPaysageAvecSesCasesDonnees() {
         QPdfWriter pdf(fichier);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         const Tableau t = TableauConnu();
-        QVERIFY(ImprimerExercice(pdf, {t, QStringLiteral("x"), 2, ConsigneParDefaut()}));
+        QVERIFY(ImprimerExercice(pdf, {t, Operation::Multiplication, 2, ConsigneParDefaut()}));
     }
     const Page page = LirePage(fichier);
     QCOMPARE(page.pages, 1);
@@ -129,7 +131,7 @@ void TestImpressionFeuille::exerciceImprimeEnPaysageAvecSesCasesDonnees() {
 void TestImpressionFeuille::fichierImpossibleRendFaux() {
     QPdfWriter pdf(dossier.filePath(QStringLiteral("absent/exercice.pdf")));
     const Tableau t = TableauConnu();
-    QVERIFY(!ImprimerExercice(pdf, {t, QStringLiteral("x"), 2, {}}));
+    QVERIFY(!ImprimerExercice(pdf, {t, Operation::Multiplication, 2, {}}));
 }
 
 QTEST_MAIN(TestImpressionFeuille)

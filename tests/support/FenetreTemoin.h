@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FenetreExercice.h"
+
 #include <QDialog>
 #include <QTimer>
 
@@ -25,4 +27,21 @@ protected:
 
 private:
     std::function<void()> travail;
+};
+
+// A stand-in for an exercise window: keeps the exercises it was opened with.
+class ExerciceTemoin : public FenetreExercice {
+public:
+    explicit ExerciceTemoin(std::function<void()> travail = {}) : travail(std::move(travail)) {}
+
+    void Ouvrir(const ChoixExercice& choix) override {
+        choix_.append(choix);
+        show();
+        if (travail) travail();
+    }
+    const QList<ChoixExercice>& Choix() const { return choix_; }
+
+private:
+    std::function<void()> travail;
+    QList<ChoixExercice> choix_;
 };

@@ -3,6 +3,8 @@
 #include "tables/DispositionJeu.h"
 #include "tables/SaisieReponse.h"
 
+#include "support/Signes.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QTest>
@@ -181,11 +183,11 @@ void TestDispositionJeu::descriptionCase() {
     Tableau t = Grille({"x.x..", "x....", ".....", "....."});
     t.Valeurs[2][0] = 7;
     t.Valeurs[0][1] = 3;
-    QCOMPARE(DescriptionCase(t, 0, 0, QStringLiteral("x")), QStringLiteral("Signe de l'opération : fois"));
-    QCOMPARE(DescriptionCase(t, 2, 0, QStringLiteral("+")), QStringLiteral("En-tête de la colonne 2 : 7"));
-    QCOMPARE(DescriptionCase(t, 1, 0, QStringLiteral("+")), QStringLiteral("En-tête de la colonne 1 : à trouver"));
-    QCOMPARE(DescriptionCase(t, 0, 1, QStringLiteral("+")), QStringLiteral("En-tête de la ligne 1 : 3"));
-    QCOMPARE(DescriptionCase(t, 3, 2, QStringLiteral("+"), QStringLiteral("faux")),
+    QCOMPARE(DescriptionCase(t, 0, 0, Operation::Multiplication), QStringLiteral("Signe de l'opération : fois"));
+    QCOMPARE(DescriptionCase(t, 2, 0, Operation::Addition), QStringLiteral("En-tête de la colonne 2 : 7"));
+    QCOMPARE(DescriptionCase(t, 1, 0, Operation::Addition), QStringLiteral("En-tête de la colonne 1 : à trouver"));
+    QCOMPARE(DescriptionCase(t, 0, 1, Operation::Addition), QStringLiteral("En-tête de la ligne 1 : 3"));
+    QCOMPARE(DescriptionCase(t, 3, 2, Operation::Addition, QStringLiteral("faux")),
              QStringLiteral("Colonne 3, ligne 2 : à trouver, faux"));
 }
 

@@ -1,6 +1,7 @@
 // Table generation: the rules every table keeps over many seeded draws, and exact tables from
 // scripted draws (draw order, retries, rejections).
 #include "support/HasardScripte.h"
+#include "support/Signes.h"
 #include "tables/GenerateurTableau.h"
 
 #include <QTest>
@@ -217,7 +218,7 @@ void TestGenerateurTableau::invariantsSurTiragesAleatoires() {
         HasardSysteme hasard(static_cast<quint32>(graine));
         Tableau t;
         t.DefinirTaille(taille);
-        GenerateurTableau generateur(t, hasard, operation);
+        GenerateurTableau generateur(t, hasard, OperationDe(operation));
         if (version == Version::Feuille)
             generateur.TableauPourFeuille(exercice);
         else if (exercice == 1)
@@ -245,7 +246,7 @@ void TestGenerateurTableau::trouver3x4AssocieUneLigneADeuxColonnes() {
         HasardSysteme hasard(static_cast<quint32>(graine));
         Tableau t;
         t.DefinirTaille(1);
-        GenerateurTableau(t, hasard, QStringLiteral("x")).DisposerTrouver();
+        GenerateurTableau(t, hasard, Operation::Multiplication).DisposerTrouver();
         const auto partagee = std::find_if(t.NbColonnesParLigne.begin() + 1, t.NbColonnesParLigne.begin() + 4,
                                            [](quint8 n) { return n >= 2; });
         QVERIFY(partagee != t.NbColonnesParLigne.begin() + 4);
@@ -286,7 +287,7 @@ void TestGenerateurTableau::tirerTableauSuitLOrdreDesTirages() {
     Tableau t;
     t.DefinirTaille(1);
     t.CaseRemplie[3][2] = 1;
-    GenerateurTableau(t, hasard, operation).TirerTableau();
+    GenerateurTableau(t, hasard, OperationDe(operation)).TirerTableau();
     QCOMPARE(hasard.Restants(), 0);
     QCOMPARE(QList<int>(t.EnteteColonne.begin() + 1, t.EnteteColonne.begin() + 5), colonnes);
     QCOMPARE(QList<int>(t.EnteteLigne.begin() + 1, t.EnteteLigne.begin() + 4), lignes);
@@ -301,7 +302,7 @@ void TestGenerateurTableau::trouverRefuseTousOuAucunEnteteEtGardeLesEntetes() {
                          /* row 3 left out */ 0, 0, 0, 1, /* pairing */ 2, 1, 0, 2, /* column 2, row 1 */ 0, 1};
     Tableau t;
     t.DefinirTaille(1);
-    GenerateurTableau(t, hasard, QStringLiteral("+")).DisposerTrouver();
+    GenerateurTableau(t, hasard, Operation::Addition).DisposerTrouver();
     QCOMPARE(hasard.Restants(), 0);
     QCOMPARE(QList<int>(t.EnteteColonne.begin() + 1, t.EnteteColonne.begin() + 5), (QList<int>{2, 3, 4, 5}));
     QCOMPARE(QList<int>(t.LigneAssociee.begin() + 1, t.LigneAssociee.begin() + 5), (QList<int>{3, 2, 1, 3}));
@@ -318,7 +319,7 @@ void TestGenerateurTableau::trouverNeDonneJamaisUnEnteteNul() {
     HasardScripte hasard{1, 1, 1, 5, 0, 1, 10, 2, 3, 4, /* pairing */ 0, 1, 2, 0, /* c2: column, c3: column */ 0, 0};
     Tableau t;
     t.DefinirTaille(1);
-    GenerateurTableau(t, hasard, QStringLiteral("x")).DisposerTrouver();
+    GenerateurTableau(t, hasard, Operation::Multiplication).DisposerTrouver();
     QCOMPARE(hasard.Restants(), 0);
     QCOMPARE(QList<int>(t.EnteteDonneColonne.begin() + 1, t.EnteteDonneColonne.begin() + 5), (QList<int>{0, 0, 1, 0}));
     QCOMPARE(QList<int>(t.EnteteDonneLigne.begin() + 1, t.EnteteDonneLigne.begin() + 4), (QList<int>{1, 1, 0}));
@@ -333,7 +334,7 @@ void TestGenerateurTableau::defiRefusePlusDUnZeroMontre() {
                          1, 1, 1, 2, 3, 4, 5, 6, 7, 8, /* layout s=1 */ 1, 2, 2, 0, 0};
     Tableau t;
     t.DefinirTaille(1);
-    GenerateurTableau(t, hasard, QStringLiteral("x")).DisposerDefi();
+    GenerateurTableau(t, hasard, Operation::Multiplication).DisposerDefi();
     QCOMPARE(hasard.Restants(), 0);
     QCOMPARE(QList<int>(t.EnteteLigne.begin() + 1, t.EnteteLigne.begin() + 4), (QList<int>{6, 7, 8}));
     QCOMPARE(t.CasesMontreesValantZero(), 1);
@@ -348,7 +349,7 @@ void TestGenerateurTableau::defiFeuille2x3GardeUneDispositionSansEnteteDeLigne()
     HasardScripte hasard{0, 0, 2, 3, 4, 5, 6, /* layout s=1 */ 1, 1, 0, 0};
     Tableau t;
     t.DefinirTaille(0);
-    GenerateurTableau(t, hasard, QStringLiteral("+")).TableauPourFeuille(3);
+    GenerateurTableau(t, hasard, Operation::Addition).TableauPourFeuille(3);
     QCOMPARE(hasard.Restants(), 0);
     QCOMPARE(Compter(t.EnteteDonneLigne, 2), 0);
     QCOMPARE(t.CaseRemplie[2][0], quint8(1));
@@ -360,7 +361,7 @@ void TestGenerateurTableau::defiJeu2x3RecommenceLaDispositionSurLeMemeTableau() 
     HasardScripte hasard{0, 0, 2, 3, 4, 5, 6, /* layout s=1 */ 1, 1, 0, 0, /* layout s=0 */ 0, 1, 2, 2, 0};
     Tableau t;
     t.DefinirTaille(0);
-    GenerateurTableau(t, hasard, QStringLiteral("+")).DisposerDefi(Version::Jeu);
+    GenerateurTableau(t, hasard, Operation::Addition).DisposerDefi(Version::Jeu);
     QCOMPARE(hasard.Restants(), 0);
     QCOMPARE(QList<int>(t.EnteteColonne.begin() + 1, t.EnteteColonne.begin() + 4), (QList<int>{2, 3, 4}));
     QCOMPARE(Compter(t.EnteteDonneLigne, 2), 1);
@@ -374,7 +375,7 @@ void TestGenerateurTableau::feuilleNeTouchePasAuxTotauxDuJeu() {
         t.DefinirTaille(4);
         t.NbTotalHaut = 99;
         t.NbTotalGauche = 98;
-        GenerateurTableau(t, hasard, QStringLiteral("+")).TableauPourFeuille(exercice);
+        GenerateurTableau(t, hasard, Operation::Addition).TableauPourFeuille(exercice);
         QCOMPARE(int(t.NbTotal), 24);
         QCOMPARE(int(t.NbTotalHaut), 99);
         QCOMPARE(int(t.NbTotalGauche), 98);
@@ -387,7 +388,7 @@ void TestGenerateurTableau::numeroDExerciceInconnuNeFaitRien() {
         HasardScripte hasard;
         Tableau t;
         t.DefinirTaille(3);
-        GenerateurTableau(t, hasard, QStringLiteral("+")).TableauPourFeuille(numJeu);
+        GenerateurTableau(t, hasard, Operation::Addition).TableauPourFeuille(numJeu);
         QCOMPARE(hasard.bornes.size(), 0);
         QCOMPARE(t.CaseRemplie, Tableau::Grille{});
     }
@@ -399,7 +400,7 @@ void TestGenerateurTableau::dimensionsImpossiblesNeBouclentPas() {
         Tableau t;
         t.NbLignes = lignes;
         t.NbColonnes = colonnes;
-        GenerateurTableau generateur(t, hasard, QStringLiteral("+"));
+        GenerateurTableau generateur(t, hasard, Operation::Addition);
         generateur.DisposerRemplir();
         generateur.DisposerTrouver();
         generateur.DisposerDefi();

@@ -38,9 +38,9 @@ void TestModifCh1::enTete() {
     QFETCH(QString, titre);
     PlateFormeTest plate;
     Programme prog(profil, plate);
-    prog.NumJeu = static_cast<quint8>(numJeu);
     prog.Prefs.TailleJeu(numJeu) = 4;
     TF_ModifCh1 choix(prog);
+    choix.Preparer(numJeu);
     choix.show();
     QCOMPARE(choix.windowTitle(), QStringLiteral("Choix du nombre de cases du tableau"));
     QCOMPARE(choix.NumeroJeu()->text(), titre);
@@ -52,11 +52,11 @@ void TestModifCh1::enTete() {
 void TestModifCh1::unClicChangeSeulementLExerciceEnCours() {
     PlateFormeTest plate;
     Programme prog(ProfilCarrelis(), plate);
-    prog.NumJeu = 3;
     prog.Prefs.TailleJeu1 = 1;
     prog.Prefs.TailleJeu2 = 2;
     prog.Prefs.TailleJeu3 = 3;
     TF_ModifCh1 choix(prog);
+    choix.Preparer(3);
     choix.show();
     QTest::mouseClick(choix.NbCasesJeu1()->button(6), Qt::LeftButton);
     QCOMPARE(int(prog.Prefs.TailleJeu3), 7); // at once, before OK
@@ -76,9 +76,9 @@ void TestModifCh1::annulerRemetLaTailleDeLOuverture() {
     QFETCH(QString, sortie);
     PlateFormeTest plate;
     Programme prog(ProfilCarrelis(), plate);
-    prog.NumJeu = 1;
     prog.Prefs.TailleJeu1 = 2;
     TF_ModifCh1 choix(prog);
+    choix.Preparer(1);
     choix.show();
     QTest::mouseClick(choix.NbCasesJeu1()->button(5), Qt::LeftButton);
     QTest::mouseClick(choix.NbCasesJeu1()->button(3), Qt::LeftButton);
