@@ -6,9 +6,14 @@
 
 namespace {
 
-// A scanline fill: each popped seed grows into the whole run of its row, and the rows above and
-// below get one new seed per run that touches it. `dedans` must be false for `couleur`, so
-// that painted pixels are never visited twice.
+// A scanline fill. Each segment says: the run [gauche, droite] of row y - dy is painted, look at
+// row y beside it. Every run found there is painted, its far side queued in the same direction,
+// and only the parts of it that overhang the run it came from are queued back the other way,
+// so that a pixel is read about twice. `dedans` must be false for `couleur`.
+struct Segment {
+    int y, gauche, droite, dy;
+};
+
 template <typename Dedans> void Remplir(QImage& image, QPoint graine, QRgb couleur, Dedans dedans) {
     if (!image.rect().contains(graine)) return;
     if (image.format() != QImage::Format_RGB32) image.convertTo(QImage::Format_RGB32);
@@ -18,26 +23,35 @@ template <typename Dedans> void Remplir(QImage& image, QPoint graine, QRgb coule
     auto ligne = [=](int y) { return reinterpret_cast<QRgb*>(debut + y * pas); };
     if (!dedans(ligne(graine.y())[graine.x()])) return;
 
-    std::vector<QPoint> graines{graine};
-    auto semer = [&](int y, int gauche, int droite) {
-        if (y < 0 || y >= hauteur) return;
-        const QRgb* pixels = ligne(y);
-        for (int x = gauche; x <= droite; ++x)
-            if (dedans(pixels[x]) && (x == gauche || !dedans(pixels[x - 1]))) graines.emplace_back(x, y);
-    };
-    while (!graines.empty()) {
-        const QPoint p = graines.back();
-        graines.pop_back();
-        QRgb* pixels = ligne(p.y());
-        if (!dedans(pixels[p.x()])) continue;
-        int gauche = p.x(), droite = p.x();
+    // Paints the run of row y through x; returns its ends.
+    auto peindre = [&](QRgb* pixels, int x) {
+        int gauche = x, droite = x;
         while (gauche > 0 && dedans(pixels[gauche - 1]))
             --gauche;
         while (droite < largeur - 1 && dedans(pixels[droite + 1]))
             ++droite;
         std::fill(pixels + gauche, pixels + droite + 1, couleur);
-        semer(p.y() - 1, gauche, droite);
-        semer(p.y() + 1, gauche, droite);
+        return std::pair{gauche, droite};
+    };
+    std::vector<Segment> pile;
+    auto empiler = [&](int y, int gauche, int droite, int dy) {
+        if (y >= 0 && y < hauteur) pile.push_back({y, gauche, droite, dy});
+    };
+    const auto [g, d] = peindre(ligne(graine.y()), graine.x());
+    empiler(graine.y() + 1, g, d, 1);
+    empiler(graine.y() - 1, g, d, -1);
+    while (!pile.empty()) {
+        const Segment s = pile.back();
+        pile.pop_back();
+        QRgb* pixels = ligne(s.y);
+        for (int x = s.gauche; x <= s.droite; ++x) {
+            if (!dedans(pixels[x])) continue;
+            const auto [gauche, droite] = peindre(pixels, x);
+            empiler(s.y + s.dy, gauche, droite, s.dy);
+            if (gauche < s.gauche) empiler(s.y - s.dy, gauche, s.gauche - 1, -s.dy);
+            if (droite > s.droite) empiler(s.y - s.dy, s.droite + 1, droite, -s.dy);
+            x = droite + 1;
+        }
     }
 }
 
