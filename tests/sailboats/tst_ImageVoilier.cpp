@@ -1,9 +1,8 @@
 // The boat picture of the exercise windows: shown as drawn whether enabled or not, drawn at its
-// control's size even beyond 300 x 350, clicks only while enabled, named for screen readers.
+// control's size even beyond 300 x 350, clicks only while enabled.
 #include "sailboats/Couleurs.h"
 #include "sailboats/ImageVoilier.h"
 
-#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -14,7 +13,6 @@ class TestImageVoilier : public QObject {
     void montreSesCouleursActiveOuNon_data();
     void montreSesCouleursActiveOuNon();
     void bitmapAuMoinsAussiGrandQueLeControle();
-    void nomPourLesLecteursDEcran();
 };
 
 void TestImageVoilier::montreSesCouleursActiveOuNon_data() {
@@ -62,15 +60,6 @@ void TestImageVoilier::bitmapAuMoinsAussiGrandQueLeControle() {
     QCOMPARE(image.Image().pixel(dessin.GraineCoque() + QPoint(0, 50)), Couleurs[Argent]);
     image.resize(50, 50);
     QCOMPARE(image.Image().size(), QSize(360, 420));
-}
-
-void TestImageVoilier::nomPourLesLecteursDEcran() {
-    ImageVoilier image;
-    image.setAccessibleName(QStringLiteral("Coque rouge, voiles jaunes"));
-    image.setEnabled(false);
-    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(&image);
-    QVERIFY(interface);
-    QCOMPARE(interface->text(QAccessible::Name), QStringLiteral("Coque rouge, voiles jaunes"));
 }
 
 QTEST_MAIN(TestImageVoilier)
