@@ -14,6 +14,7 @@
 #include "support/Signes.h"
 #include "tables/CaseTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"
+#include "tools/CapturesVoiliers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -179,6 +180,7 @@ int main(int argc, char** argv) {
             total += capture.enregistrees;
         }
     if (!CapturerFeuilles(ProfilCarrelis(), sortie, total)) return 1;
+    if (!CapturerVoiliers(sortie, total)) return 1;
     std::printf("captures: %d pictures in %s\n", total, qPrintable(sortie.absolutePath()));
     return 0;
 }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "sailboats/VoilierEcran.h"
+
+#include <QImage>
+#include <QWidget>
+
+// A boat picture of the exercise windows. It shows its bitmap as it is, enabled or not: the
+// exercises disable the very pictures whose colours pupils must read, and a disabled QLabel
+// would grey them. The bitmap is never smaller than 300 x 350 nor than the control, and boats
+// are drawn at the control's current size. Whoever places the picture names it for assistive
+// technologies (setAccessibleName).
+class ImageVoilier : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr QSize TailleBitmapMin{300, 350};
+
+    explicit ImageVoilier(QWidget* parent = nullptr);
+
+    const QImage& Image() const { return bitmap; }
+    // Draws on the bitmap at the control's current size; `marge` is the table's Marge.
+    VoilierEcran Dessin(int marge);
+    // The cell number 10 x row + column, or a header's column or row.
+    int Etiquette = 0;
+
+  signals:
+    // Any mouse button pressed on an enabled picture, at that point of the picture.
+    void Appui(QPoint position, Qt::MouseButton bouton);
+    // The left button pressed and released on an enabled picture.
+    void Clic();
+
+  protected:
+    void paintEvent(QPaintEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+
+  private:
+    void Agrandir(QSize taille);
+
+    QImage bitmap;
+};
