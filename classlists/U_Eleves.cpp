@@ -1,9 +1,10 @@
 #include "classlists/U_Eleves.h"
-#include "core/Polices.h"
+#include "core/Apparence.h"
 
 #include "classlists/ListeClasse.h"
 #include "core/NomDeFichier.h"
 #include "core/AideContextuelle.h"
+#include "core/Libelles.h"
 #include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -23,33 +24,15 @@ namespace {
 constexpr QSize TailleFenetre(600, 470);
 constexpr int GaucheBoutons = 332, LargeurBoutons = 252, HauteurBouton = 44;
 
-const QColor FondFenetre(232, 238, 246);
-const QColor Titres(16, 40, 140); // the deep blue of the other windows' titles
-
-// What a screen reader says for a caption: no accelerator, no final full stop or colon.
-QString NomAccessible(QString libelle) {
-    libelle.remove(QLatin1Char('&'));
-    if (libelle.endsWith(QLatin1String(" :"))) libelle.chop(2);
-    if (libelle.endsWith(QLatin1Char('.'))) libelle.chop(1);
-    return libelle.trimmed();
-}
-
-QString Guillemets(const QString& texte) {
-    return QStringLiteral("«\u00a0%1\u00a0»").arg(texte);
-}
+using Apparence::Arial;
+using Libelles::Guillemets;
+using Libelles::NomAccessible;
 
 // Colours through the palette and fonts set on the control, not style sheets: the window's
 // scaling then reaches every text.
 QLabel* NouveauLabel(QWidget* parent, const char* nom, const QString& texte, const QRect& position,
-                     const QFont& police = Arial(15, true), const QColor& couleur = Titres) {
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(QLatin1String(nom));
-    label->setGeometry(position);
-    label->setFont(police);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, couleur);
-    label->setPalette(palette);
-    return label;
+                     const QFont& police = Arial(15, true), const QColor& couleur = Apparence::BleuTitre) {
+    return Apparence::Etiquette(parent, QLatin1String(nom), texte, position, police, couleur);
 }
 
 QFont Italique(int pixels) {
@@ -79,10 +62,7 @@ TF_Listes::TF_Listes(Programme& programme, QWidget* parent) : QDialog(parent), p
     setModal(true);
     resize(TailleFenetre);
     setFont(Arial(14, false));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, FondFenetre);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    Apparence::Fond(*this);
     DefinirContexteAide(*this, prog.Profil().ContexteAideListes);
 
     ConstruireMenu();
@@ -130,14 +110,7 @@ void TF_Listes::ConstruireMenu() {
 }
 
 void TF_Listes::ConstruireChamps() {
-    auto* panneau = new QFrame(this);
-    panneau->setObjectName(QStringLiteral("Panel1"));
-    panneau->setGeometry(16, 40, 300, 414);
-    panneau->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    QPalette palette = panneau->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    panneau->setPalette(palette);
-    panneau->setAutoFillBackground(true);
+    QFrame* panneau = Apparence::Panneau(this, QStringLiteral("Panel1"), QRect(16, 40, 300, 414));
 
     const QString nomClasse = QStringLiteral("Nom de la classe :");
     const QString nouvelEleve = QStringLiteral("Nouvel élève :");
@@ -165,14 +138,9 @@ void TF_Listes::ConstruireChamps() {
 }
 
 QPushButton* TF_Listes::NouveauBouton(const char* nom, const QString& libelle, int haut) {
-    auto* bouton = new QPushButton(libelle, this);
-    bouton->setObjectName(QLatin1String(nom));
-    bouton->setGeometry(GaucheBoutons, haut, LargeurBoutons, HauteurBouton);
-    bouton->setFont(Arial(14, true));
-    bouton->setAccessibleName(NomAccessible(libelle));
     // Enter belongs to the fields (next field, add the pupil): no button takes it.
-    bouton->setAutoDefault(false);
-    return bouton;
+    return Apparence::Bouton(this, QLatin1String(nom), libelle,
+                             QRect(GaucheBoutons, haut, LargeurBoutons, HauteurBouton));
 }
 
 void TF_Listes::ConstruireBoutons() {

@@ -1,9 +1,8 @@
 #include "editor/U_PubN.h"
-#include "core/Polices.h"
+#include "core/Apparence.h"
 
 #include "core/AideContextuelle.h"
-#include "core/MaintienGeometrie.h"
-#include "core/MiseAEchelle.h"
+#include "core/MobilierPleinEcran.h"
 #include "core/Programme.h"
 
 #include <QFrame>
@@ -15,6 +14,8 @@
 #include <QTimer>
 
 namespace {
+
+using Apparence::Arial;
 
 const QColor BleuMarine(0, 0, 128);
 const QColor Sarcelle(0, 128, 128);
@@ -93,10 +94,11 @@ TF_PubN::TF_PubN(Programme& programme, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(300);
     connect(Timer1, &QTimer::timeout, this, &TF_PubN::Timer1Timer);
-    if (prog.Profil().MaintienPubN) {
-        Timer2 = new MaintienGeometrie(*this, prog.GeometrieMenu);
-        Timer2->setObjectName(QStringLiteral("Timer2"));
-    }
+    // The title picture tiled behind; carrelis's window is placed but not held.
+    mobilier = new MobilierPleinEcran(*this, prog,
+                                      {.Images = [this] { return std::pair{prog.ImageTitre, QString()}; },
+                                       .Automatique = false,
+                                       .NomMaintien = QStringLiteral("Timer2")});
     FormCreate();
 }
 
@@ -171,7 +173,7 @@ void TF_PubN::CreerBoutonQuitter() {
 }
 
 void TF_PubN::FormCreate() {
-    MettreAEchelle(*this, prog.Plate());
+    mobilier->MettreAEchelle();
     prog.Aleatoire().Randomize();
     DefinirContexteAide(*this, prog.Profil().ContexteAidePubN);
     if (!prog.Profil().MaintienPubN) Timer1->start();
@@ -186,21 +188,19 @@ void TF_PubN::FormActivate() {
     LabelVersion->setAccessibleName(prog.TitreVersion);
     LabelDate->setText(prog.DatesVersion);
     LabelDate->setAccessibleName(prog.DatesVersion);
-    PlacerPleinEcran();
-    if (Timer2) {
+    mobilier->Placer();
+    if (prog.Profil().MaintienPubN) {
         Timer1->start();
-        Timer2->Demarrer();
+        mobilier->Tenir();
     }
 }
 
 void TF_PubN::FormClose() {
-    if (Timer2) {
+    if (prog.Profil().MaintienPubN) {
         Timer1->stop();
-        Timer2->Arreter();
+        mobilier->Lacher();
     }
 }
-
-void TF_PubN::PlacerPleinEcran() { ::PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate()); }
 
 void TF_PubN::Timer1Timer() {
     // Hidden, the window leaves the shared generator alone: its draws belong to the windows in use.
@@ -223,11 +223,4 @@ void TF_PubN::hideEvent(QHideEvent* evenement) {
     QDialog::hideEvent(evenement);
 }
 
-void TF_PubN::paintEvent(QPaintEvent* evenement) {
-    // Read at each painting, in the current folder: a picture missing or unreadable leaves the
-    // plain window colour.
-    mosaique.Choisir(prog.ImageTitre, QString());
-    QPainter peintre(this);
-    mosaique.Peindre(peintre, width(), height());
-    QDialog::paintEvent(evenement);
-}
+

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/Mosaique.h"
+
 
 #include <QDialog>
 
 #include <array>
 
-class MaintienGeometrie;
+class MobilierPleinEcran;
 class Programme;
 class QFrame;
 class QLabel;
@@ -26,7 +26,6 @@ public:
 protected:
     void showEvent(QShowEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
-    void paintEvent(QPaintEvent* evenement) override;
 
 private:
     void CreerCadreHaut();
@@ -36,10 +35,8 @@ private:
     void FormCreate();
     void FormActivate();
     void FormClose();
-    void PlacerPleinEcran();
 
     Programme& prog;
-    Mosaique mosaique;
     QFrame* ShapeHaut = nullptr;
     QFrame* Shape1 = nullptr;
     QLabel* LabelVersion = nullptr;
@@ -48,5 +45,5 @@ private:
     std::array<QLabel*, 4> lettres{};
     QPushButton* bouton_quitter = nullptr;
     QTimer* Timer1 = nullptr;
-    MaintienGeometrie* Timer2 = nullptr; // navirelle only
+    MobilierPleinEcran* mobilier = nullptr; // the hold is Timer2, navirelle only
 };

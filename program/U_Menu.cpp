@@ -1,5 +1,5 @@
 #include "program/U_Menu.h"
-#include "core/Polices.h"
+#include "core/Apparence.h"
 
 #include "core/AideContextuelle.h"
 #include "program/BoutonMenu.h"
@@ -7,6 +7,7 @@
 #include "core/FenetreExercice.h"
 #include "program/Fenetres.h"
 #include "core/MaintienGeometrie.h"
+#include "core/MobilierPleinEcran.h"
 #include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -26,6 +27,8 @@
 
 namespace {
 
+using Apparence::Arial;
+
 constexpr int ContexteMenu = 1;
 constexpr QSize TailleBloc(720, 430);
 
@@ -39,7 +42,6 @@ TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
     setObjectName(QStringLiteral("F_Menu"));
     resize(800, 600);
     DefinirContexteAide(*this, ContexteMenu);
-    timer1 = new MaintienGeometrie(*this, prog.GeometrieMenu);
     ConstruireCentre();
     ConstruireBarre();
     ConstruireBarreDEtat();
@@ -50,8 +52,7 @@ TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
 void TF_Menu::FormCreate() {
     prog.Plate().MasquerBarreDesTaches(*this);
     prog.RepProgramme = QDir::currentPath();
-    rapport = RapportEchelle(prog.Plate().GeometrieEcran().size(), prog.Plate().PixelsParPouce());
-    MettreAEchelle(*this, rapport);
+    rapport = mobilier->MettreAEchelle();
     for (const char* marge : {"margedroite", "margegauche"})
         if (auto* bande = findChild<QWidget*>(QLatin1String(marge)))
             bande->setFixedWidth(AEchelle(bande->minimumWidth(), rapport));
@@ -90,9 +91,14 @@ void TF_Menu::ConstruireCentre() {
         bande->setFrameShadow(QFrame::Raised);
         bande->installEventFilter(this);
     }
-    paintBox1 = new ZoneMosaique([this] { return std::pair{prog.Prefs.ImagesPref[0], prog.ImageAccueil}; }, menu);
-    paintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    connect(paintBox1, &ZoneMosaique::Clique, this, &TF_Menu::Replacer);
+    // The menu holds itself: its hold starts a moment after its first showing and again at each
+    // activation, and its mosaic lies in the middle band only.
+    mobilier = new MobilierPleinEcran(
+        *this, prog,
+        {.Images = [this] { return std::pair{prog.Prefs.ImagesPref[0], prog.ImageAccueil}; },
+         .CadreFond = menu,
+         .Automatique = false});
+    connect(mobilier->Fond(), &ZoneMosaique::Clique, this, &TF_Menu::Replacer);
     blocBoutons = new QWidget(menu);
     blocBoutons->setObjectName(QStringLiteral("BlocBoutons"));
     blocBoutons->setGeometry(QRect(QPoint(0, 0), TailleBloc));
@@ -111,7 +117,7 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
         panneau->setAutoFillBackground(true);
         QPalette couleurs = panneau->palette();
         couleurs.setColor(QPalette::Window, Qt::white);
-        couleurs.setColor(QPalette::WindowText, QColor(16, 40, 140));
+        couleurs.setColor(QPalette::WindowText, Apparence::BleuTitre);
         panneau->setPalette(couleurs);
         auto* titre = new QLabel(groupe.Libelle, panneau);
         titre->setObjectName(groupe.NomLabel);
@@ -203,6 +209,8 @@ void TF_Menu::ConstruireBarreDEtat() {
     statusBar()->installEventFilter(this);
     message->installEventFilter(this);
 }
+
+MaintienGeometrie& TF_Menu::Timer1() const { return mobilier->Maintien(); }
 
 void TF_Menu::BoutonjeuClick(int bouton) {
     const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
@@ -303,9 +311,9 @@ void TF_Menu::FormShow() {
     ChargerPreferences(prog.Prefs, prog.FichierPref);
     prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
     ActualiserDisponibilite();
-    paintBox1->update();
+    mobilier->Fond()->update();
     // The hold starts a moment after the window is up.
-    QTimer::singleShot(1, this, [this] { timer1->Demarrer(); });
+    QTimer::singleShot(1, this, [this] { mobilier->Maintien().Demarrer(); });
     if (!boutonsJeu.isEmpty() && boutonsJeu.first()->isEnabled()) boutonsJeu.first()->setFocus();
 }
 
@@ -318,13 +326,13 @@ void TF_Menu::showEvent(QShowEvent* evenement) {
 
 void TF_Menu::changeEvent(QEvent* evenement) {
     QMainWindow::changeEvent(evenement);
-    if (evenement->type() == QEvent::ActivationChange && isActiveWindow()) timer1->Demarrer();
+    if (evenement->type() == QEvent::ActivationChange && isActiveWindow()) mobilier->Maintien().Demarrer();
 }
 
 // Closing the menu ends the program, whatever else is still open (the help, an exercise).
 void TF_Menu::FormClose() {
     prog.Plate().MontrerBarreDesTaches(*this);
-    timer1->Arreter();
+    mobilier->Maintien().Arreter();
     QCoreApplication::quit();
 }
 
@@ -334,7 +342,6 @@ void TF_Menu::closeEvent(QCloseEvent* evenement) {
 }
 
 void TF_Menu::CentrerBloc() {
-    paintBox1->setGeometry(menu->rect());
     const QSize taille = blocBoutons->size();
     blocBoutons->move(std::max(0, (menu->width() - taille.width()) / 2), std::max(0, (menu->height() - taille.height()) / 2));
 }

@@ -10,7 +10,7 @@ class Programme;
 class QAction;
 class QLabel;
 class QPushButton;
-class ZoneMosaique;
+class MobilierPleinEcran;
 
 // The main window of both programs: the exercise buttons over a picture mosaic, and the
 // teacher's functions in the menu bar. Exercise windows open over it without blocking it;
@@ -22,7 +22,7 @@ public:
 
     // Entries and buttons whose window is not part of the program are disabled.
     void ActualiserDisponibilite();
-    MaintienGeometrie& Timer1() const { return *timer1; }
+    MaintienGeometrie& Timer1() const;
 
     void BoutonjeuClick(int bouton);
     void Executer(ActionMenu action);
@@ -53,9 +53,8 @@ private:
     Fenetres& fenetres;
     double rapport = 1.0;
     bool dejaMontre = false;
-    MaintienGeometrie* timer1 = nullptr;
+    MobilierPleinEcran* mobilier = nullptr;
     QWidget* menu = nullptr;
-    ZoneMosaique* paintBox1 = nullptr;
     QWidget* blocBoutons = nullptr;
     QList<QPushButton*> boutonsJeu;
     QList<std::pair<QAction*, EntreeMenu>> actions;

@@ -1,9 +1,9 @@
 #include "program/U_pref.h"
-#include "core/Polices.h"
+#include "core/Apparence.h"
 
 #include "core/AideContextuelle.h"
-#include "core/MaintienGeometrie.h"
-#include "core/MiseAEchelle.h"
+#include "core/Libelles.h"
+#include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "core/Windows1252.h"
@@ -26,17 +26,8 @@ namespace {
 constexpr int ContextePreferences = 6;
 constexpr int NbTailles = Preferences::TailleJeuMax - Preferences::TailleJeuMin + 1;
 
-const QColor FondFenetre(232, 238, 246);
-const QColor FondPanneau(Qt::white);
-const QColor Titres(16, 40, 140); // the deep blue of the main menu's buttons
-
-// A screen reader says the check box's name and its state: the colon that precedes the box
-// on screen says nothing.
-QString NomAccessible(QString libelle) {
-    libelle.remove(QLatin1Char('&'));
-    if (libelle.endsWith(QLatin1String(" :"))) libelle.chop(2);
-    return libelle;
-}
+using Apparence::Arial;
+using Libelles::NomAccessible;
 
 // The captions that differ from one picture entry to the other (0: main menu, 1: exercises).
 struct TextesImage {
@@ -71,27 +62,13 @@ constexpr const char* NomsLabelsJeu[] = {"Label6", "Label3", "Label5"};
 QString NomJeu(int numJeu) { return QStringLiteral("Jeu n° %1").arg(numJeu); }
 
 QFrame* NouveauPanneau(QWidget* parent, const char* nom, const QRect& position) {
-    auto* panneau = new QFrame(parent);
-    panneau->setObjectName(QLatin1String(nom));
-    panneau->setGeometry(position);
-    panneau->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    QPalette palette = panneau->palette();
-    palette.setColor(QPalette::Window, FondPanneau);
-    panneau->setPalette(palette);
-    panneau->setAutoFillBackground(true);
-    return panneau;
+    return Apparence::Panneau(parent, QLatin1String(nom), position);
 }
 
 QLabel* NouveauTitre(QWidget* parent, const char* nom, const QString& texte, const QRect& position,
                      int pixels, Qt::Alignment alignement) {
-    auto* titre = new QLabel(texte, parent);
-    titre->setObjectName(QLatin1String(nom));
-    titre->setGeometry(position);
-    titre->setFont(Arial(pixels, true));
+    QLabel* titre = Apparence::Etiquette(parent, QLatin1String(nom), texte, position, Arial(pixels, true));
     titre->setAlignment(alignement | Qt::AlignVCenter);
-    QPalette palette = titre->palette();
-    palette.setColor(QPalette::WindowText, Titres);
-    titre->setPalette(palette);
     titre->setAccessibleName(texte);
     return titre;
 }
@@ -127,10 +104,7 @@ TF_preferences::TF_preferences(Programme& programme, QWidget* parent) : QDialog(
     setModal(true);
     resize(800, 600);
     setFont(Arial(14, false));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, FondFenetre);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    Apparence::Fond(*this);
     DefinirContexteAide(*this, ContextePreferences);
 
     // Created in the order that Tab follows: pictures, the three exercises, options, buttons.
@@ -140,10 +114,8 @@ TF_preferences::TF_preferences(Programme& programme, QWidget* parent) : QDialog(
         ConstruirePanneauJeu(numJeu, QRect(12 + (numJeu - 1) * 263, 218, 250, 258));
     ConstruireCasesACocher();
     ConstruireBoutons();
-    Timer1 = new MaintienGeometrie(*this, prog.GeometrieMenu);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-
-    MettreAEchelle(*this, prog.Plate());
+    mobilier = new MobilierPleinEcran(*this, prog, {});
+    mobilier->MettreAEchelle();
     ChargerPreferences();
 }
 
@@ -358,7 +330,7 @@ void TF_preferences::PaintBox1Paint(int tag) {
     QFrame* boite = paintBox[tag];
     const QRect zone = boite->contentsRect();
     QPainter peintre(boite);
-    peintre.fillRect(zone, FondFenetre);
+    peintre.fillRect(zone, Apparence::FondFenetre);
     mosaiques[tag].Choisir(prog.Prefs.ImagesPref[tag], prog.ImageParDefaut(tag));
     if (mosaiques[tag].EstVide()) {
         peintre.setPen(Qt::darkGray);
@@ -413,15 +385,4 @@ void TF_preferences::showEvent(QShowEvent* evenement) {
     if (!evenement->spontaneous()) FormActivate();
 }
 
-void TF_preferences::FormActivate() {
-    ChargerPreferences();
-    PlacerPleinEcran();
-    Timer1->Demarrer();
-}
-
-void TF_preferences::PlacerPleinEcran() { ::PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate()); }
-
-void TF_preferences::hideEvent(QHideEvent* evenement) {
-    Timer1->Arreter();
-    QDialog::hideEvent(evenement);
-}
+void TF_preferences::FormActivate() { ChargerPreferences(); }

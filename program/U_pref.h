@@ -6,7 +6,7 @@
 
 #include <array>
 
-class MaintienGeometrie;
+class MobilierPleinEcran;
 class Programme;
 class QButtonGroup;
 class QCheckBox;
@@ -31,12 +31,10 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* evenement) override;
-    void hideEvent(QHideEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     void FormActivate();
-    void PlacerPleinEcran();
     void AfficherValeurs();
     void AfficherImage(int tag);
 
@@ -73,5 +71,5 @@ private:
     QCheckBox* checkBox5 = nullptr;
     QPushButton* boutonValider = nullptr;
     QPushButton* boutonAnnuler = nullptr;
-    MaintienGeometrie* Timer1 = nullptr;
+    MobilierPleinEcran* mobilier = nullptr;
 };

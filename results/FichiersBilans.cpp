@@ -2,6 +2,7 @@
 
 #include "results/Bilan.h"
 #include "core/FichierTexte.h"
+#include "core/Libelles.h"
 #include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -11,9 +12,7 @@
 
 namespace {
 
-QString Guillemets(const QString& texte) {
-    return QStringLiteral("«\u00a0%1\u00a0»").arg(texte);
-}
+using Libelles::Guillemets;
 
 QString RefusNom(const QString& nom) {
     return QStringLiteral(

@@ -1,17 +1,15 @@
 #include "results/U_bilan.h"
-#include "core/Polices.h"
+#include "core/Apparence.h"
 
 #include "classlists/ListeClasse.h"
 #include "results/Bilan.h"
 #include "results/FichiersBilans.h"
 #include "core/NomDeFichier.h"
 #include "core/AideContextuelle.h"
+#include "core/MobilierPleinEcran.h"
 #include "core/AutresFenetres.h"
-#include "core/MaintienGeometrie.h"
-#include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
-#include "core/ZoneMosaique.h"
 
 #include <QDir>
 #include <QLabel>
@@ -21,6 +19,8 @@
 #include <QShowEvent>
 
 namespace {
+
+using Apparence::Arial;
 
 constexpr int ContexteBilan = 10;
 
@@ -35,8 +35,7 @@ TF_bilan::TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent
     setModal(true);
     resize(800, 600);
     DefinirContexteAide(*this, ContexteBilan);
-    paintBox1 = new ZoneMosaique([this] { return std::pair{prog.ImageExo[3], QString()}; }, this);
-    paintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] { return std::pair{prog.ImageExo[3], QString()}; }});
     shape1 = new QFrame(this);
     shape1->setObjectName(QStringLiteral("Shape1"));
     shape1->setGeometry(40, 20, 720, 540);
@@ -45,18 +44,12 @@ TF_bilan::TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent
     ConstruireScores(shape1);
     ConstruireChoixEleve(shape1);
     ConstruireBoutons(shape1);
-    maintien = new MaintienGeometrie(*this, prog.GeometrieMenu);
-    MettreAEchelle(*this, prog.Plate());
+    mobilier->MettreAEchelle();
 }
 
 QLabel* TF_bilan::Etiquette(QWidget* parent, const QString& nom, const QString& texte, QRect position, bool valeur) {
-    auto* etiquette = new QLabel(texte, parent);
-    etiquette->setObjectName(nom);
-    etiquette->setGeometry(position);
-    etiquette->setFont(Arial(valeur ? 22 : 18, true));
-    etiquette->setStyleSheet(valeur ? QStringLiteral("color: red; background: transparent;")
-                                    : QStringLiteral("color: navy; background: transparent;"));
-    return etiquette;
+    return Apparence::Etiquette(parent, nom, texte, position, Arial(valeur ? 22 : 18, true),
+                                valeur ? QColor(Qt::red) : QColor(Qt::darkBlue));
 }
 
 void TF_bilan::ConstruireScores(QWidget* cadre) {
@@ -115,26 +108,20 @@ void TF_bilan::ConstruireChoixEleve(QWidget* cadre) {
 }
 
 QPushButton* TF_bilan::Bouton(QWidget* parent, const QString& nom, const QString& texte, QRect position) {
-    auto* bouton = new QPushButton(texte, parent);
-    bouton->setObjectName(nom);
-    bouton->setGeometry(position);
-    bouton->setFont(Arial(18, true));
-    bouton->setAccessibleName(QString(texte).remove(QLatin1Char('&')));
-    bouton->setAutoDefault(false);
-    return bouton;
+    return Apparence::Bouton(parent, nom, texte, position, Arial(18, true));
 }
 
 void TF_bilan::ConstruireBoutons(QWidget* cadre) {
     button2 = Bouton(cadre, QStringLiteral("Button2"), QStringLiteral("Enregistrer"), QRect(478, 346, 212, 44));
     button1 = Bouton(cadre, QStringLiteral("Button1"), QStringLiteral("O K"), QRect(478, 346, 212, 44));
     boutonAnnuler = Bouton(cadre, QStringLiteral("bouton_Annuler"), QStringLiteral("Annuler"), QRect(478, 400, 212, 44));
-    speedButton1 = Bouton(cadre, QStringLiteral("SpeedButton1"), QStringLiteral("Imprimer le bilan"), QRect(30, 484, 300, 40));
+    boutonImprimerBilan = Bouton(cadre, QStringLiteral("SpeedButton1"), QStringLiteral("Imprimer le bilan"), QRect(30, 484, 300, 40));
     imprimeExo = Bouton(cadre, QStringLiteral("ImprimeExo"), QStringLiteral("Imprimer l'exercice"), QRect(390, 484, 300, 40));
     button2->setStyleSheet(QStringLiteral("QPushButton { color: #006400; }"));
     connect(button2, &QPushButton::clicked, this, &TF_bilan::Button2Click);
     connect(button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(boutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(speedButton1, &QPushButton::clicked, this, &TF_bilan::SpeedButton1Click);
+    connect(boutonImprimerBilan, &QPushButton::clicked, this, &TF_bilan::SpeedButton1Click);
     connect(imprimeExo, &QPushButton::clicked, this, &TF_bilan::ImprimeExoClick);
     // Enter in the name field saves, as the pupil expects.
     connect(edit1, &QLineEdit::returnPressed, this, [this] {
@@ -153,21 +140,13 @@ void TF_bilan::reject() {
 
 void TF_bilan::resizeEvent(QResizeEvent* evenement) {
     QDialog::resizeEvent(evenement);
-    paintBox1->setGeometry(rect());
     shape1->move(std::max(0, (width() - shape1->width()) / 2), std::max(0, (height() - shape1->height()) / 2));
 }
 
 void TF_bilan::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
     if (evenement->spontaneous()) return;
-    PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate());
-    maintien->Demarrer();
     FormActivate();
-}
-
-void TF_bilan::hideEvent(QHideEvent* evenement) {
-    maintien->Arreter();
-    QDialog::hideEvent(evenement);
 }
 
 void TF_bilan::FormActivate() {
@@ -202,7 +181,7 @@ void TF_bilan::FormActivate() {
     } else {
         button1->setFocus();
     }
-    speedButton1->setEnabled(p.ImprimerResultats);
+    boutonImprimerBilan->setEnabled(p.ImprimerResultats);
     if (p.ImprimerResultats && !p.EnregistrerBilans) {
         MontrerChoixEleve(true);
         ListerClasses();
@@ -267,7 +246,7 @@ void TF_bilan::SpeedButton1Click() {
         return;
     }
     autres.MontrerRapport(bilan);
-    speedButton1->setEnabled(false);
+    boutonImprimerBilan->setEnabled(false);
 }
 
 void TF_bilan::ImprimeExoClick() {

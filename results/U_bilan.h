@@ -7,13 +7,12 @@
 #include <array>
 
 class AutresFenetres;
-class MaintienGeometrie;
+class MobilierPleinEcran;
 class Programme;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class ZoneMosaique;
 
 // The results window at the end of a game: the counts, the pupil's class and name, and as the
 // teacher's preferences allow, saving the result, printing a report of it or the exercise.
@@ -37,7 +36,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* evenement) override;
-    void hideEvent(QHideEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
@@ -59,7 +57,7 @@ private:
     Programme& prog;
     AutresFenetres& autres;
     ResultatPartie resultat;
-    ZoneMosaique* paintBox1 = nullptr;
+    MobilierPleinEcran* mobilier = nullptr;
     QWidget* shape1 = nullptr;
     QLabel* labelScore = nullptr;
     QLabel* labelScore23 = nullptr;
@@ -75,7 +73,6 @@ private:
     QPushButton* button2 = nullptr;
     QPushButton* button1 = nullptr;
     QPushButton* boutonAnnuler = nullptr;
-    QPushButton* speedButton1 = nullptr;
+    QPushButton* boutonImprimerBilan = nullptr; // SpeedButton1
     QPushButton* imprimeExo = nullptr;
-    MaintienGeometrie* maintien = nullptr;
 };

@@ -1,14 +1,13 @@
 #include "tables/U_Jeu_Carrelis_T.h"
 
 #include "core/AideContextuelle.h"
-#include "core/Echelle.h"
+#include "core/Apparence.h"
+#include "core/MobilierPleinEcran.h"
+#include "core/ZoneMosaique.h"
 #include "core/AutresFenetres.h"
 #include "core/IconeAide.h"
-#include "core/MaintienGeometrie.h"
-#include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
-#include "core/ZoneMosaique.h"
 #include "tables/CaseTableau.h"
 #include "tables/GenerateurTableau.h"
 #include "tables/ZoneReponse.h"
@@ -24,8 +23,9 @@
 
 namespace {
 
-const QColor Argent(192, 192, 192), Bleu(0, 0, 255), Blanc(255, 255, 255), Aqua(0, 255, 255), Vert(0, 128, 0),
-    Rouge(255, 0, 0), Noir(0, 0, 0), Marron(128, 0, 0), Jaune(255, 255, 0);
+using Apparence::Arial;
+const QColor Argent(192, 192, 192), Bleu(0, 0, 255), Blanc(255, 255, 255), Aqua(0, 255, 255),
+    Vert = Apparence::VertJuste, Rouge = Apparence::RougeFaux, Noir(0, 0, 0), Jaune(255, 255, 0);
 
 // The right-hand column, at the design size: it keeps its width and stands against the right edge.
 constexpr int LargeurColonne = 160;
@@ -34,13 +34,6 @@ constexpr int HauteurBarre = 25;
 const char* const Titres[] = {"", "Carrelis - Jeu n° 1 : remplir", "Carrelis - Jeu n° 2 : trouver",
                               "Carrelis - Jeu n° 3 : défi"};
 const char* const SujetsAide[] = {"Som", "Remplir", "Trouver", "Defi"};
-
-QFont Police(const char* famille, int pixels, bool gras) {
-    QFont police(QString::fromLatin1(famille));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
 
 QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor& fond, int y, QLabel*& compteur,
               const char* nomCompteur) {
@@ -51,13 +44,13 @@ QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor&
     auto* bandeau = new QLabel(QString::fromUtf8(titre), bloc);
     bandeau->setGeometry(4, 4, 137, 25);
     bandeau->setAlignment(Qt::AlignCenter);
-    bandeau->setFont(Police("Arial", 18, true));
+    bandeau->setFont(Arial(18, true));
     bandeau->setStyleSheet(QStringLiteral("background: %1; color: %2;").arg(Jaune.name(), fond.name()));
     compteur = new QLabel(QStringLiteral("0"), bloc);
     compteur->setObjectName(QString::fromLatin1(nomCompteur));
     compteur->setGeometry(4, 33, 137, 80);
     compteur->setAlignment(Qt::AlignCenter);
-    compteur->setFont(Police("Arial", 48, true));
+    compteur->setFont(Arial(48, true));
     compteur->setStyleSheet(QStringLiteral("background: %1; color: black;").arg(Argent.name()));
     compteur->setProperty("titre", QString::fromUtf8(titre));
     compteur->setAccessibleName(QString::fromUtf8(titre));
@@ -88,8 +81,8 @@ TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autre
 }
 
 void TF_Jeu_Carrelis_T::FormCreate() {
-    paintBox1 = new ZoneMosaique([this] { return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]}; }, this);
-    paintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    mobilier = new MobilierPleinEcran(
+        *this, prog, {.Images = [this] { return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]}; }});
     panel2 = new QFrame(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
     static_cast<QFrame*>(panel2)->setFrameShape(QFrame::Panel);
@@ -109,21 +102,19 @@ void TF_Jeu_Carrelis_T::FormCreate() {
     pourcurseur->setAccessibleName(QStringLiteral("Tableau : choisis une case avec les flèches"));
     pourcurseur->installEventFilter(this);
     pourcurseur->lower();
-    paintBox1->lower();
+    mobilier->Fond()->lower();
     setTabOrder(pourcurseur, nouveau);
 
-    timer1 = new MaintienGeometrie(*this, prog.GeometrieMenu);
-    timer2 = new QTimer(this);
-    timer2->setInterval(500);
-    connect(timer2, &QTimer::timeout, pReponse, &ZoneReponse::FaireClignoter);
-    timer3 = new QTimer(this);
-    timer3->setInterval(5000);
-    timer3->setSingleShot(true);
-    connect(timer3, &QTimer::timeout, this, &TF_Jeu_Carrelis_T::Timer3Timer);
+    clignotement = new QTimer(this); // Timer2
+    clignotement->setInterval(500);
+    connect(clignotement, &QTimer::timeout, pReponse, &ZoneReponse::FaireClignoter);
+    effacementResultat = new QTimer(this); // Timer3
+    effacementResultat->setInterval(5000);
+    effacementResultat->setSingleShot(true);
+    connect(effacementResultat, &QTimer::timeout, this, &TF_Jeu_Carrelis_T::Timer3Timer);
 
     const QRect ecran = prog.Plate().GeometrieEcran();
-    rapport = RapportEchelle(ecran.size(), prog.Plate().PixelsParPouce());
-    MettreAEchelle(*this, rapport);
+    rapport = mobilier->MettreAEchelle();
     tailleCase = ecran.width() * 48 / 800;
     panel2->resize(11 * tailleCase + 10, 11 * tailleCase + 10);
 }
@@ -132,7 +123,7 @@ void TF_Jeu_Carrelis_T::ConstruireCases() {
     for (int c = 0; c < 12; ++c)
         for (int r = 0; r < 12; ++r) {
             auto* cellule = new CaseTableau(c, r, this);
-            cellule->setFont(Police("Arial", 27, false));
+            cellule->setFont(Arial(27, false));
             cellule->Peindre(Argent, Noir);
             cellule->setEnabled(false);
             cellule->hide();
@@ -147,56 +138,40 @@ void TF_Jeu_Carrelis_T::ConstruireColonneDroite() {
     colonneDroite->setObjectName(QStringLiteral("ColonneDroite"));
     colonneDroite->setGeometry(640, 0, LargeurColonne, 600 - HauteurBarre);
     Bloc(colonneDroite, "Panel3", "Justes", Vert, 8, compteurSc, "CompteurSc");
-    Bloc(colonneDroite, "Panel6", "Erreurs", Marron, 132, compteurMr, "CompteurMr");
+    Bloc(colonneDroite, "Panel6", "Erreurs", Apparence::Marron, 132, compteurMr, "CompteurMr");
     resultat = new QLabel(colonneDroite);
     resultat->setObjectName(QStringLiteral("Resultat"));
     resultat->setGeometry(0, 258, 145, 56);
     resultat->setAlignment(Qt::AlignCenter);
-    resultat->setFont(Police("Times New Roman", 37, true));
+    resultat->setFont(Apparence::Times(37, true));
     resultat->setAccessibleName(QStringLiteral("Résultat"));
     nouveau = NouveauBouton(colonneDroite, QStringLiteral("Nouveau"), QStringLiteral("&Nouveau"), 324);
     changer = NouveauBouton(colonneDroite, QStringLiteral("Changer"), QStringLiteral("&Changer"), 368);
     boutonBilan = NouveauBouton(colonneDroite, QStringLiteral("BoutonBilan"), QStringLiteral("&Bilan"), 412);
-    boutonBilan->setFont(Police("Arial", 21, true));
+    boutonBilan->setFont(Arial(21, true));
     bAide = NouveauBouton(colonneDroite, QStringLiteral("BAide"), QStringLiteral("&Aide"), 456);
-    bAide->setFont(Police("Arial", 19, false));
+    bAide->setFont(Arial(19, false));
     bAide->setStyleSheet(QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
     bAide->setIcon(IconeAide());
-    speedButton1 = NouveauBouton(colonneDroite, QStringLiteral("SpeedButton1"), QStringLiteral("&Quitter"), 500);
+    boutonQuitter = NouveauBouton(colonneDroite, QStringLiteral("SpeedButton1"), QStringLiteral("&Quitter"), 500);
     connect(nouveau, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::NouveauClick);
     connect(changer, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::ChangerClick);
     connect(boutonBilan, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::BoutonBilanClick);
     connect(bAide, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::BAideClick);
-    connect(speedButton1, &QPushButton::clicked, this, &QWidget::close);
+    connect(boutonQuitter, &QPushButton::clicked, this, &QWidget::close);
 }
 
 QPushButton* TF_Jeu_Carrelis_T::NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle, int y) {
-    auto* bouton = new QPushButton(libelle, parent);
-    bouton->setObjectName(nom);
-    bouton->setGeometry(0, y, 145, 37);
-    bouton->setFont(Police("Arial", 19, true));
-    bouton->setStyleSheet(QStringLiteral("QPushButton { color: %1; } QPushButton:disabled { color: gray; }").arg(Marron.name()));
-    bouton->setAccessibleName(QString(libelle).remove(QLatin1Char('&')));
-    bouton->setAutoDefault(false);
-    return bouton;
+    return Apparence::BoutonExercice(parent, nom, libelle, QRect(0, y, 145, 37));
 }
 
 void TF_Jeu_Carrelis_T::ConstruireBarreDEtat() {
-    statusBar1 = new QFrame(this);
-    statusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar1->setGeometry(0, 600 - HauteurBarre, 800, HauteurBarre);
-    statusBar1->setAutoFillBackground(true);
-    auto* message = new QLabel(QStringLiteral("Clique dans la case que tu veux remplir, puis utilise le pavé numérique."),
-                               statusBar1);
-    message->setObjectName(QStringLiteral("StatusBar1Panel"));
-    message->setGeometry(0, 0, 640, HauteurBarre);
-    message->setAlignment(Qt::AlignCenter);
-    message->setFont(Police("Arial", 16, false));
+    statusBar1 = Apparence::BarreDEtat(
+        this, QStringLiteral("Clique dans la case que tu veux remplir, puis utilise le pavé numérique."), 640);
 }
 
 void TF_Jeu_Carrelis_T::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
-    paintBox1->setGeometry(rect());
     colonneDroite->move(width() - colonneDroite->width(), 0);
     statusBar1->setGeometry(0, height() - statusBar1->height(), width(), statusBar1->height());
     if (tableau.NbColonnes > 0) PlacerCadreEtCases();
@@ -214,9 +189,8 @@ void TF_Jeu_Carrelis_T::Ouvrir(const ChoixExercice& choisi) {
 
 void TF_Jeu_Carrelis_T::hideEvent(QHideEvent* evenement) {
     QWidget::hideEvent(evenement);
-    timer1->Arreter();
-    timer2->stop();
-    timer3->stop();
+    clignotement->stop();
+    effacementResultat->stop();
 }
 
 void TF_Jeu_Carrelis_T::FormActivate() {
@@ -224,13 +198,13 @@ void TF_Jeu_Carrelis_T::FormActivate() {
     const int jeu = choix.NumJeu;
     DefinirContexteAide(*this, jeu + 1);
     setWindowTitle(QString::fromUtf8(Titres[jeu]));
-    PlacerPleinEcran(*this, prog.GeometrieMenu, prog.Plate());
+    mobilier->Placer();
     MiseEnPlace();
     nouveau->setEnabled(true);
     changer->setEnabled(true);
     boutonBilan->setEnabled(false);
-    timer1->Demarrer();
-    timer2->start();
+    mobilier->Tenir();
+    clignotement->start();
     pourcurseur->setFocus();
 }
 
@@ -426,7 +400,7 @@ bool TF_Jeu_Carrelis_T::ToucheFleche(int touche) {
 
 void TF_Jeu_Carrelis_T::ToucheFrappee(int touche, const QString& texte) {
     resultat->clear();
-    timer3->stop();
+    effacementResultat->stop();
     ToucheSaisie sorte = ToucheSaisie::Autre;
     QChar chiffre;
     if (touche == Qt::Key_Backspace)
@@ -471,7 +445,7 @@ void TF_Jeu_Carrelis_T::VerifierReponse() {
     saisie.Vider();
     resultat->setText(juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
     resultat->setStyleSheet(QStringLiteral("color: %1;").arg((juste ? Vert : Rouge).name()));
-    timer3->start();
+    effacementResultat->start();
     CaseTableau* cellule = cases[c][r];
     cellule->Peindre(t.EstEnTete(c, r) ? Aqua : Blanc, juste ? Vert : Rouge, !juste);
     cellule->setText(valeur);

@@ -13,13 +13,12 @@
 
 class CaseTableau;
 class AutresFenetres;
-class MaintienGeometrie;
+class MobilierPleinEcran;
 class Programme;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class ZoneMosaique;
 class ZoneReponse;
 
 // The window in which the pupil plays the three table exercises: choose a cell to be found,
@@ -83,7 +82,7 @@ private:
     Tableau tableau;
     CompteursResultat compteurs;
     std::array<std::array<CaseTableau*, 12>, 12> cases{};
-    ZoneMosaique* paintBox1 = nullptr;
+    MobilierPleinEcran* mobilier = nullptr;
     QWidget* panel2 = nullptr;
     QWidget* colonneDroite = nullptr;
     QWidget* statusBar1 = nullptr;
@@ -96,10 +95,9 @@ private:
     QPushButton* changer = nullptr;
     QPushButton* boutonBilan = nullptr;
     QPushButton* bAide = nullptr;
-    QPushButton* speedButton1 = nullptr;
-    MaintienGeometrie* timer1 = nullptr;
-    QTimer* timer2 = nullptr;
-    QTimer* timer3 = nullptr;
+    QPushButton* boutonQuitter = nullptr;       // SpeedButton1
+    QTimer* clignotement = nullptr;            // Timer2: the caret
+    QTimer* effacementResultat = nullptr;      // Timer3: "Juste"/"Faux" go after 5 s
 
     SaisieReponse saisie;
     QPoint courante{-1, -1};

@@ -3,6 +3,7 @@
 #include "editor/U_PubN.h"
 #include "core/AideContextuelle.h"
 #include "core/MaintienGeometrie.h"
+#include "core/ZoneMosaique.h"
 #include "core/Programme.h"
 #include "support/HasardScripte.h"
 #include "support/PlateFormeTest.h"
@@ -104,6 +105,7 @@ void TestPubN::chaqueControleAUnNomAccessible() {
     TF_PubN f(banc.prog);
     f.show();
     for (QWidget* controle : f.findChildren<QWidget*>()) {
+        if (qobject_cast<ZoneMosaique*>(controle)) continue; // the background picture says nothing
         QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(controle);
         QVERIFY2(interface && !interface->text(QAccessible::Name).isEmpty(),
                  qPrintable(controle->objectName()));
@@ -167,15 +169,14 @@ void TestPubN::minuteries() {
     auto* timer1 = f.findChild<QTimer*>(QStringLiteral("Timer1"));
     auto* timer2 = f.findChild<MaintienGeometrie*>(QStringLiteral("Timer2"));
     QCOMPARE(timer1->interval(), 300);
-    QCOMPARE(timer2 == nullptr, animeeCachee);
     QCOMPARE(timer1->isActive(), animeeCachee);
 
     f.show();
     QVERIFY(timer1->isActive());
-    if (timer2) QVERIFY(timer2->Actif());
+    QCOMPARE(timer2->Actif(), !animeeCachee);
     f.findChild<QPushButton*>(QStringLiteral("bouton_quitter"))->click();
     QCOMPARE(timer1->isActive(), animeeCachee);
-    if (timer2) QVERIFY(!timer2->Actif());
+    QVERIFY(!timer2->Actif());
 }
 
 void TestPubN::fermeture_data() {

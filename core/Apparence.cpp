@@ -1,0 +1,69 @@
+#include "core/Apparence.h"
+
+#include "core/Libelles.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace Apparence {
+
+QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, const QRect& position,
+                  const QFont& police, const QColor& encre) {
+    auto* etiquette = new QLabel(texte, parent);
+    etiquette->setObjectName(nom);
+    etiquette->setGeometry(position);
+    etiquette->setFont(police);
+    QPalette palette = etiquette->palette();
+    palette.setColor(QPalette::WindowText, encre);
+    etiquette->setPalette(palette);
+    return etiquette;
+}
+
+QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position,
+                    const QFont& police) {
+    auto* bouton = new QPushButton(libelle, parent);
+    bouton->setObjectName(nom);
+    bouton->setGeometry(position);
+    bouton->setFont(police);
+    bouton->setAccessibleName(Libelles::NomAccessible(libelle));
+    bouton->setAutoDefault(false);
+    return bouton;
+}
+
+QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position) {
+    QPushButton* bouton = Bouton(parent, nom, libelle, position, Arial(19, true));
+    bouton->setStyleSheet(
+        QStringLiteral("QPushButton { color: %1; } QPushButton:disabled { color: gray; }").arg(Marron.name()));
+    return bouton;
+}
+
+QWidget* BarreDEtat(QWidget* fenetre, const QString& message, int largeurMessage) {
+    constexpr int Hauteur = 25;
+    auto* barre = new QFrame(fenetre);
+    barre->setObjectName(QStringLiteral("StatusBar1"));
+    barre->setGeometry(0, 600 - Hauteur, 800, Hauteur);
+    barre->setAutoFillBackground(true);
+    QLabel* texte = Etiquette(barre, QStringLiteral("StatusBar1Panel"), message, QRect(0, 0, largeurMessage, Hauteur),
+                              Arial(16, false), Qt::black);
+    texte->setAlignment(Qt::AlignCenter);
+    return barre;
+}
+
+QFrame* Panneau(QWidget* parent, const QString& nom, const QRect& position, const QColor& fond) {
+    auto* panneau = new QFrame(parent);
+    panneau->setObjectName(nom);
+    panneau->setGeometry(position);
+    panneau->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    Fond(*panneau, fond);
+    return panneau;
+}
+
+void Fond(QWidget& fenetre, const QColor& couleur) {
+    QPalette palette = fenetre.palette();
+    palette.setColor(QPalette::Window, couleur);
+    fenetre.setPalette(palette);
+    fenetre.setAutoFillBackground(true);
+}
+
+} // namespace Apparence

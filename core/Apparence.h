@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The look shared by every window: its colours, its fonts and its recurring controls, so that a
+// new window is built from them instead of copying a neighbour. Sizes are pixels of the
+// 800 x 600 design; the window's scaling follows.
+namespace Apparence {
+
+inline const QColor BleuTitre(16, 40, 140);     // titles and captions of the teacher's windows
+inline const QColor FondFenetre(232, 238, 246); // the pale background of dialogs
+inline const QColor Marron(128, 0, 0);          // the captions of the exercise buttons
+inline const QColor VertJuste(0, 128, 0);
+inline const QColor RougeFaux(255, 0, 0);
+
+inline QFont Arial(int pixels, bool gras) {
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+inline QFont Times(int pixels, bool gras) {
+    QFont police(QStringLiteral("Times New Roman"));
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+// A label in the given font and ink; colours go through the palette so that scaling reaches them.
+QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, const QRect& position,
+                  const QFont& police = Arial(15, true), const QColor& encre = BleuTitre);
+// A push button that Enter does not trigger unless focused, named for screen readers after its caption.
+QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position,
+                    const QFont& police = Arial(14, true));
+// A button of the exercise windows' right-hand column: maroon caption, grey when disabled.
+QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position);
+// The status bar of the exercise windows: one centred message at the bottom, 25 pixels high.
+QWidget* BarreDEtat(QWidget* fenetre, const QString& message, int largeurMessage);
+// A raised panel filled with a plain colour.
+QFrame* Panneau(QWidget* parent, const QString& nom, const QRect& position, const QColor& fond = Qt::white);
+// The window's own background colour, painted behind its controls.
+void Fond(QWidget& fenetre, const QColor& couleur = FondFenetre);
+
+} // namespace Apparence
