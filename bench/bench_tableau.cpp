@@ -1,5 +1,6 @@
 // Time to set up one table, per exercise and size, and the spread over many seeded set-ups:
 // the rejection loops have no bound, so the slowest set-up matters as much as the typical one.
+#include "ModeRapide.h"
 #include "core/Hasard.h"
 #include "tables/GenerateurTableau.h"
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string>
 #include <vector>
 
 namespace {
@@ -57,16 +59,15 @@ double DureeMicro(int exercice, int taille, bool multiplication, quint32 graine)
     return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - debut).count();
 }
 
-// Over 100,000 seeds: the median set-up time, and the seed that draws the most, timed on its
-// own (best of 200 runs, so that a busy machine does not pass for a slow rule).
-void BM_PireCasSur100000Graines(benchmark::State& etat) {
+// Over many seeds (100,000): the median set-up time, and the seed that draws the most, timed on
+// its own (best of 200 runs, so that a busy machine does not pass for a slow rule).
+void PireCas(benchmark::State& etat, int nbGraines) {
     const int exercice = static_cast<int>(etat.range(0)), taille = static_cast<int>(etat.range(1));
-    constexpr int NbGraines = 100000;
-    std::vector<double> durees(NbGraines);
+    std::vector<double> durees(static_cast<size_t>(nbGraines));
     int plusDeTirages = 0;
     quint32 pireGraine = 0;
     for (auto _ : etat) {
-        for (int graine = 0; graine < NbGraines; ++graine) {
+        for (int graine = 0; graine < nbGraines; ++graine) {
             const bool multiplication = graine % 2 == 1;
             durees[static_cast<size_t>(graine)] = DureeMicro(exercice, taille, multiplication, static_cast<quint32>(graine));
             Tableau t;
@@ -100,13 +101,28 @@ void TaillesPireCas(benchmark::internal::Benchmark* b) {
         for (int taille = exercice == 4 ? 0 : 1; taille <= TailleMax; ++taille) b->Args({exercice, taille});
 }
 
+void Enregistrer(bool rapide) {
+    auto* miseEnPlace = benchmark::RegisterBenchmark("BM_MiseEnPlace", BM_MiseEnPlace)
+                            ->Apply(TaillesDuJeu)
+                            ->ArgNames({"exercice", "taille", "x"})
+                            ->Unit(benchmark::kMicrosecond);
+    if (rapide) miseEnPlace->MinTime(0.001);
+    const int nbGraines = rapide ? 1000 : 100000;
+    benchmark::RegisterBenchmark(("BM_PireCasSur" + std::to_string(nbGraines) + "Graines").c_str(),
+                                 [nbGraines](benchmark::State& etat) { PireCas(etat, nbGraines); })
+        ->Apply(TaillesPireCas)
+        ->ArgNames({"exercice", "taille"})
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+}
+
 } // namespace
 
-BENCHMARK(BM_MiseEnPlace)->Apply(TaillesDuJeu)->ArgNames({"exercice", "taille", "x"})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PireCasSur100000Graines)
-    ->Apply(TaillesPireCas)
-    ->ArgNames({"exercice", "taille"})
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    Enregistrer(PrendreModeRapide(argc, argv));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
