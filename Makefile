@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 export BUILD := $(abspath $(BUILD))
 
-.PHONY: all deps build run run-navirelle test screenshots bench clean
+.PHONY: all deps build run run-navirelle test screenshots bench fuzz clean
 
 all: build
 
@@ -31,6 +31,11 @@ bench: build
 	$(BUILD)/bench/bench_tableau --benchmark_counters_tabular=true
 	$(BUILD)/bench/bench_jeu
 	./bench/demarrage.sh
+
+# The rich-text reader under libFuzzer for FUZZ_DUREE seconds (60 by default), built apart
+# with clang in build-fuzz; fails on the first crash, leak or runaway input.
+fuzz: deps
+	./scripts/fuzz-rtf
 
 clean:
 	rm -rf $(BUILD)

@@ -95,7 +95,7 @@ void EcrivainRtf::EcrireEntete() {
     sortie += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl";
     for (qsizetype i = 0; i < polices.size(); ++i) {
         sortie += "{\\f" + Nombre(static_cast<int>(i)) + "\\fnil\\fcharset0 ";
-        EcrireTexte(polices.at(i));
+        EcrireNom(polices.at(i));
         sortie += ";}";
     }
     sortie += "}\r\n{\\colortbl ;";
@@ -151,6 +151,15 @@ void EcrivainRtf::EcrireCaractere(const QTextCharFormat& format) {
     if (format.foreground().style() != Qt::NoBrush)
         sortie += "\\cf" + Nombre(static_cast<int>(couleurs.indexOf(format.foreground().color().rgb()) + 1));
     sortie += ' ';
+}
+
+// A font's name has no tabs, line breaks or symbol words: everything beyond ASCII goes as a
+// character code, and the ";" that would end it early is left out.
+void EcrivainRtf::EcrireNom(QStringView nom) {
+    for (const QChar c : nom) {
+        if (c == u'\\' || c == u'{' || c == u'}') sortie += '\\';
+        if (c != u';') EcrireCaractereUnicode(c.unicode());
+    }
 }
 
 void EcrivainRtf::EcrireTexte(QStringView texte) {

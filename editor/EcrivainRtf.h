@@ -27,6 +27,7 @@ class EcrivainRtf {
     void EcrireBloc(const QTextBlock& bloc, bool dernier);
     void EcrireParagraphe(const QTextBlockFormat& format);
     void EcrireCaractere(const QTextCharFormat& format);
+    void EcrireNom(QStringView nom);
     void EcrireTexte(QStringView texte);
     void EcrireCaractereUnicode(char16_t c);
     QString Famille(const QTextCharFormat& format) const;

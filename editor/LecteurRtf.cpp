@@ -214,6 +214,12 @@ bool LecteurRtf::MotDeTable(int commande, int valeur) {
     if (etat.destination == Destination::TablePolices) {
         if (commande == Police) tables.NouvellePolice(valeur);
         if (commande == JeuDeCaracteres) tables.JeuDePolice(valeur);
+        if (commande == RepliUnicode) etat.caracteresDeRepli = qBound(0, valeur, 255);
+        if (commande == Unicode && valeur >= -32768 && valeur <= 65535) {
+            const QChar c(static_cast<char16_t>(valeur < 0 ? valeur + 65536 : valeur));
+            tables.NomDePolice(QStringView(&c, 1));
+            aSauter = etat.caracteresDeRepli;
+        }
         return true;
     }
     if (etat.destination == Destination::TableCouleurs) {

@@ -73,7 +73,8 @@ void TablesRtf::NomDePolice(QStringView morceau) {
     auto it = polices.find(policeCourante);
     if (it == polices.end() || it->nomTermine) return;
     const qsizetype fin = morceau.indexOf(QLatin1Char(';'));
-    it->nom += morceau.left(fin < 0 ? morceau.size() : fin);
+    for (const QChar c : morceau.left(fin < 0 ? morceau.size() : fin))
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7F) it->nom += c; // damage, never a font's name
     if (fin >= 0) {
         it->nom = it->nom.trimmed();
         it->nomTermine = true;

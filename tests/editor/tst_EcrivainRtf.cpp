@@ -117,8 +117,8 @@ void TestEcrivainRtf::chaqueFormatRevientPareil_data() {
                                                      f.setVerticalAlignment(F::AlignSuperScript);
                                                      f.setForeground(QColor(1, 2, 3));
                                                  }));
-    QTest::newRow("font family with blanks and accents")
-        << Texte("x", Caractere([](F& f) { f.setFontFamilies({"Écriture Scolaire B"}); }));
+    QTest::newRow("font family with accents, special blanks, braces and backslash")
+        << Texte("x", Caractere([](F& f) { f.setFontFamilies({"Écriture\u00A0{Scolaire}\\B"}); }));
     QTest::newRow("font sizes, half points included") << Construction([](QTextCursor& c) {
         for (double taille : {8.0, 10.5, 72.0})
             c.insertText("t", Caractere([taille](F& f) { f.setFontPointSize(taille); }));

@@ -148,6 +148,8 @@ void TestLecteurRtf::formatsLus_data() {
     QTest::newRow("paragraph properties set after its text still hold for it")
         << tables + "a\\qc\\par b}"
         << "C |{,Arial,12}a\nC |{,Arial,12}b";
+    QTest::newRow("font name with a Unicode letter and damage")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ec\\u345?ole\\'01 \\'a0;}}x}") << "L |{,Ecřole,12}x";
     QTest::newRow("lengths and sizes far beyond a page are clamped")
         << tables + "\\li999999999\\fs999999999 a}"
         << "L li=31680 |{,Arial,1638}a";
