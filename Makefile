@@ -30,6 +30,7 @@ screenshots: build
 bench: build
 	$(BUILD)/bench/bench_tableau --benchmark_counters_tabular=true
 	$(BUILD)/bench/bench_jeu
+	$(BUILD)/bench/bench_rtf
 	./bench/demarrage.sh
 
 # The rich-text reader under libFuzzer for FUZZ_DUREE seconds (60 by default), built apart
