@@ -55,7 +55,7 @@ bool LecteurRtf::Lire(QByteArrayView octets, QTextDocument& document) {
     document.clear();
     QTextCursor curseur(&document);
     curseur.beginEditBlock();
-    LecteurRtf(curseur).Parcourir(octets);
+    LecteurRtf(curseur, true).Parcourir(octets);
     curseur.endEditBlock();
     return true;
 }
@@ -63,7 +63,7 @@ bool LecteurRtf::Lire(QByteArrayView octets, QTextDocument& document) {
 bool LecteurRtf::Inserer(QByteArrayView octets, QTextCursor& curseur) {
     if (!EstRtf(octets)) return false;
     curseur.beginEditBlock();
-    LecteurRtf(curseur).Parcourir(octets);
+    LecteurRtf(curseur, false).Parcourir(octets);
     curseur.endEditBlock();
     return true;
 }
@@ -72,7 +72,12 @@ void LecteurRtf::Parcourir(QByteArrayView octets) {
     LexiqueRtf lexique(octets);
     for (JetonRtf jeton = lexique.Suivant(); jeton.genre != JetonRtf::Genre::Fin; jeton = lexique.Suivant())
         if (!Traiter(jeton, lexique)) break;
-    FinDeParagraphe(false);
+    // Inserted text without a paragraph end of its own joins the paragraph it was put into, and
+    // takes its properties.
+    if (documentEntier)
+        FinDeParagraphe(false);
+    else
+        Vider();
 }
 
 // False once the outermost group has closed: what follows is no part of the document.

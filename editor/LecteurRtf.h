@@ -32,7 +32,8 @@ class LecteurRtf {
     static bool Inserer(QByteArrayView octets, QTextCursor& curseur);
 
   private:
-    explicit LecteurRtf(QTextCursor& curseur) : curseur(curseur) {}
+    LecteurRtf(QTextCursor& curseur, bool documentEntier)
+        : curseur(curseur), documentEntier(documentEntier) {}
     void Parcourir(QByteArrayView octets);
     bool Traiter(const JetonRtf& jeton, LexiqueRtf& lexique);
     bool SauterRepli(const JetonRtf& jeton);
@@ -53,6 +54,7 @@ class LecteurRtf {
     QTextBlockFormat FormatBloc(const FormatParagrapheRtf& format) const;
 
     QTextCursor& curseur;
+    const bool documentEntier;
     TablesRtf tables;
     EtatGroupeRtf etat;
     std::vector<EtatGroupeRtf> pile;

@@ -261,13 +261,18 @@ void TestLecteurRtf::cequiNEstPasDuRtfEstRefuse() {
     if (!rtf) QCOMPARE(document.toPlainText(), QStringLiteral("avant"));
 }
 
+// Pasted rich text: a piece without a paragraph end takes the paragraph it lands in as it is.
 void TestLecteurRtf::insertionAuCurseur() {
     QTextDocument document(QStringLiteral("debut fin"));
     QTextCursor curseur(&document);
+    QTextBlockFormat centre;
+    centre.setAlignment(Qt::AlignHCenter);
+    curseur.setBlockFormat(centre);
     curseur.setPosition(6);
-    QVERIFY(LecteurRtf::Inserer("{\\rtf1 {\\b gras} }", curseur));
+    QVERIFY(LecteurRtf::Inserer("{\\rtf1\\pard\\qr {\\b gras} }", curseur));
     QCOMPARE(document.toPlainText(), QStringLiteral("debut gras fin"));
     QCOMPARE(curseur.position(), 11);
+    QCOMPARE(document.begin().blockFormat().alignment(), Qt::AlignHCenter);
     QVERIFY(!LecteurRtf::Inserer("gras", curseur));
     QCOMPARE(document.toPlainText(), QStringLiteral("debut gras fin"));
 }
