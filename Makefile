@@ -4,7 +4,7 @@ SAN   ?= build-san
 JOBS  ?= $(shell nproc)
 export BUILD := $(abspath $(BUILD))
 
-.PHONY: all deps build run run-navirelle test test-sanitizers screenshots bench clean
+.PHONY: all deps build run run-navirelle test test-sanitizers screenshots bench fuzz clean
 
 all: build
 
@@ -44,7 +44,13 @@ bench: build
 	$(BUILD)/bench/bench_tableau --benchmark_counters_tabular=true
 	$(BUILD)/bench/bench_jeu
 	$(BUILD)/bench/bench_voiliers
+	$(BUILD)/bench/bench_rtf
 	./bench/demarrage.sh
 
+# The rich-text reader under libFuzzer for FUZZ_DUREE seconds (60 by default), built apart
+# with clang in build-fuzz; fails on the first crash, leak or runaway input.
+fuzz: deps
+	./scripts/fuzz-rtf
+
 clean:
-	rm -rf $(BUILD) $(SAN)
+	rm -rf $(BUILD) $(SAN) build-fuzz

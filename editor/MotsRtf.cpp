@@ -1,0 +1,145 @@
+#include "editor/MotsRtf.h"
+
+#include <algorithm>
+#include <array>
+
+namespace MotsRtf {
+
+namespace {
+
+// Sorted by name for the binary search; a name not here is passed over.
+constexpr std::array Mots = std::to_array<Definition>({
+    {"annotation", Ignorer},
+    {"ansicpg", PageDeCode},
+    {"author", Ignorer},
+    {"b", Gras},
+    {"bin", Binaire},
+    {"blue", Bleu},
+    {"bullet", Caractere, 0x2022},
+    {"buptim", Ignorer},
+    {"cell", Cellule},
+    {"cf", Couleur},
+    {"colortbl", TableDesCouleurs},
+    {"comment", Ignorer},
+    {"creatim", Ignorer},
+    {"deff", PoliceParDefaut},
+    {"dn", Bas},
+    {"doccomm", Ignorer},
+    {"emdash", Caractere, 0x2014},
+    {"emspace", Caractere, 0x2003},
+    {"endash", Caractere, 0x2013},
+    {"enspace", Caractere, 0x2002},
+    {"f", Police},
+    {"fcharset", JeuDeCaracteres},
+    {"fi", RetraitPremiereLigne},
+    {"filetbl", Ignorer},
+    {"fldinst", Ignorer},
+    {"fonttbl", TableDesPolices},
+    {"footer", Ignorer},
+    {"footerf", Ignorer},
+    {"footerl", Ignorer},
+    {"footerr", Ignorer},
+    {"footnote", Ignorer},
+    {"fs", Taille},
+    {"green", Vert},
+    {"header", Ignorer},
+    {"headerf", Ignorer},
+    {"headerl", Ignorer},
+    {"headerr", Ignorer},
+    {"i", Italique},
+    {"info", Ignorer},
+    {"keywords", Ignorer},
+    {"ldblquote", Caractere, 0x201C},
+    {"li", RetraitGauche},
+    {"line", Ligne},
+    {"listoverridetable", Ignorer},
+    {"listtable", Ignorer},
+    {"lquote", Caractere, 0x2018},
+    {"nonshppict", Ignorer},
+    {"nosupersub", SansPosition},
+    {"object", Ignorer},
+    {"operator", Ignorer},
+    {"page", Paragraphe},
+    {"par", Paragraphe},
+    {"pard", Pard},
+    {"pict", Ignorer},
+    {"plain", Plain},
+    {"printim", Ignorer},
+    {"qc", Centre},
+    {"qj", Justifie},
+    {"ql", AGauche},
+    {"qmspace", Caractere, 0x2005},
+    {"qr", ADroite},
+    {"rdblquote", Caractere, 0x201D},
+    {"red", Rouge},
+    {"revtbl", Ignorer},
+    {"revtim", Ignorer},
+    {"ri", RetraitDroit},
+    {"row", Paragraphe},
+    {"rquote", Caractere, 0x2019},
+    {"rxe", Ignorer},
+    {"sa", EspaceApres},
+    {"sb", EspaceAvant},
+    {"sect", Paragraphe},
+    {"strike", Barre},
+    {"striked", Barre},
+    {"stylesheet", Ignorer},
+    {"sub", Indice},
+    {"subject", Ignorer},
+    {"super", Exposant},
+    {"tab", Tabulation},
+    {"tb", TaquetBarre},
+    {"tc", Ignorer},
+    {"template", Ignorer},
+    {"title", Ignorer},
+    {"tqc", TaquetCentre},
+    {"tqdec", TaquetDecimal},
+    {"tqr", TaquetDroit},
+    {"tx", Taquet},
+    {"txe", Ignorer},
+    {"u", Unicode},
+    {"uc", RepliUnicode},
+    {"ud", Ud},
+    {"ul", Souligne},
+    {"uld", Souligne},
+    {"uldash", Souligne},
+    {"uldashd", Souligne},
+    {"uldashdd", Souligne},
+    {"uldb", Souligne},
+    {"ulhwave", Souligne},
+    {"ulldash", Souligne},
+    {"ulnone", PasSouligne},
+    {"ulth", Souligne},
+    {"ulthd", Souligne},
+    {"ulthdash", Souligne},
+    {"ulthdashd", Souligne},
+    {"ulthdashdd", Souligne},
+    {"ulthldash", Souligne},
+    {"ululdbwave", Souligne},
+    {"ulw", Souligne},
+    {"ulwave", Souligne},
+    {"up", Haut},
+    {"upr", Upr},
+    {"v", Cache},
+    {"xe", Ignorer},
+    {"zwj", Caractere, 0x200D},
+    {"zwnj", Caractere, 0x200C},
+});
+
+constexpr bool MotsEnOrdre() {
+    return std::is_sorted(Mots.begin(), Mots.end(),
+                          [](const Definition& a, const Definition& b) { return a.mot < b.mot; });
+}
+static_assert(MotsEnOrdre(), "the control words must stay sorted");
+
+} // namespace
+
+Definition Chercher(QByteArrayView mot) {
+    const std::string_view nom(mot.data(), static_cast<size_t>(mot.size()));
+    const auto it = std::lower_bound(Mots.begin(), Mots.end(), nom,
+                                     [](const Definition& d, std::string_view n) { return d.mot < n; });
+    if (it != Mots.end() && it->mot == nom) return *it;
+    return {nom, Inconnue};
+}
+
+} // namespace MotsRtf

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// The font and colour tables of a rich-text file being read, and the single-byte character
+// sets its \'hh escapes and plain bytes are decoded with.
+class TablesRtf {
+  public:
+    // The fonts and colours a file may declare: beyond, the extra entries are dropped.
+    static constexpr int EntreesMaximales = 4096;
+
+    // Inside {\fonttbl ...}
+    void NouvellePolice(int numero);
+    void JeuDePolice(int jeu);
+    void NomDePolice(QStringView morceau);
+
+    // Inside {\colortbl ...}: \red, \green, \blue set a component, ";" closes the entry.
+    void Composante(char nom, int valeur);
+    void FinDeCouleur();
+
+    void DefinirPageDeCode(int page) { pageDocument = page; }
+
+    QString Famille(int police) const;
+    // An invalid colour for the automatic one (index 0, an empty entry, an unknown index).
+    QColor Couleur(int index) const;
+    // The character of a byte in the given font: a font's own character set first, the
+    // document's (\ansicpg) otherwise, Windows-1252 where this Qt lacks the set.
+    QChar Caractere(uchar octet, int police);
+
+  private:
+    struct Police {
+        QString nom;
+        int page = 0;
+        bool nomTermine = false;
+    };
+    const QString& Table(int page);
+
+    QHash<int, Police> polices;
+    int policeCourante = -1;
+    QList<QColor> couleurs;
+    int rouge = -1, vert = -1, bleu = -1;
+    int pageDocument = 1252;
+    QHash<int, QString> tablesOctets;
+};
