@@ -225,48 +225,65 @@ void TF_Menu::BoutonjeuClick(int bouton) {
     }
 }
 
+namespace {
+
+// What each menu action opens and does, in one place: an action is offered when the program has
+// every window it needs.
+struct Conduite {
+    ActionMenu Action;
+    QList<IdFenetre> Fenetres;
+    void (*Faire)(TF_Menu& menu, Programme& prog);
+};
+
+const QList<Conduite>& Conduites() {
+    using A = ActionMenu;
+    using F = IdFenetre;
+    static const QList<Conduite> table{
+        {A::Quitter, {}, [](TF_Menu& m, Programme&) { m.close(); }},
+        {A::Preferences, {F::Preferences}, [](TF_Menu& m, Programme&) { m.Replacer(), m.OuvrirModal(F::Preferences); }},
+        {A::APropos, {F::PubN}, [](TF_Menu& m, Programme&) { m.Replacer(), m.OuvrirModal(F::PubN); }},
+        {A::ImprimerExercices, {F::Image}, [](TF_Menu& m, Programme&) { m.OuvrirModal(F::Image); }},
+        {A::Listes, {F::Listes}, [](TF_Menu& m, Programme& p) { p.RetourRepertoire(), m.OuvrirModal(F::Listes); }},
+        {A::FichierTexte, {F::Traitexte},
+         [](TF_Menu& m, Programme& p) {
+             p.RetourRepertoire();
+             p.ModeBilan = 0;
+             m.OuvrirModal(F::Traitexte);
+         }},
+        {A::BilanGeneral, {F::Traitexte},
+         [](TF_Menu& m, Programme& p) {
+             p.RetourRepertoire();
+             p.FichierAOuvrir = p.FichierBilan;
+             p.ModeBilan = 1;
+             m.OuvrirModal(F::Traitexte);
+         }},
+        {A::BilanIndividuel, {F::ChoixImpInd, F::Traitexte},
+         [](TF_Menu& m, Programme& p) {
+             p.FichierAOuvrir.clear();
+             m.OuvrirModal(F::ChoixImpInd);
+             if (p.FichierAOuvrir.isEmpty()) return;
+             p.ModeBilan = 1;
+             m.OuvrirModal(F::Traitexte);
+         }},
+        {A::GestionBilans, {F::EffaceBilans}, [](TF_Menu& m, Programme&) { m.OuvrirModal(F::EffaceBilans); }},
+        {A::Aide, {}, [](TF_Menu&, Programme& p) { p.Plate().AfficherAide(p.FichierAide, QStringLiteral("Som")); }},
+        {A::PagePedagogique, {},
+         [](TF_Menu&, Programme& p) { p.Plate().AfficherAide(p.FichierAide, QStringLiteral("Pedagogie")); }},
+        {A::EffacerBarre, {}, [](TF_Menu& m, Programme& p) { p.Plate().MasquerBarreDesTaches(m); }},
+    };
+    return table;
+}
+
+const Conduite* ConduiteDe(ActionMenu action) {
+    for (const Conduite& conduite : Conduites())
+        if (conduite.Action == action) return &conduite;
+    return nullptr;
+}
+
+} // namespace
+
 void TF_Menu::Executer(ActionMenu action) {
-    switch (action) {
-    case ActionMenu::Quitter: close(); break;
-    case ActionMenu::Preferences:
-        Replacer();
-        OuvrirModal(IdFenetre::Preferences);
-        break;
-    case ActionMenu::APropos:
-        Replacer();
-        OuvrirModal(IdFenetre::PubN);
-        break;
-    case ActionMenu::ImprimerExercices: OuvrirModal(IdFenetre::Image); break;
-    case ActionMenu::Listes:
-        prog.RetourRepertoire();
-        OuvrirModal(IdFenetre::Listes);
-        break;
-    case ActionMenu::FichierTexte:
-        prog.RetourRepertoire();
-        prog.ModeBilan = 0;
-        OuvrirModal(IdFenetre::Traitexte);
-        break;
-    case ActionMenu::BilanGeneral:
-        prog.RetourRepertoire();
-        prog.FichierAOuvrir = prog.FichierBilan;
-        prog.ModeBilan = 1;
-        OuvrirModal(IdFenetre::Traitexte);
-        break;
-    case ActionMenu::BilanIndividuel:
-        prog.FichierAOuvrir.clear();
-        OuvrirModal(IdFenetre::ChoixImpInd);
-        if (!prog.FichierAOuvrir.isEmpty()) {
-            prog.ModeBilan = 1;
-            OuvrirModal(IdFenetre::Traitexte);
-        }
-        break;
-    case ActionMenu::GestionBilans: OuvrirModal(IdFenetre::EffaceBilans); break;
-    case ActionMenu::Aide: prog.Plate().AfficherAide(prog.FichierAide, QStringLiteral("Som")); break;
-    case ActionMenu::PagePedagogique: prog.Plate().AfficherAide(prog.FichierAide, QStringLiteral("Pedagogie")); break;
-    case ActionMenu::EffacerBarre: prog.Plate().MasquerBarreDesTaches(*this); break;
-    case ActionMenu::Jeu:
-    case ActionMenu::Aucune: break;
-    }
+    if (const Conduite* conduite = ConduiteDe(action)) conduite->Faire(*this, prog);
 }
 
 void TF_Menu::OuvrirModal(IdFenetre id) {
@@ -279,22 +296,15 @@ void TF_Menu::Replacer() {
 }
 
 bool TF_Menu::Disponible(ActionMenu action, int bouton) const {
-    auto existe = [this](IdFenetre id) { return fenetres.Disponible(id); };
-    switch (action) {
-    case ActionMenu::Jeu: {
+    if (action == ActionMenu::Jeu) {
         const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
-        return bouton >= 0 && bouton < boutons.size() && existe(boutons[bouton].Fenetre);
+        return bouton >= 0 && bouton < boutons.size() && fenetres.Disponible(boutons[bouton].Fenetre);
     }
-    case ActionMenu::Preferences: return existe(IdFenetre::Preferences);
-    case ActionMenu::APropos: return existe(IdFenetre::PubN);
-    case ActionMenu::ImprimerExercices: return existe(IdFenetre::Image);
-    case ActionMenu::Listes: return existe(IdFenetre::Listes);
-    case ActionMenu::FichierTexte:
-    case ActionMenu::BilanGeneral: return existe(IdFenetre::Traitexte);
-    case ActionMenu::BilanIndividuel: return existe(IdFenetre::ChoixImpInd) && existe(IdFenetre::Traitexte);
-    case ActionMenu::GestionBilans: return existe(IdFenetre::EffaceBilans);
-    default: return true;
-    }
+    const Conduite* conduite = ConduiteDe(action);
+    if (!conduite) return true;
+    for (IdFenetre id : conduite->Fenetres)
+        if (!fenetres.Disponible(id)) return false;
+    return true;
 }
 
 void TF_Menu::ActualiserDisponibilite() {

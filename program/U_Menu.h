@@ -26,6 +26,9 @@ public:
 
     void BoutonjeuClick(int bouton);
     void Executer(ActionMenu action);
+    void OuvrirModal(IdFenetre id);
+    // Puts the window back at its place at once (Left and Top), without waiting for the hold.
+    void Replacer();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -44,8 +47,6 @@ private:
     void AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entrees);
     QAction* NouvelleAction(const EntreeMenu& entree);
     void ConstruireBarreDEtat();
-    void Replacer();
-    void OuvrirModal(IdFenetre id);
     bool Disponible(ActionMenu action, int bouton) const;
     void CentrerBloc();
 
