@@ -16,10 +16,18 @@ namespace {
 void MiseEnPlace(Tableau& t, Hasard& hasard, int exercice, bool multiplication) {
     GenerateurTableau generateur(t, hasard, multiplication ? Operation::Multiplication : Operation::Addition);
     switch (exercice) {
-    case 1: generateur.DisposerRemplir(); break;
-    case 2: generateur.DisposerTrouver(); break;
-    case 3: generateur.DisposerDefi(); break;
-    default: generateur.TableauPourFeuille(3); break; // 4: the sheet challenge, with a new table per attempt
+    case 1:
+        generateur.DisposerRemplir();
+        break;
+    case 2:
+        generateur.DisposerTrouver();
+        break;
+    case 3:
+        generateur.DisposerDefi();
+        break;
+    default:
+        generateur.TableauPourFeuille(3);
+        break; // 4: the sheet challenge, with a new table per attempt
     }
 }
 
@@ -37,7 +45,7 @@ void BM_MiseEnPlace(benchmark::State& etat) {
 
 // Counts the draws of a set-up: the rejection loops are what can make one set-up slow.
 class HasardCompteur final : public Hasard {
-public:
+  public:
     explicit HasardCompteur(quint32 graine) : hasard(graine) {}
     int Rnd(int n) override {
         ++tirages;
@@ -46,7 +54,7 @@ public:
     void Randomize() override {}
     int tirages = 0;
 
-private:
+  private:
     HasardSysteme hasard;
 };
 
@@ -69,7 +77,8 @@ void PireCas(benchmark::State& etat, int nbGraines) {
     for (auto _ : etat) {
         for (int graine = 0; graine < nbGraines; ++graine) {
             const bool multiplication = graine % 2 == 1;
-            durees[static_cast<size_t>(graine)] = DureeMicro(exercice, taille, multiplication, static_cast<quint32>(graine));
+            durees[static_cast<size_t>(graine)] =
+                DureeMicro(exercice, taille, multiplication, static_cast<quint32>(graine));
             Tableau t;
             t.DefinirTaille(taille);
             HasardCompteur compteur(static_cast<quint32>(graine));
@@ -93,12 +102,14 @@ void PireCas(benchmark::State& etat, int nbGraines) {
 void TaillesDuJeu(benchmark::internal::Benchmark* b) {
     for (int exercice = 1; exercice <= 4; ++exercice)
         for (int taille = exercice == 4 ? 0 : 1; taille <= TailleMax; ++taille)
-            for (int multiplication = 0; multiplication <= 1; ++multiplication) b->Args({exercice, taille, multiplication});
+            for (int multiplication = 0; multiplication <= 1; ++multiplication)
+                b->Args({exercice, taille, multiplication});
 }
 
 void TaillesPireCas(benchmark::internal::Benchmark* b) {
     for (int exercice = 1; exercice <= 4; ++exercice)
-        for (int taille = exercice == 4 ? 0 : 1; taille <= TailleMax; ++taille) b->Args({exercice, taille});
+        for (int taille = exercice == 4 ? 0 : 1; taille <= TailleMax; ++taille)
+            b->Args({exercice, taille});
 }
 
 void Enregistrer(bool rapide) {

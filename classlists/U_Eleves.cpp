@@ -2,10 +2,10 @@
 #include "core/Apparence.h"
 
 #include "classlists/ListeClasse.h"
-#include "core/NomDeFichier.h"
 #include "core/AideContextuelle.h"
 #include "core/Libelles.h"
 #include "core/MiseAEchelle.h"
+#include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "core/Windows1252.h"

@@ -22,7 +22,7 @@ class TF_Listes : public QDialog {
     // The pupils as the list shows them, in the order of the file.
     const QStringList& Eleves() const { return eleves; }
 
-public slots:
+  public slots:
     // Every way out empties the list and the fields: each showing starts afresh.
     void done(int resultat) override;
 

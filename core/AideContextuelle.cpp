@@ -11,9 +11,13 @@ namespace {
 constexpr char ProprieteContexte[] = "contexteAide";
 }
 
-void DefinirContexteAide(QWidget& fenetre, int contexte) { fenetre.setProperty(ProprieteContexte, contexte); }
+void DefinirContexteAide(QWidget& fenetre, int contexte) {
+    fenetre.setProperty(ProprieteContexte, contexte);
+}
 
-int ContexteAide(const QWidget& fenetre) { return fenetre.property(ProprieteContexte).toInt(); }
+int ContexteAide(const QWidget& fenetre) {
+    return fenetre.property(ProprieteContexte).toInt();
+}
 
 QString AncreContexte(int contexte) {
     return contexte > 0 ? QStringLiteral("contexte-%1").arg(contexte) : QStringLiteral("Som");

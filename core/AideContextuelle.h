@@ -13,10 +13,10 @@ QString AncreContexte(int contexte);
 
 class RaccourciAide : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit RaccourciAide(Programme& programme, QObject* parent = nullptr);
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
-private:
+  private:
     Programme& prog;
 };

@@ -31,10 +31,11 @@ QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& libelle,
     return bouton;
 }
 
-QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position) {
+QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle,
+                            const QRect& position) {
     QPushButton* bouton = Bouton(parent, nom, libelle, position, Arial(19, true));
-    bouton->setStyleSheet(
-        QStringLiteral("QPushButton { color: %1; } QPushButton:disabled { color: gray; }").arg(Marron.name()));
+    bouton->setStyleSheet(QStringLiteral("QPushButton { color: %1; } QPushButton:disabled { color: gray; }")
+                              .arg(Marron.name()));
     return bouton;
 }
 
@@ -44,8 +45,8 @@ QWidget* BarreDEtat(QWidget* fenetre, const QString& message, int largeurMessage
     barre->setObjectName(QStringLiteral("StatusBar1"));
     barre->setGeometry(0, 600 - Hauteur, 800, Hauteur);
     barre->setAutoFillBackground(true);
-    QLabel* texte = Etiquette(barre, QStringLiteral("StatusBar1Panel"), message, QRect(0, 0, largeurMessage, Hauteur),
-                              Arial(16, false), Qt::black);
+    QLabel* texte = Etiquette(barre, QStringLiteral("StatusBar1Panel"), message,
+                              QRect(0, 0, largeurMessage, Hauteur), Arial(16, false), Qt::black);
     texte->setAlignment(Qt::AlignCenter);
     return barre;
 }

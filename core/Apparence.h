@@ -42,7 +42,8 @@ QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, con
 QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position,
                     const QFont& police = Arial(14, true));
 // A button of the exercise windows' right-hand column: maroon caption, grey when disabled.
-QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position);
+QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle,
+                            const QRect& position);
 // The status bar of the exercise windows: one centred message at the bottom, 25 pixels high.
 QWidget* BarreDEtat(QWidget* fenetre, const QString& message, int largeurMessage);
 // A raised panel filled with a plain colour.

@@ -6,7 +6,7 @@ struct ResultatPartie;
 // What a window may ask of the program's other windows without knowing them: the window
 // registry at the top floor answers, so that no subsystem includes another's windows.
 class AutresFenetres {
-public:
+  public:
     virtual ~AutresFenetres() = default;
 
     // The size chooser for exercise numJeu (0: sheets), modal; its choice is in the preferences.

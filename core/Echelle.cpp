@@ -11,4 +11,6 @@ double RapportEchelle(QSize ecran, int pixelsParPouce) {
     return std::min(parLaLargeur, (ecran.height() * 96.0) / (pixelsParPouce * 600.0));
 }
 
-int AEchelle(int longueur, double rapport) { return static_cast<int>(std::lround(longueur * rapport)); }
+int AEchelle(int longueur, double rapport) {
+    return static_cast<int>(std::lround(longueur * rapport));
+}

@@ -19,9 +19,10 @@ bool PrendreVerrou(QLockFile& verrou, const QString& cheminVerrou, std::chrono::
                    QString& raison) {
     // A folder where the lock goes never frees itself: waiting for it would end in "busy".
     if (QFileInfo(cheminVerrou).isDir()) {
-        raison = QStringLiteral("un dossier «\u00a0%1\u00a0» occupe la place du verrou du fichier dans le dossier "
-                                "du programme ; il faut le supprimer")
-                     .arg(QFileInfo(cheminVerrou).fileName());
+        raison =
+            QStringLiteral("un dossier «\u00a0%1\u00a0» occupe la place du verrou du fichier dans le dossier "
+                           "du programme ; il faut le supprimer")
+                .arg(QFileInfo(cheminVerrou).fileName());
         return false;
     }
     verrou.setStaleLockTime(static_cast<int>(EcritureFichier::VerrouPerime.count()));

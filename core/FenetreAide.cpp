@@ -30,9 +30,10 @@ FenetreAide::FenetreAide(const QString& titreProgramme, QWidget* parent)
 void FenetreAide::Ouvrir(const QString& fichierAide, const QString& ancreVoulue, const QWidget* servie) {
     ancre = ancreVoulue;
     if (!QFileInfo::exists(fichierAide)) {
-        navigateur->setHtml(QStringLiteral("<h2>Aide introuvable</h2><p>Le fichier d'aide « %1 » est absent du "
-                                           "dossier du programme.</p>")
-                                .arg(QFileInfo(fichierAide).fileName().toHtmlEscaped()));
+        navigateur->setHtml(
+            QStringLiteral("<h2>Aide introuvable</h2><p>Le fichier d'aide « %1 » est absent du "
+                           "dossier du programme.</p>")
+                .arg(QFileInfo(fichierAide).fileName().toHtmlEscaped()));
     } else {
         // The help file keeps its historical extension: tell the browser it is HTML.
         QUrl adresse = QUrl::fromLocalFile(QFileInfo(fichierAide).absoluteFilePath());

@@ -7,7 +7,7 @@ class QTextBrowser;
 // The help viewer: the program's help file (HTML) opened at a topic or a window's help context.
 class FenetreAide : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit FenetreAide(const QString& titreProgramme, QWidget* parent = nullptr);
 
     // Shows the help at an anchor; beside the window it serves (over its other half) when given,
@@ -16,7 +16,7 @@ public:
     QString AncreAffichee() const { return ancre; }
     QTextBrowser* Navigateur() const { return navigateur; }
 
-private:
+  private:
     void PlacerACote(const QWidget& servie);
 
     QTextBrowser* navigateur;

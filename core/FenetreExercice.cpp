@@ -7,7 +7,8 @@ namespace {
 // A plain QWidget reaches assistive technologies as a "filler" pane; an exercise window is a
 // window, and screen readers announce it by its caption when it comes up.
 QAccessibleInterface* RoleFenetre(const QString&, QObject* objet) {
-    if (auto* fenetre = qobject_cast<FenetreExercice*>(objet)) return new QAccessibleWidget(fenetre, QAccessible::Window);
+    if (auto* fenetre = qobject_cast<FenetreExercice*>(objet))
+        return new QAccessibleWidget(fenetre, QAccessible::Window);
     return nullptr;
 }
 

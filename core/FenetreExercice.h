@@ -9,7 +9,7 @@
 // or still open behind the menu; a modal window it opened closing over it sets up nothing.
 class FenetreExercice : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FenetreExercice(QWidget* parent = nullptr, Qt::WindowFlags drapeaux = {});
 
     virtual void Ouvrir(const ChoixExercice& choix) = 0;

@@ -6,7 +6,9 @@
 namespace Libelles {
 
 // «\u00a0texte\u00a0», as file and class names are quoted in messages.
-inline QString Guillemets(const QString& texte) { return QStringLiteral("«\u00a0%1\u00a0»").arg(texte); }
+inline QString Guillemets(const QString& texte) {
+    return QStringLiteral("«\u00a0%1\u00a0»").arg(texte);
+}
 
 // What a screen reader says for a caption: no accelerator, no colon or final full stop (the
 // screen shows them before a field or after a button's words; spoken, they say nothing).

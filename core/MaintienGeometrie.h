@@ -16,7 +16,7 @@ void PlacerPleinEcran(QWidget& fenetre, const QRect& geometrie, PlateForme& plat
 // and this is what puts the windows in place there too.
 class MaintienGeometrie : public QObject {
     Q_OBJECT
-public:
+  public:
     MaintienGeometrie(QWidget& fenetre, const QRect& geometrie, int intervalleMs = 500);
 
     void Demarrer() { minuterie.start(); }
@@ -27,7 +27,7 @@ public:
     // One step: Left, Top, Width and Height each set back where they differ.
     void Tenir();
 
-private:
+  private:
     QWidget& fenetre;
     const QRect& geometrie;
     QTimer minuterie;

@@ -39,7 +39,8 @@ void MettreAEchelle(QWidget& fenetre, double rapport) {
     for (QWidget* controle : fenetre.findChildren<QWidget*>()) {
         // A control placed by a layout gets its size from it; only hand-placed ones are moved.
         const QWidget* parent = controle->parentWidget();
-        if (!controle->isWindow() && parent && !parent->layout()) controle->setGeometry(RectangleAEchelle(controle->geometry(), rapport));
+        if (!controle->isWindow() && parent && !parent->layout())
+            controle->setGeometry(RectangleAEchelle(controle->geometry(), rapport));
         PoliceAEchelle(*controle, rapport);
     }
 }

@@ -16,14 +16,14 @@ class ZoneMosaique;
 // when the window is shown by another window and stopped when it is hidden.
 class MobilierPleinEcran : public QObject {
     Q_OBJECT
-public:
+  public:
     using ImagesFond = std::function<std::pair<QString, QString>()>; // chosen picture, fallback
 
     struct Options {
-        ImagesFond Images;              // none: no mosaic
-        QWidget* CadreFond = nullptr;   // where the mosaic lies: the window itself when null
-        int IntervalleMs = 500;         // the hold's period
-        bool Automatique = true;        // placed and held at each showing, released at each hiding
+        ImagesFond Images;            // none: no mosaic
+        QWidget* CadreFond = nullptr; // where the mosaic lies: the window itself when null
+        int IntervalleMs = 500;       // the hold's period
+        bool Automatique = true;      // placed and held at each showing, released at each hiding
         QString NomMaintien = QStringLiteral("Timer1"); // the hold's name among the window's timers
     };
 
@@ -39,10 +39,10 @@ public:
     ZoneMosaique* Fond() const { return fond; }
     MaintienGeometrie& Maintien() const { return *maintien; }
 
-protected:
+  protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
-private:
+  private:
     QWidget& fenetre;
     Programme& prog;
     QWidget* cadreFond;

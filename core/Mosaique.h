@@ -10,7 +10,7 @@ class QPainter;
 // covered; the backgrounds of the menu, the exercises, the results and the about window.
 // The bitmap is read once and read again only when the file name or its date changes.
 class Mosaique {
-public:
+  public:
     // Loads the first of the two files that exists; neither (or an empty bitmap) clears it.
     void Choisir(const QString& fichier, const QString& fichierParDefaut);
     bool EstVide() const { return image.isNull() || image.width() <= 0 || image.height() <= 0; }
@@ -18,7 +18,7 @@ public:
     // Tiles the area (0, 0, largeur, hauteur); an empty mosaic paints nothing.
     void Peindre(QPainter& peintre, int largeur, int hauteur) const;
 
-private:
+  private:
     bool Charger(const QString& fichier);
 
     QString fichierCharge;

@@ -15,7 +15,9 @@ bool Interdit(QChar c) {
     return u < 0x20 || (u >= 0x7F && u <= 0x9F) || c.isSurrogate() || Interdits.contains(c);
 }
 
-bool Blanc(QStringView nom) { return nom.trimmed().isEmpty(); }
+bool Blanc(QStringView nom) {
+    return nom.trimmed().isEmpty();
+}
 
 } // namespace
 
@@ -75,8 +77,9 @@ QString FichierListe(QStringView classe, QString& refus) {
     }
     // A name starting with a full stop is a hidden file, which no list of the program shows again.
     if (classe.startsWith(u'.')) {
-        refus = QStringLiteral("Le nom de la classe ne peut pas commencer par un point\u00a0: la classe serait "
-                               "cachée dans le dossier du programme. La classe n'a pas été enregistrée.");
+        refus =
+            QStringLiteral("Le nom de la classe ne peut pas commencer par un point\u00a0: la classe serait "
+                           "cachée dans le dossier du programme. La classe n'a pas été enregistrée.");
         return {};
     }
     if (classe.size() > LongueurClasseMax) {

@@ -5,16 +5,16 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 
-#include <memory>
 #include <QRect>
 #include <QString>
+#include <memory>
 
 class QWidget;
 
 // Everything that would block a headless test or differs per desktop: message boxes, the
 // screen, the clock, the taskbar. The programs use the Qt implementation; tests script their own.
 class PlateForme {
-public:
+  public:
     virtual ~PlateForme() = default;
 
     // Warning message box with a single OK button.

@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -20,7 +20,8 @@ void PlateFormeQt::Avertir(const QString& texte) {
 }
 
 bool PlateFormeQt::Demander(const QString& texte) {
-    QMessageBox question(QMessageBox::Question, titre, texte, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox question(QMessageBox::Question, titre, texte, QMessageBox::NoButton,
+                         QApplication::activeWindow());
     QPushButton* oui = question.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton* non = question.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
     question.setDefaultButton(non);
@@ -44,7 +45,9 @@ void PlateFormeQt::MasquerBarreDesTaches(QWidget& fenetrePrincipale) {
     fenetrePrincipale.setWindowState(fenetrePrincipale.windowState() | Qt::WindowFullScreen);
 }
 
-void PlateFormeQt::PleinEcran(QWidget& fenetre) { fenetre.setWindowState(fenetre.windowState() | Qt::WindowFullScreen); }
+void PlateFormeQt::PleinEcran(QWidget& fenetre) {
+    fenetre.setWindowState(fenetre.windowState() | Qt::WindowFullScreen);
+}
 
 std::unique_ptr<QPagedPaintDevice> PlateFormeQt::ChoisirImprimante(const QString& titre,
                                                                    QPageLayout::Orientation orientation) {
@@ -72,9 +75,10 @@ void PlateFormeQt::MontrerBarreDesTaches(QWidget& fenetrePrincipale) {
     fenetrePrincipale.setWindowState(fenetrePrincipale.windowState() & ~Qt::WindowFullScreen);
 }
 
-QString PlateFormeQt::ChoisirFichierAOuvrir(const QString& titre, const QString& filtre, const QString& dossier,
-                                            const QString& fichierPropose) {
-    const QString depart = fichierPropose.isEmpty() ? dossier : QDir(dossier).absoluteFilePath(fichierPropose);
+QString PlateFormeQt::ChoisirFichierAOuvrir(const QString& titre, const QString& filtre,
+                                            const QString& dossier, const QString& fichierPropose) {
+    const QString depart =
+        fichierPropose.isEmpty() ? dossier : QDir(dossier).absoluteFilePath(fichierPropose);
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), titre, depart, filtre);
 }
 

@@ -8,7 +8,7 @@ class FenetreAide;
 
 // The platform of the running programs: Qt's message boxes, the primary screen, the system clock.
 class PlateFormeQt final : public PlateForme {
-public:
+  public:
     // titre heads the message boxes and the help window.
     explicit PlateFormeQt(const QString& titre) : titre(titre) {}
 
@@ -27,7 +27,7 @@ public:
     std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
                                                          QPageLayout::Orientation orientation) override;
 
-private:
+  private:
     QString titre;
     QPointer<FenetreAide> aide; // one help window for the whole run
 };

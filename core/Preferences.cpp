@@ -10,7 +10,9 @@
 namespace {
 
 // Where each field stands in the 1392-byte record.
-constexpr int DebutImage(int i) { return i * (Preferences::LongueurImage + 1); }
+constexpr int DebutImage(int i) {
+    return i * (Preferences::LongueurImage + 1);
+}
 constexpr int PosEnregistrerBilans = 1280;
 constexpr int PosBilansIndividuels = 1281;
 constexpr int PosImprimerResultats = 1282;
@@ -24,11 +26,15 @@ static_assert(DebutImage(Preferences::NbImages) == PosEnregistrerBilans);
 static_assert(PosListeClasse + 1 + Preferences::LongueurListeClasse == PosChoixModifiable1);
 static_assert(PosTailleJeu1 + 3 == Preferences::TailleFichier);
 
-quint8 Octet(const QByteArray& octets, int pos) { return static_cast<quint8>(octets.at(pos)); }
+quint8 Octet(const QByteArray& octets, int pos) {
+    return static_cast<quint8>(octets.at(pos));
+}
 
 // The window shows a check box and the programs test "not zero": a damaged byte is read as
 // on, so that what the teacher sees is what the program does.
-quint8 Drapeau(const QByteArray& octets, int pos) { return Octet(octets, pos) != 0 ? 1 : 0; }
+quint8 Drapeau(const QByteArray& octets, int pos) {
+    return Octet(octets, pos) != 0 ? 1 : 0;
+}
 
 // A length byte above the field's size would read past it: the string is cut to the field.
 QString LireChaine(const QByteArray& octets, int debut, int maximum) {
@@ -59,7 +65,9 @@ quint8& Preferences::TailleJeu(int numJeu) {
     return numJeu == 2 ? TailleJeu2 : numJeu == 3 ? TailleJeu3 : TailleJeu1;
 }
 
-quint8 Preferences::TailleJeu(int numJeu) const { return const_cast<Preferences*>(this)->TailleJeu(numJeu); }
+quint8 Preferences::TailleJeu(int numJeu) const {
+    return const_cast<Preferences*>(this)->TailleJeu(numJeu);
+}
 
 quint8& Preferences::ChoixModifiable(int numJeu) {
     return numJeu == 2 ? ChoixModifiable2 : numJeu == 3 ? ChoixModifiable3 : ChoixModifiable1;

@@ -33,14 +33,14 @@ enum class IdFenetre {
 // What differs between the two programs, as data: the shared code reads it and never asks
 // which program it runs in.
 struct ProfilProgramme {
-    QString Titre;           // application title and main window caption
-    QString NomExecutable;   // for messages printed before any window exists
-    QString FichierAide;     // help file in the program folder
-    QString FichierPref;     // preferences file
-    QString FichierBilan;    // general results file
-    QString ImageAccueil;    // default tile of the main menu
-    QString ImageExo;        // default background of every other page
-    QString ImageTitre;      // title picture of the about window
+    QString Titre;         // application title and main window caption
+    QString NomExecutable; // for messages printed before any window exists
+    QString FichierAide;   // help file in the program folder
+    QString FichierPref;   // preferences file
+    QString FichierBilan;  // general results file
+    QString ImageAccueil;  // default tile of the main menu
+    QString ImageExo;      // default background of every other page
+    QString ImageTitre;    // title picture of the about window
     QString TitreVersion;
     QString DatesVersion;
     // The about window: one sentence telling teachers what the program is for, the colours its
@@ -50,10 +50,10 @@ struct ProfilProgramme {
     std::array<QColor, 4> CouleursPubN;
     int ContexteAidePubN = 0;
     bool MaintienPubN = false;
-    QList<IdFenetre> OrdreFenetres; // creation order at start; the first is the main window
-    ProfilMenu Menu;                // buttons and menu bar of the main window
-    QString EnTeteJeu;              // heading of the size chooser, %1 = the exercise number
-    QString ConsigneInitiale;       // the instruction of printed exercises at start
+    QList<IdFenetre> OrdreFenetres;   // creation order at start; the first is the main window
+    ProfilMenu Menu;                  // buttons and menu bar of the main window
+    QString EnTeteJeu;                // heading of the size chooser, %1 = the exercise number
+    QString ConsigneInitiale;         // the instruction of printed exercises at start
     bool PreferenceCouleurs = false;  // the preferences offer "En couleurs :" for printed sheets
     QString LibelleBilansIndividuels; // caption of the individual results check box of the preferences
     // The results files: the labels of the left and top lines of exercise 3 (L1..L4, each with

@@ -20,10 +20,13 @@ void Programme::InitValeurs() {
 
 void Programme::RetourRepertoire() {
     if (QDir::currentPath() == RepProgramme) return;
-    if (!QDir::setCurrent(RepProgramme)) plateForme.Avertir(QStringLiteral("Impossible de trouver mon répertoire"));
+    if (!QDir::setCurrent(RepProgramme))
+        plateForme.Avertir(QStringLiteral("Impossible de trouver mon répertoire"));
 }
 
-QString Programme::Dossier() const { return RepProgramme.isEmpty() ? QDir::currentPath() : RepProgramme; }
+QString Programme::Dossier() const {
+    return RepProgramme.isEmpty() ? QDir::currentPath() : RepProgramme;
+}
 
 QString Programme::ImageParDefaut(int i) const {
     if (i == 0) return ImageAccueil;

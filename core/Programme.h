@@ -19,7 +19,7 @@ constexpr int LongueurNomEleve = 50;
 // The state of one running program, owned by its entry and handed to every window. Tests build
 // their own, so that no state leaks from one test into another.
 class Programme {
-public:
+  public:
     Programme(const ProfilProgramme& profil, PlateForme& plateForme,
               std::unique_ptr<Hasard> hasard = std::make_unique<HasardSysteme>());
 
@@ -59,7 +59,7 @@ public:
 
     QString Consigne; // the instruction of printed exercises, shared by the sheets and the results window
 
-private:
+  private:
     ProfilProgramme profil;
     PlateForme& plateForme;
     std::unique_ptr<Hasard> hasard;

@@ -34,7 +34,9 @@ qsizetype LongueurPointDeCode(QStringView texte, qsizetype i) {
 
 namespace Windows1252 {
 
-bool Disponible() { return QStringEncoder(NomJeu).isValid() && QStringDecoder(NomJeu).isValid(); }
+bool Disponible() {
+    return QStringEncoder(NomJeu).isValid() && QStringDecoder(NomJeu).isValid();
+}
 
 // ASCII goes straight through; only the rest asks the converter, one code point at a time,
 // which keeps the "one character, one byte" rule exact whatever the converter does with
@@ -64,6 +66,8 @@ QString Decoder(QByteArrayView octets) {
     return decodeur(octets);
 }
 
-bool PeutCoder(QStringView texte) { return Decoder(Encoder(texte)) == texte; }
+bool PeutCoder(QStringView texte) {
+    return Decoder(Encoder(texte)) == texte;
+}
 
 } // namespace Windows1252

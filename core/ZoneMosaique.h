@@ -10,20 +10,20 @@
 // preference changed meanwhile shows at once.
 class ZoneMosaique : public QWidget {
     Q_OBJECT
-public:
+  public:
     // fichiers() gives the chosen image and its fallback.
     ZoneMosaique(std::function<std::pair<QString, QString>()> fichiers, QWidget* parent = nullptr);
 
     const Mosaique& Tuiles() const { return mosaique; }
 
-signals:
+  signals:
     void Clique();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;
 
-private:
+  private:
     std::function<std::pair<QString, QString>()> fichiers;
     Mosaique mosaique;
 };

@@ -1,9 +1,9 @@
 #include "editor/FichierEditeur.h"
 
-#include "editor/EcrivainRtf.h"
-#include "editor/LecteurRtf.h"
 #include "core/EcritureFichier.h"
 #include "core/RaisonFichier.h"
+#include "editor/EcrivainRtf.h"
+#include "editor/LecteurRtf.h"
 
 #include <QFile>
 #include <QTextDocument>

@@ -96,7 +96,10 @@ TF_PubN::TF_PubN(Programme& programme, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TF_PubN::Timer1Timer);
     // The title picture tiled behind; carrelis's window is placed but not held.
     mobilier = new MobilierPleinEcran(*this, prog,
-                                      {.Images = [this] { return std::pair{prog.ImageTitre, QString()}; },
+                                      {.Images =
+                                           [this] {
+                                               return std::pair{prog.ImageTitre, QString()};
+                                           },
                                        .Automatique = false,
                                        .NomMaintien = QStringLiteral("Timer2")});
     FormCreate();
@@ -222,5 +225,3 @@ void TF_PubN::hideEvent(QHideEvent* evenement) {
     if (!evenement->spontaneous()) FormClose();
     QDialog::hideEvent(evenement);
 }
-
-

@@ -1,7 +1,5 @@
 #pragma once
 
-
-
 #include <QDialog>
 
 #include <array>
@@ -17,17 +15,17 @@ class QTimer;
 // few words for the teacher, and a word whose letters keep changing colour.
 class TF_PubN : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_PubN(Programme& programme, QWidget* parent = nullptr);
 
     // One step of the animation: a letter drawn at random takes a colour drawn at random.
     void Timer1Timer();
 
-protected:
+  protected:
     void showEvent(QShowEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
 
-private:
+  private:
     void CreerCadreHaut();
     void CreerLettres(QWidget& fond);
     void CreerCadreTexte();

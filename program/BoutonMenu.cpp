@@ -21,13 +21,14 @@ void BoutonMenu::paintEvent(QPaintEvent*) {
     QPainter peintre(this);
     peintre.setRenderHint(QPainter::Antialiasing);
     const bool actif = isEnabled();
-    const QColor fond = !actif ? QColor(110, 110, 130, 235)
-                        : isDown() ? QColor(10, 25, 100)
+    const QColor fond = !actif         ? QColor(110, 110, 130, 235)
+                        : isDown()     ? QColor(10, 25, 100)
                         : underMouse() ? QColor(30, 70, 190, 245)
                                        : QColor(16, 40, 140, 235);
     const int epaisseur = hasFocus() ? 3 : 2;
     const QColor bord = !actif ? QColor(176, 176, 176) : hasFocus() ? QColor(Qt::white) : QColor(245, 196, 0);
-    const QRectF cadre = QRectF(rect()).adjusted(epaisseur / 2.0, epaisseur / 2.0, -epaisseur / 2.0, -epaisseur / 2.0);
+    const QRectF cadre =
+        QRectF(rect()).adjusted(epaisseur / 2.0, epaisseur / 2.0, -epaisseur / 2.0, -epaisseur / 2.0);
     const qreal rayon = height() / 6.0;
     peintre.setPen(QPen(bord, epaisseur));
     peintre.setBrush(fond);

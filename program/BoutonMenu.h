@@ -7,10 +7,10 @@
 // the program several milliseconds.
 class BoutonMenu : public QPushButton {
     Q_OBJECT
-public:
+  public:
     BoutonMenu(const QString& libelle, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* evenement) override;
     void enterEvent(QEnterEvent* evenement) override;
     void leaveEvent(QEvent* evenement) override;

@@ -1,13 +1,13 @@
 #include "program/Fenetres.h"
 
 #include "classlists/U_Eleves.h"
+#include "core/Programme.h"
 #include "editor/U_PubN.h"
+#include "program/U_Menu.h"
+#include "program/U_pref.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
 #include "sheets/ImpressionFeuille.h"
-#include "core/Programme.h"
-#include "program/U_Menu.h"
-#include "program/U_pref.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
 
@@ -20,7 +20,8 @@ Fenetres::Fenetres(Programme& programme) : prog(programme) {}
 
 Fenetres::~Fenetres() {
     // Later windows may refer to earlier ones: destroy in the reverse order of creation.
-    while (!creees.empty()) creees.pop_back();
+    while (!creees.empty())
+        creees.pop_back();
 }
 
 namespace {
@@ -53,10 +54,13 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
 
 } // namespace
 
-void Fenetres::CreerAuDemarrage() { Fenetre(IdFenetre::Menu); }
+void Fenetres::CreerAuDemarrage() {
+    Fenetre(IdFenetre::Menu);
+}
 
 void Fenetres::CreerDansLOrdre() {
-    for (IdFenetre id : prog.Profil().OrdreFenetres) Fenetre(id);
+    for (IdFenetre id : prog.Profil().OrdreFenetres)
+        Fenetre(id);
 }
 
 void Fenetres::Enregistrer(IdFenetre id, std::unique_ptr<QWidget> fenetre) {
@@ -71,7 +75,8 @@ QWidget* Fenetres::Fenetre(IdFenetre id) {
     if (QWidget* fenetre = Creee(id)) return fenetre;
     if (!Disponible(id)) return nullptr;
     // The main menu's creation fills the values every other window reads.
-    if (id != IdFenetre::Menu && !Creee(IdFenetre::Menu) && Disponible(IdFenetre::Menu)) Fenetre(IdFenetre::Menu);
+    if (id != IdFenetre::Menu && !Creee(IdFenetre::Menu) && Disponible(IdFenetre::Menu))
+        Fenetre(IdFenetre::Menu);
     Enregistrer(id, Fabriques().at(id)(prog, *this));
     return Creee(id);
 }
@@ -112,15 +117,19 @@ void Fenetres::MontrerRapport(const Bilan& bilan) {
 std::function<bool(QPagedPaintDevice&)> Fenetres::ImpressionDuJeuCarrelis() {
     auto* jeu = qobject_cast<TF_Jeu_Carrelis_T*>(Creee(IdFenetre::JeuCarrelis));
     if (!jeu) return {};
-    return [tableau = jeu->TableauJoue(), choix = jeu->Choix(), consigne = prog.Consigne](QPagedPaintDevice& page) {
+    return [tableau = jeu->TableauJoue(), choix = jeu->Choix(),
+            consigne = prog.Consigne](QPagedPaintDevice& page) {
         return ImprimerExercice(page, ContenuTableau{tableau, choix.Op, choix.NumJeu, consigne});
     };
 }
 
-TF_Menu* Fenetres::Menu() { return static_cast<TF_Menu*>(Fenetre(IdFenetre::Menu)); }
+TF_Menu* Fenetres::Menu() {
+    return static_cast<TF_Menu*>(Fenetre(IdFenetre::Menu));
+}
 
 QList<IdFenetre> Fenetres::OrdreDeCreation() const {
     QList<IdFenetre> ordre;
-    for (const auto& entree : creees) ordre.append(entree.first);
+    for (const auto& entree : creees)
+        ordre.append(entree.first);
     return ordre;
 }

@@ -19,7 +19,7 @@ class TF_Menu;
 // when it is first opened, which keeps the start quick. It is also what one window asks of
 // another: the registry alone knows every window.
 class Fenetres final : public AutresFenetres {
-public:
+  public:
     explicit Fenetres(Programme& programme);
     ~Fenetres();
 
@@ -42,7 +42,7 @@ public:
     void MontrerBilan(const ResultatPartie& resultat) override;
     void MontrerRapport(const Bilan& bilan) override;
 
-private:
+  private:
     QWidget* Creee(IdFenetre id) const;
     std::function<bool(QPagedPaintDevice&)> ImpressionDuJeuCarrelis();
 

@@ -1,10 +1,10 @@
 #include "program/Lancement.h"
 
 #include "core/AideContextuelle.h"
-#include "program/Fenetres.h"
 #include "core/PlateFormeQt.h"
 #include "core/ProfilProgramme.h"
 #include "core/Programme.h"
+#include "program/Fenetres.h"
 #include "program/U_Menu.h"
 
 #include <QApplication>

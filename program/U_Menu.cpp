@@ -2,17 +2,17 @@
 #include "core/Apparence.h"
 
 #include "core/AideContextuelle.h"
-#include "program/BoutonMenu.h"
 #include "core/Echelle.h"
 #include "core/FenetreExercice.h"
-#include "program/Fenetres.h"
 #include "core/MaintienGeometrie.h"
-#include "core/MobilierPleinEcran.h"
 #include "core/MiseAEchelle.h"
+#include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "core/Preferences.h"
+#include "core/Programme.h"
 #include "core/ZoneMosaique.h"
+#include "program/BoutonMenu.h"
+#include "program/Fenetres.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -32,8 +32,9 @@ using Apparence::Arial;
 constexpr int ContexteMenu = 1;
 constexpr QSize TailleBloc(720, 430);
 
-QString SansAccelerateur(QString libelle) { return libelle.remove(QLatin1Char('&')); }
-
+QString SansAccelerateur(QString libelle) {
+    return libelle.remove(QLatin1Char('&'));
+}
 
 } // namespace
 
@@ -93,11 +94,13 @@ void TF_Menu::ConstruireCentre() {
     }
     // The menu holds itself: its hold starts a moment after its first showing and again at each
     // activation, and its mosaic lies in the middle band only.
-    mobilier = new MobilierPleinEcran(
-        *this, prog,
-        {.Images = [this] { return std::pair{prog.Prefs.ImagesPref[0], prog.ImageAccueil}; },
-         .CadreFond = menu,
-         .Automatique = false});
+    mobilier = new MobilierPleinEcran(*this, prog,
+                                      {.Images =
+                                           [this] {
+                                               return std::pair{prog.Prefs.ImagesPref[0], prog.ImageAccueil};
+                                           },
+                                       .CadreFond = menu,
+                                       .Automatique = false});
     connect(mobilier->Fond(), &ZoneMosaique::Clique, this, &TF_Menu::Replacer);
     blocBoutons = new QWidget(menu);
     blocBoutons->setObjectName(QStringLiteral("BlocBoutons"));
@@ -130,9 +133,10 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
     for (int i = 0; i < boutons.size(); ++i) {
         QPushButton* bouton = NouveauBouton(bloc, boutons[i].Nom, boutons[i].Libelle, boutons[i].Position);
         // Each multiplication button says so to a screen reader: the captions repeat.
-        const QString groupe = !boutons[i].Op                               ? QString()
-                               : *boutons[i].Op == Operation::Multiplication ? QStringLiteral("Table de multiplication, ")
-                                                                             : QStringLiteral("Table d'addition, ");
+        const QString groupe = !boutons[i].Op ? QString()
+                               : *boutons[i].Op == Operation::Multiplication
+                                   ? QStringLiteral("Table de multiplication, ")
+                                   : QStringLiteral("Table d'addition, ");
         bouton->setAccessibleName(groupe + SansAccelerateur(boutons[i].Libelle));
         connect(bouton, &QPushButton::clicked, this, [this, i] { BoutonjeuClick(i); });
         boutonsJeu.append(bouton);
@@ -142,7 +146,8 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
     connect(quitter, &QPushButton::clicked, this, [this] { Executer(ActionMenu::Quitter); });
 }
 
-QPushButton* TF_Menu::NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position) {
+QPushButton* TF_Menu::NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle,
+                                    const QRect& position) {
     auto* bouton = new BoutonMenu(libelle, parent);
     bouton->setObjectName(nom);
     bouton->setGeometry(position);
@@ -210,7 +215,9 @@ void TF_Menu::ConstruireBarreDEtat() {
     message->installEventFilter(this);
 }
 
-MaintienGeometrie& TF_Menu::Timer1() const { return mobilier->Maintien(); }
+MaintienGeometrie& TF_Menu::Timer1() const {
+    return mobilier->Maintien();
+}
 
 void TF_Menu::BoutonjeuClick(int bouton) {
     const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
@@ -240,24 +247,31 @@ const QList<Conduite>& Conduites() {
     using F = IdFenetre;
     static const QList<Conduite> table{
         {A::Quitter, {}, [](TF_Menu& m, Programme&) { m.close(); }},
-        {A::Preferences, {F::Preferences}, [](TF_Menu& m, Programme&) { m.Replacer(), m.OuvrirModal(F::Preferences); }},
+        {A::Preferences,
+         {F::Preferences},
+         [](TF_Menu& m, Programme&) { m.Replacer(), m.OuvrirModal(F::Preferences); }},
         {A::APropos, {F::PubN}, [](TF_Menu& m, Programme&) { m.Replacer(), m.OuvrirModal(F::PubN); }},
         {A::ImprimerExercices, {F::Image}, [](TF_Menu& m, Programme&) { m.OuvrirModal(F::Image); }},
-        {A::Listes, {F::Listes}, [](TF_Menu& m, Programme& p) { p.RetourRepertoire(), m.OuvrirModal(F::Listes); }},
-        {A::FichierTexte, {F::Traitexte},
+        {A::Listes,
+         {F::Listes},
+         [](TF_Menu& m, Programme& p) { p.RetourRepertoire(), m.OuvrirModal(F::Listes); }},
+        {A::FichierTexte,
+         {F::Traitexte},
          [](TF_Menu& m, Programme& p) {
              p.RetourRepertoire();
              p.ModeBilan = 0;
              m.OuvrirModal(F::Traitexte);
          }},
-        {A::BilanGeneral, {F::Traitexte},
+        {A::BilanGeneral,
+         {F::Traitexte},
          [](TF_Menu& m, Programme& p) {
              p.RetourRepertoire();
              p.FichierAOuvrir = p.FichierBilan;
              p.ModeBilan = 1;
              m.OuvrirModal(F::Traitexte);
          }},
-        {A::BilanIndividuel, {F::ChoixImpInd, F::Traitexte},
+        {A::BilanIndividuel,
+         {F::ChoixImpInd, F::Traitexte},
          [](TF_Menu& m, Programme& p) {
              p.FichierAOuvrir.clear();
              m.OuvrirModal(F::ChoixImpInd);
@@ -266,8 +280,11 @@ const QList<Conduite>& Conduites() {
              m.OuvrirModal(F::Traitexte);
          }},
         {A::GestionBilans, {F::EffaceBilans}, [](TF_Menu& m, Programme&) { m.OuvrirModal(F::EffaceBilans); }},
-        {A::Aide, {}, [](TF_Menu&, Programme& p) { p.Plate().AfficherAide(p.FichierAide, QStringLiteral("Som")); }},
-        {A::PagePedagogique, {},
+        {A::Aide,
+         {},
+         [](TF_Menu&, Programme& p) { p.Plate().AfficherAide(p.FichierAide, QStringLiteral("Som")); }},
+        {A::PagePedagogique,
+         {},
          [](TF_Menu&, Programme& p) { p.Plate().AfficherAide(p.FichierAide, QStringLiteral("Pedagogie")); }},
         {A::EffacerBarre, {}, [](TF_Menu& m, Programme& p) { p.Plate().MasquerBarreDesTaches(m); }},
     };
@@ -292,7 +309,8 @@ void TF_Menu::OuvrirModal(IdFenetre id) {
 
 // Puts the window back at its place at once (Left and Top), without waiting for the timer.
 void TF_Menu::Replacer() {
-    if (!prog.GeometrieMenu.isEmpty() && pos() != prog.GeometrieMenu.topLeft()) move(prog.GeometrieMenu.topLeft());
+    if (!prog.GeometrieMenu.isEmpty() && pos() != prog.GeometrieMenu.topLeft())
+        move(prog.GeometrieMenu.topLeft());
 }
 
 bool TF_Menu::Disponible(ActionMenu action, int bouton) const {
@@ -308,8 +326,10 @@ bool TF_Menu::Disponible(ActionMenu action, int bouton) const {
 }
 
 void TF_Menu::ActualiserDisponibilite() {
-    for (int i = 0; i < boutonsJeu.size(); ++i) boutonsJeu[i]->setEnabled(Disponible(ActionMenu::Jeu, i));
-    for (auto& [action, entree] : actions) action->setEnabled(Disponible(entree.Action, entree.Bouton));
+    for (int i = 0; i < boutonsJeu.size(); ++i)
+        boutonsJeu[i]->setEnabled(Disponible(ActionMenu::Jeu, i));
+    for (auto& [action, entree] : actions)
+        action->setEnabled(Disponible(entree.Action, entree.Bouton));
     if (auto* f10 = findChild<QAction*>(QStringLiteral("RaccourciF10")))
         f10->setEnabled(Disponible(ActionMenu::Preferences, -1));
 }
@@ -353,11 +373,14 @@ void TF_Menu::closeEvent(QCloseEvent* evenement) {
 
 void TF_Menu::CentrerBloc() {
     const QSize taille = blocBoutons->size();
-    blocBoutons->move(std::max(0, (menu->width() - taille.width()) / 2), std::max(0, (menu->height() - taille.height()) / 2));
+    blocBoutons->move(std::max(0, (menu->width() - taille.width()) / 2),
+                      std::max(0, (menu->height() - taille.height()) / 2));
 }
 
 bool TF_Menu::eventFilter(QObject* objet, QEvent* evenement) {
-    if (objet == menu && evenement->type() == QEvent::Resize) CentrerBloc();
-    else if (objet != menu && evenement->type() == QEvent::MouseButtonPress) Replacer();
+    if (objet == menu && evenement->type() == QEvent::Resize)
+        CentrerBloc();
+    else if (objet != menu && evenement->type() == QEvent::MouseButtonPress)
+        Replacer();
     return QMainWindow::eventFilter(objet, evenement);
 }

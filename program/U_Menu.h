@@ -17,7 +17,7 @@ class MobilierPleinEcran;
 // every other window is modal.
 class TF_Menu : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent = nullptr);
 
     // Entries and buttons whose window is not part of the program are disabled.
@@ -30,19 +30,20 @@ public:
     // Puts the window back at its place at once (Left and Top), without waiting for the hold.
     void Replacer();
 
-protected:
+  protected:
     void showEvent(QShowEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
-private:
+  private:
     void FormCreate();
     void FormShow();
     void FormClose();
     void ConstruireCentre();
     void ConstruireBlocBoutons(QWidget* bloc);
-    QPushButton* NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position);
+    QPushButton* NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle,
+                               const QRect& position);
     void ConstruireBarre();
     void AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entrees);
     QAction* NouvelleAction(const EntreeMenu& entree);

@@ -59,7 +59,9 @@ TextesImage Textes(int tag) {
 constexpr const char* NomsPanneauxJeu[] = {"Panel3", "Panel2", "Panel4"};
 constexpr const char* NomsLabelsJeu[] = {"Label6", "Label3", "Label5"};
 
-QString NomJeu(int numJeu) { return QStringLiteral("Jeu n° %1").arg(numJeu); }
+QString NomJeu(int numJeu) {
+    return QStringLiteral("Jeu n° %1").arg(numJeu);
+}
 
 QFrame* NouveauPanneau(QWidget* parent, const char* nom, const QRect& position) {
     return Apparence::Panneau(parent, QLatin1String(nom), position);
@@ -305,7 +307,9 @@ void TF_preferences::CheckBox3Click(bool coche) {
     if (checkBox4) checkBox4->setVisible(coche);
 }
 
-void TF_preferences::CheckBox4Click(bool coche) { prog.Prefs.PrefNoirEtBlanc = coche ? 0 : 1; }
+void TF_preferences::CheckBox4Click(bool coche) {
+    prog.Prefs.PrefNoirEtBlanc = coche ? 0 : 1;
+}
 
 // A path the record cannot hold whole would be lost at the next start: refused, with the
 // reason, rather than cut.
@@ -385,4 +389,6 @@ void TF_preferences::showEvent(QShowEvent* evenement) {
     if (!evenement->spontaneous()) FormActivate();
 }
 
-void TF_preferences::FormActivate() { ChargerPreferences(); }
+void TF_preferences::FormActivate() {
+    ChargerPreferences();
+}

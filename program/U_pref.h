@@ -19,21 +19,21 @@ class QPushButton;
 // Escape) puts back what was loaded.
 class TF_preferences : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_preferences(Programme& programme, QWidget* parent = nullptr);
 
     // Rereads the file into the record, shows it and keeps the copy that "Annuler" puts back.
     // The main menu calls it when it is first shown; the window at creation and each opening.
     void ChargerPreferences();
 
-public slots:
+  public slots:
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
-private:
+  private:
     void FormActivate();
     void AfficherValeurs();
     void AfficherImage(int tag);

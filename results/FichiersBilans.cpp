@@ -1,12 +1,12 @@
 #include "results/FichiersBilans.h"
 
-#include "results/Bilan.h"
 #include "core/FichierTexte.h"
 #include "core/Libelles.h"
 #include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "core/Windows1252.h"
+#include "results/Bilan.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "results/U_Edit3.h"
 
-#include "results/Bilan.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
+#include "results/Bilan.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -15,7 +15,9 @@
 namespace {
 
 // Tab stops and indents are given in points; the document counts in pixels at 96 per inch.
-qreal Pixels(qreal points) { return points * 96.0 / 72.0; }
+qreal Pixels(qreal points) {
+    return points * 96.0 / 72.0;
+}
 
 QTextCharFormat Police(const char* famille, int points, bool gras, bool italique = false) {
     QTextCharFormat format;
@@ -26,12 +28,14 @@ QTextCharFormat Police(const char* famille, int points, bool gras, bool italique
     return format;
 }
 
-QTextBlockFormat Paragraphe(Qt::Alignment alignement, qreal retraitPoints = 0, QList<qreal> tabulations = {}) {
+QTextBlockFormat Paragraphe(Qt::Alignment alignement, qreal retraitPoints = 0,
+                            QList<qreal> tabulations = {}) {
     QTextBlockFormat format;
     format.setAlignment(alignement);
     format.setTextIndent(Pixels(retraitPoints));
     QList<QTextOption::Tab> tabs;
-    for (qreal points : tabulations) tabs.append(QTextOption::Tab(Pixels(points), QTextOption::LeftTab));
+    for (qreal points : tabulations)
+        tabs.append(QTextOption::Tab(Pixels(points), QTextOption::LeftTab));
     format.setTabPositions(tabs);
     return format;
 }

@@ -9,7 +9,7 @@ struct Bilan;
 // The report window: the composed results of one game, ready to print.
 class TF_Edit3 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_Edit3(Programme& programme, QWidget* parent = nullptr);
 
     // Fills the report: title, pupil, good answers and errors, with the fonts and tab stops of a
@@ -17,7 +17,7 @@ public:
     void Composer(const Bilan& bilan);
     QTextEdit* RichEdit1() const { return richEdit1; }
 
-private:
+  private:
     void Imprimer();
 
     Programme& prog;

@@ -2,14 +2,14 @@
 #include "core/Apparence.h"
 
 #include "classlists/ListeClasse.h"
-#include "results/Bilan.h"
-#include "results/FichiersBilans.h"
-#include "core/NomDeFichier.h"
 #include "core/AideContextuelle.h"
-#include "core/MobilierPleinEcran.h"
 #include "core/AutresFenetres.h"
+#include "core/MobilierPleinEcran.h"
+#include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
+#include "results/Bilan.h"
+#include "results/FichiersBilans.h"
 
 #include <QDir>
 #include <QLabel>
@@ -24,66 +24,78 @@ using Apparence::Arial;
 
 constexpr int ContexteBilan = 10;
 
-QString Sur(int nombre, int total) { return QStringLiteral("%1 / %2").arg(nombre).arg(total); }
+QString Sur(int nombre, int total) {
+    return QStringLiteral("%1 / %2").arg(nombre).arg(total);
+}
 
 } // namespace
 
 TF_bilan::TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), autres(autres) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
+      autres(autres) {
     setObjectName(QStringLiteral("F_bilan"));
     setWindowTitle(QStringLiteral("Bilan de l'exercice."));
     setModal(true);
     resize(800, 600);
     DefinirContexteAide(*this, ContexteBilan);
-    mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] { return std::pair{prog.ImageExo[3], QString()}; }});
+    mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
+        return std::pair{prog.ImageExo[3], QString()};
+    }});
     shape1 = new QFrame(this);
     shape1->setObjectName(QStringLiteral("Shape1"));
     shape1->setGeometry(40, 20, 720, 540);
-    shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { background: rgba(255, 255, 255, 235); border: 2px solid navy;"
-                                         " border-radius: 12px; }"));
+    shape1->setStyleSheet(
+        QStringLiteral("QFrame#Shape1 { background: rgba(255, 255, 255, 235); border: 2px solid navy;"
+                       " border-radius: 12px; }"));
     ConstruireScores(shape1);
     ConstruireChoixEleve(shape1);
     ConstruireBoutons(shape1);
     mobilier->MettreAEchelle();
 }
 
-QLabel* TF_bilan::Etiquette(QWidget* parent, const QString& nom, const QString& texte, QRect position, bool valeur) {
+QLabel* TF_bilan::Etiquette(QWidget* parent, const QString& nom, const QString& texte, QRect position,
+                            bool valeur) {
     return Apparence::Etiquette(parent, nom, texte, position, Arial(valeur ? 22 : 18, true),
                                 valeur ? QColor(Qt::red) : QColor(Qt::darkBlue));
 }
 
 void TF_bilan::ConstruireScores(QWidget* cadre) {
-    labelScore = Etiquette(cadre, QStringLiteral("LabelScore"), QStringLiteral("Nombre total de bonnes réponses :"),
-                           QRect(30, 24, 500, 30));
+    labelScore = Etiquette(cadre, QStringLiteral("LabelScore"),
+                           QStringLiteral("Nombre total de bonnes réponses :"), QRect(30, 24, 500, 30));
     labelScore23 = Etiquette(cadre, QStringLiteral("LabelScore23"), prog.Profil().LibelleScorePremierEssai,
                              QRect(30, 24, 500, 30));
     labelScore23->hide();
     nbTotalB = Etiquette(cadre, QStringLiteral("NBTOTALB"), QString(), QRect(540, 22, 150, 32), true);
-    Etiquette(cadre, QStringLiteral("LabelErreurs"), QStringLiteral("Nombre total d'erreurs :"), QRect(30, 60, 500, 30));
+    Etiquette(cadre, QStringLiteral("LabelErreurs"), QStringLiteral("Nombre total d'erreurs :"),
+              QRect(30, 60, 500, 30));
     erreurs = Etiquette(cadre, QStringLiteral("Erreurs"), QString(), QRect(540, 58, 150, 32), true);
     const char* noms[] = {"LabelScore1", "LabelScore2", "LabelErreurs1", "LabelErreurs2"};
     const char* valeurs[] = {"BR1", "BR2", "Erreurs1", "Erreurs2"};
     for (int i = 0; i < 4; ++i) {
-        libellesDetail[i] = Etiquette(cadre, QString::fromLatin1(noms[i]), prog.Profil().LibellesFenetreBilan[i],
-                                      QRect(30, 100 + i * 30, 500, 28));
+        libellesDetail[i] =
+            Etiquette(cadre, QString::fromLatin1(noms[i]), prog.Profil().LibellesFenetreBilan[i],
+                      QRect(30, 100 + i * 30, 500, 28));
         libellesDetail[i]->setFont(Arial(16, false));
-        valeursDetail[i] = Etiquette(cadre, QString::fromLatin1(valeurs[i]), QString(), QRect(540, 98 + i * 30, 150, 30), true);
+        valeursDetail[i] = Etiquette(cadre, QString::fromLatin1(valeurs[i]), QString(),
+                                     QRect(540, 98 + i * 30, 150, 30), true);
     }
     nbTotalB->setBuddy(labelScore);
 }
 
 void TF_bilan::ConstruireChoixEleve(QWidget* cadre) {
-    label8 = new QLabel(QStringLiteral("Choisis ta classe et clique sur ton nom (tu peux aussi le taper) avant "
-                                       "d'enregistrer ou d'imprimer."),
-                        cadre);
+    label8 =
+        new QLabel(QStringLiteral("Choisis ta classe et clique sur ton nom (tu peux aussi le taper) avant "
+                                  "d'enregistrer ou d'imprimer."),
+                   cadre);
     label8->setObjectName(QStringLiteral("Label8"));
     label8->setGeometry(30, 226, 660, 44);
     label8->setWordWrap(true);
     label8->setFont(Arial(16, true));
     label8->setStyleSheet(QStringLiteral("color: #006400; background: transparent;"));
-    titresListes = {Etiquette(cadre, QStringLiteral("TitreClasses"), QStringLiteral("Classes"), QRect(30, 274, 200, 24)),
-                    Etiquette(cadre, QStringLiteral("TitreEleves"), QStringLiteral("Élèves"), QRect(244, 274, 220, 24)),
-                    Etiquette(cadre, QStringLiteral("TitreNom"), QStringLiteral("Ton nom"), QRect(478, 274, 212, 24))};
+    titresListes = {
+        Etiquette(cadre, QStringLiteral("TitreClasses"), QStringLiteral("Classes"), QRect(30, 274, 200, 24)),
+        Etiquette(cadre, QStringLiteral("TitreEleves"), QStringLiteral("Élèves"), QRect(244, 274, 220, 24)),
+        Etiquette(cadre, QStringLiteral("TitreNom"), QStringLiteral("Ton nom"), QRect(478, 274, 212, 24))};
     listBox3 = new QListWidget(cadre);
     listBox3->setObjectName(QStringLiteral("ListBox3"));
     listBox3->setGeometry(30, 300, 200, 170);
@@ -97,7 +109,8 @@ void TF_bilan::ConstruireChoixEleve(QWidget* cadre) {
     edit1->setGeometry(478, 300, 212, 32);
     edit1->setMaxLength(50);
     edit1->setAccessibleName(QStringLiteral("Ton nom"));
-    for (QWidget* controle : {static_cast<QWidget*>(listBox3), static_cast<QWidget*>(listBox1), static_cast<QWidget*>(edit1)})
+    for (QWidget* controle :
+         {static_cast<QWidget*>(listBox3), static_cast<QWidget*>(listBox1), static_cast<QWidget*>(edit1)})
         controle->setFont(Arial(17, false));
     connect(listBox3, &QListWidget::itemClicked, this, &TF_bilan::ListBox3Click);
     connect(listBox3, &QListWidget::itemActivated, this, &TF_bilan::ListBox3Click);
@@ -112,11 +125,15 @@ QPushButton* TF_bilan::Bouton(QWidget* parent, const QString& nom, const QString
 }
 
 void TF_bilan::ConstruireBoutons(QWidget* cadre) {
-    button2 = Bouton(cadre, QStringLiteral("Button2"), QStringLiteral("Enregistrer"), QRect(478, 346, 212, 44));
+    button2 =
+        Bouton(cadre, QStringLiteral("Button2"), QStringLiteral("Enregistrer"), QRect(478, 346, 212, 44));
     button1 = Bouton(cadre, QStringLiteral("Button1"), QStringLiteral("O K"), QRect(478, 346, 212, 44));
-    boutonAnnuler = Bouton(cadre, QStringLiteral("bouton_Annuler"), QStringLiteral("Annuler"), QRect(478, 400, 212, 44));
-    boutonImprimerBilan = Bouton(cadre, QStringLiteral("SpeedButton1"), QStringLiteral("Imprimer le bilan"), QRect(30, 484, 300, 40));
-    imprimeExo = Bouton(cadre, QStringLiteral("ImprimeExo"), QStringLiteral("Imprimer l'exercice"), QRect(390, 484, 300, 40));
+    boutonAnnuler =
+        Bouton(cadre, QStringLiteral("bouton_Annuler"), QStringLiteral("Annuler"), QRect(478, 400, 212, 44));
+    boutonImprimerBilan = Bouton(cadre, QStringLiteral("SpeedButton1"), QStringLiteral("Imprimer le bilan"),
+                                 QRect(30, 484, 300, 40));
+    imprimeExo = Bouton(cadre, QStringLiteral("ImprimeExo"), QStringLiteral("Imprimer l'exercice"),
+                        QRect(390, 484, 300, 40));
     button2->setStyleSheet(QStringLiteral("QPushButton { color: #006400; }"));
     connect(button2, &QPushButton::clicked, this, &TF_bilan::Button2Click);
     connect(button1, &QPushButton::clicked, this, &QDialog::accept);
@@ -140,7 +157,8 @@ void TF_bilan::reject() {
 
 void TF_bilan::resizeEvent(QResizeEvent* evenement) {
     QDialog::resizeEvent(evenement);
-    shape1->move(std::max(0, (width() - shape1->width()) / 2), std::max(0, (height() - shape1->height()) / 2));
+    shape1->move(std::max(0, (width() - shape1->width()) / 2),
+                 std::max(0, (height() - shape1->height()) / 2));
 }
 
 void TF_bilan::showEvent(QShowEvent* evenement) {
@@ -153,8 +171,10 @@ void TF_bilan::FormActivate() {
     const CompteursResultat& n = resultat.Compteurs;
     const Preferences& p = prog.Prefs;
     const bool defi = CompteursResultat::DetailGaucheHaut(resultat.NumJeu);
-    for (QLabel* etiquette : libellesDetail) etiquette->setVisible(defi);
-    for (QLabel* valeur : valeursDetail) valeur->setVisible(defi);
+    for (QLabel* etiquette : libellesDetail)
+        etiquette->setVisible(defi);
+    for (QLabel* valeur : valeursDetail)
+        valeur->setVisible(defi);
     const bool premierEssai = defi && !prog.Profil().LibelleScorePremierEssai.isEmpty();
     labelScore->setVisible(!premierEssai);
     labelScore23->setVisible(premierEssai);
@@ -195,7 +215,8 @@ void TF_bilan::MontrerChoixEleve(bool visible) {
     for (QWidget* controle : {static_cast<QWidget*>(listBox1), static_cast<QWidget*>(listBox3),
                               static_cast<QWidget*>(label8), static_cast<QWidget*>(edit1)})
         controle->setVisible(visible);
-    for (QWidget* titre : titresListes) titre->setVisible(visible);
+    for (QWidget* titre : titresListes)
+        titre->setVisible(visible);
     if (visible) edit1->setFocus();
 }
 
@@ -253,7 +274,8 @@ void TF_bilan::ImprimeExoClick() {
     auto page = prog.Plate().ChoisirImprimante(QStringLiteral("Exercice"), QPageLayout::Landscape);
     if (!page) return;
     if (!resultat.ImprimerExercice(*page))
-        prog.Plate().Avertir(QStringLiteral("L'exercice n'a pas pu être imprimé : l'imprimante ou le fichier choisi "
-                                            "n'a pas accepté la page."));
+        prog.Plate().Avertir(
+            QStringLiteral("L'exercice n'a pas pu être imprimé : l'imprimante ou le fichier choisi "
+                           "n'a pas accepté la page."));
     if (prog.Profil().ExerciceImpressionUnique) imprimeExo->setEnabled(false);
 }

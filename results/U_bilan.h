@@ -18,7 +18,7 @@ class QPushButton;
 // teacher's preferences allow, saving the result, printing a report of it or the exercise.
 class TF_bilan : public QDialog {
     Q_OBJECT
-public:
+  public:
     TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
 
     // Shows the results of a finished game, modal.
@@ -29,20 +29,21 @@ public:
     void ListerClasses();
     void ChargerEleves();
 
-public slots:
+  public slots:
     // Escape and the close button do what the visible, enabled "Annuler" does, and nothing
     // otherwise: after a perfect game saving is the only way out.
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
 
-private:
+  private:
     void ConstruireScores(QWidget* cadre);
     void ConstruireChoixEleve(QWidget* cadre);
     void ConstruireBoutons(QWidget* cadre);
-    QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, QRect position, bool valeur = false);
+    QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, QRect position,
+                      bool valeur = false);
     QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& texte, QRect position);
     void FormActivate();
     void MontrerChoixEleve(bool visible);

@@ -1,7 +1,7 @@
 #include "sailboats/TableauVoiliers.h"
 
-#include "sailboats/Couleurs.h"
 #include "core/Hasard.h"
+#include "sailboats/Couleurs.h"
 #include "tables/Tableau.h"
 
 #include <algorithm>

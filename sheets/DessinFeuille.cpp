@@ -18,7 +18,6 @@ QFont DessinFeuille::PoliceNombres(int taille) {
     return police;
 }
 
-
 DispositionFeuille DessinFeuille::DessinerFeuille(const ReglagesFeuille& reglages, Tableau& tableau,
                                                   Operation operation, int numJeu, Hasard& hasard) {
     if (reglages.NbExAImprimer == ReglagesFeuille::TroisDifferents)

@@ -27,13 +27,13 @@ struct ContenuTableau {
 // Every size is worked out anew from the surface, and every font size from the painter's device,
 // so printed numbers fit printed cells whatever the printer's resolution.
 class DessinFeuille {
-public:
+  public:
     DessinFeuille(QPainter& peintre, QSize surface, SurfaceFeuille genre);
 
     // The sheet of the settings' layout: copies of `tableau` as it stands (kind numJeu, the
     // settings' instruction) for layouts 1 to 4, three new tables for layout 5.
-    DispositionFeuille DessinerFeuille(const ReglagesFeuille& reglages, Tableau& tableau,
-                                       Operation operation, int numJeu, Hasard& hasard);
+    DispositionFeuille DessinerFeuille(const ReglagesFeuille& reglages, Tableau& tableau, Operation operation,
+                                       int numJeu, Hasard& hasard);
     // Layouts 1 to 4.
     DispositionFeuille DessinerCopies(int disposition, const ContenuTableau& contenu);
     // Layout 5: tables of exercises 1, 2 and 3 from top to bottom, each newly generated into
@@ -47,7 +47,7 @@ public:
     static QFont PoliceConsigne();
     static QFont PoliceNombres(int taille);
 
-private:
+  private:
     void Commencer();
     int HauteurG() const;
     int TaillePolice(int tailleCase) const;

@@ -3,7 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-CaseTableau::CaseTableau(int colonne, int ligne, QWidget* parent) : QLabel(parent), colonne(colonne), ligne(ligne) {
+CaseTableau::CaseTableau(int colonne, int ligne, QWidget* parent)
+    : QLabel(parent), colonne(colonne), ligne(ligne) {
     setObjectName(QStringLiteral("Case%1_%2").arg(colonne).arg(ligne));
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::Panel);
@@ -24,7 +25,9 @@ void CaseTableau::Peindre(const QColor& fond, const QColor& encre, bool marquee)
     update();
 }
 
-void CaseTableau::Enfoncer(bool enfonce) { setFrameShadow(enfonce ? QFrame::Sunken : QFrame::Raised); }
+void CaseTableau::Enfoncer(bool enfonce) {
+    setFrameShadow(enfonce ? QFrame::Sunken : QFrame::Raised);
+}
 
 void CaseTableau::mousePressEvent(QMouseEvent* evenement) {
     if (evenement->button() == Qt::LeftButton) emit Appuyee(this);
@@ -33,7 +36,8 @@ void CaseTableau::mousePressEvent(QMouseEvent* evenement) {
 
 void CaseTableau::mouseReleaseEvent(QMouseEvent* evenement) {
     Enfoncer(false);
-    if (evenement->button() == Qt::LeftButton && rect().contains(evenement->position().toPoint())) emit Cliquee(this);
+    if (evenement->button() == Qt::LeftButton && rect().contains(evenement->position().toPoint()))
+        emit Cliquee(this);
     QLabel::mouseReleaseEvent(evenement);
 }
 

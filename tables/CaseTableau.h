@@ -6,7 +6,7 @@
 // Only enabled cells (still to be found) react to the mouse.
 class CaseTableau : public QLabel {
     Q_OBJECT
-public:
+  public:
     CaseTableau(int colonne, int ligne, QWidget* parent);
 
     int Colonne() const { return colonne; }
@@ -18,16 +18,16 @@ public:
     void Peindre(const QColor& fond, const QColor& encre, bool marque = false);
     void Enfoncer(bool enfonce);
 
-signals:
+  signals:
     void Appuyee(CaseTableau* caseTableau);
     void Cliquee(CaseTableau* caseTableau);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseReleaseEvent(QMouseEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
 
-private:
+  private:
     int colonne;
     int ligne;
     bool marque = false;

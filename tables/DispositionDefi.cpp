@@ -9,26 +9,43 @@ bool DispositionDefi::Existe() const {
 
 void DispositionDefi::Construire() {
     // A layout tried again must not keep the cells given by the one refused before it.
-    for (auto& colonne : t.CaseRemplie) colonne.fill(0);
+    for (auto& colonne : t.CaseRemplie)
+        colonne.fill(0);
     t.ColonneAtteinte.fill(0);
     t.LigneAtteinte.fill(0);
     t.EnteteDonneColonne.fill(0);
     t.EnteteDonneLigne.fill(0);
     switch (t.NbColonnes + t.NbLignes) {
-    case 5: Taille0(); break;
-    case 7: Taille1(); break;
-    case 8: Taille2(); break;
-    case 9: Taille3(); break;
-    case 10: t.NbColonnes == t.NbLignes ? Taille5() : Taille4(); break;
-    case 11: Taille6(); break;
-    case 12: Taille7(); break;
-    default: break;
+    case 5:
+        Taille0();
+        break;
+    case 7:
+        Taille1();
+        break;
+    case 8:
+        Taille2();
+        break;
+    case 9:
+        Taille3();
+        break;
+    case 10:
+        t.NbColonnes == t.NbLignes ? Taille5() : Taille4();
+        break;
+    case 11:
+        Taille6();
+        break;
+    case 12:
+        Taille7();
+        break;
+    default:
+        break;
     }
 }
 
 int DispositionDefi::NouvelleColonne() {
     int c;
-    do c = hasard.Rnd(t.NbColonnes) + 1;
+    do
+        c = hasard.Rnd(t.NbColonnes) + 1;
     while (t.ColonneAtteinte[c] != 0);
     t.ColonneAtteinte[c] = 1;
     return c;
@@ -36,7 +53,8 @@ int DispositionDefi::NouvelleColonne() {
 
 int DispositionDefi::NouvelleLigne() {
     int r;
-    do r = hasard.Rnd(t.NbLignes) + 1;
+    do
+        r = hasard.Rnd(t.NbLignes) + 1;
     while (t.LigneAtteinte[r] != 0);
     t.LigneAtteinte[r] = 1;
     return r;
@@ -44,14 +62,16 @@ int DispositionDefi::NouvelleLigne() {
 
 int DispositionDefi::ColonneRestante(bool marquer) {
     int c = 1;
-    while (c < t.NbColonnes && t.ColonneAtteinte[c] != 0) ++c;
+    while (c < t.NbColonnes && t.ColonneAtteinte[c] != 0)
+        ++c;
     if (marquer) t.ColonneAtteinte[c] = 1;
     return c;
 }
 
 int DispositionDefi::LigneRestante(bool marquer) {
     int r = 1;
-    while (r < t.NbLignes && t.LigneAtteinte[r] != 0) ++r;
+    while (r < t.NbLignes && t.LigneAtteinte[r] != 0)
+        ++r;
     if (marquer) t.LigneAtteinte[r] = 1;
     return r;
 }

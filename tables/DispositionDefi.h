@@ -9,7 +9,7 @@ class Hasard;
 // link a given inner cell; together they give NbColonnes + NbLignes items, from which the whole
 // table can be worked out. Given headers go to EnteteDonne*, given inner cells to CaseRemplie.
 class DispositionDefi {
-public:
+  public:
     DispositionDefi(Tableau& tableau, Hasard& hasard) : t(tableau), hasard(hasard) {}
 
     // Whether the current size has a layout (2 x 3 up to 5 x 7).
@@ -17,7 +17,7 @@ public:
     // Clears the marks and the shown cells and builds one layout, drawing in the order of the chains.
     void Construire();
 
-private:
+  private:
     void Taille0();
     void Taille1();
     void Taille2();

@@ -9,10 +9,14 @@ std::optional<QPoint> ChercherCase(const Tableau& t, QPoint depart, Direction di
     int c = depart.x(), r = depart.y();
     auto surLeBord = [&] {
         switch (direction) {
-        case Direction::Gauche: return c == 0;
-        case Direction::Droite: return c == t.NbColonnes;
-        case Direction::Haut: return r == 0;
-        case Direction::Bas: return r == t.NbLignes;
+        case Direction::Gauche:
+            return c == 0;
+        case Direction::Droite:
+            return c == t.NbColonnes;
+        case Direction::Haut:
+            return r == 0;
+        case Direction::Bas:
+            return r == t.NbLignes;
         }
         return true;
     };
@@ -34,11 +38,12 @@ std::optional<QPoint> PremiereCaseATrouver(const Tableau& t) {
 }
 
 QString DescriptionCase(const Tableau& t, int c, int r, Operation operation, const QString& etat) {
-    const QString contenu = t.CaseRemplie[c][r] ? QString::number(t.Valeurs[c][r]) : QStringLiteral("à trouver");
+    const QString contenu =
+        t.CaseRemplie[c][r] ? QString::number(t.Valeurs[c][r]) : QStringLiteral("à trouver");
     QString texte;
     if (c == 0 && r == 0)
-        return QStringLiteral("Signe de l'opération : %1").arg(operation == Operation::Addition ? QStringLiteral("plus")
-                                                                                                : QStringLiteral("fois"));
+        return QStringLiteral("Signe de l'opération : %1")
+            .arg(operation == Operation::Addition ? QStringLiteral("plus") : QStringLiteral("fois"));
     if (r == 0)
         texte = QStringLiteral("En-tête de la colonne %1 : %2").arg(c).arg(contenu);
     else if (c == 0)
@@ -79,7 +84,9 @@ QRect Case(const QRect& cadre, int tailleCase, int c, int r) {
     return QRect(cadre.left() + c * tailleCase + 5, cadre.top() + r * tailleCase + 5, tailleCase, tailleCase);
 }
 
-int MargeReponse(int hauteurEcran) { return hauteurEcran * 2 / 600; }
+int MargeReponse(int hauteurEcran) {
+    return hauteurEcran * 2 / 600;
+}
 
 int TaillePolice(const QFont& police, int largeurZone) {
     QFont essai = police;

@@ -11,13 +11,15 @@ GenerateurTableau::GenerateurTableau(Tableau& tableau, Hasard& hasard, Operation
 void GenerateurTableau::TirerTableau() {
     t.ValeurPriseColonne.fill(0);
     t.ValeurPriseLigne.fill(0);
-    for (auto& colonne : t.CaseRemplie) colonne.fill(0);
+    for (auto& colonne : t.CaseRemplie)
+        colonne.fill(0);
     BarrerValeursSpeciales();
     TirerEntetes(t.EnteteColonne, t.ValeurPriseColonne, t.NbColonnes, true);
     TirerEntetes(t.EnteteLigne, t.ValeurPriseLigne, t.NbLignes, false);
     for (int c = 1; c <= t.NbColonnes; ++c)
         for (int r = 1; r <= t.NbLignes; ++r)
-            t.Valeurs[c][r] = addition ? t.EnteteColonne[c] + t.EnteteLigne[r] : t.EnteteColonne[c] * t.EnteteLigne[r];
+            t.Valeurs[c][r] =
+                addition ? t.EnteteColonne[c] + t.EnteteLigne[r] : t.EnteteColonne[c] * t.EnteteLigne[r];
 }
 
 // 0, 1 and 10 each head one line of the table only. When 0 and 1 are both barred from the
@@ -35,7 +37,8 @@ void GenerateurTableau::TirerEntetes(std::array<quint8, Tableau::Dim>& entetes,
                                      std::array<quint8, Tableau::Dim>& prises, int nombre, bool colonnes) {
     for (int i = 1; i <= nombre; ++i) {
         int v;
-        do v = hasard.Rnd(11);
+        do
+            v = hasard.Rnd(11);
         while (prises[v] != 0);
         entetes[i] = static_cast<quint8>(v);
         (colonnes ? t.Valeurs[i][0] : t.Valeurs[0][i]) = static_cast<quint8>(v);
@@ -47,8 +50,10 @@ void GenerateurTableau::DisposerRemplir() {
     if (!t.DimensionsValides()) return;
     TirerTableau();
     t.NbTotal = static_cast<quint8>(t.NbColonnes * t.NbLignes);
-    for (int c = 0; c <= t.NbColonnes; ++c) t.CaseRemplie[c][0] = 1;
-    for (int r = 1; r <= t.NbLignes; ++r) t.CaseRemplie[0][r] = 1;
+    for (int c = 0; c <= t.NbColonnes; ++c)
+        t.CaseRemplie[c][0] = 1;
+    for (int r = 1; r <= t.NbLignes; ++r)
+        t.CaseRemplie[0][r] = 1;
 }
 
 // Each column is paired with one row; the cell where they cross is shown, and of the two headers
@@ -65,7 +70,8 @@ void GenerateurTableau::DisposerTrouver(Version version) {
         } while (!NombreEntetesDonnesAcceptable());
         MontrerEntetesDonnes();
         if (t.NbLignes <= t.NbColonnes)
-            for (int c = 1; c <= t.NbColonnes; ++c) t.CaseRemplie[c][t.LigneAssociee[c]] = 1;
+            for (int c = 1; c <= t.NbColonnes; ++c)
+                t.CaseRemplie[c][t.LigneAssociee[c]] = 1;
         // A 0-headed row paired with several columns gives too many headers away.
     } while (t.CasesATrouver() < t.NbColonnes * t.NbLignes);
     CompterCasesATrouver(version);
@@ -84,8 +90,9 @@ void GenerateurTableau::AssocierColonnesEtLignes() {
             t.LigneAssociee[c] = static_cast<quint8>(r);
             ++t.NbColonnesParLigne[r];
         }
-        ligneSansColonne = std::any_of(t.NbColonnesParLigne.begin() + 1,
-                                       t.NbColonnesParLigne.begin() + 1 + t.NbLignes, [](quint8 n) { return n == 0; });
+        ligneSansColonne =
+            std::any_of(t.NbColonnesParLigne.begin() + 1, t.NbColonnesParLigne.begin() + 1 + t.NbLignes,
+                        [](quint8 n) { return n == 0; });
     } while (ligneSansColonne);
 }
 
@@ -95,7 +102,8 @@ void GenerateurTableau::ChoisirEntetesDonnes() {
         if (t.NbColonnesParLigne[r] > 1) t.EnteteDonneLigne[r] = 1;
     for (int c = 1; c <= t.NbColonnes; ++c) {
         const int r = t.LigneAssociee[c];
-        if (t.EnteteDonneLigne[r] == 0) (hasard.Rnd(2) == 0 ? t.EnteteDonneColonne[c] : t.EnteteDonneLigne[r]) = 1;
+        if (t.EnteteDonneLigne[r] == 0)
+            (hasard.Rnd(2) == 0 ? t.EnteteDonneColonne[c] : t.EnteteDonneLigne[r]) = 1;
         // A cell worth 0 would not reveal the other header of a product: a 0 header is never
         // the given one of its pair.
         if (t.EnteteColonne[c] == 0) {
@@ -121,8 +129,10 @@ bool GenerateurTableau::NombreEntetesDonnesAcceptable() const {
 
 void GenerateurTableau::MontrerEntetesDonnes() {
     t.CaseRemplie[0][0] = 1;
-    for (int c = 1; c <= t.NbColonnes; ++c) t.CaseRemplie[c][0] = t.EnteteDonneColonne[c];
-    for (int r = 1; r <= t.NbLignes; ++r) t.CaseRemplie[0][r] = t.EnteteDonneLigne[r];
+    for (int c = 1; c <= t.NbColonnes; ++c)
+        t.CaseRemplie[c][0] = t.EnteteDonneColonne[c];
+    for (int r = 1; r <= t.NbLignes; ++r)
+        t.CaseRemplie[0][r] = t.EnteteDonneLigne[r];
 }
 
 void GenerateurTableau::CompterCasesATrouver(Version version) {
@@ -156,9 +166,16 @@ bool GenerateurTableau::DispositionDefiAcceptee(Version version) {
 
 void GenerateurTableau::TableauPourFeuille(int numJeu) {
     switch (numJeu) {
-    case 1: DisposerRemplir(); break;
-    case 2: DisposerTrouver(Version::Feuille); break;
-    case 3: DisposerDefi(Version::Feuille); break;
-    default: break;
+    case 1:
+        DisposerRemplir();
+        break;
+    case 2:
+        DisposerTrouver(Version::Feuille);
+        break;
+    case 3:
+        DisposerDefi(Version::Feuille);
+        break;
+    default:
+        break;
     }
 }

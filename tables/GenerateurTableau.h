@@ -14,7 +14,7 @@ enum class Version { Jeu, Feuille };
 // The draws happen in a fixed order, which tests replay through a scripted Hasard.
 // The table size must be set (Tableau::DefinirTaille) before any set-up.
 class GenerateurTableau {
-public:
+  public:
     GenerateurTableau(Tableau& tableau, Hasard& hasard, Operation operation);
 
     void TirerTableau();
@@ -24,7 +24,7 @@ public:
     // Sheet set-up for exercise numJeu 1..3; any other number leaves the table untouched.
     void TableauPourFeuille(int numJeu);
 
-private:
+  private:
     void BarrerValeursSpeciales();
     void TirerEntetes(std::array<quint8, Tableau::Dim>& entetes, std::array<quint8, Tableau::Dim>& prises,
                       int nombre, bool colonnes);

@@ -23,7 +23,8 @@ EffetSaisie SaisieReponse::Touche(ToucheSaisie touche, QChar chiffre) {
                 reponse += chiffre;
             effet = EffetSaisie::Affichage;
             break;
-        case ToucheSaisie::Autre: break;
+        case ToucheSaisie::Autre:
+            break;
         }
     }
     if (reponse.size() > 3) {

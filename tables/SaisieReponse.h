@@ -6,15 +6,15 @@
 enum class ToucheSaisie { Chiffre, Effacement, Entree, Autre };
 
 enum class EffetSaisie {
-    Rien,       // ignored key
-    Affichage,  // the answer changed: show it again
-    Verifier,   // Enter on a non-empty answer: judge it
+    Rien,      // ignored key
+    Affichage, // the answer changed: show it again
+    Verifier,  // Enter on a non-empty answer: judge it
 };
 
 // The typing rules of a cell: up to three digits, no leading zero, Backspace, Enter. After Enter
 // typing is blocked until another cell is chosen.
 class SaisieReponse {
-public:
+  public:
     EffetSaisie Touche(ToucheSaisie touche, QChar chiffre = {});
     // Left arrow: erases one digit when there is one; false when there is nothing to erase.
     bool EffacerParLaGauche();
@@ -26,7 +26,7 @@ public:
     const QString& Reponse() const { return reponse; }
     bool SaisieBloquee() const { return bloquee; }
 
-private:
+  private:
     QString reponse;
     bool bloquee = false;
 };

@@ -2,11 +2,20 @@
 
 namespace {
 constexpr std::array<DimensionsTableau, TailleMax + 1> Dimensions{{
-    {2, 3}, {3, 4}, {4, 4}, {4, 5}, {4, 6}, {5, 5}, {5, 6}, {5, 7},
+    {2, 3},
+    {3, 4},
+    {4, 4},
+    {4, 5},
+    {4, 6},
+    {5, 5},
+    {5, 6},
+    {5, 7},
 }};
 } // namespace
 
-bool TailleValide(int taille) { return taille >= TailleMin && taille <= TailleMax; }
+bool TailleValide(int taille) {
+    return taille >= TailleMin && taille <= TailleMax;
+}
 
 DimensionsTableau DimensionsTaille(int taille) {
     return TailleValide(taille) ? Dimensions[static_cast<size_t>(taille)] : DimensionsTableau{};
@@ -28,25 +37,29 @@ bool Tableau::DefinirTaille(int taille) {
 int Tableau::CasesATrouver() const {
     int n = 0;
     for (int c = 0; c <= NbColonnes; ++c)
-        for (int r = 0; r <= NbLignes; ++r) n += CaseRemplie[c][r] == 0;
+        for (int r = 0; r <= NbLignes; ++r)
+            n += CaseRemplie[c][r] == 0;
     return n;
 }
 
 int Tableau::CasesATrouverHaut() const {
     int n = 0;
-    for (int c = 0; c <= NbColonnes; ++c) n += CaseRemplie[c][0] == 0;
+    for (int c = 0; c <= NbColonnes; ++c)
+        n += CaseRemplie[c][0] == 0;
     return n;
 }
 
 int Tableau::CasesATrouverGauche() const {
     int n = 0;
-    for (int r = 0; r <= NbLignes; ++r) n += CaseRemplie[0][r] == 0;
+    for (int r = 0; r <= NbLignes; ++r)
+        n += CaseRemplie[0][r] == 0;
     return n;
 }
 
 int Tableau::CasesMontreesValantZero() const {
     int n = 0;
     for (int c = 0; c <= NbColonnes; ++c)
-        for (int r = 0; r <= NbLignes; ++r) n += CaseRemplie[c][r] == 1 && Valeurs[c][r] == 0;
+        for (int r = 0; r <= NbLignes; ++r)
+            n += CaseRemplie[c][r] == 1 && Valeurs[c][r] == 0;
     return n;
 }

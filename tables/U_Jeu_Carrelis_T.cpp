@@ -2,12 +2,12 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
-#include "core/MobilierPleinEcran.h"
-#include "core/ZoneMosaique.h"
 #include "core/AutresFenetres.h"
 #include "core/IconeAide.h"
+#include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
+#include "core/ZoneMosaique.h"
 #include "tables/CaseTableau.h"
 #include "tables/GenerateurTableau.h"
 #include "tables/ZoneReponse.h"
@@ -24,8 +24,9 @@
 namespace {
 
 using Apparence::Arial;
-const QColor Argent(192, 192, 192), Bleu(0, 0, 255), Blanc(255, 255, 255), Aqua(0, 255, 255),
-    Vert = Apparence::VertJuste, Rouge = Apparence::RougeFaux, Noir(0, 0, 0), Jaune(255, 255, 0);
+const QColor Argent(192, 192, 192), Bleu(0, 0, 255), Blanc(255, 255, 255),
+    Aqua(0, 255, 255), Vert = Apparence::VertJuste, Rouge = Apparence::RougeFaux, Noir(0, 0, 0),
+                       Jaune(255, 255, 0);
 
 // The right-hand column, at the design size: it keeps its width and stands against the right edge.
 constexpr int LargeurColonne = 160;
@@ -35,12 +36,13 @@ const char* const Titres[] = {"", "Carrelis - Jeu n° 1 : remplir", "Carrelis - 
                               "Carrelis - Jeu n° 3 : défi"};
 const char* const SujetsAide[] = {"Som", "Remplir", "Trouver", "Defi"};
 
-QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor& fond, int y, QLabel*& compteur,
-              const char* nomCompteur) {
+QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor& fond, int y,
+              QLabel*& compteur, const char* nomCompteur) {
     auto* bloc = new QFrame(parent);
     bloc->setObjectName(QString::fromLatin1(nom));
     bloc->setGeometry(0, y, 145, 117);
-    bloc->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; border: 2px outset %2; }").arg(bloc->objectName(), fond.name()));
+    bloc->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; border: 2px outset %2; }")
+                            .arg(bloc->objectName(), fond.name()));
     auto* bandeau = new QLabel(QString::fromUtf8(titre), bloc);
     bandeau->setGeometry(4, 4, 137, 25);
     bandeau->setAlignment(Qt::AlignCenter);
@@ -66,28 +68,33 @@ bool ToucheDeJeu(int code) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-    case Qt::Key_Space: return true;
-    default: return code >= Qt::Key_0 && code <= Qt::Key_9;
+    case Qt::Key_Space:
+        return true;
+    default:
+        return code >= Qt::Key_0 && code <= Qt::Key_9;
     }
 }
 
 } // namespace
 
 TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, QWidget* parent)
-    : FenetreExercice(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme), autres(autres) {
+    : FenetreExercice(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
+      autres(autres) {
     setObjectName(QStringLiteral("F_Jeu_Carrelis_T"));
     resize(800, 600);
     FormCreate();
 }
 
 void TF_Jeu_Carrelis_T::FormCreate() {
-    mobilier = new MobilierPleinEcran(
-        *this, prog, {.Images = [this] { return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]}; }});
+    mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
+        return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]};
+    }});
     panel2 = new QFrame(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
     static_cast<QFrame*>(panel2)->setFrameShape(QFrame::Panel);
     static_cast<QFrame*>(panel2)->setFrameShadow(QFrame::Raised);
-    panel2->setStyleSheet(QStringLiteral("QFrame#Panel2 { background: #1a2a6c; border: 3px outset #3a4aa0; }"));
+    panel2->setStyleSheet(
+        QStringLiteral("QFrame#Panel2 { background: #1a2a6c; border: 3px outset #3a4aa0; }"));
     ConstruireColonneDroite();
     ConstruireBarreDEtat();
     ConstruireCases();
@@ -151,9 +158,11 @@ void TF_Jeu_Carrelis_T::ConstruireColonneDroite() {
     boutonBilan->setFont(Arial(21, true));
     bAide = NouveauBouton(colonneDroite, QStringLiteral("BAide"), QStringLiteral("&Aide"), 456);
     bAide->setFont(Arial(19, false));
-    bAide->setStyleSheet(QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
+    bAide->setStyleSheet(
+        QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
     bAide->setIcon(IconeAide());
-    boutonQuitter = NouveauBouton(colonneDroite, QStringLiteral("SpeedButton1"), QStringLiteral("&Quitter"), 500);
+    boutonQuitter =
+        NouveauBouton(colonneDroite, QStringLiteral("SpeedButton1"), QStringLiteral("&Quitter"), 500);
     connect(nouveau, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::NouveauClick);
     connect(changer, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::ChangerClick);
     connect(boutonBilan, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::BoutonBilanClick);
@@ -161,13 +170,15 @@ void TF_Jeu_Carrelis_T::ConstruireColonneDroite() {
     connect(boutonQuitter, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QPushButton* TF_Jeu_Carrelis_T::NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle, int y) {
+QPushButton* TF_Jeu_Carrelis_T::NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle,
+                                              int y) {
     return Apparence::BoutonExercice(parent, nom, libelle, QRect(0, y, 145, 37));
 }
 
 void TF_Jeu_Carrelis_T::ConstruireBarreDEtat() {
     statusBar1 = Apparence::BarreDEtat(
-        this, QStringLiteral("Clique dans la case que tu veux remplir, puis utilise le pavé numérique."), 640);
+        this, QStringLiteral("Clique dans la case que tu veux remplir, puis utilise le pavé numérique."),
+        640);
 }
 
 void TF_Jeu_Carrelis_T::resizeEvent(QResizeEvent* evenement) {
@@ -212,7 +223,8 @@ void TF_Jeu_Carrelis_T::MiseEnPlace() {
     nouveau->setEnabled(true);
     changer->setEnabled(true);
     for (auto& colonne : cases)
-        for (CaseTableau* cellule : colonne) cellule->hide();
+        for (CaseTableau* cellule : colonne)
+            cellule->hide();
     nbReponses = 0;
     compteurs = CompteursResultat{};
     resultat->clear();
@@ -287,13 +299,15 @@ void TF_Jeu_Carrelis_T::AjusterPolice() {
     police.setPointSize(DispositionJeu::TaillePolice(police, pReponse->LargeurTexte()));
     pReponse->ChoisirPolice(police);
     for (auto& colonne : cases)
-        for (CaseTableau* cellule : colonne) cellule->setFont(police);
+        for (CaseTableau* cellule : colonne)
+            cellule->setFont(police);
 }
 
 // A screen reader hears the score, not only the caption of its block.
 void TF_Jeu_Carrelis_T::AfficherCompteur(QLabel* compteur, int valeur, bool annoncer) {
     compteur->setText(QString::number(valeur));
-    compteur->setAccessibleName(QStringLiteral("%1 : %2").arg(compteur->property("titre").toString()).arg(valeur));
+    compteur->setAccessibleName(
+        QStringLiteral("%1 : %2").arg(compteur->property("titre").toString()).arg(valeur));
     if (annoncer) prog.Plate().Annoncer(*compteur, QAccessible::NameChanged);
 }
 
@@ -350,10 +364,12 @@ void TF_Jeu_Carrelis_T::AfficherReponse() {
 }
 
 bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
-    if (objet != pourcurseur || evenement->type() != QEvent::KeyPress) return QWidget::eventFilter(objet, evenement);
+    if (objet != pourcurseur || evenement->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(objet, evenement);
     auto* touche = static_cast<QKeyEvent*>(evenement);
     const int code = touche->key();
-    if (code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_F1 || code == Qt::Key_Escape) return false;
+    if (code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_F1 || code == Qt::Key_Escape)
+        return false;
     // Keyboard play: before any cell is chosen, a key that plays starts at the first cell to be
     // found. Alt, Shift or NumLock alone must not start the table: Alt+N and Alt+C would then
     // find their buttons disabled.
@@ -392,7 +408,8 @@ bool TF_Jeu_Carrelis_T::ToucheFleche(int touche) {
                                    : touche == Qt::Key_Up  ? Direction::Haut
                                                            : Direction::Bas);
         break;
-    default: return false;
+    default:
+        return false;
     }
     if (trouvee) AllerACase(*trouvee);
     return true;
@@ -412,9 +429,14 @@ void TF_Jeu_Carrelis_T::ToucheFrappee(int touche, const QString& texte) {
         chiffre = texte.at(0);
     }
     switch (saisie.Touche(sorte, chiffre)) {
-    case EffetSaisie::Affichage: AfficherReponse(); break;
-    case EffetSaisie::Verifier: VerifierReponse(); break;
-    case EffetSaisie::Rien: break;
+    case EffetSaisie::Affichage:
+        AfficherReponse();
+        break;
+    case EffetSaisie::Verifier:
+        VerifierReponse();
+        break;
+    case EffetSaisie::Rien:
+        break;
     }
 }
 
@@ -452,7 +474,8 @@ void TF_Jeu_Carrelis_T::VerifierReponse() {
     cellule->setEnabled(false);
     AnnoncerCase(c, r, juste ? QStringLiteral("juste") : QStringLiteral("faux"));
 
-    resultat->setAccessibleName(juste ? QStringLiteral("Juste") : QStringLiteral("Faux, c'était %1").arg(valeur));
+    resultat->setAccessibleName(juste ? QStringLiteral("Juste")
+                                      : QStringLiteral("Faux, c'était %1").arg(valeur));
     prog.Plate().Annoncer(*resultat, QAccessible::Alert);
     if (nbReponses == n.NbTotal) TableauTermine();
 }
@@ -488,4 +511,6 @@ void TF_Jeu_Carrelis_T::BAideClick() {
     prog.Plate().AfficherAide(prog.FichierAide, QString::fromLatin1(SujetsAide[choix.NumJeu]));
 }
 
-void TF_Jeu_Carrelis_T::Timer3Timer() { resultat->clear(); }
+void TF_Jeu_Carrelis_T::Timer3Timer() {
+    resultat->clear();
+}

@@ -25,7 +25,7 @@ class ZoneReponse;
 // type the number, Enter; every answer is judged at once and counted.
 class TF_Jeu_Carrelis_T : public FenetreExercice {
     Q_OBJECT
-public:
+  public:
     TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
 
     CaseTableau* Cellule(int c, int r) const { return cases[c][r]; }
@@ -42,12 +42,12 @@ public:
     // A new table of the current exercise's size.
     void MiseEnPlace();
 
-protected:
+  protected:
     void hideEvent(QHideEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
-private:
+  private:
     void FormCreate();
     void ConstruireCases();
     void ConstruireColonneDroite();
@@ -95,9 +95,9 @@ private:
     QPushButton* changer = nullptr;
     QPushButton* boutonBilan = nullptr;
     QPushButton* bAide = nullptr;
-    QPushButton* boutonQuitter = nullptr;       // SpeedButton1
-    QTimer* clignotement = nullptr;            // Timer2: the caret
-    QTimer* effacementResultat = nullptr;      // Timer3: "Juste"/"Faux" go after 5 s
+    QPushButton* boutonQuitter = nullptr; // SpeedButton1
+    QTimer* clignotement = nullptr;       // Timer2: the caret
+    QTimer* effacementResultat = nullptr; // Timer3: "Juste"/"Faux" go after 5 s
 
     SaisieReponse saisie;
     QPoint courante{-1, -1};

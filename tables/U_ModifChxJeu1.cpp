@@ -55,7 +55,9 @@ TF_ModifCh1::TF_ModifCh1(Programme& programme, QWidget* parent)
     setFixedSize(size());
 }
 
-quint8& TF_ModifCh1::TailleCourante() { return prog.Prefs.TailleJeu(numJeu); }
+quint8& TF_ModifCh1::TailleCourante() {
+    return prog.Prefs.TailleJeu(numJeu);
+}
 
 void TF_ModifCh1::Choisir(int jeu) {
     Preparer(jeu);
@@ -78,7 +80,9 @@ void TF_ModifCh1::FormActivate() {
     TailleAvant = taille;
 }
 
-void TF_ModifCh1::NbCasesJeu1Click(int item) { TailleCourante() = static_cast<quint8>(item + 1); }
+void TF_ModifCh1::NbCasesJeu1Click(int item) {
+    TailleCourante() = static_cast<quint8>(item + 1);
+}
 
 void TF_ModifCh1::reject() {
     TailleCourante() = TailleAvant;

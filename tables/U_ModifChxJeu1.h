@@ -10,7 +10,7 @@ class QLabel;
 // of the exercise being played; Cancel puts back the size it had when the window opened.
 class TF_ModifCh1 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_ModifCh1(Programme& programme, QWidget* parent = nullptr);
 
     // Opens for exercise numJeu (1..3; 0: the sheets) and returns when the pupil is done.
@@ -21,14 +21,14 @@ public:
     QButtonGroup* NbCasesJeu1() const { return nbCasesJeu1; }
     QLabel* NumeroJeu() const { return numeroJeu; }
 
-public slots:
+  public slots:
     // Escape and the close button cancel like "Annuler": the size clicked does not stay.
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evenement) override;
 
-private:
+  private:
     void FormActivate();
     void NbCasesJeu1Click(int item);
     quint8& TailleCourante();

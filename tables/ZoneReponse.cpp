@@ -8,17 +8,17 @@ constexpr int LargeurCurseur = 8;
 }
 
 class ZoneReponse::Curseur : public QWidget {
-public:
+  public:
     Curseur(ZoneReponse& zone, QWidget* parent) : QWidget(parent), zone(zone) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter peintre(this);
         peintre.setPen(QPen(zone.couleurCurseur, 2));
         peintre.drawLine(2, 10, 2, height() - 10);
     }
 
-private:
+  private:
     ZoneReponse& zone;
 };
 
@@ -50,16 +50,22 @@ void ZoneReponse::Dimensionner(int tailleCase, int marge) {
     paintBox2->setGeometry(cote - curseur - 2, 2, curseur, std::max(1, cote - 4));
 }
 
-int ZoneReponse::LargeurTexte() const { return fenetreReponse->width(); }
+int ZoneReponse::LargeurTexte() const {
+    return fenetreReponse->width();
+}
 
 void ZoneReponse::AfficherTexte(const QString& texte, const QColor& encre) {
     fenetreReponse->setText(texte);
     fenetreReponse->setStyleSheet(QStringLiteral("color: %1; background: white;").arg(encre.name()));
 }
 
-void ZoneReponse::ChoisirPolice(const QFont& police) { fenetreReponse->setFont(police); }
+void ZoneReponse::ChoisirPolice(const QFont& police) {
+    fenetreReponse->setFont(police);
+}
 
-void ZoneReponse::MontrerCurseur(bool visible) { paintBox2->setVisible(visible); }
+void ZoneReponse::MontrerCurseur(bool visible) {
+    paintBox2->setVisible(visible);
+}
 
 void ZoneReponse::FaireClignoter() {
     couleurCurseur = couleurCurseur == QColor(Qt::white) ? QColor(Qt::black) : QColor(Qt::white);

@@ -8,7 +8,7 @@ class QLabel;
 // digits and a blinking caret at its right edge.
 class ZoneReponse : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit ZoneReponse(QWidget* parent);
 
     // Takes the cell's size; marge is the inset of the white panel.
@@ -24,7 +24,7 @@ public:
     int LargeurTexte() const;
     QColor CouleurCurseur() const { return couleurCurseur; }
 
-private:
+  private:
     class Curseur;
 
     QFrame* pIntReponse;

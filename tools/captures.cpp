@@ -3,16 +3,16 @@
 // plus the table exercises at the start, in the middle and finished.
 // The second argument is the folder whose pictures and help the programs find, as in their
 // program folder.
+#include "core/Programme.h"
+#include "program/Fenetres.h"
 #include "results/Bilan.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
-#include "program/Fenetres.h"
-#include "core/Programme.h"
 #include "sheets/DessinFeuille.h"
-#include "tables/GenerateurTableau.h"
 #include "support/PlateFormeTest.h"
 #include "support/Signes.h"
 #include "tables/CaseTableau.h"
+#include "tables/GenerateurTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tools/CapturesVoiliers.h"
 
@@ -126,7 +126,8 @@ bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& to
         const char* operation;
     };
     HasardSysteme hasard(2002);
-    for (const Cas& cas : {Cas{1, 1, 2, "+"}, Cas{2, 2, 3, "x"}, Cas{3, 3, 6, "+"}, Cas{4, 1, 8, "x"}, Cas{5, 0, 1, "x"}}) {
+    for (const Cas& cas :
+         {Cas{1, 1, 2, "+"}, Cas{2, 2, 3, "x"}, Cas{3, 3, 6, "+"}, Cas{4, 1, 8, "x"}, Cas{5, 0, 1, "x"}}) {
         ReglagesFeuille reglages;
         reglages.NbExAImprimer = quint8(cas.disposition);
         reglages.TailleImp = quint8(cas.tailleImp);
@@ -138,18 +139,21 @@ bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& to
         Tableau tableau;
         tableau.NbLignes = reglages.Dimensions().NbLignes;
         tableau.NbColonnes = reglages.Dimensions().NbColonnes;
-        GenerateurTableau(tableau, hasard, OperationDe(QString::fromLatin1(cas.operation))).TableauPourFeuille(cas.numJeu);
+        GenerateurTableau(tableau, hasard, OperationDe(QString::fromLatin1(cas.operation)))
+            .TableauPourFeuille(cas.numJeu);
         tableau.CaseDonnee = tableau.CaseRemplie;
         const bool paysage = ReglagesFeuille::Orientation(cas.disposition) == QPageLayout::Landscape;
         for (bool page : {false, true}) {
-            QImage image(page ? (paysage ? QSize(1654, 1140) : QSize(1140, 1654)) : QSize(712, 573), QImage::Format_RGB32);
+            QImage image(page ? (paysage ? QSize(1654, 1140) : QSize(1140, 1654)) : QSize(712, 573),
+                         QImage::Format_RGB32);
             const int dpi = page ? 150 : 96;
             image.setDotsPerMeterX(qRound(dpi / 0.0254));
             image.setDotsPerMeterY(qRound(dpi / 0.0254));
             image.fill(Qt::white);
             QPainter peintre(&image);
             DessinFeuille(peintre, image.size(), page ? SurfaceFeuille::Page : SurfaceFeuille::Apercu)
-                .DessinerFeuille(reglages, tableau, OperationDe(QString::fromLatin1(cas.operation)), cas.numJeu, hasard);
+                .DessinerFeuille(reglages, tableau, OperationDe(QString::fromLatin1(cas.operation)),
+                                 cas.numJeu, hasard);
             peintre.end();
             const QString fichier = sortie.filePath(QStringLiteral("%1_Feuille_disposition%2%3.png")
                                                         .arg(profil.NomExecutable)
@@ -169,7 +173,8 @@ bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& to
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    const QDir sortie(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots")).absolutePath());
+    const QDir sortie(
+        QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots")).absolutePath());
     if (!QDir().mkpath(sortie.path())) return 1;
     if (argc > 2 && !QDir::setCurrent(QString::fromLocal8Bit(argv[2]))) return 1;
     int total = 0;

@@ -1,4 +1,6 @@
-#include "program/Lancement.h"
 #include "core/ProfilProgramme.h"
+#include "program/Lancement.h"
 
-int main(int argc, char** argv) { return LancerProgramme(argc, argv, ProfilNavirelle()); }
+int main(int argc, char** argv) {
+    return LancerProgramme(argc, argv, ProfilNavirelle());
+}

@@ -33,7 +33,7 @@ bool Ecrire(const QString& chemin, const QByteArray& octets) {
 class TestListeClasse : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void ce1TroisElevesEn768Octets();
     void lectureDesEnregistrements_data();
     void lectureDesEnregistrements();

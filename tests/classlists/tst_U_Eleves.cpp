@@ -98,7 +98,7 @@ QStringList FichiersDuDossier() {
 class TestU_Eleves : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 

@@ -9,13 +9,13 @@
 class TestMosaique : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void pavage_data();
     void pavage();
     void repliSurLImageParDefaut();
     void imageVideOuAbsenteNePeintRien();
 
-private:
+  private:
     QTemporaryDir dossier;
 };
 

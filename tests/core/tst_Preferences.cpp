@@ -18,7 +18,7 @@ namespace ER = EnregistrementPreferences;
 class TestPreferences : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
 
     void windows1252De80A9F_data();
@@ -228,7 +228,8 @@ void TestPreferences::fichierAbimeDonneLeRepli_data() {
         QByteArray drapeau = valide, corrige = valide;
         drapeau[position] = static_cast<char>(octet);
         corrige[position] = '\1';
-        QTest::addRow("flag %d at %d: on", octet, position) << drapeau << lu.ListeClasse << int(lu.TailleJeu3) << corrige;
+        QTest::addRow("flag %d at %d: on", octet, position)
+            << drapeau << lu.ListeClasse << int(lu.TailleJeu3) << corrige;
     }
 }
 

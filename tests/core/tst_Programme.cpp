@@ -12,7 +12,7 @@ Q_DECLARE_METATYPE(ProfilProgramme)
 class TestProgramme : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initValeursDeChaqueProgramme_data();
     void initValeursDeChaqueProgramme();
     void toutEstVideAuDepart();
@@ -23,19 +23,21 @@ private slots:
     void rapportEchelle_data();
     void rapportEchelle();
 
-private:
+  private:
     QString dossierInitial = QDir::currentPath();
 };
 
 void TestProgramme::initValeursDeChaqueProgramme_data() {
     QTest::addColumn<ProfilProgramme>("profil");
     QTest::addColumn<QStringList>("attendu");
-    QTest::newRow("carrelis") << ProfilCarrelis()
-                              << QStringList{"Carrelis   version 1.2", "2000 - 2002", "Carrelis.pfr", "bilan Carrelis.txt",
-                                             "Carrelis_Titre.bmp", "Fond4.bmp", "Carrelis.bmp"};
-    QTest::newRow("navirelle") << ProfilNavirelle()
-                               << QStringList{"Navirelle   version 1.2", "2000 - 2002", "Navirelle.pfr",
-                                              "bilan navirelle.txt", "Navirelle_Titre.bmp", "Fond4.bmp", "Navirelle.bmp"};
+    QTest::newRow("carrelis")
+        << ProfilCarrelis()
+        << QStringList{"Carrelis   version 1.2", "2000 - 2002", "Carrelis.pfr", "bilan Carrelis.txt",
+                       "Carrelis_Titre.bmp",     "Fond4.bmp",   "Carrelis.bmp"};
+    QTest::newRow("navirelle")
+        << ProfilNavirelle()
+        << QStringList{"Navirelle   version 1.2", "2000 - 2002", "Navirelle.pfr", "bilan navirelle.txt",
+                       "Navirelle_Titre.bmp",     "Fond4.bmp",   "Navirelle.bmp"};
 }
 
 void TestProgramme::initValeursDeChaqueProgramme() {
@@ -44,10 +46,11 @@ void TestProgramme::initValeursDeChaqueProgramme() {
     PlateFormeTest plate;
     Programme prog(profil, plate);
     prog.InitValeurs();
-    QCOMPARE((QStringList{prog.TitreVersion, prog.DatesVersion, prog.FichierPref, prog.FichierBilan, prog.ImageAccueil,
-                          prog.ImageExo[4], prog.ImageTitre}),
+    QCOMPARE((QStringList{prog.TitreVersion, prog.DatesVersion, prog.FichierPref, prog.FichierBilan,
+                          prog.ImageAccueil, prog.ImageExo[4], prog.ImageTitre}),
              attendu);
-    for (const QString& image : prog.ImageExo) QCOMPARE(image, QStringLiteral("Fond4.bmp"));
+    for (const QString& image : prog.ImageExo)
+        QCOMPARE(image, QStringLiteral("Fond4.bmp"));
     QCOMPARE(profil.OrdreFenetres.first(), IdFenetre::Menu);
 }
 

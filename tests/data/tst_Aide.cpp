@@ -23,7 +23,7 @@ QString Rubrique(const QString& html, const QString& ancre) {
 class TestAide : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void chaqueAncreOuverteExiste_data();
     void chaqueAncreOuverteExiste();
     void lesRubriquesDisentCeQueFontLesFenetres_data();
@@ -35,13 +35,13 @@ void TestAide::chaqueAncreOuverteExiste_data() {
     QTest::addColumn<QStringList>("ancres");
     const QStringList sujets{"Som", "Pedagogie", "Eleves", "Edit", "Remplir", "Trouver", "Defi", "Colorier"};
     QTest::newRow("carrelis") << "CARRELIS"
-                              << sujets + QStringList{"contexte-1", "contexte-2", "contexte-3", "contexte-4",
-                                                      "contexte-5", "contexte-6", "contexte-9", "contexte-10",
-                                                      "contexte-11"};
+                              << sujets + QStringList{"contexte-1", "contexte-2",  "contexte-3",
+                                                      "contexte-4", "contexte-5",  "contexte-6",
+                                                      "contexte-9", "contexte-10", "contexte-11"};
     QTest::newRow("navirelle") << "NAVIRELLE"
-                               << sujets + QStringList{"contexte-1", "contexte-2", "contexte-3", "contexte-4",
-                                                       "contexte-5", "contexte-6", "contexte-8", "contexte-9",
-                                                       "contexte-10"};
+                               << sujets + QStringList{"contexte-1", "contexte-2", "contexte-3",
+                                                       "contexte-4", "contexte-5", "contexte-6",
+                                                       "contexte-8", "contexte-9", "contexte-10"};
 }
 
 void TestAide::chaqueAncreOuverteExiste() {
@@ -58,8 +58,12 @@ void TestAide::lesRubriquesDisentCeQueFontLesFenetres_data() {
     QTest::addColumn<QString>("ancre");
     QTest::addColumn<QString>("interdit"); // a sentence the window contradicts
     QTest::newRow("only Bilan comes back when the table is full")
-        << "CARRELIS" << "Jouer" << "<b>Nouveau</b>, <b>Changer</b> et <b>Bilan</b> reviennent";
-    QTest::newRow("the results window is not the editor") << "CARRELIS" << "contexte-10" << "éditeur de texte ?";
+        << "CARRELIS"
+        << "Jouer"
+        << "<b>Nouveau</b>, <b>Changer</b> et <b>Bilan</b> reviennent";
+    QTest::newRow("the results window is not the editor") << "CARRELIS"
+                                                          << "contexte-10"
+                                                          << "éditeur de texte ?";
 }
 
 void TestAide::lesRubriquesDisentCeQueFontLesFenetres() {

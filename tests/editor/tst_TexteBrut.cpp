@@ -1,8 +1,8 @@
 // The editor's plain texts: which set a file is read in, one file line per paragraph, results
 // files written back to the byte, and the characters Windows-1252 cannot hold.
+#include "core/FichierTexte.h"
 #include "editor/TexteBrut.h"
 #include "results/Bilan.h"
-#include "core/FichierTexte.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The about window: what it shows at each showing, its letter animation, its timers, how it
 // closes and its tiled background.
-#include "editor/U_PubN.h"
 #include "core/AideContextuelle.h"
 #include "core/MaintienGeometrie.h"
-#include "core/ZoneMosaique.h"
 #include "core/Programme.h"
+#include "core/ZoneMosaique.h"
+#include "editor/U_PubN.h"
 #include "support/HasardScripte.h"
 #include "support/PlateFormeTest.h"
 
@@ -48,7 +48,7 @@ QList<QColor> CouleursDesLettres(const TF_PubN& f) {
 class TestPubN : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void afficherRelitTitreEtDates_data();
     void afficherRelitTitreEtDates();
     void chaqueControleAUnNomAccessible();

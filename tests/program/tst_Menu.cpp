@@ -1,13 +1,13 @@
 // The main window: start-up, buttons and menu entries reaching their windows, F10, help,
 // the taskbar, the geometry hold, the mosaic, and the scaling shared by every window.
 #include "core/FenetreAide.h"
-#include "program/Fenetres.h"
-#include "program/Lancement.h"
 #include "core/MaintienGeometrie.h"
 #include "core/MiseAEchelle.h"
-#include "core/Preferences.h"
 #include "core/PlateFormeQt.h"
+#include "core/Preferences.h"
 #include "core/Programme.h"
+#include "program/Fenetres.h"
+#include "program/Lancement.h"
 #include "program/U_Menu.h"
 #include "support/FenetreTemoin.h"
 #include "support/HasardScripte.h"
@@ -15,15 +15,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QTimer>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 Q_DECLARE_METATYPE(ProfilProgramme)
 Q_DECLARE_METATYPE(IdFenetre)
@@ -34,7 +34,8 @@ const QList<IdFenetre> Exercices{IdFenetre::JeuCarrelis, IdFenetre::Jeu1, IdFene
 
 // A program with its menu, and stand-ins for the windows given.
 struct Banc {
-    explicit Banc(const ProfilProgramme& profil, QList<IdFenetre> temoins = {}) : prog(profil, plate), fenetres(prog) {
+    explicit Banc(const ProfilProgramme& profil, QList<IdFenetre> temoins = {})
+        : prog(profil, plate), fenetres(prog) {
         // The stand-ins take the place of the real windows, which are then not created.
         for (IdFenetre id : temoins) {
             auto noter = [this, id] { ouvertes.append(id); };
@@ -57,9 +58,9 @@ struct Banc {
     QList<IdFenetre> ouvertes;
 };
 
-const QList<IdFenetre> TousLesTemoins{IdFenetre::JeuCarrelis, IdFenetre::Jeu1,        IdFenetre::Jeu23,
-                                      IdFenetre::Preferences, IdFenetre::PubN,        IdFenetre::Image,
-                                      IdFenetre::Listes,      IdFenetre::Traitexte,   IdFenetre::ChoixImpInd,
+const QList<IdFenetre> TousLesTemoins{IdFenetre::JeuCarrelis, IdFenetre::Jeu1,      IdFenetre::Jeu23,
+                                      IdFenetre::Preferences, IdFenetre::PubN,      IdFenetre::Image,
+                                      IdFenetre::Listes,      IdFenetre::Traitexte, IdFenetre::ChoixImpInd,
                                       IdFenetre::EffaceBilans};
 
 void EcrireImage(const QString& fichier, QColor couleur, QSize taille = QSize(16, 16)) {
@@ -73,7 +74,7 @@ void EcrireImage(const QString& fichier, QColor couleur, QSize taille = QSize(16
 class TestMenu : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void formCreatePrepareLeProgramme_data();
     void formCreatePrepareLeProgramme();
     void fermerRendLaBarreMasqueeDeuxFois();
@@ -277,7 +278,8 @@ void TestMenu::entreesModales_data() {
     QTest::newRow("text file") << C << "Fichiertexte1" << IdFenetre::Traitexte << 0 << false;
     QTest::newRow("text file navirelle") << N << "Editeur1" << IdFenetre::Traitexte << 0 << false;
     QTest::newRow("general results") << C << "Afficherlebilangnral1" << IdFenetre::Traitexte << 1 << true;
-    QTest::newRow("general results navirelle") << N << "Lirelesrsultats1" << IdFenetre::Traitexte << 1 << true;
+    QTest::newRow("general results navirelle")
+        << N << "Lirelesrsultats1" << IdFenetre::Traitexte << 1 << true;
     QTest::newRow("results management") << N << "Gestiondesbilans1" << IdFenetre::EffaceBilans << -1 << false;
 }
 
@@ -304,7 +306,8 @@ void TestMenu::entreesModales() {
     // The editor and the class lists work in the program folder whatever a dialog did before.
     if (fenetre == IdFenetre::Traitexte || fenetre == IdFenetre::Listes)
         QCOMPARE(QDir::currentPath(), QDir(programme.path()).canonicalPath());
-    if (fenetre == IdFenetre::Preferences || fenetre == IdFenetre::PubN) QCOMPARE(banc.menu->pos(), QPoint(0, 0));
+    if (fenetre == IdFenetre::Preferences || fenetre == IdFenetre::PubN)
+        QCOMPARE(banc.menu->pos(), QPoint(0, 0));
     QDir::setCurrent(initial);
 }
 
@@ -342,9 +345,12 @@ void TestMenu::aide_data() {
     QTest::addColumn<ProfilProgramme>("profil");
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("ancre");
-    QTest::newRow("contents") << ProfilCarrelis() << "Aide2" << "#Som";
-    QTest::newRow("teaching notes") << ProfilCarrelis() << "Lapagepdagogique1" << "#Pedagogie";
-    QTest::newRow("navirelle contents from Fichier") << ProfilNavirelle() << "ModeEmpl" << "#Som";
+    QTest::newRow("contents") << ProfilCarrelis() << "Aide2"
+                              << "#Som";
+    QTest::newRow("teaching notes") << ProfilCarrelis() << "Lapagepdagogique1"
+                                    << "#Pedagogie";
+    QTest::newRow("navirelle contents from Fichier") << ProfilNavirelle() << "ModeEmpl"
+                                                     << "#Som";
 }
 
 void TestMenu::aide() {
@@ -387,7 +393,8 @@ void TestMenu::clicsSurLeFondReplacent() {
     banc.menu->show();
     for (const char* nom : {"margedroite", "margegauche", "PaintBox1", "StatusBar1"}) {
         banc.menu->move(33, 44);
-        QTest::mouseClick(banc.menu->findChild<QWidget*>(QLatin1String(nom)), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(banc.menu->findChild<QWidget*>(QLatin1String(nom)), Qt::LeftButton, {},
+                          QPoint(2, 2));
         QCOMPARE(banc.menu->pos(), QPoint(0, 0));
     }
 }

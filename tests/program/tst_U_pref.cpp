@@ -70,7 +70,7 @@ QString CreerImage(const QString& chemin, QColor couleur) {
 class TestU_pref : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -97,7 +97,7 @@ private slots:
     void chaqueControleANomAccessible_data();
     void chaqueControleANomAccessible();
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dossier;
     QString dossierInitial;
 };

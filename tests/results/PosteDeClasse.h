@@ -1,7 +1,7 @@
 #pragma once
 
-#include "results/Bilan.h"
 #include "core/Programme.h"
+#include "results/Bilan.h"
 
 // The games that the stress test's computers save: each record differs from every other, so
 // that a test can tell which computer wrote which entry.

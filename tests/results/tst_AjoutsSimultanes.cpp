@@ -19,7 +19,7 @@
 class TestAjoutsSimultanes : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void huitPostesEnMemeTempsNePerdentRien();
 
   private:

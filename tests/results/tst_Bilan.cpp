@@ -1,9 +1,9 @@
 // The result record of both programs and its two results files: entries to the byte, the names
 // of the individual files, and what "Enregistrer" writes, refuses or reports.
-#include "results/Bilan.h"
-#include "results/FichiersBilans.h"
 #include "core/NomDeFichier.h"
 #include "core/Programme.h"
+#include "results/Bilan.h"
+#include "results/FichiersBilans.h"
 #include "support/PlateFormeTest.h"
 
 #include <QDir>
@@ -71,7 +71,7 @@ const QString DateHeure = QStringLiteral("Le 06/12/2002   à  14:35:10");
 class TestBilan : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void entreeDuBilanGeneralALOctetPres_data();
     void entreeDuBilanGeneralALOctetPres();
     void dateEtHeureALaFrancaiseQuelleQueSoitLaLangue_data();
@@ -251,12 +251,11 @@ void TestBilan::nomsDesBilansIndividuels_data() {
     QTest::newRow("only blanks: refused") << ""
                                           << "   "
                                           << "";
-    QTest::newRow("C1 controls of a class list removed") << QString::fromUtf16(u"CE1\u0081.elv")
-                                                         << QString::fromUtf16(u"L\u008Déa\u009D")
-                                                         << "Bilan CE1 Léa.txt";
-    QTest::newRow("lone surrogate removed") << ""
-                                            << QString::fromUtf16(u"Zo\xD800é")
-                                            << "Bilan individuel Zoé.txt";
+    QTest::newRow("C1 controls of a class list removed")
+        << QString::fromUtf16(u"CE1\u0081.elv") << QString::fromUtf16(u"L\u008Déa\u009D")
+        << "Bilan CE1 Léa.txt";
+    QTest::newRow("lone surrogate removed")
+        << "" << QString::fromUtf16(u"Zo\xD800é") << "Bilan individuel Zoé.txt";
 }
 
 void TestBilan::nomsDesBilansIndividuels() {
@@ -334,10 +333,13 @@ void TestBilan::enregistrerSelonLesPreferences() {
 void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("message"); // how the warning starts; empty: none, as for no name
-    QTest::newRow("nothing usable") << "../" << "Le bilan n'a pas été enregistré";
-    QTest::newRow("blanks only, like no name") << "   " << "";
+    QTest::newRow("nothing usable") << "../"
+                                    << "Le bilan n'a pas été enregistré";
+    QTest::newRow("blanks only, like no name") << "   "
+                                               << "";
     // Written "?" in the files, "Léo 李" and "Léo 王" would be the same pupil.
-    QTest::newRow("outside Windows-1252") << QString::fromUtf16(u"Léo 李") << QString::fromUtf16(u"Le nom «\u00a0Léo 李\u00a0» contient");
+    QTest::newRow("outside Windows-1252")
+        << QString::fromUtf16(u"Léo 李") << QString::fromUtf16(u"Le nom «\u00a0Léo 李\u00a0» contient");
 }
 
 void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire() {

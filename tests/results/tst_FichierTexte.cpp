@@ -1,8 +1,8 @@
 // The Windows-1252 text files with CR LF, and the two safe writes: whole-file replacement and
 // the locked append that takes back a failed entry.
-#include "results/DisquePlein.h"
 #include "core/EcritureFichier.h"
 #include "core/FichierTexte.h"
+#include "results/DisquePlein.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +39,7 @@ void RendreInscriptible(const QString& dossier) {
 class TestFichierTexte : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void lignesFinissentParCRLF_data();
     void lignesFinissentParCRLF();
     void finsDeLigneReconnuesALaLecture_data();
@@ -232,7 +232,8 @@ void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait_data() {
         << "lecture seule" << true << 0 << "le dossier du programme est protégé";
     QTest::newRow("a folder has the name") << "dossier" << false << 0 << "un dossier porte déjà ce nom";
     QTest::newRow("a folder has the lock's name")
-        << "verrou" << true << 0 << "un dossier «\u00a0.bilan Carrelis.txt.verrou\u00a0» occupe la place du verrou";
+        << "verrou" << true << 0
+        << "un dossier «\u00a0.bilan Carrelis.txt.verrou\u00a0» occupe la place du verrou";
 }
 
 void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait() {

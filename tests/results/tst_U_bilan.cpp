@@ -3,14 +3,14 @@
 // the results files.
 #include "classlists/ListeClasse.h"
 #include "core/FichierTexte.h"
+#include "core/Programme.h"
+#include "program/Fenetres.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
-#include "program/Fenetres.h"
-#include "core/Programme.h"
+#include "sheets/ImpressionFeuille.h"
 #include "support/FenetreTemoin.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"
-#include "sheets/ImpressionFeuille.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 
 #include <QApplication>
@@ -45,7 +45,8 @@ struct Banc {
         partie.Compteurs.NbTotal = static_cast<quint8>(total);
         partie.Compteurs.NbErreurs = erreurs;
         partie.ImprimerExercice = [this](QPagedPaintDevice& page) {
-            return ImprimerExercice(page, ContenuTableau{tableau, Operation::Addition, partie.NumJeu, QString()});
+            return ImprimerExercice(page,
+                                    ContenuTableau{tableau, Operation::Addition, partie.NumJeu, QString()});
         };
     }
     void Montrer() {
@@ -58,7 +59,9 @@ struct Banc {
         prog.Prefs.ImprimerResultats = resultats;
         prog.Prefs.ImprimerExercice = exercice;
     }
-    template <class T = QWidget> T* Controle(const char* nom) const { return bilan->findChild<T*>(QLatin1String(nom)); }
+    template <class T = QWidget> T* Controle(const char* nom) const {
+        return bilan->findChild<T*>(QLatin1String(nom));
+    }
     QString Fichier(const QString& nom) const {
         QFile f(QDir(dossier.path()).filePath(nom));
         return f.open(QIODevice::ReadOnly) ? FichierTexte::DecoderTexte(f.readAll()) : QString();
@@ -84,7 +87,7 @@ void EcrireClasse(const QString& nom, const QStringList& eleves) {
 class TestBilanFenetre : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void visibiliteSelonLesPreferences_data();
     void visibiliteSelonLesPreferences();
     void lignesDuDefiPourLExercice3Seulement_data();
@@ -104,10 +107,14 @@ void TestBilanFenetre::visibiliteSelonLesPreferences_data() {
     QTest::addColumn<QList<bool>>("preferences"); // save, individual, print results, print exercise
     QTest::addColumn<QList<bool>>("visibles");    // lists and name, Enregistrer, O K, Annuler
     QTest::addColumn<QList<bool>>("actifs");      // Imprimer le bilan, Imprimer l'exercice
-    QTest::newRow("all off: counts and O K") << QList<bool>{0, 0, 0, 0} << QList<bool>{0, 0, 1, 0} << QList<bool>{0, 0};
-    QTest::newRow("print results only") << QList<bool>{0, 0, 1, 0} << QList<bool>{1, 0, 1, 0} << QList<bool>{1, 0};
-    QTest::newRow("general results") << QList<bool>{1, 0, 0, 0} << QList<bool>{1, 1, 0, 1} << QList<bool>{0, 0};
-    QTest::newRow("individual results") << QList<bool>{0, 1, 0, 1} << QList<bool>{1, 1, 0, 1} << QList<bool>{0, 1};
+    QTest::newRow("all off: counts and O K")
+        << QList<bool>{0, 0, 0, 0} << QList<bool>{0, 0, 1, 0} << QList<bool>{0, 0};
+    QTest::newRow("print results only")
+        << QList<bool>{0, 0, 1, 0} << QList<bool>{1, 0, 1, 0} << QList<bool>{1, 0};
+    QTest::newRow("general results") << QList<bool>{1, 0, 0, 0} << QList<bool>{1, 1, 0, 1}
+                                     << QList<bool>{0, 0};
+    QTest::newRow("individual results")
+        << QList<bool>{0, 1, 0, 1} << QList<bool>{1, 1, 0, 1} << QList<bool>{0, 1};
     QTest::newRow("everything") << QList<bool>{1, 1, 1, 1} << QList<bool>{1, 1, 0, 1} << QList<bool>{1, 1};
 }
 
@@ -119,7 +126,8 @@ void TestBilanFenetre::visibiliteSelonLesPreferences() {
     banc.Jeu(1, 10, 12, 2);
     banc.Preferences(preferences[0], preferences[1], preferences[2], preferences[3]);
     banc.Montrer();
-    for (const char* nom : {"ListBox1", "ListBox3", "Label8", "Edit1"}) QCOMPARE(banc.Controle(nom)->isVisible(), visibles[0]);
+    for (const char* nom : {"ListBox1", "ListBox3", "Label8", "Edit1"})
+        QCOMPARE(banc.Controle(nom)->isVisible(), visibles[0]);
     QCOMPARE(banc.Controle("Button2")->isVisible(), visibles[1]);
     QCOMPARE(banc.Controle("Button1")->isVisible(), visibles[2]);
     QCOMPARE(banc.Controle("bouton_Annuler")->isVisible(), visibles[3]);
@@ -144,7 +152,8 @@ void TestBilanFenetre::lignesDuDefiPourLExercice3Seulement() {
     banc.partie.Compteurs.NbTotalGauche = 3;
     banc.partie.Compteurs.NbErreursHaut = 1;
     banc.Montrer();
-    for (const char* nom : {"LabelScore1", "LabelScore2", "LabelErreurs1", "LabelErreurs2", "BR1", "BR2", "Erreurs1", "Erreurs2"})
+    for (const char* nom : {"LabelScore1", "LabelScore2", "LabelErreurs1", "LabelErreurs2", "BR1", "BR2",
+                            "Erreurs1", "Erreurs2"})
         QCOMPARE(banc.Controle(nom)->isVisible(), numJeu == 3);
     if (numJeu == 3) {
         QCOMPARE(banc.Controle<QLabel>("BR1")->text(), QStringLiteral("2 / 3"));
@@ -187,7 +196,8 @@ void TestBilanFenetre::echapFaitCeQueFaitAnnuler() {
 
 void TestBilanFenetre::premiereFenetreDuneSeanceVideLaClasse() {
     Banc banc;
-    EcrireClasse(QStringLiteral("CE1.elv"), {QStringLiteral("Adam"), QStringLiteral("Léa"), QStringLiteral("Zoé")});
+    EcrireClasse(QStringLiteral("CE1.elv"),
+                 {QStringLiteral("Adam"), QStringLiteral("Léa"), QStringLiteral("Zoé")});
     banc.Preferences(true, true, false, false);
     banc.prog.Prefs.ListeClasse = QStringLiteral("CE1.elv");
     banc.Jeu(1, 5, 12, 7);
@@ -197,12 +207,15 @@ void TestBilanFenetre::premiereFenetreDuneSeanceVideLaClasse() {
     QCOMPARE(banc.Controle<QListWidget>("ListBox3")->count(), 1);
     QVERIFY(banc.prog.Prefs.ListeClasse.isEmpty());
     QTest::mouseClick(banc.Controle<QListWidget>("ListBox1")->viewport(), Qt::LeftButton, {},
-                      banc.Controle<QListWidget>("ListBox1")->visualItemRect(banc.Controle<QListWidget>("ListBox1")->item(1)).center());
+                      banc.Controle<QListWidget>("ListBox1")
+                          ->visualItemRect(banc.Controle<QListWidget>("ListBox1")->item(1))
+                          .center());
     QCOMPARE(banc.Controle<QLineEdit>("Edit1")->text(), QStringLiteral("Léa"));
     QTest::mouseClick(banc.Controle("Button2"), Qt::LeftButton);
     QVERIFY(!banc.bilan->isVisible());
     QVERIFY(banc.Fichier(QStringLiteral("Bilan individuel Léa.txt")).contains(QStringLiteral("Léa")));
-    QVERIFY(banc.Fichier(QStringLiteral("bilan Carrelis.txt")).contains(QStringLiteral("Carrelis - Jeu n° 1 : remplir")));
+    QVERIFY(banc.Fichier(QStringLiteral("bilan Carrelis.txt"))
+                .contains(QStringLiteral("Carrelis - Jeu n° 1 : remplir")));
 }
 
 // A pupil chosen from her class stays in it through Enter and the arrows; only a name edited
@@ -211,9 +224,11 @@ void TestBilanFenetre::seulUnNomModifieQuitteLaClasse_data() {
     QTest::addColumn<QList<int>>("touches");
     QTest::addColumn<QString>("fichier");
     QTest::newRow("Enter") << QList<int>{Qt::Key_Return} << "Bilan CM1 Hugo.txt";
-    QTest::newRow("arrows, then Enregistrer") << QList<int>{Qt::Key_Left, Qt::Key_Right, Qt::Key_End} << "Bilan CM1 Hugo.txt";
+    QTest::newRow("arrows, then Enregistrer")
+        << QList<int>{Qt::Key_Left, Qt::Key_Right, Qt::Key_End} << "Bilan CM1 Hugo.txt";
     QTest::newRow("a letter added") << QList<int>{Qt::Key_End, Qt::Key_O} << "Bilan individuel Hugoo.txt";
-    QTest::newRow("a letter erased") << QList<int>{Qt::Key_End, Qt::Key_Backspace} << "Bilan individuel Hug.txt";
+    QTest::newRow("a letter erased") << QList<int>{Qt::Key_End, Qt::Key_Backspace}
+                                     << "Bilan individuel Hug.txt";
 }
 
 void TestBilanFenetre::seulUnNomModifieQuitteLaClasse() {
@@ -226,11 +241,14 @@ void TestBilanFenetre::seulUnNomModifieQuitteLaClasse() {
     banc.Jeu(1, 5, 12, 7);
     banc.Montrer();
     auto* classes = banc.Controle<QListWidget>("ListBox3");
-    QTest::mouseClick(classes->viewport(), Qt::LeftButton, {}, classes->visualItemRect(classes->item(0)).center());
+    QTest::mouseClick(classes->viewport(), Qt::LeftButton, {},
+                      classes->visualItemRect(classes->item(0)).center());
     QCOMPARE(banc.prog.Prefs.ListeClasse, QStringLiteral("CM1.elv"));
     auto* eleves = banc.Controle<QListWidget>("ListBox1");
-    QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {}, eleves->visualItemRect(eleves->item(0)).center());
-    for (int touche : touches) QTest::keyClick(banc.Controle<QLineEdit>("Edit1"), static_cast<Qt::Key>(touche));
+    QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {},
+                      eleves->visualItemRect(eleves->item(0)).center());
+    for (int touche : touches)
+        QTest::keyClick(banc.Controle<QLineEdit>("Edit1"), static_cast<Qt::Key>(touche));
     if (banc.bilan->isVisible()) QTest::mouseClick(banc.Controle("Button2"), Qt::LeftButton);
     QVERIFY(!banc.bilan->isVisible());
     const QStringList bilans = QDir(banc.dossier.path()).entryList({QStringLiteral("Bilan *")}, QDir::Files);
@@ -243,7 +261,8 @@ void TestBilanFenetre::imprimerLeBilanDemandeUnNom() {
     banc.Jeu(1, 5, 12, 7);
     banc.Montrer();
     QTest::mouseClick(banc.Controle("SpeedButton1"), Qt::LeftButton);
-    QCOMPARE(banc.plate.avertissements, QStringList{QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer.")});
+    QCOMPARE(banc.plate.avertissements,
+             QStringList{QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer.")});
     QVERIFY(banc.Controle("SpeedButton1")->isEnabled());
 }
 
@@ -259,13 +278,15 @@ void TestBilanFenetre::imprimerLeBilanComposeLeRapport() {
         if (auto* edit3 = qobject_cast<TF_Edit3*>(QApplication::activeModalWidget())) {
             rapport = edit3->RichEdit1()->toPlainText();
             // Its button prints: here into the PDF file the print dialog would have chosen.
-            QTest::mouseClick(edit3->findChild<QPushButton*>(QStringLiteral("BoutonImprimer")), Qt::LeftButton);
+            QTest::mouseClick(edit3->findChild<QPushButton*>(QStringLiteral("BoutonImprimer")),
+                              Qt::LeftButton);
             edit3->accept();
         }
     });
     QTest::mouseClick(banc.Controle("SpeedButton1"), Qt::LeftButton);
     // Two empty lines, the title, an empty line, the name.
-    QVERIFY2(rapport.startsWith(QStringLiteral("\n\nCarrelis - Jeu n° 3 : défi\n\nPaul\n")), qPrintable(rapport));
+    QVERIFY2(rapport.startsWith(QStringLiteral("\n\nCarrelis - Jeu n° 3 : défi\n\nPaul\n")),
+             qPrintable(rapport));
     QVERIFY(rapport.contains(QStringLiteral("Nombre total de bonnes réponses : \t9 / 12")));
     QVERIFY(rapport.contains(banc.prog.Profil().LibellesBilan[0]));
     // One report per results window.
@@ -297,7 +318,7 @@ void TestBilanFenetre::imprimerLExerciceEnPaysage() {
     QVERIFY(nombres.size() > 4);
     QVERIFY(nombres[3].toDouble() > nombres[4].split(']').first().toDouble());
     QVERIFY(banc.Controle("ImprimeExo")->isEnabled()); // carrelis prints as often as asked
-    banc.plate.fichierPdf.clear();                       // the pupil gives up: nothing happens
+    banc.plate.fichierPdf.clear();                     // the pupil gives up: nothing happens
     QTest::mouseClick(banc.Controle("ImprimeExo"), Qt::LeftButton);
     QVERIFY(banc.plate.avertissements.isEmpty());
 }
@@ -318,27 +339,33 @@ void TestBilanFenetre::defiJoueEnregistreDansLesDeuxFichiers() {
         for (int c = 0; c <= t.NbColonnes; ++c)
             if (!t.CaseRemplie[c][r]) {
                 QTest::mouseClick(jeu->Cellule(c, r), Qt::LeftButton);
-                QTest::keyClicks(clavier, QString::number(rang++ == 0 ? t.Valeurs[c][r] + 1 : t.Valeurs[c][r]));
+                QTest::keyClicks(clavier,
+                                 QString::number(rang++ == 0 ? t.Valeurs[c][r] + 1 : t.Valeurs[c][r]));
                 QTest::keyClick(clavier, Qt::Key_Return);
             }
     QTimer::singleShot(0, [&] {
         auto* classes = banc.Controle<QListWidget>("ListBox3");
-        QTest::mouseClick(classes->viewport(), Qt::LeftButton, {}, classes->visualItemRect(classes->item(0)).center());
+        QTest::mouseClick(classes->viewport(), Qt::LeftButton, {},
+                          classes->visualItemRect(classes->item(0)).center());
         auto* eleves = banc.Controle<QListWidget>("ListBox1");
-        QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {}, eleves->visualItemRect(eleves->item(1)).center());
+        QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {},
+                          eleves->visualItemRect(eleves->item(1)).center());
         QTest::mouseClick(banc.Controle("Button2"), Qt::LeftButton);
     });
     QTest::mouseClick(jeu->findChild<QPushButton*>(QStringLiteral("BoutonBilan")), Qt::LeftButton);
     const QString total = QString::number(t.NbTotal);
-    const QStringList attendu{QString(), QStringLiteral("Noé"), QStringLiteral("Carrelis - Jeu n° 3 : défi"),
-                              QStringLiteral("Le 09/03/2026   à  14:05:07"),
-                              QStringLiteral("Nombre total de bonnes réponses : \t%1 / %2").arg(t.NbTotal - 1).arg(total)};
-    const QStringList general = banc.Fichier(QStringLiteral("bilan Carrelis.txt")).split(QRegularExpression(QStringLiteral("\r?\n")));
+    const QStringList attendu{
+        QString(), QStringLiteral("Noé"), QStringLiteral("Carrelis - Jeu n° 3 : défi"),
+        QStringLiteral("Le 09/03/2026   à  14:05:07"),
+        QStringLiteral("Nombre total de bonnes réponses : \t%1 / %2").arg(t.NbTotal - 1).arg(total)};
+    const QStringList general =
+        banc.Fichier(QStringLiteral("bilan Carrelis.txt")).split(QRegularExpression(QStringLiteral("\r?\n")));
     QCOMPARE(general.mid(0, 5), attendu);
-    QVERIFY(general.contains(banc.prog.Profil().LibellesBilan[0] + QStringLiteral("%1 / %2")
-                                                                        .arg(jeu->Compteurs().NbBonnesGauche)
-                                                                        .arg(jeu->Compteurs().NbTotalGauche)));
-    const QStringList individuel = banc.Fichier(QStringLiteral("Bilan CM2 Noé.txt")).split(QRegularExpression(QStringLiteral("\r?\n")));
+    QVERIFY(general.contains(
+        banc.prog.Profil().LibellesBilan[0] +
+        QStringLiteral("%1 / %2").arg(jeu->Compteurs().NbBonnesGauche).arg(jeu->Compteurs().NbTotalGauche)));
+    const QStringList individuel =
+        banc.Fichier(QStringLiteral("Bilan CM2 Noé.txt")).split(QRegularExpression(QStringLiteral("\r?\n")));
     QVERIFY(individuel.contains(QStringLiteral("Carrelis - Jeu n° 3 : défi")));
     QVERIFY(individuel.contains(attendu[4]));
 }

@@ -1,8 +1,8 @@
 // Sheet drawing on a 96 dpi preview image: grid lines where the layout arithmetic puts them,
 // nothing drawn outside the tables and their instruction bands, which cells carry a number for
 // each kind of exercise, the three new tables of "3 diff.", and surfaces too small for a table.
-#include "sheets/DessinFeuille.h"
 #include "core/Hasard.h"
+#include "sheets/DessinFeuille.h"
 #include "tables/GenerateurTableau.h"
 
 #include "support/Signes.h"
@@ -17,7 +17,7 @@ using Origines = QList<QPoint>;
 class TestDessinFeuille : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void grilleOuLaDispositionLaPlace_data();
     void grilleOuLaDispositionLaPlace();
     void casesPortantUnNombre_data();
@@ -30,7 +30,7 @@ private slots:
     void seulLApercuEstPeintEnBlanc();
     void traitsEpaisSurUnePageDImprimante();
 
-private:
+  private:
     QImage Image(QSize taille, int dpi = 96) const;
 };
 
@@ -199,8 +199,9 @@ void TestDessinFeuille::grilleOuLaDispositionLaPlace() {
     QImage image = Image(surface);
     const Tableau t = TableauTire(taille, 2, Operation::Multiplication, 7);
     QPainter peintre(&image);
-    const DispositionFeuille f = DessinFeuille(peintre, surface, SurfaceFeuille::Apercu)
-                                     .DessinerCopies(disposition, {t, Operation::Multiplication, 2, consigne});
+    const DispositionFeuille f =
+        DessinFeuille(peintre, surface, SurfaceFeuille::Apercu)
+            .DessinerCopies(disposition, {t, Operation::Multiplication, 2, consigne});
     peintre.end();
     if (s < 0) {
         const int g = QFontMetrics(DessinFeuille::PoliceConsigne(), &image).height();

@@ -11,7 +11,7 @@ using Origines = QList<QPoint>;
 class TestDispositionFeuille : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void copies_data();
     void copies();
     void troisTableaux_data();

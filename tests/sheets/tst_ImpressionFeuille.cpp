@@ -1,7 +1,7 @@
 // Printing to PDF: the page is turned as the layout needs and holds one page; the printed
 // exercise shows its sign, instruction and given numbers, and none of the numbers to be found.
-#include "sheets/ImpressionFeuille.h"
 #include "core/Hasard.h"
+#include "sheets/ImpressionFeuille.h"
 #include "tables/GenerateurTableau.h"
 
 #include "support/Signes.h"
@@ -17,13 +17,13 @@
 class TestImpressionFeuille : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void orientationDeLaPage_data();
     void orientationDeLaPage();
     void exerciceImprimeEnPaysageAvecSesCasesDonnees();
     void fichierImpossibleRendFaux();
 
-private:
+  private:
     QTemporaryDir dossier;
 };
 

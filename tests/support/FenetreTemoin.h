@@ -10,13 +10,13 @@
 // A stand-in for a window: counts its showings and, shown modal, does its work and closes at
 // once, so that the window that opened it goes on.
 class FenetreTemoin : public QDialog {
-public:
+  public:
     explicit FenetreTemoin(std::function<void()> travail = {}) : travail(std::move(travail)) {}
 
     int ouvertures = 0;
     bool modale = false;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evenement) override {
         QDialog::showEvent(evenement);
         ++ouvertures;
@@ -25,13 +25,13 @@ protected:
         if (modale) QTimer::singleShot(0, this, &QDialog::reject);
     }
 
-private:
+  private:
     std::function<void()> travail;
 };
 
 // A stand-in for an exercise window: keeps the exercises it was opened with.
 class ExerciceTemoin : public FenetreExercice {
-public:
+  public:
     explicit ExerciceTemoin(std::function<void()> travail = {}) : travail(std::move(travail)) {}
 
     void Ouvrir(const ChoixExercice& choix) override {
@@ -41,7 +41,7 @@ public:
     }
     const QList<ChoixExercice>& Choix() const { return choix_; }
 
-private:
+  private:
     std::function<void()> travail;
     QList<ChoixExercice> choix_;
 };

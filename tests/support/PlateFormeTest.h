@@ -8,7 +8,7 @@
 // A platform that never waits for a person: message boxes are recorded, the screen and the
 // clock are whatever the test sets.
 class PlateFormeTest final : public PlateForme {
-public:
+  public:
     void Avertir(const QString& texte) override { avertissements.append(texte); }
     bool Demander(const QString& texte) override {
         questions.append(texte);
@@ -25,7 +25,10 @@ public:
     void AfficherAide(const QString& fichierAide, const QString& ancre) override {
         aidesAffichees.append(fichierAide + QLatin1Char('#') + ancre);
     }
-    void MasquerBarreDesTaches(QWidget&) override { barreMasquee = true; ++masquages; }
+    void MasquerBarreDesTaches(QWidget&) override {
+        barreMasquee = true;
+        ++masquages;
+    }
     void MontrerBarreDesTaches(QWidget&) override { barreMasquee = false; }
     // Windows keep the geometry they are given: the screen is whatever the test set.
     void PleinEcran(QWidget&) override { ++pleinsEcrans; }
@@ -38,7 +41,9 @@ public:
         pdf->setPageOrientation(orientation);
         return pdf;
     }
-    void Annoncer(QObject& objet, QAccessible::Event evenement) override { annonces.append({&objet, evenement}); }
+    void Annoncer(QObject& objet, QAccessible::Event evenement) override {
+        annonces.append({&objet, evenement});
+    }
 
     struct DialogueOuvrir {
         QString titre, filtre, dossier, fichierPropose;

@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(Cellules)
 class TestDispositionDefi : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void chaquesTailleDonneSesChaines_data();
     void chaquesTailleDonneSesChaines();
     void aucuneDispositionHorsDesTailles();
@@ -52,34 +52,37 @@ void TestDispositionDefi::chaquesTailleDonneSesChaines_data() {
         << 0 << QList<int>{1, 1, 0, 0} << QList<int>{2, 3, 2, 3} << QList<int>{2} << QList<int>{}
         << Cellules{{2, 1}, {1, 1}, {1, 2}, {3, 2}};
     QTest::newRow("3x4 s=0: one chain from a row to a column header, a retried row")
-        << 1 << QList<int>{0, 1, 0, 1, 0, 3, 2} << QList<int>{2, 3, 4, 3, 3, 4, 4} << QList<int>{2} << QList<int>{2}
-        << Cellules{{1, 2}, {1, 1}, {4, 1}, {3, 3}, {2, 3}};
+        << 1 << QList<int>{0, 1, 0, 1, 0, 3, 2} << QList<int>{2, 3, 4, 3, 3, 4, 4} << QList<int>{2}
+        << QList<int>{2} << Cellules{{1, 2}, {1, 1}, {4, 1}, {3, 3}, {2, 3}};
     QTest::newRow("3x4 s=1: the remaining columns on the last row")
         << 1 << QList<int>{1, 2, 2, 0, 0} << QList<int>{2, 4, 3, 3, 4} << QList<int>{3} << QList<int>{2}
         << Cellules{{3, 3}, {3, 1}, {1, 1}, {2, 2}, {4, 2}};
-    QTest::newRow("4x4") << 2 << QList<int>{3, 1, 0, 3, 1, 0, 2} << QList<int>{4, 4, 4, 4, 4, 4, 4} << QList<int>{1}
-                         << QList<int>{4} << Cellules{{2, 4}, {2, 1}, {4, 1}, {1, 3}, {1, 2}, {3, 2}};
-    QTest::newRow("4x5") << 3 << QList<int>{0, 4, 1, 0, 2, 1, 3} << QList<int>{4, 5, 4, 5, 5, 5, 4} << QList<int>{3}
-                         << QList<int>{1} << Cellules{{5, 1}, {5, 2}, {1, 2}, {3, 4}, {2, 4}, {3, 3}, {4, 3}};
+    QTest::newRow("4x4") << 2 << QList<int>{3, 1, 0, 3, 1, 0, 2} << QList<int>{4, 4, 4, 4, 4, 4, 4}
+                         << QList<int>{1} << QList<int>{4}
+                         << Cellules{{2, 4}, {2, 1}, {4, 1}, {1, 3}, {1, 2}, {3, 2}};
+    QTest::newRow("4x5") << 3 << QList<int>{0, 4, 1, 0, 2, 1, 3} << QList<int>{4, 5, 4, 5, 5, 5, 4}
+                         << QList<int>{3} << QList<int>{1}
+                         << Cellules{{5, 1}, {5, 2}, {1, 2}, {3, 4}, {2, 4}, {3, 3}, {4, 3}};
     QTest::newRow("4x6") << 4 << QList<int>{2, 5, 0, 0, 2, 3, 3, 1} << QList<int>{4, 6, 4, 6, 6, 4, 6, 6}
                          << QList<int>{2, 3} << QList<int>{3}
                          << Cellules{{6, 3}, {6, 1}, {1, 1}, {3, 4}, {4, 4}, {2, 2}, {5, 2}};
-    QTest::newRow("5x5 s=0: two chains") << 5 << QList<int>{0, 0, 0, 1, 1, 2, 2, 3, 3}
-                                         << QList<int>{2, 5, 5, 5, 5, 5, 5, 5, 5} << QList<int>{3} << QList<int>{1}
-                                         << Cellules{{1, 1}, {1, 2}, {2, 2}, {2, 3}, {3, 4}, {4, 4}, {4, 5}, {5, 5}};
-    QTest::newRow("5x5 s=1 t=0: two column anchors") << 5 << QList<int>{1, 4, 4, 3, 0, 0, 1, 0, 2, 1}
-                                                     << QList<int>{2, 5, 5, 5, 5, 5, 5, 2, 5, 5} << QList<int>{1, 3}
-                                                     << QList<int>{5}
-                                                     << Cellules{{5, 5}, {5, 4}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {4, 3}};
-    QTest::newRow("5x5 s=1 t=1: two row anchors") << 5 << QList<int>{1, 0, 0, 1, 1, 2, 2, 1, 3, 3}
-                                                  << QList<int>{2, 5, 5, 5, 5, 5, 5, 2, 5, 5} << QList<int>{2}
-                                                  << QList<int>{1, 4}
-                                                  << Cellules{{1, 1}, {1, 2}, {2, 3}, {3, 3}, {4, 4}, {4, 5}, {5, 5}};
-    QTest::newRow("5x6") << 6 << QList<int>{5, 4, 4, 3, 3, 2, 2, 1, 1} << QList<int>{6, 5, 6, 5, 6, 5, 6, 5, 6}
-                         << QList<int>{2, 6} << QList<int>{3}
+    QTest::newRow("5x5 s=0: two chains")
+        << 5 << QList<int>{0, 0, 0, 1, 1, 2, 2, 3, 3} << QList<int>{2, 5, 5, 5, 5, 5, 5, 5, 5}
+        << QList<int>{3} << QList<int>{1}
+        << Cellules{{1, 1}, {1, 2}, {2, 2}, {2, 3}, {3, 4}, {4, 4}, {4, 5}, {5, 5}};
+    QTest::newRow("5x5 s=1 t=0: two column anchors")
+        << 5 << QList<int>{1, 4, 4, 3, 0, 0, 1, 0, 2, 1} << QList<int>{2, 5, 5, 5, 5, 5, 5, 2, 5, 5}
+        << QList<int>{1, 3} << QList<int>{5}
+        << Cellules{{5, 5}, {5, 4}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {4, 3}};
+    QTest::newRow("5x5 s=1 t=1: two row anchors")
+        << 5 << QList<int>{1, 0, 0, 1, 1, 2, 2, 1, 3, 3} << QList<int>{2, 5, 5, 5, 5, 5, 5, 2, 5, 5}
+        << QList<int>{2} << QList<int>{1, 4}
+        << Cellules{{1, 1}, {1, 2}, {2, 3}, {3, 3}, {4, 4}, {4, 5}, {5, 5}};
+    QTest::newRow("5x6") << 6 << QList<int>{5, 4, 4, 3, 3, 2, 2, 1, 1}
+                         << QList<int>{6, 5, 6, 5, 6, 5, 6, 5, 6} << QList<int>{2, 6} << QList<int>{3}
                          << Cellules{{6, 5}, {5, 5}, {5, 4}, {4, 4}, {3, 3}, {3, 2}, {2, 1}, {1, 1}};
-    QTest::newRow("5x7") << 7 << QList<int>{6, 4, 0, 0, 3, 2, 1, 1, 4, 2} << QList<int>{7, 5, 7, 5, 7, 5, 7, 5, 7, 7}
-                         << QList<int>{3, 7} << QList<int>{3}
+    QTest::newRow("5x7") << 7 << QList<int>{6, 4, 0, 0, 3, 2, 1, 1, 4, 2}
+                         << QList<int>{7, 5, 7, 5, 7, 5, 7, 5, 7, 7} << QList<int>{3, 7} << QList<int>{3}
                          << Cellules{{7, 5}, {1, 5}, {1, 1}, {4, 1}, {2, 3}, {2, 2}, {5, 2}, {3, 4}, {6, 4}};
 }
 
@@ -94,7 +97,8 @@ void TestDispositionDefi::chaquesTailleDonneSesChaines() {
     Tableau t;
     QVERIFY(t.DefinirTaille(taille));
     HasardScripte hasard;
-    for (int i = 0; i < tirages.size(); ++i) hasard.AjouterBorne(tirages[i], bornes[i]);
+    for (int i = 0; i < tirages.size(); ++i)
+        hasard.AjouterBorne(tirages[i], bornes[i]);
     DispositionDefi disposition(t, hasard);
     QVERIFY(disposition.Existe());
     disposition.Construire();

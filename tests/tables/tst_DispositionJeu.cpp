@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(Direction)
 class TestDispositionJeu : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void saisie_data();
     void saisie();
     void saisieBloqueeApresEntree();
@@ -52,7 +52,8 @@ Tableau Grille(const QStringList& lignes) {
     Tableau t;
     t.DefinirTaille(1);
     for (int r = 0; r < lignes.size(); ++r)
-        for (int c = 0; c < lignes[r].size(); ++c) t.CaseRemplie[c][r] = lignes[r][c] == QLatin1Char('x');
+        for (int c = 0; c < lignes[r].size(); ++c)
+            t.CaseRemplie[c][r] = lignes[r][c] == QLatin1Char('x');
     return t;
 }
 } // namespace
@@ -60,16 +61,26 @@ Tableau Grille(const QStringList& lignes) {
 void TestDispositionJeu::saisie_data() {
     QTest::addColumn<QString>("touches");
     QTest::addColumn<QString>("reponse");
-    QTest::newRow("0 then 7 gives 7, never 07") << "07" << "7";
-    QTest::newRow("0 then 0 keeps one 0") << "00" << "0";
-    QTest::newRow("1, 0, 0, 5 gives 100") << "1005" << "100";
-    QTest::newRow("a fourth digit is cut away") << "9999" << "999";
-    QTest::newRow("Backspace drops the last digit") << "12B" << "1";
-    QTest::newRow("Backspace on nothing") << "B" << "";
-    QTest::newRow("Left erases a digit") << "45L" << "4";
-    QTest::newRow("other keys do nothing") << "3*4" << "34";
-    QTest::newRow("0 after a digit is kept") << "10" << "10";
-    QTest::newRow("erased back to 0, a digit replaces it") << "01B0B5" << "5";
+    QTest::newRow("0 then 7 gives 7, never 07") << "07"
+                                                << "7";
+    QTest::newRow("0 then 0 keeps one 0") << "00"
+                                          << "0";
+    QTest::newRow("1, 0, 0, 5 gives 100") << "1005"
+                                          << "100";
+    QTest::newRow("a fourth digit is cut away") << "9999"
+                                                << "999";
+    QTest::newRow("Backspace drops the last digit") << "12B"
+                                                    << "1";
+    QTest::newRow("Backspace on nothing") << "B"
+                                          << "";
+    QTest::newRow("Left erases a digit") << "45L"
+                                         << "4";
+    QTest::newRow("other keys do nothing") << "3*4"
+                                           << "34";
+    QTest::newRow("0 after a digit is kept") << "10"
+                                             << "10";
+    QTest::newRow("erased back to 0, a digit replaces it") << "01B0B5"
+                                                           << "5";
 }
 
 void TestDispositionJeu::saisie() {
@@ -102,14 +113,19 @@ void TestDispositionJeu::chercherCase_data() {
     QTest::addColumn<QPoint>("arrivee"); // (-1, -1): none
     const QStringList jeu2{"xx.x.", ".x..x", "x.x..", "..x.x"};
     QTest::newRow("right skips shown cells") << jeu2 << QPoint(1, 1) << Direction::Droite << QPoint(2, 1);
-    QTest::newRow("right to the edge finds nothing") << jeu2 << QPoint(3, 1) << Direction::Droite << QPoint(-1, -1);
-    QTest::newRow("left reaches a hidden row header") << jeu2 << QPoint(2, 3) << Direction::Gauche << QPoint(1, 3);
-    QTest::newRow("left to a header to be found") << jeu2 << QPoint(1, 3) << Direction::Gauche << QPoint(0, 3);
-    QTest::newRow("up reaches a hidden column header") << jeu2 << QPoint(2, 1) << Direction::Haut << QPoint(2, 0);
+    QTest::newRow("right to the edge finds nothing")
+        << jeu2 << QPoint(3, 1) << Direction::Droite << QPoint(-1, -1);
+    QTest::newRow("left reaches a hidden row header")
+        << jeu2 << QPoint(2, 3) << Direction::Gauche << QPoint(1, 3);
+    QTest::newRow("left to a header to be found")
+        << jeu2 << QPoint(1, 3) << Direction::Gauche << QPoint(0, 3);
+    QTest::newRow("up reaches a hidden column header")
+        << jeu2 << QPoint(2, 1) << Direction::Haut << QPoint(2, 0);
     QTest::newRow("down skips two shown cells") << jeu2 << QPoint(2, 0) << Direction::Bas << QPoint(2, 1);
     QTest::newRow("down from the last row stays") << jeu2 << QPoint(2, 3) << Direction::Bas << QPoint(-1, -1);
     QTest::newRow("on the edge only the current cell is looked at")
-        << QStringList{"x....", ".....", ".....", "....."} << QPoint(4, 2) << Direction::Droite << QPoint(4, 2);
+        << QStringList{"x....", ".....", ".....", "....."} << QPoint(4, 2) << Direction::Droite
+        << QPoint(4, 2);
     QTest::newRow("all shown: nothing") << QStringList{"xxxxx", "xxxxx", "xxxxx", "xxxxx"} << QPoint(1, 1)
                                         << Direction::Bas << QPoint(-1, -1);
 }
@@ -129,7 +145,8 @@ void TestDispositionJeu::premiereCaseATrouver() {
     const Tableau t = Grille({"xx.xx", "xxxx.", "x.xxx", "xxxxx"});
     QCOMPARE(CaseSuivanteATrouver(t, QPoint(2, 0)).value(), QPoint(4, 1));
     QCOMPARE(CaseSuivanteATrouver(t, QPoint(1, 2)).value(), QPoint(2, 0)); // starts again at the top
-    QCOMPARE(CaseSuivanteATrouver(Grille({"xxxxx", "xx.xx", "xxxxx", "xxxxx"}), QPoint(2, 1)).value(), QPoint(2, 1));
+    QCOMPARE(CaseSuivanteATrouver(Grille({"xxxxx", "xx.xx", "xxxxx", "xxxxx"}), QPoint(2, 1)).value(),
+             QPoint(2, 1));
 }
 
 void TestDispositionJeu::tailleCase_data() {
@@ -183,9 +200,11 @@ void TestDispositionJeu::descriptionCase() {
     Tableau t = Grille({"x.x..", "x....", ".....", "....."});
     t.Valeurs[2][0] = 7;
     t.Valeurs[0][1] = 3;
-    QCOMPARE(DescriptionCase(t, 0, 0, Operation::Multiplication), QStringLiteral("Signe de l'opération : fois"));
+    QCOMPARE(DescriptionCase(t, 0, 0, Operation::Multiplication),
+             QStringLiteral("Signe de l'opération : fois"));
     QCOMPARE(DescriptionCase(t, 2, 0, Operation::Addition), QStringLiteral("En-tête de la colonne 2 : 7"));
-    QCOMPARE(DescriptionCase(t, 1, 0, Operation::Addition), QStringLiteral("En-tête de la colonne 1 : à trouver"));
+    QCOMPARE(DescriptionCase(t, 1, 0, Operation::Addition),
+             QStringLiteral("En-tête de la colonne 1 : à trouver"));
     QCOMPARE(DescriptionCase(t, 0, 1, Operation::Addition), QStringLiteral("En-tête de la ligne 1 : 3"));
     QCOMPARE(DescriptionCase(t, 3, 2, Operation::Addition, QStringLiteral("faux")),
              QStringLiteral("Colonne 3, ligne 2 : à trouver, faux"));

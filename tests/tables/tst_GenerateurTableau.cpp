@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(Version)
 class TestGenerateurTableau : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void taillesEtLibelles_data();
     void taillesEtLibelles();
@@ -45,8 +45,10 @@ struct Cas {
 // known reveals the other. True when every header is reached.
 bool TousLesEntetesDeduits(const Tableau& t) {
     std::array<bool, Tableau::Dim> colonne{}, ligne{};
-    for (int c = 1; c <= t.NbColonnes; ++c) colonne[c] = t.CaseRemplie[c][0];
-    for (int r = 1; r <= t.NbLignes; ++r) ligne[r] = t.CaseRemplie[0][r];
+    for (int c = 1; c <= t.NbColonnes; ++c)
+        colonne[c] = t.CaseRemplie[c][0];
+    for (int r = 1; r <= t.NbLignes; ++r)
+        ligne[r] = t.CaseRemplie[0][r];
     for (bool progres = true; progres;) {
         progres = false;
         for (int c = 1; c <= t.NbColonnes; ++c)
@@ -86,8 +88,8 @@ QStringList DefautsDuTirage(const Tableau& t, bool addition) {
     for (int c = 0; c <= t.NbColonnes; ++c)
         for (int r = 0; r <= t.NbLignes; ++r) {
             if (c == 0 && r == 0) continue;
-            const int attendu = c == 0   ? t.EnteteLigne[r]
-                                : r == 0 ? t.EnteteColonne[c]
+            const int attendu = c == 0     ? t.EnteteLigne[r]
+                                : r == 0   ? t.EnteteColonne[c]
                                 : addition ? t.EnteteColonne[c] + t.EnteteLigne[r]
                                            : t.EnteteColonne[c] * t.EnteteLigne[r];
             if (t.Valeurs[c][r] != attendu) defauts << QStringLiteral("value of (%1, %2)").arg(c).arg(r);
@@ -102,7 +104,8 @@ QStringList DefautsRemplir(const Tableau& t) {
     if (t.NbTotal != t.NbColonnes * t.NbLignes) defauts << QStringLiteral("NbTotal");
     for (int c = 0; c <= t.NbColonnes; ++c)
         for (int r = 0; r <= t.NbLignes; ++r)
-            if (t.CaseRemplie[c][r] != (c == 0 || r == 0)) defauts << QStringLiteral("shown (%1, %2)").arg(c).arg(r);
+            if (t.CaseRemplie[c][r] != (c == 0 || r == 0))
+                defauts << QStringLiteral("shown (%1, %2)").arg(c).arg(r);
     return defauts;
 }
 
@@ -118,21 +121,27 @@ QStringList DefautsTrouver(const Tableau& t) {
         }
         ++colonnesParLigne[r];
         if (!t.CaseRemplie[c][r]) defauts << QStringLiteral("pair cell (%1, %2) hidden").arg(c).arg(r);
-        if (!t.EnteteDonneColonne[c] && !t.EnteteDonneLigne[r]) defauts << QStringLiteral("pair %1 has no given header").arg(c);
-        if (t.EnteteDonneColonne[c] && t.EnteteColonne[c] == 0) defauts << QStringLiteral("0 column header given");
+        if (!t.EnteteDonneColonne[c] && !t.EnteteDonneLigne[r])
+            defauts << QStringLiteral("pair %1 has no given header").arg(c);
+        if (t.EnteteDonneColonne[c] && t.EnteteColonne[c] == 0)
+            defauts << QStringLiteral("0 column header given");
         if (t.EnteteDonneLigne[r] && t.EnteteLigne[r] == 0) defauts << QStringLiteral("0 row header given");
-        for (int rr = 1; rr <= t.NbLignes; ++rr) cellulesMontrees += t.CaseRemplie[c][rr];
+        for (int rr = 1; rr <= t.NbLignes; ++rr)
+            cellulesMontrees += t.CaseRemplie[c][rr];
     }
-    if (cellulesMontrees != t.NbColonnes) defauts << QStringLiteral("%1 inner cells shown").arg(cellulesMontrees);
+    if (cellulesMontrees != t.NbColonnes)
+        defauts << QStringLiteral("%1 inner cells shown").arg(cellulesMontrees);
     for (int r = 1; r <= t.NbLignes; ++r) {
         if (colonnesParLigne[r] == 0) defauts << QStringLiteral("row %1 without a column").arg(r);
-        if (colonnesParLigne[r] > 1 && !t.EnteteDonneLigne[r]) defauts << QStringLiteral("shared row %1 hidden").arg(r);
+        if (colonnesParLigne[r] > 1 && !t.EnteteDonneLigne[r])
+            defauts << QStringLiteral("shared row %1 hidden").arg(r);
     }
     const int m = std::min(t.NbLignes, t.NbColonnes);
     const int k = t.NbLignes < t.NbColonnes ? Compter(t.EnteteDonneLigne, t.NbLignes)
                                             : Compter(t.EnteteDonneColonne, t.NbColonnes);
     if (k == 0 || k == m) defauts << QStringLiteral("%1 of %2 headers given").arg(k).arg(m);
-    if (t.NbTotal != t.NbColonnes * t.NbLignes || t.CasesATrouver() != t.NbTotal) defauts << QStringLiteral("NbTotal");
+    if (t.NbTotal != t.NbColonnes * t.NbLignes || t.CasesATrouver() != t.NbTotal)
+        defauts << QStringLiteral("NbTotal");
     return defauts;
 }
 
@@ -140,16 +149,23 @@ QStringList DefautsDefi(const Tableau& t, bool addition, Version version) {
     QStringList defauts;
     int items = 0;
     for (int c = 0; c <= t.NbColonnes; ++c)
-        for (int r = 0; r <= t.NbLignes; ++r) items += t.CaseRemplie[c][r];
+        for (int r = 0; r <= t.NbLignes; ++r)
+            items += t.CaseRemplie[c][r];
     if (!t.CaseRemplie[0][0]) defauts << QStringLiteral("corner hidden");
     if (items - 1 != t.NbColonnes + t.NbLignes) defauts << QStringLiteral("%1 given items").arg(items - 1);
-    if (t.NbTotal != t.NbColonnes * t.NbLignes || t.CasesATrouver() != t.NbTotal) defauts << QStringLiteral("NbTotal");
-    if (t.CasesMontreesValantZero() > 2) defauts << QStringLiteral("more than one shown 0 besides the corner");
+    if (t.NbTotal != t.NbColonnes * t.NbLignes || t.CasesATrouver() != t.NbTotal)
+        defauts << QStringLiteral("NbTotal");
+    if (t.CasesMontreesValantZero() > 2)
+        defauts << QStringLiteral("more than one shown 0 besides the corner");
     if (addition && !TousLesEntetesDeduits(t)) defauts << QStringLiteral("a header cannot be worked out");
-    const int lignes = Compter(t.EnteteDonneLigne, t.NbLignes), colonnes = Compter(t.EnteteDonneColonne, t.NbColonnes);
-    if (t.NbColonnes == t.NbLignes && (colonnes < 1 || colonnes > 2)) defauts << QStringLiteral("square: column headers");
-    if (t.NbColonnes != t.NbLignes && t.NbColonnes + t.NbLignes != 5 && lignes != 1) defauts << QStringLiteral("row headers");
-    if (version == Version::Jeu && t.NbColonnes + t.NbLignes == 5 && lignes != 1) defauts << QStringLiteral("2x3 game");
+    const int lignes = Compter(t.EnteteDonneLigne, t.NbLignes),
+              colonnes = Compter(t.EnteteDonneColonne, t.NbColonnes);
+    if (t.NbColonnes == t.NbLignes && (colonnes < 1 || colonnes > 2))
+        defauts << QStringLiteral("square: column headers");
+    if (t.NbColonnes != t.NbLignes && t.NbColonnes + t.NbLignes != 5 && lignes != 1)
+        defauts << QStringLiteral("row headers");
+    if (version == Version::Jeu && t.NbColonnes + t.NbLignes == 5 && lignes != 1)
+        defauts << QStringLiteral("2x3 game");
     return defauts;
 }
 
@@ -161,7 +177,9 @@ void VerifierTotauxDuJeu(const Tableau& t, Version version) {
 }
 } // namespace
 
-void TestGenerateurTableau::initTestCase() { qRegisterMetaType<Version>(); }
+void TestGenerateurTableau::initTestCase() {
+    qRegisterMetaType<Version>();
+}
 
 void TestGenerateurTableau::taillesEtLibelles_data() {
     QTest::addColumn<int>("taille");
@@ -202,8 +220,8 @@ void TestGenerateurTableau::invariantsSurTiragesAleatoires_data() {
         for (int exercice = 1; exercice <= 3; ++exercice)
             for (int taille = version == Version::Jeu ? 1 : 0; taille <= TailleMax; ++taille)
                 for (const char* operation : {"+", "x"})
-                    QTest::addRow("%s ex%d size%d %s", version == Version::Jeu ? "game" : "sheet", exercice, taille,
-                                  operation)
+                    QTest::addRow("%s ex%d size%d %s", version == Version::Jeu ? "game" : "sheet", exercice,
+                                  taille, operation)
                         << taille << exercice << version << QString::fromLatin1(operation);
 }
 
@@ -232,10 +250,12 @@ void TestGenerateurTableau::invariantsSurTiragesAleatoires() {
         if (exercice == 1) defauts << DefautsRemplir(t);
         if (exercice == 2) defauts << DefautsTrouver(t);
         if (exercice == 3) defauts << DefautsDefi(t, addition, version);
-        if (!defauts.isEmpty()) QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(graine).arg(defauts.join(", "))));
+        if (!defauts.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(graine).arg(defauts.join(", "))));
         if (exercice > 1) VerifierTotauxDuJeu(t, version);
         for (int c = 1; c <= t.NbColonnes; ++c)
-            for (int r = 1; r <= t.NbLignes; ++r) plusGrand = std::max<int>(plusGrand, t.Valeurs[c][r]);
+            for (int r = 1; r <= t.NbLignes; ++r)
+                plusGrand = std::max<int>(plusGrand, t.Valeurs[c][r]);
     }
     // The largest fact, 9 + 10 or 9 x 10, does come up.
     QCOMPARE(plusGrand, addition ? 19 : 90);
@@ -266,13 +286,15 @@ void TestGenerateurTableau::tirerTableauSuitLOrdreDesTirages_data() {
     // already used values are drawn again.
     const QList<int> sansTroisieme{0, 0, 0, 1, 7, 10, 7, 3, 2, 10, 0, 1, 9};
     const QList<int> bornesSansTroisieme{2, 2, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11};
-    QTest::newRow("0 and 1 barred from columns, sum")
-        << sansTroisieme << bornesSansTroisieme << "+" << QList<int>{7, 10, 3, 2} << QList<int>{0, 1, 9} << 19;
+    QTest::newRow("0 and 1 barred from columns, sum") << sansTroisieme << bornesSansTroisieme << "+"
+                                                      << QList<int>{7, 10, 3, 2} << QList<int>{0, 1, 9} << 19;
     QTest::newRow("0 and 1 barred from columns, product")
-        << sansTroisieme << bornesSansTroisieme << "x" << QList<int>{7, 10, 3, 2} << QList<int>{0, 1, 9} << 90;
+        << sansTroisieme << bornesSansTroisieme << "x" << QList<int>{7, 10, 3, 2} << QList<int>{0, 1, 9}
+        << 90;
     QTest::newRow("0 and 1 barred from rows: 10 drawn, barred from columns")
-        << QList<int>{1, 1, 0, 10, 0, 1, 4, 5, 10, 0, 1, 6, 8} << QList<int>{2, 2, 2, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11}
-        << "+" << QList<int>{0, 1, 4, 5} << QList<int>{10, 6, 8} << 9;
+        << QList<int>{1, 1, 0, 10, 0, 1, 4, 5, 10, 0, 1, 6, 8}
+        << QList<int>{2, 2, 2, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11} << "+" << QList<int>{0, 1, 4, 5}
+        << QList<int>{10, 6, 8} << 9;
 }
 
 void TestGenerateurTableau::tirerTableauSuitLOrdreDesTirages() {
@@ -283,7 +305,8 @@ void TestGenerateurTableau::tirerTableauSuitLOrdreDesTirages() {
     QFETCH(QList<int>, lignes);
     QFETCH(int, cellule23);
     HasardScripte hasard;
-    for (int i = 0; i < tirages.size(); ++i) hasard.AjouterBorne(tirages[i], bornes[i]);
+    for (int i = 0; i < tirages.size(); ++i)
+        hasard.AjouterBorne(tirages[i], bornes[i]);
     Tableau t;
     t.DefinirTaille(1);
     t.CaseRemplie[3][2] = 1;
@@ -298,17 +321,43 @@ void TestGenerateurTableau::tirerTableauSuitLOrdreDesTirages() {
 // Three columns on three rows would give every row header: the pairing is drawn again, the
 // headers of the table stay.
 void TestGenerateurTableau::trouverRefuseTousOuAucunEnteteEtGardeLesEntetes() {
-    HasardScripte hasard{0, 0, 2, 3, 4, 5, 6, 7, 8, /* pairing */ 0, 0, 1, 2, /* give rows */ 1, 1,
-                         /* row 3 left out */ 0, 0, 0, 1, /* pairing */ 2, 1, 0, 2, /* column 2, row 1 */ 0, 1};
+    HasardScripte hasard{0,
+                         0,
+                         2,
+                         3,
+                         4,
+                         5,
+                         6,
+                         7,
+                         8,
+                         /* pairing */ 0,
+                         0,
+                         1,
+                         2,
+                         /* give rows */ 1,
+                         1,
+                         /* row 3 left out */ 0,
+                         0,
+                         0,
+                         1,
+                         /* pairing */ 2,
+                         1,
+                         0,
+                         2,
+                         /* column 2, row 1 */ 0,
+                         1};
     Tableau t;
     t.DefinirTaille(1);
     GenerateurTableau(t, hasard, Operation::Addition).DisposerTrouver();
     QCOMPARE(hasard.Restants(), 0);
     QCOMPARE(QList<int>(t.EnteteColonne.begin() + 1, t.EnteteColonne.begin() + 5), (QList<int>{2, 3, 4, 5}));
     QCOMPARE(QList<int>(t.LigneAssociee.begin() + 1, t.LigneAssociee.begin() + 5), (QList<int>{3, 2, 1, 3}));
-    QCOMPARE(QList<int>(t.EnteteDonneColonne.begin() + 1, t.EnteteDonneColonne.begin() + 5), (QList<int>{0, 1, 0, 0}));
-    QCOMPARE(QList<int>(t.EnteteDonneLigne.begin() + 1, t.EnteteDonneLigne.begin() + 4), (QList<int>{1, 0, 1}));
-    for (auto [c, r] : {std::pair{1, 3}, {2, 2}, {3, 1}, {4, 3}}) QCOMPARE(t.CaseRemplie[c][r], quint8(1));
+    QCOMPARE(QList<int>(t.EnteteDonneColonne.begin() + 1, t.EnteteDonneColonne.begin() + 5),
+             (QList<int>{0, 1, 0, 0}));
+    QCOMPARE(QList<int>(t.EnteteDonneLigne.begin() + 1, t.EnteteDonneLigne.begin() + 4),
+             (QList<int>{1, 0, 1}));
+    for (auto [c, r] : {std::pair{1, 3}, {2, 2}, {3, 1}, {4, 3}})
+        QCOMPARE(t.CaseRemplie[c][r], quint8(1));
     QCOMPARE(int(t.NbTotal), 12);
     QCOMPARE(int(t.NbTotalHaut), 3);
     QCOMPARE(int(t.NbTotalGauche), 1);
@@ -316,13 +365,16 @@ void TestGenerateurTableau::trouverRefuseTousOuAucunEnteteEtGardeLesEntetes() {
 
 // A 0 column header paired alone with its row: the row header is given in its place.
 void TestGenerateurTableau::trouverNeDonneJamaisUnEnteteNul() {
-    HasardScripte hasard{1, 1, 1, 5, 0, 1, 10, 2, 3, 4, /* pairing */ 0, 1, 2, 0, /* c2: column, c3: column */ 0, 0};
+    HasardScripte hasard{
+        1, 1, 1, 5, 0, 1, 10, 2, 3, 4, /* pairing */ 0, 1, 2, 0, /* c2: column, c3: column */ 0, 0};
     Tableau t;
     t.DefinirTaille(1);
     GenerateurTableau(t, hasard, Operation::Multiplication).DisposerTrouver();
     QCOMPARE(hasard.Restants(), 0);
-    QCOMPARE(QList<int>(t.EnteteDonneColonne.begin() + 1, t.EnteteDonneColonne.begin() + 5), (QList<int>{0, 0, 1, 0}));
-    QCOMPARE(QList<int>(t.EnteteDonneLigne.begin() + 1, t.EnteteDonneLigne.begin() + 4), (QList<int>{1, 1, 0}));
+    QCOMPARE(QList<int>(t.EnteteDonneColonne.begin() + 1, t.EnteteDonneColonne.begin() + 5),
+             (QList<int>{0, 0, 1, 0}));
+    QCOMPARE(QList<int>(t.EnteteDonneLigne.begin() + 1, t.EnteteDonneLigne.begin() + 4),
+             (QList<int>{1, 1, 0}));
     QCOMPARE(int(t.NbTotal), 12);
     QCOMPARE(int(t.NbTotalHaut), 3);
     QCOMPARE(int(t.NbTotalGauche), 1);
@@ -330,8 +382,8 @@ void TestGenerateurTableau::trouverNeDonneJamaisUnEnteteNul() {
 
 // The 0-headed row given with one of its cells shows three 0s with the corner: a new table.
 void TestGenerateurTableau::defiRefusePlusDUnZeroMontre() {
-    HasardScripte hasard{0, 0, 2, 3, 4, 5, 0, 6, 7, /* layout s=0 */ 0, 0, 0, 1, 1, 2,
-                         1, 1, 1, 2, 3, 4, 5, 6, 7, 8, /* layout s=1 */ 1, 2, 2, 0, 0};
+    HasardScripte hasard{0, 0, 2, 3, 4, 5, 0, 6, 7, /* layout s=0 */ 0, 0, 0, 1, 1, 2, 1,
+                         1, 1, 2, 3, 4, 5, 6, 7, 8, /* layout s=1 */ 1, 2, 2, 0, 0};
     Tableau t;
     t.DefinirTaille(1);
     GenerateurTableau(t, hasard, Operation::Multiplication).DisposerDefi();

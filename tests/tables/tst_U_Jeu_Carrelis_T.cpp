@@ -1,8 +1,8 @@
 // The table exercise window driven as a pupil would: mouse and keyboard, whole games of every
 // exercise, the counters left for the results, the buttons over the life of a table, the size
 // chooser, and what assistive technologies are told.
-#include "program/Fenetres.h"
 #include "core/Programme.h"
+#include "program/Fenetres.h"
 #include "program/U_Menu.h"
 #include "support/FenetreTemoin.h"
 #include "support/PlateFormeTest.h"
@@ -26,7 +26,8 @@ namespace {
 enum class Maniere { ToutJuste, ToutFaux, Mixte };
 
 struct Banc {
-    explicit Banc(int numJeu, const QString& operation, int taille, const ProfilProgramme& profil = ProfilCarrelis())
+    explicit Banc(int numJeu, const QString& operation, int taille,
+                  const ProfilProgramme& profil = ProfilCarrelis())
         : prog(profil, plate), fenetres(prog) {
         // The results window is a stand-in that closes at once.
         if (profil.OrdreFenetres.contains(IdFenetre::Bilan)) {
@@ -37,7 +38,8 @@ struct Banc {
         fenetres.CreerAuDemarrage();
         prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(taille);
         jeu = fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
-        jeu->Ouvrir(ChoixExercice{numJeu, operation == QLatin1String("+") ? Operation::Addition : Operation::Multiplication});
+        jeu->Ouvrir(ChoixExercice{numJeu, operation == QLatin1String("+") ? Operation::Addition
+                                                                          : Operation::Multiplication});
     }
     QPushButton* Bouton(const char* nom) const { return jeu->findChild<QPushButton*>(QLatin1String(nom)); }
     QLineEdit* Clavier() const { return jeu->findChild<QLineEdit*>(QStringLiteral("Pourcurseur")); }
@@ -70,7 +72,8 @@ Attendu Jouer(const Banc& banc, Maniere maniere) {
     for (int r = 0; r <= t.NbLignes; ++r)
         for (int c = 0; c <= t.NbColonnes; ++c) {
             if (t.CaseRemplie[c][r]) continue;
-            const bool juste = maniere == Maniere::ToutJuste || (maniere == Maniere::Mixte && rang++ % 3 != 0);
+            const bool juste =
+                maniere == Maniere::ToutJuste || (maniere == Maniere::Mixte && rang++ % 3 != 0);
             const int valeur = t.Valeurs[c][r];
             banc.Cliquer(c, r);
             banc.Taper(QString::number(juste ? valeur : (valeur + 1) % 100));
@@ -89,7 +92,7 @@ Q_DECLARE_METATYPE(Maniere)
 class TestJeuCarrelis : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void partiesEntieres_data();
     void partiesEntieres();
     void saisieAuClavier_data();
@@ -121,7 +124,8 @@ void TestJeuCarrelis::partiesEntieres_data() {
     for (int numJeu = 1; numJeu <= 3; ++numJeu)
         for (int taille : {1, 5, 7})
             for (const char* operation : {"+", "x"})
-                for (auto [maniere, nom] : {std::pair{Maniere::ToutJuste, "all right"}, {Maniere::ToutFaux, "all wrong"},
+                for (auto [maniere, nom] : {std::pair{Maniere::ToutJuste, "all right"},
+                                            {Maniere::ToutFaux, "all wrong"},
                                             {Maniere::Mixte, "mixed"}})
                     QTest::addRow("ex%d size%d %s %s", numJeu, taille, operation, nom)
                         << numJeu << QString::fromLatin1(operation) << taille << maniere;
@@ -169,7 +173,8 @@ void TestJeuCarrelis::saisieAuClavier_data() {
     QTest::newRow("0 then 0") << QList<int>{Qt::Key_0, Qt::Key_0} << "0";
     QTest::newRow("1, 0, 0, 5") << QList<int>{Qt::Key_1, Qt::Key_0, Qt::Key_0, Qt::Key_5} << "100";
     QTest::newRow("Backspace") << QList<int>{Qt::Key_4, Qt::Key_2, Qt::Key_Backspace} << "4";
-    QTest::newRow("Left erases a digit instead of moving") << QList<int>{Qt::Key_3, Qt::Key_8, Qt::Key_Left} << "3";
+    QTest::newRow("Left erases a digit instead of moving")
+        << QList<int>{Qt::Key_3, Qt::Key_8, Qt::Key_Left} << "3";
     QTest::newRow("letters are ignored") << QList<int>{Qt::Key_A, Qt::Key_9, Qt::Key_Z} << "9";
     QTest::newRow("Right with digits typed does not move") << QList<int>{Qt::Key_6, Qt::Key_Right} << "6";
 }
@@ -179,7 +184,8 @@ void TestJeuCarrelis::saisieAuClavier() {
     QFETCH(QString, affiche);
     Banc banc(1, QStringLiteral("+"), 3);
     banc.Cliquer(2, 2);
-    for (int touche : touches) QTest::keyClick(banc.Clavier(), static_cast<Qt::Key>(touche));
+    for (int touche : touches)
+        QTest::keyClick(banc.Clavier(), static_cast<Qt::Key>(touche));
     QCOMPARE(banc.Affiche(), affiche);
     QCOMPARE(banc.jeu->CaseCourante(), QPoint(2, 2));
     QCOMPARE(banc.Clavier()->text(), QString());
@@ -192,8 +198,10 @@ void TestJeuCarrelis::unZeroSeJugeJuste() {
     int colonneZero = 0, ligneZero = 0;
     for (int essai = 0; essai < 500 && !colonneZero && !ligneZero; ++essai) {
         if (essai > 0) QTest::mouseClick(banc.Bouton("Nouveau"), Qt::LeftButton);
-        for (int c = 1; c <= t.NbColonnes; ++c) if (t.EnteteColonne[c] == 0) colonneZero = c;
-        for (int r = 1; r <= t.NbLignes; ++r) if (t.EnteteLigne[r] == 0) ligneZero = r;
+        for (int c = 1; c <= t.NbColonnes; ++c)
+            if (t.EnteteColonne[c] == 0) colonneZero = c;
+        for (int r = 1; r <= t.NbLignes; ++r)
+            if (t.EnteteLigne[r] == 0) ligneZero = r;
     }
     QVERIFY(colonneZero || ligneZero);
     const int c = colonneZero ? colonneZero : 1, r = ligneZero ? ligneZero : 1;
@@ -247,12 +255,14 @@ void TestJeuCarrelis::flechesEntreLesCasesATrouver() {
         QTest::mouseClick(banc.Bouton("Nouveau"), Qt::LeftButton);
     }
     // A header to be found is reachable: go to it and answer it.
-    const QPoint entete = t.CasesATrouverHaut() ? QPoint(ChercherCase(t, QPoint(0, 0), Direction::Droite).value())
-                                                : QPoint(ChercherCase(t, QPoint(0, 0), Direction::Bas).value());
+    const QPoint entete = t.CasesATrouverHaut()
+                              ? QPoint(ChercherCase(t, QPoint(0, 0), Direction::Droite).value())
+                              : QPoint(ChercherCase(t, QPoint(0, 0), Direction::Bas).value());
     banc.Cliquer(entete.x(), entete.y());
     banc.Taper(QString::number(t.Valeurs[entete.x()][entete.y()]));
     banc.Entree();
-    QCOMPARE(banc.jeu->Cellule(entete.x(), entete.y())->palette().color(QPalette::Window), QColor(0, 255, 255));
+    QCOMPARE(banc.jeu->Cellule(entete.x(), entete.y())->palette().color(QPalette::Window),
+             QColor(0, 255, 255));
     QCOMPARE(banc.N().NbBonnesHaut + banc.N().NbBonnesGauche, 1);
 }
 
@@ -299,9 +309,9 @@ void TestJeuCarrelis::etatsDesBoutons() {
 }
 
 void TestJeuCarrelis::changerDeTaille_data() {
-    QTest::addColumn<int>("choix");   // size clicked in the chooser, 0 = none
+    QTest::addColumn<int>("choix"); // size clicked in the chooser, 0 = none
     QTest::addColumn<bool>("valider");
-    QTest::addColumn<int>("taille");  // size afterwards
+    QTest::addColumn<int>("taille"); // size afterwards
     QTest::addColumn<bool>("nouveauTableau");
     QTest::newRow("OK with another size") << 6 << true << 6 << true;
     QTest::newRow("Cancel puts the size back") << 6 << false << 3 << false;
@@ -323,8 +333,12 @@ void TestJeuCarrelis::changerDeTaille() {
         QWidget* choixTaille = QApplication::activeModalWidget();
         if (!choixTaille) return;
         titre = choixTaille->findChild<QLabel*>(QStringLiteral("NumeroJeu"))->text();
-        if (choix) QTest::mouseClick(choixTaille->findChild<QRadioButton*>(QStringLiteral("Taille%1").arg(choix)), Qt::LeftButton);
-        QTest::mouseClick(choixTaille->findChild<QPushButton*>(QLatin1String(valider ? "BitBtn2" : "BitBtn1")), Qt::LeftButton);
+        if (choix)
+            QTest::mouseClick(choixTaille->findChild<QRadioButton*>(QStringLiteral("Taille%1").arg(choix)),
+                              Qt::LeftButton);
+        QTest::mouseClick(
+            choixTaille->findChild<QPushButton*>(QLatin1String(valider ? "BitBtn2" : "BitBtn1")),
+            Qt::LeftButton);
     });
     QTest::mouseClick(banc.Bouton("Changer"), Qt::LeftButton);
     QCOMPARE(titre, QStringLiteral("Jeu n° 2"));
@@ -352,8 +366,8 @@ void TestJeuCarrelis::miseEnPlaceRemetLesCompteursAZero() {
     QTest::mouseClick(banc.Bouton("BoutonBilan"), Qt::LeftButton);
     QTest::mouseClick(banc.Bouton("Nouveau"), Qt::LeftButton);
     const CompteursResultat& n = banc.N();
-    QCOMPARE((QList<int>{n.NbBonnes, n.NbErreurs, n.NbBonnesGauche, n.NbErreursGauche, n.NbBonnesHaut, n.NbErreursHaut,
-                         banc.jeu->NbReponses()}),
+    QCOMPARE((QList<int>{n.NbBonnes, n.NbErreurs, n.NbBonnesGauche, n.NbErreursGauche, n.NbBonnesHaut,
+                         n.NbErreursHaut, banc.jeu->NbReponses()}),
              (QList<int>{0, 0, 0, 0, 0, 0, 0}));
     QCOMPARE(banc.Texte("CompteurSc"), QStringLiteral("0"));
     QCOMPARE(int(n.NbTotal), 12);
@@ -363,7 +377,8 @@ void TestJeuCarrelis::accessibilite() {
     Banc banc(1, QStringLiteral("+"), 3);
     const Tableau& t = banc.T();
     QAccessibleInterface* cellule = QAccessible::queryAccessibleInterface(banc.jeu->Cellule(2, 0));
-    QCOMPARE(cellule->text(QAccessible::Name), QStringLiteral("En-tête de la colonne 2 : %1").arg(t.EnteteColonne[2]));
+    QCOMPARE(cellule->text(QAccessible::Name),
+             QStringLiteral("En-tête de la colonne 2 : %1").arg(t.EnteteColonne[2]));
     QCOMPARE(QAccessible::queryAccessibleInterface(banc.jeu->Cellule(3, 1))->text(QAccessible::Name),
              QStringLiteral("Colonne 3, ligne 1 : à trouver"));
     banc.Cliquer(3, 1);
@@ -378,8 +393,9 @@ void TestJeuCarrelis::accessibilite() {
              juste ? QStringLiteral("Juste") : QStringLiteral("Faux, c'était %1").arg(t.Valeurs[3][1]));
     QVERIFY(banc.plate.annonces.contains({resultat, QAccessible::Alert}));
     QVERIFY(banc.plate.annonces.contains({banc.Clavier(), QAccessible::NameChanged}));
-    QVERIFY(QAccessible::queryAccessibleInterface(banc.jeu->Cellule(3, 1))->text(QAccessible::Name).endsWith(
-        juste ? QStringLiteral("juste") : QStringLiteral("faux")));
+    QVERIFY(QAccessible::queryAccessibleInterface(banc.jeu->Cellule(3, 1))
+                ->text(QAccessible::Name)
+                .endsWith(juste ? QStringLiteral("juste") : QStringLiteral("faux")));
     // The score is heard, not only the caption of its block, and its change is told.
     QLabel* compteur = banc.jeu->findChild<QLabel*>(QLatin1String(juste ? "CompteurSc" : "CompteurMr"));
     QCOMPARE(QAccessible::queryAccessibleInterface(compteur)->text(QAccessible::Name),
@@ -395,9 +411,12 @@ void TestJeuCarrelis::aideParExercice_data() {
     QTest::addColumn<int>("numJeu");
     QTest::addColumn<QString>("sujet");
     QTest::addColumn<QString>("titre");
-    QTest::newRow("1") << 1 << "Remplir" << "Carrelis - Jeu n° 1 : remplir";
-    QTest::newRow("2") << 2 << "Trouver" << "Carrelis - Jeu n° 2 : trouver";
-    QTest::newRow("3") << 3 << "Defi" << "Carrelis - Jeu n° 3 : défi";
+    QTest::newRow("1") << 1 << "Remplir"
+                       << "Carrelis - Jeu n° 1 : remplir";
+    QTest::newRow("2") << 2 << "Trouver"
+                       << "Carrelis - Jeu n° 2 : trouver";
+    QTest::newRow("3") << 3 << "Defi"
+                       << "Carrelis - Jeu n° 3 : défi";
 }
 
 void TestJeuCarrelis::aideParExercice() {

@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(ProfilProgramme)
 class TestModifCh1 : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void enTete_data();
     void enTete();
     void unClicChangeSeulementLExerciceEnCours();
@@ -61,7 +61,8 @@ void TestModifCh1::unClicChangeSeulementLExerciceEnCours() {
     QTest::mouseClick(choix.NbCasesJeu1()->button(6), Qt::LeftButton);
     QCOMPARE(int(prog.Prefs.TailleJeu3), 7); // at once, before OK
     QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-    QCOMPARE((QList<int>{prog.Prefs.TailleJeu1, prog.Prefs.TailleJeu2, prog.Prefs.TailleJeu3}), (QList<int>{1, 2, 7}));
+    QCOMPARE((QList<int>{prog.Prefs.TailleJeu1, prog.Prefs.TailleJeu2, prog.Prefs.TailleJeu3}),
+             (QList<int>{1, 2, 7}));
     QVERIFY(!choix.isVisible());
 }
 
