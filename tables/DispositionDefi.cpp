@@ -76,26 +76,44 @@ int DispositionDefi::LigneRestante(bool marquer) {
     return r;
 }
 
+// The links of a chain: a header given as its anchor, then from row to column to row, each step
+// a new column or row and the cell where the chain crosses it.
+int DispositionDefi::AncreLigne() {
+    const int r = NouvelleLigne();
+    DonnerLigne(r);
+    return r;
+}
+
+int DispositionDefi::AncreColonne() {
+    const int c = NouvelleColonne();
+    DonnerColonne(c);
+    return c;
+}
+
+int DispositionDefi::VersColonne(int r) {
+    const int c = NouvelleColonne();
+    Donner(c, r);
+    return c;
+}
+
+int DispositionDefi::VersLigne(int c) {
+    const int r = NouvelleLigne();
+    Donner(c, r);
+    return r;
+}
+
 // 2 x 3, printed sheets only: its single row header is not always there, which is why the sheet
 // skips the header count on this size.
 void DispositionDefi::Taille0() {
     if (hasard.Rnd(2) == 0) {
-        const int r1 = NouvelleLigne();
-        DonnerLigne(r1);
-        const int c1 = NouvelleColonne();
-        Donner(c1, r1);
+        const int r1 = AncreLigne();
+        const int c1 = VersColonne(r1);
         const int r2 = LigneRestante(true);
         Donner(c1, r2);
-        const int c2 = NouvelleColonne();
-        Donner(c2, r2);
+        VersColonne(r2);
         Donner(ColonneRestante(true), r1);
     } else {
-        const int c1 = NouvelleColonne();
-        DonnerColonne(c1);
-        const int r1 = NouvelleLigne();
-        Donner(c1, r1);
-        const int c2 = NouvelleColonne();
-        Donner(c2, r1);
+        const int c2 = VersColonne(VersLigne(AncreColonne()));
         const int r2 = LigneRestante(true);
         Donner(c2, r2);
         Donner(ColonneRestante(true), r2);
@@ -105,29 +123,16 @@ void DispositionDefi::Taille0() {
 // 3 x 4.
 void DispositionDefi::Taille1() {
     if (hasard.Rnd(2) == 0) {
-        const int r1 = NouvelleLigne();
-        DonnerLigne(r1);
-        const int c1 = NouvelleColonne();
-        Donner(c1, r1);
-        const int r2 = NouvelleLigne();
-        Donner(c1, r2);
-        const int c2 = NouvelleColonne();
-        Donner(c2, r2);
+        VersColonne(VersLigne(VersColonne(AncreLigne())));
         const int r3 = LigneRestante(true);
-        const int c3 = NouvelleColonne();
-        Donner(c3, r3);
+        VersColonne(r3);
         const int c4 = ColonneRestante(true);
         DonnerColonne(c4);
         Donner(c4, r3);
     } else {
-        const int c1 = NouvelleColonne();
-        DonnerColonne(c1);
-        const int r1 = NouvelleLigne();
-        Donner(c1, r1);
-        const int r2 = NouvelleLigne();
-        Donner(c1, r2);
-        const int c2 = NouvelleColonne();
-        Donner(c2, r2);
+        const int c1 = AncreColonne();
+        VersLigne(c1);
+        VersColonne(VersLigne(c1));
         const int r3 = LigneRestante(true);
         DonnerLigne(r3);
         for (int c = 1; c <= t.NbColonnes; ++c)
@@ -137,58 +142,38 @@ void DispositionDefi::Taille1() {
 
 // Sizes 2 to 5 open on a row header: r1, its cell in c1, then c1's cell in r2. Returns r2.
 int DispositionDefi::DebutParLigne() {
-    const int r1 = NouvelleLigne();
-    DonnerLigne(r1);
-    const int c1 = NouvelleColonne();
-    Donner(c1, r1);
-    const int r2 = NouvelleLigne();
-    Donner(c1, r2);
-    return r2;
+    return VersLigne(VersColonne(AncreLigne()));
+}
+
+// Sizes 2 and 3 close the second chain on the remaining row r4: its cells in c3 and in cFin.
+void DispositionDefi::FinParLigne(int c3, int cFin) {
+    const int r4 = LigneRestante(false);
+    Donner(c3, r4);
+    Donner(cFin, r4);
 }
 
 // 4 x 4.
 void DispositionDefi::Taille2() {
-    const int r2 = DebutParLigne();
-    const int c2 = NouvelleColonne();
-    Donner(c2, r2);
-    const int c3 = NouvelleColonne();
-    DonnerColonne(c3);
-    const int r3 = NouvelleLigne();
-    Donner(c3, r3);
-    const int c4 = ColonneRestante(false);
-    const int r4 = LigneRestante(false);
-    Donner(c3, r4);
-    Donner(c4, r4);
+    VersColonne(DebutParLigne());
+    const int c3 = AncreColonne();
+    VersLigne(c3);
+    FinParLigne(c3, ColonneRestante(false));
 }
 
 // 4 x 5.
 void DispositionDefi::Taille3() {
-    const int r2 = DebutParLigne();
-    const int c2 = NouvelleColonne();
-    Donner(c2, r2);
-    const int c3 = NouvelleColonne();
-    DonnerColonne(c3);
+    VersColonne(DebutParLigne());
+    const int c3 = AncreColonne();
     const int c4 = NouvelleColonne();
-    const int r3 = NouvelleLigne();
-    Donner(c3, r3);
+    const int r3 = VersLigne(c3);
     Donner(c4, r3);
-    const int c5 = ColonneRestante(false);
-    const int r4 = LigneRestante(false);
-    Donner(c3, r4);
-    Donner(c5, r4);
+    FinParLigne(c3, ColonneRestante(false));
 }
 
 // 4 x 6.
 void DispositionDefi::Taille4() {
-    const int r2 = DebutParLigne();
-    const int c2 = NouvelleColonne();
-    Donner(c2, r2);
-    const int c3 = NouvelleColonne();
-    DonnerColonne(c3);
-    const int r3 = NouvelleLigne();
-    Donner(c3, r3);
-    const int c4 = NouvelleColonne();
-    Donner(c4, r3);
+    VersColonne(DebutParLigne());
+    VersColonne(VersLigne(AncreColonne()));
     FinParColonne();
 }
 
@@ -197,35 +182,19 @@ void DispositionDefi::Taille4() {
 void DispositionDefi::Taille5() {
     const int s = hasard.Rnd(2);
     const int r2 = DebutParLigne();
-    if (s == 0) {
-        const int c2 = NouvelleColonne();
-        Donner(c2, r2);
-        const int r3 = NouvelleLigne();
-        Donner(c2, r3);
-    }
-    const int c3 = NouvelleColonne();
-    DonnerColonne(c3);
-    const int r4 = NouvelleLigne();
-    Donner(c3, r4);
-    const int c4 = NouvelleColonne();
-    Donner(c4, r4);
+    if (s == 0) VersLigne(VersColonne(r2));
+    const int c4 = VersColonne(VersLigne(AncreColonne()));
     if (s == 0) {
         const int r5 = LigneRestante(false);
         Donner(c4, r5);
         Donner(ColonneRestante(false), r5);
     } else if (hasard.Rnd(2) == 0) {
-        const int c5 = NouvelleColonne();
-        DonnerColonne(c5);
-        const int r3 = NouvelleLigne();
-        Donner(c5, r3);
+        const int r3 = VersLigne(AncreColonne());
         const int c = ColonneRestante(false);
         Donner(c, r3);
         Donner(c, LigneRestante(false));
     } else {
-        const int r3 = NouvelleLigne();
-        DonnerLigne(r3);
-        const int c5 = NouvelleColonne();
-        Donner(c5, r3);
+        const int c5 = VersColonne(AncreLigne());
         const int r = LigneRestante(false);
         Donner(c5, r);
         Donner(ColonneRestante(false), r);
@@ -235,29 +204,13 @@ void DispositionDefi::Taille5() {
 // Sizes 6 and 7 open on a column header: c1 - r1 - c2 - r2 - c3, then a row header r3 - c4 - r4.
 // Returns r4.
 int DispositionDefi::DebutParColonne() {
-    const int c1 = NouvelleColonne();
-    DonnerColonne(c1);
-    const int r1 = NouvelleLigne();
-    Donner(c1, r1);
-    const int c2 = NouvelleColonne();
-    Donner(c2, r1);
-    const int r2 = NouvelleLigne();
-    Donner(c2, r2);
-    const int c3 = NouvelleColonne();
-    Donner(c3, r2);
-    const int r3 = NouvelleLigne();
-    DonnerLigne(r3);
-    const int c4 = NouvelleColonne();
-    Donner(c4, r3);
-    const int r4 = NouvelleLigne();
-    Donner(c4, r4);
-    return r4;
+    VersColonne(VersLigne(VersColonne(VersLigne(AncreColonne()))));
+    return VersLigne(VersColonne(AncreLigne()));
 }
 
 // Sizes 4, 6 and 7 close on a column header, the remaining row and the remaining column.
 void DispositionDefi::FinParColonne() {
-    const int c = NouvelleColonne();
-    DonnerColonne(c);
+    const int c = AncreColonne();
     const int r = LigneRestante(false);
     Donner(c, r);
     Donner(ColonneRestante(false), r);
@@ -271,8 +224,6 @@ void DispositionDefi::Taille6() {
 
 // 5 x 7.
 void DispositionDefi::Taille7() {
-    const int r4 = DebutParColonne();
-    const int c5 = NouvelleColonne();
-    Donner(c5, r4);
+    VersColonne(DebutParColonne());
     FinParColonne();
 }

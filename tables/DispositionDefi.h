@@ -28,7 +28,13 @@ class DispositionDefi {
     void Taille7();
     int DebutParLigne();
     int DebutParColonne();
+    void FinParLigne(int c3, int cFin);
     void FinParColonne();
+
+    int AncreLigne();
+    int AncreColonne();
+    int VersColonne(int r);
+    int VersLigne(int c);
 
     int NouvelleColonne();
     int NouvelleLigne();
