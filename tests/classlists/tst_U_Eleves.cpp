@@ -2,6 +2,7 @@
 // on disk, and every name, limit or failure it refuses with a French message.
 #include "classlists/U_Eleves.h"
 #include "core/Programme.h"
+#include "support/BancProgramme.h"
 #include "support/PlateFormeTest.h"
 
 #include <QAccessible>
@@ -24,12 +25,9 @@ Q_DECLARE_METATYPE(ProfilProgramme)
 namespace {
 
 // One program's state and its class list editor, the program folder being the test's folder.
-struct Banc {
+struct Banc : BancProgramme {
     explicit Banc(const ProfilProgramme& profil = ProfilCarrelis(), QSize ecran = QSize(800, 600))
-        : prog(profil, plate) {
-        plate.ecran = QRect(QPoint(0, 0), ecran);
-        prog.InitValeurs();
-        prog.RepProgramme = QDir::currentPath();
+        : BancProgramme(profil, ecran) {
         prog.FichierAide = QStringLiteral("AIDE.HLP");
         fenetre = std::make_unique<TF_Listes>(prog);
         fenetre->show();
@@ -67,8 +65,6 @@ struct Banc {
             AjouterEleve(nom);
     }
 
-    PlateFormeTest plate;
-    Programme prog;
     std::unique_ptr<TF_Listes> fenetre;
 };
 

@@ -1,4 +1,4 @@
-// The Windows-1252 conversion and the 1392-byte preferences record: offsets, byte-for-byte
+// The 1392-byte preferences record: offsets, byte-for-byte
 // round trip, the fallbacks for damaged files, and saves that fail without harming the file.
 #include "core/Preferences.h"
 #include "core/Windows1252.h"
@@ -21,12 +21,6 @@ class TestPreferences : public QObject {
   private slots:
     void initTestCase();
 
-    void windows1252De80A9F_data();
-    void windows1252De80A9F();
-    void windows1252ChaqueOctetRevientIntact();
-    void windows1252CaracteresInconnusDeviennentPointDInterrogation_data();
-    void windows1252CaracteresInconnusDeviennentPointDInterrogation();
-
     void champsAuxPositionsDuFichier();
     void fichierValideReluEtReecritALOctetPres();
     void seulLeChampModifieChange_data();
@@ -43,66 +37,6 @@ class TestPreferences : public QObject {
 
 void TestPreferences::initTestCase() {
     QVERIFY2(Windows1252::Disponible(), "this Qt has no windows-1252 converter");
-}
-
-void TestPreferences::windows1252De80A9F_data() {
-    QTest::addColumn<int>("octet");
-    QTest::addColumn<int>("pointDeCode");
-    // The 32 bytes where Windows-1252 and Latin-1 part; the five undefined ones map to the
-    // C1 control of the same number, so that they survive a round trip.
-    const int table[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                           0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    for (int i = 0; i < 32; ++i)
-        QTest::addRow("0x%X <-> U+%04X", 0x80 + i, table[i]) << 0x80 + i << table[i];
-}
-
-void TestPreferences::windows1252De80A9F() {
-    QFETCH(int, octet);
-    QFETCH(int, pointDeCode);
-    const QByteArray code(1, static_cast<char>(octet));
-    const QString texte(QChar(static_cast<char16_t>(pointDeCode)));
-    QCOMPARE(Windows1252::Decoder(code), texte);
-    QCOMPARE(Windows1252::Encoder(texte), code);
-}
-
-void TestPreferences::windows1252ChaqueOctetRevientIntact() {
-    QByteArray tous;
-    for (int i = 0; i < 256; ++i)
-        tous.append(static_cast<char>(i));
-    const QString texte = Windows1252::Decoder(tous);
-    QCOMPARE(texte.size(), 256);
-    QCOMPARE(Windows1252::Encoder(texte), tous);
-    QVERIFY(Windows1252::PeutCoder(texte));
-}
-
-void TestPreferences::windows1252CaracteresInconnusDeviennentPointDInterrogation_data() {
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QByteArray>("attendu");
-    QTest::addColumn<bool>("codable");
-    QTest::newRow("French letters") << QStringLiteral("élève œuf €")
-                                    << QByteArray("\xE9l\xE8ve \x9C"
-                                                  "uf \x80")
-                                    << true;
-    QTest::newRow("Chinese") << QStringLiteral("a中b") << QByteArray("a?b") << false;
-    QTest::newRow("Latin Extended") << QStringLiteral("Ā") << QByteArray("?") << false;
-    QTest::newRow("emoji is one character, one ?")
-        << QStringLiteral("x\U0001F600y") << QByteArray("x?y") << false;
-    QTest::newRow("lone high surrogate at the end")
-        << (QStringLiteral("ab") + QChar(0xD800)) << QByteArray("ab?") << false;
-    QTest::newRow("lone low surrogate") << (QChar(0xDC00) + QStringLiteral("c")) << QByteArray("?c") << false;
-    QTest::newRow("a real 0x1A stays") << QStringLiteral("\x1A") << QByteArray("\x1A") << true;
-    QTest::newRow("a real NUL stays") << QString(QChar(0)) << QByteArray(1, '\0') << true;
-    QTest::newRow("a real ? is codable") << QStringLiteral("?") << QByteArray("?") << true;
-}
-
-void TestPreferences::windows1252CaracteresInconnusDeviennentPointDInterrogation() {
-    QFETCH(QString, texte);
-    QFETCH(QByteArray, attendu);
-    QFETCH(bool, codable);
-    QCOMPARE(Windows1252::Encoder(texte), attendu);
-    QCOMPARE(Windows1252::PeutCoder(texte), codable);
 }
 
 void TestPreferences::champsAuxPositionsDuFichier() {

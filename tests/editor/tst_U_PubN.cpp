@@ -5,6 +5,7 @@
 #include "core/Programme.h"
 #include "core/ZoneMosaique.h"
 #include "editor/U_PubN.h"
+#include "support/BancProgramme.h"
 #include "support/HasardScripte.h"
 #include "support/PlateFormeTest.h"
 
@@ -24,16 +25,7 @@ Q_DECLARE_METATYPE(ProfilProgramme)
 namespace {
 
 // A program as its main menu leaves it: values filled, geometry recorded.
-struct Banc {
-    Banc(const ProfilProgramme& profil, QSize ecran, std::unique_ptr<Hasard> hasard)
-        : prog(profil, plate, std::move(hasard)) {
-        plate.ecran = QRect(QPoint(0, 0), ecran);
-        prog.InitValeurs();
-        prog.GeometrieMenu = plate.ecran;
-    }
-    PlateFormeTest plate;
-    Programme prog;
-};
+using Banc = BancProgramme;
 
 QList<QColor> CouleursDesLettres(const TF_PubN& f) {
     QList<QColor> couleurs;

@@ -9,6 +9,7 @@
 #include "program/Fenetres.h"
 #include "program/Lancement.h"
 #include "program/U_Menu.h"
+#include "support/BancProgramme.h"
 #include "support/FenetreTemoin.h"
 #include "support/HasardScripte.h"
 #include "support/PlateFormeTest.h"
@@ -33,9 +34,9 @@ namespace {
 const QList<IdFenetre> Exercices{IdFenetre::JeuCarrelis, IdFenetre::Jeu1, IdFenetre::Jeu23};
 
 // A program with its menu, and stand-ins for the windows given.
-struct Banc {
+struct Banc : BancProgramme {
     explicit Banc(const ProfilProgramme& profil, QList<IdFenetre> temoins = {})
-        : prog(profil, plate), fenetres(prog) {
+        : BancProgramme(profil), fenetres(prog) {
         // The stand-ins take the place of the real windows, which are then not created.
         for (IdFenetre id : temoins) {
             auto noter = [this, id] { ouvertes.append(id); };
@@ -51,8 +52,6 @@ struct Banc {
     FenetreTemoin* Temoin(IdFenetre id) { return fenetres.Obtenir<FenetreTemoin>(id); }
     QAction* Action(const QString& nom) const { return menu->findChild<QAction*>(nom); }
 
-    PlateFormeTest plate;
-    Programme prog;
     Fenetres fenetres;
     TF_Menu* menu = nullptr;
     QList<IdFenetre> ouvertes;

@@ -4,6 +4,7 @@
 #include "core/Preferences.h"
 #include "core/Programme.h"
 #include "program/U_pref.h"
+#include "support/BancProgramme.h"
 #include "support/EnregistrementPreferences.h"
 #include "support/PlateFormeTest.h"
 
@@ -27,12 +28,9 @@ Q_DECLARE_METATYPE(ProfilProgramme)
 namespace {
 
 // One program's state and its preferences window, in the test's folder.
-struct Banc {
-    explicit Banc(const ProfilProgramme& profil, QSize ecran = QSize(800, 600)) : prog(profil, plate) {
-        plate.ecran = QRect(QPoint(0, 0), ecran);
-        prog.InitValeurs();
-        prog.RepProgramme = QDir::currentPath();
-        prog.GeometrieMenu = plate.ecran;
+struct Banc : BancProgramme {
+    explicit Banc(const ProfilProgramme& profil, QSize ecran = QSize(800, 600))
+        : BancProgramme(profil, ecran) {
         fenetre = std::make_unique<TF_preferences>(prog);
     }
     template <class T = QWidget> T* C(const QString& nom) const { return fenetre->findChild<T*>(nom); }
@@ -41,8 +39,6 @@ struct Banc {
     void Ouvrir() const { fenetre->show(); }
     QByteArray Fichier() const { return ER::Lire(prog.FichierPref); }
 
-    PlateFormeTest plate;
-    Programme prog;
     std::unique_ptr<TF_preferences> fenetre;
 };
 

@@ -4,6 +4,7 @@
 #include "core/Programme.h"
 #include "results/Bilan.h"
 #include "results/FichiersBilans.h"
+#include "support/BancProgramme.h"
 #include "support/PlateFormeTest.h"
 
 #include <QDir>
@@ -18,9 +19,8 @@ Q_DECLARE_METATYPE(CompteursResultat)
 namespace {
 
 // One program in its own folder, its clock on 6 December 2002 at 14:35:10.
-struct Banc {
-    explicit Banc(const ProfilProgramme& profil) : prog(profil, plate) {
-        prog.InitValeurs();
+struct Banc : BancProgramme {
+    explicit Banc(const ProfilProgramme& profil) : BancProgramme(profil) {
         prog.RepProgramme = dossier.path();
         plate.maintenant = QDateTime(QDate(2002, 12, 6), QTime(14, 35, 10));
     }
@@ -35,8 +35,6 @@ struct Banc {
     }
 
     QTemporaryDir dossier;
-    PlateFormeTest plate;
-    Programme prog;
     ResultatPartie partie; // the game the results come from
 };
 
@@ -80,8 +78,6 @@ class TestBilan : public QObject {
     void nomCoupeA50Caracteres();
     void lignesCoupeesA50Caracteres();
 
-    void nomsDesBilansIndividuels_data();
-    void nomsDesBilansIndividuels();
     void bilanIndividuelEnTetePuisEntreesSuivantes();
     void bilanIndividuelRangeSousSaClasse();
 
@@ -200,69 +196,6 @@ void TestBilan::lignesCoupeesA50Caracteres() {
     QCOMPARE(bilan.LigneErreursHaut, QStringLiteral("Nombre d'erreurs pour les cases en haut :\t-2147483"));
     for (const QString& ligne : bilan.EntreeGenerale())
         QVERIFY2(ligne.size() <= 50, qPrintable(ligne));
-}
-
-void TestBilan::nomsDesBilansIndividuels_data() {
-    QTest::addColumn<QString>("listeClasse");
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("fichier");
-    QTest::newRow("class CM1, pupil with a final full stop") << "CM1.elv"
-                                                             << "Léa M."
-                                                             << "Bilan CM1 Léa M.txt";
-    QTest::newRow("no class") << ""
-                              << "Paul"
-                              << "Bilan individuel Paul.txt";
-    QTest::newRow("hyphen kept") << "CE2.elv"
-                                 << "Jean-Luc"
-                                 << "Bilan CE2 Jean-Luc.txt";
-    QTest::newRow("full stops and backslash removed") << ""
-                                                      << "A.B\\C"
-                                                      << "Bilan individuel ABC.txt";
-    QTest::newRow("case kept") << ""
-                               << "paul"
-                               << "Bilan individuel paul.txt";
-    QTest::newRow("list name of four characters: empty class") << "a.el"
-                                                               << "Paul"
-                                                               << "Bilan  Paul.txt";
-    QTest::newRow("list name of five characters: one-letter class") << "A.elv"
-                                                                    << "Paul"
-                                                                    << "Bilan A Paul.txt";
-    QTest::newRow("slash and parent folder removed") << ""
-                                                     << "../x"
-                                                     << "Bilan individuel x.txt";
-    QTest::newRow("what a Windows share refuses") << ""
-                                                  << "a:b*c?d\"e<f>g|h/i"
-                                                  << "Bilan individuel abcdefghi.txt";
-    QTest::newRow("control characters") << ""
-                                        << "Pa\tul\n"
-                                        << "Bilan individuel Paul.txt";
-    QTest::newRow("class list with a Windows folder") << "C:\\Ecole\\CM2.elv"
-                                                      << "Paul"
-                                                      << "Bilan CM2 Paul.txt";
-    QTest::newRow("class list leading out of the folder") << "../../tmp/CM2.elv"
-                                                          << "Paul"
-                                                          << "Bilan CM2 Paul.txt";
-    QTest::newRow("nothing left of the name: refused") << ""
-                                                       << "../"
-                                                       << "";
-    QTest::newRow("only full stops: refused") << "CM1.elv"
-                                              << "..."
-                                              << "";
-    QTest::newRow("only blanks: refused") << ""
-                                          << "   "
-                                          << "";
-    QTest::newRow("C1 controls of a class list removed")
-        << QString::fromUtf16(u"CE1\u0081.elv") << QString::fromUtf16(u"L\u008Déa\u009D")
-        << "Bilan CE1 Léa.txt";
-    QTest::newRow("lone surrogate removed")
-        << "" << QString::fromUtf16(u"Zo\xD800é") << "Bilan individuel Zoé.txt";
-}
-
-void TestBilan::nomsDesBilansIndividuels() {
-    QFETCH(QString, listeClasse);
-    QFETCH(QString, nom);
-    QFETCH(QString, fichier);
-    QCOMPARE(NomDeFichier::FichierIndividuel(listeClasse, nom), fichier);
 }
 
 void TestBilan::bilanIndividuelEnTetePuisEntreesSuivantes() {

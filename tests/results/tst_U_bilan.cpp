@@ -8,6 +8,7 @@
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
 #include "sheets/ImpressionFeuille.h"
+#include "support/BancProgramme.h"
 #include "support/FenetreTemoin.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"
@@ -28,15 +29,12 @@
 
 namespace {
 
-struct Banc {
-    Banc() : prog(ProfilCarrelis(), plate), fenetres(prog) {
-        QDir::setCurrent(dossier.path());
+struct Banc : DossierDeTest, BancProgramme {
+    Banc() : fenetres(prog) {
         fenetres.CreerAuDemarrage();
         prog.RepProgramme = QDir::currentPath();
-        prog.InitValeurs();
         bilan = fenetres.Obtenir<TF_bilan>(IdFenetre::Bilan);
     }
-    ~Banc() { QDir::setCurrent(initial); }
 
     void Jeu(int numJeu, int bonnes, int total, int erreurs) {
         partie = ResultatPartie{};
@@ -67,10 +65,6 @@ struct Banc {
         return f.open(QIODevice::ReadOnly) ? FichierTexte::DecoderTexte(f.readAll()) : QString();
     }
 
-    QString initial = QDir::currentPath();
-    QTemporaryDir dossier;
-    PlateFormeTest plate;
-    Programme prog;
     Fenetres fenetres;
     TF_bilan* bilan = nullptr;
     ResultatPartie partie;

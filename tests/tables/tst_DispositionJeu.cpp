@@ -1,7 +1,6 @@
-// The rules of play that need no window: typing an answer, moving with the arrows, the table's
-// geometry and what a screen reader is told of a cell.
+// The rules of play that need no window: moving with the arrows, the table's geometry and what a
+// screen reader is told of a cell.
 #include "tables/DispositionJeu.h"
-#include "tables/SaisieReponse.h"
 
 #include "support/Signes.h"
 
@@ -15,9 +14,6 @@ class TestDispositionJeu : public QObject {
     Q_OBJECT
 
   private slots:
-    void saisie_data();
-    void saisie();
-    void saisieBloqueeApresEntree();
     void chercherCase_data();
     void chercherCase();
     void premiereCaseATrouver();
@@ -29,24 +25,6 @@ class TestDispositionJeu : public QObject {
 };
 
 namespace {
-// Replays keys: digits as themselves, 'B' Backspace, 'E' Enter, 'L' Left, '*' any other key.
-EffetSaisie Rejouer(SaisieReponse& saisie, const QString& touches) {
-    EffetSaisie dernier = EffetSaisie::Rien;
-    for (QChar t : touches) {
-        if (t.isDigit())
-            dernier = saisie.Touche(ToucheSaisie::Chiffre, t);
-        else if (t == QLatin1Char('B'))
-            dernier = saisie.Touche(ToucheSaisie::Effacement);
-        else if (t == QLatin1Char('E'))
-            dernier = saisie.Touche(ToucheSaisie::Entree);
-        else if (t == QLatin1Char('L'))
-            saisie.EffacerParLaGauche();
-        else
-            dernier = saisie.Touche(ToucheSaisie::Autre);
-    }
-    return dernier;
-}
-
 // A 3 x 4 table whose shown cells are marked 'x', row by row from row 0.
 Tableau Grille(const QStringList& lignes) {
     Tableau t;
@@ -57,54 +35,6 @@ Tableau Grille(const QStringList& lignes) {
     return t;
 }
 } // namespace
-
-void TestDispositionJeu::saisie_data() {
-    QTest::addColumn<QString>("touches");
-    QTest::addColumn<QString>("reponse");
-    QTest::newRow("0 then 7 gives 7, never 07") << "07"
-                                                << "7";
-    QTest::newRow("0 then 0 keeps one 0") << "00"
-                                          << "0";
-    QTest::newRow("1, 0, 0, 5 gives 100") << "1005"
-                                          << "100";
-    QTest::newRow("a fourth digit is cut away") << "9999"
-                                                << "999";
-    QTest::newRow("Backspace drops the last digit") << "12B"
-                                                    << "1";
-    QTest::newRow("Backspace on nothing") << "B"
-                                          << "";
-    QTest::newRow("Left erases a digit") << "45L"
-                                         << "4";
-    QTest::newRow("other keys do nothing") << "3*4"
-                                           << "34";
-    QTest::newRow("0 after a digit is kept") << "10"
-                                             << "10";
-    QTest::newRow("erased back to 0, a digit replaces it") << "01B0B5"
-                                                           << "5";
-}
-
-void TestDispositionJeu::saisie() {
-    QFETCH(QString, touches);
-    QFETCH(QString, reponse);
-    SaisieReponse saisie;
-    Rejouer(saisie, touches);
-    QCOMPARE(saisie.Reponse(), reponse);
-    QVERIFY(!saisie.SaisieBloquee());
-}
-
-void TestDispositionJeu::saisieBloqueeApresEntree() {
-    SaisieReponse saisie;
-    QCOMPARE(Rejouer(saisie, QStringLiteral("E")), EffetSaisie::Rien); // Enter on nothing is ignored
-    QVERIFY(!saisie.SaisieBloquee());
-    QCOMPARE(Rejouer(saisie, QStringLiteral("12E")), EffetSaisie::Verifier);
-    QVERIFY(saisie.SaisieBloquee());
-    saisie.Vider();
-    QCOMPARE(Rejouer(saisie, QStringLiteral("34BE")), EffetSaisie::Rien);
-    QCOMPARE(saisie.Reponse(), QString());
-    saisie.NouvelleCase();
-    QCOMPARE(Rejouer(saisie, QStringLiteral("7")), EffetSaisie::Affichage);
-    QCOMPARE(saisie.Reponse(), QStringLiteral("7"));
-}
 
 void TestDispositionJeu::chercherCase_data() {
     QTest::addColumn<QStringList>("grille");

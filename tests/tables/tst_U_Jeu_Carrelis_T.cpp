@@ -4,6 +4,7 @@
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "program/U_Menu.h"
+#include "support/BancProgramme.h"
 #include "support/FenetreTemoin.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"
@@ -25,10 +26,10 @@ namespace {
 
 enum class Maniere { ToutJuste, ToutFaux, Mixte };
 
-struct Banc {
+struct Banc : BancProgramme {
     explicit Banc(int numJeu, const QString& operation, int taille,
                   const ProfilProgramme& profil = ProfilCarrelis())
-        : prog(profil, plate), fenetres(prog) {
+        : BancProgramme(profil), fenetres(prog) {
         // The results window is a stand-in that closes at once.
         if (profil.OrdreFenetres.contains(IdFenetre::Bilan)) {
             auto temoin = std::make_unique<FenetreTemoin>();
@@ -52,8 +53,6 @@ struct Banc {
     void Taper(const QString& touches) const { QTest::keyClicks(Clavier(), touches); }
     void Entree() const { QTest::keyClick(Clavier(), Qt::Key_Return); }
 
-    PlateFormeTest plate;
-    Programme prog;
     Fenetres fenetres;
     TF_Jeu_Carrelis_T* jeu = nullptr;
     FenetreTemoin* bilan = nullptr;

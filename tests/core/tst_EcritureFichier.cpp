@@ -1,8 +1,8 @@
-// The Windows-1252 text files with CR LF, and the two safe writes: whole-file replacement and
-// the locked append that takes back a failed entry.
+// The two safe writes: whole-file replacement, and the locked append that takes back a failed
+// entry and lets the computers of a classroom take turns.
 #include "core/EcritureFichier.h"
 #include "core/FichierTexte.h"
-#include "results/DisquePlein.h"
+#include "support/DisquePlein.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,22 +36,12 @@ void RendreInscriptible(const QString& dossier) {
 
 } // namespace
 
-class TestFichierTexte : public QObject {
+class TestEcritureFichier : public QObject {
     Q_OBJECT
 
   private slots:
-    void lignesFinissentParCRLF_data();
-    void lignesFinissentParCRLF();
-    void finsDeLigneReconnuesALaLecture_data();
-    void finsDeLigneReconnuesALaLecture();
-    void octets80A9FRelusEtReecritsALIdentique();
-    void texteEntierAllerRetour_data();
-    void texteEntierAllerRetour();
-    void ecrireRemplacePuisLireRelit();
     void remplacementRateGardeLAncienFichier_data();
     void remplacementRateGardeLAncienFichier();
-    void lireUnFichierAbsentDitPourquoi();
-
     void ajoutChoisitLEntreeSelonLeFichier_data();
     void ajoutChoisitLEntreeSelonLeFichier();
     void ajoutRateLaisseLeFichierCommeIlEtait_data();
@@ -60,97 +50,7 @@ class TestFichierTexte : public QObject {
     void verrouLaisseParUnPosteEteintEstLeve();
 };
 
-void TestFichierTexte::lignesFinissentParCRLF_data() {
-    QTest::addColumn<QStringList>("lignes");
-    QTest::addColumn<QByteArray>("attendu");
-    QTest::newRow("every line ended, empty ones too")
-        << QStringList{"a", "", "b"} << QByteArray("a\r\n\r\nb\r\n");
-    QTest::newRow("no line, no byte") << QStringList{} << QByteArray();
-    QTest::newRow("French letters and euro") << QStringList{QStringLiteral("élève à 5 € ; n° 3")}
-                                             << QByteArray("\xE9l\xE8ve \xE0 5 \x80 ; n\xB0 3\r\n");
-    QTest::newRow("what the set lacks becomes ?")
-        << QStringList{QStringLiteral("Łukasz 中 \U0001F600")} << QByteArray("?ukasz ? ?\r\n");
-    QTest::newRow("tab kept") << QStringList{"a\tb"} << QByteArray("a\tb\r\n");
-    QTest::newRow("a break inside a line stays on the line")
-        << QStringList{"a\nb", "c\r\nd", "e\rf"} << QByteArray("a b\r\nc  d\r\ne f\r\n");
-}
-
-void TestFichierTexte::lignesFinissentParCRLF() {
-    QFETCH(QStringList, lignes);
-    QFETCH(QByteArray, attendu);
-    QCOMPARE(FichierTexte::EncoderLignes(lignes), attendu);
-}
-
-void TestFichierTexte::finsDeLigneReconnuesALaLecture_data() {
-    QTest::addColumn<QByteArray>("octets");
-    QTest::addColumn<QStringList>("lignes");
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("LF alone") << QByteArray("a\nb\n") << QStringList{"a", "b"};
-    QTest::newRow("CR alone") << QByteArray("a\rb\r") << QStringList{"a", "b"};
-    QTest::newRow("last line without its end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
-    QTest::newRow("CR then CR LF: two lines") << QByteArray("a\r\r\n") << QStringList{"a", ""};
-    QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("accents decoded") << QByteArray("L\xE9"
-                                                   "a\r\n")
-                                     << QStringList{QStringLiteral("Léa")};
-}
-
-void TestFichierTexte::finsDeLigneReconnuesALaLecture() {
-    QFETCH(QByteArray, octets);
-    QFETCH(QStringList, lignes);
-    QCOMPARE(FichierTexte::DecoderLignes(octets), lignes);
-}
-
-// The 32 bytes where Windows-1252 and Latin-1 part, undefined ones included, as a file of
-// another machine may hold them: read and written back, not one byte changes.
-void TestFichierTexte::octets80A9FRelusEtReecritsALIdentique() {
-    QByteArray ligne;
-    for (int octet = 0x80; octet <= 0x9F; ++octet)
-        ligne.append(static_cast<char>(octet));
-    const QByteArray fichier = ligne + "\r\n" + ligne + "\r\n";
-    const QStringList lignes = FichierTexte::DecoderLignes(fichier);
-    QCOMPARE(lignes.size(), 2);
-    QCOMPARE(lignes[0].size(), 32);
-    QCOMPARE(lignes[0].front(), QChar(0x20AC));
-    QCOMPARE(lignes[0].at(0x9C - 0x80), QChar(0x0153));
-    QCOMPARE(lignes[0].back(), QChar(0x0178));
-    QCOMPARE(FichierTexte::EncoderLignes(lignes), fichier);
-}
-
-void TestFichierTexte::texteEntierAllerRetour_data() {
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QByteArray>("octets");
-    QTest::newRow("two lines") << QStringLiteral("a\nb") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("a final empty line") << QStringLiteral("a\n") << QByteArray("a\r\n\r\n");
-    QTest::newRow("empty text") << QString() << QByteArray();
-    QTest::newRow("accents") << QStringLiteral("Zoé\nNoël") << QByteArray("Zo\xE9\r\nNo\xEBl\r\n");
-}
-
-void TestFichierTexte::texteEntierAllerRetour() {
-    QFETCH(QString, texte);
-    QFETCH(QByteArray, octets);
-    QCOMPARE(FichierTexte::EncoderTexte(texte), octets);
-    QCOMPARE(FichierTexte::DecoderTexte(octets), texte);
-    // Line ends typed on another system come out the same.
-    QString windows = texte;
-    windows.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    QCOMPARE(FichierTexte::EncoderTexte(windows), octets);
-}
-
-void TestFichierTexte::ecrireRemplacePuisLireRelit() {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("texte.txt"));
-    QVERIFY(Ecrire(chemin, QByteArray(1000, 'x')));
-    QString raison;
-    QVERIFY(FichierTexte::Ecrire(chemin, QStringLiteral("Élève\ntrès bien"), raison));
-    QCOMPARE(Contenu(chemin), QByteArray("\xC9l\xE8ve\r\ntr\xE8s bien\r\n"));
-    QString texte;
-    QVERIFY(FichierTexte::Lire(chemin, texte, raison));
-    QCOMPARE(texte, QStringLiteral("Élève\ntrès bien"));
-}
-
-void TestFichierTexte::remplacementRateGardeLAncienFichier_data() {
+void TestEcritureFichier::remplacementRateGardeLAncienFichier_data() {
     QTest::addColumn<QString>("cas");
     QTest::addColumn<QString>("debutRaison");
     QTest::newRow("disk full") << "disque"
@@ -161,7 +61,7 @@ void TestFichierTexte::remplacementRateGardeLAncienFichier_data() {
                                            << "un dossier porte déjà ce nom";
 }
 
-void TestFichierTexte::remplacementRateGardeLAncienFichier() {
+void TestEcritureFichier::remplacementRateGardeLAncienFichier() {
     QFETCH(QString, cas);
     QFETCH(QString, debutRaison);
     QTemporaryDir dossier;
@@ -187,15 +87,7 @@ void TestFichierTexte::remplacementRateGardeLAncienFichier() {
              QStringList{QStringLiteral("CE1.elv")});
 }
 
-void TestFichierTexte::lireUnFichierAbsentDitPourquoi() {
-    QTemporaryDir dossier;
-    QString texte = QStringLiteral("avant"), raison;
-    QVERIFY(!FichierTexte::Lire(dossier.filePath(QStringLiteral("absent.txt")), texte, raison));
-    QVERIFY2(raison.startsWith(QStringLiteral("le fichier est introuvable")), qPrintable(raison));
-    QCOMPARE(texte, QStringLiteral("avant"));
-}
-
-void TestFichierTexte::ajoutChoisitLEntreeSelonLeFichier_data() {
+void TestEcritureFichier::ajoutChoisitLEntreeSelonLeFichier_data() {
     QTest::addColumn<bool>("existe");
     QTest::addColumn<QByteArray>("avant");
     QTest::addColumn<QByteArray>("apres");
@@ -204,7 +96,7 @@ void TestFichierTexte::ajoutChoisitLEntreeSelonLeFichier_data() {
     QTest::newRow("with content: the next entry at the end") << true << QByteArray("xy") << QByteArray("xyS");
 }
 
-void TestFichierTexte::ajoutChoisitLEntreeSelonLeFichier() {
+void TestEcritureFichier::ajoutChoisitLEntreeSelonLeFichier() {
     QFETCH(bool, existe);
     QFETCH(QByteArray, avant);
     QFETCH(QByteArray, apres);
@@ -217,7 +109,7 @@ void TestFichierTexte::ajoutChoisitLEntreeSelonLeFichier() {
     QVERIFY(!QFile::exists(EcritureFichier::FichierVerrou(chemin)));
 }
 
-void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait_data() {
+void TestEcritureFichier::ajoutRateLaisseLeFichierCommeIlEtait_data() {
     QTest::addColumn<QString>("cas");
     QTest::addColumn<bool>("existe");
     QTest::addColumn<int>("tailleMax"); // for the full disk: the lock fits, the entry does not
@@ -236,7 +128,7 @@ void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait_data() {
         << "un dossier «\u00a0.bilan Carrelis.txt.verrou\u00a0» occupe la place du verrou";
 }
 
-void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait() {
+void TestEcritureFichier::ajoutRateLaisseLeFichierCommeIlEtait() {
     QFETCH(QString, cas);
     QFETCH(bool, existe);
     QFETCH(int, tailleMax);
@@ -275,7 +167,7 @@ void TestFichierTexte::ajoutRateLaisseLeFichierCommeIlEtait() {
     QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden).size(), existe ? 1 : 0);
 }
 
-void TestFichierTexte::verrouTenuAilleursFaitRenoncerPuisReussir() {
+void TestEcritureFichier::verrouTenuAilleursFaitRenoncerPuisReussir() {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("bilan navirelle.txt"));
     QVERIFY(Ecrire(chemin, "debut"));
@@ -292,7 +184,7 @@ void TestFichierTexte::verrouTenuAilleursFaitRenoncerPuisReussir() {
 
 // A computer switched off while it held the lock must not stop the classroom: a lock older than
 // a few seconds, from another machine, is broken.
-void TestFichierTexte::verrouLaisseParUnPosteEteintEstLeve() {
+void TestEcritureFichier::verrouLaisseParUnPosteEteintEstLeve() {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("bilan navirelle.txt"));
     const QString verrou = EcritureFichier::FichierVerrou(chemin);
@@ -309,5 +201,5 @@ void TestFichierTexte::verrouLaisseParUnPosteEteintEstLeve() {
     QVERIFY(!QFile::exists(verrou));
 }
 
-QTEST_GUILESS_MAIN(TestFichierTexte)
-#include "tst_FichierTexte.moc"
+QTEST_GUILESS_MAIN(TestEcritureFichier)
+#include "tst_EcritureFichier.moc"

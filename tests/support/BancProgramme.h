@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/Hasard.h"
+#include "core/Programme.h"
+#include "support/PlateFormeTest.h"
+
+#include <QDir>
+#include <QSize>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A program folder of its own, current for the test's life: files the program writes land there
+// and nowhere else, and the former current folder comes back at the end.
+struct DossierDeTest {
+    DossierDeTest() { QDir::setCurrent(dossier.path()); }
+    ~DossierDeTest() { QDir::setCurrent(initial); }
+    QString Chemin(const QString& fichier) const { return dossier.filePath(fichier); }
+
+    QString initial = QDir::currentPath();
+    QTemporaryDir dossier;
+};
+
+// One program as the tests start it: the platform double with its screen, the state filled as the
+// main menu fills it at start (values, program folder, menu geometry), a seeded generator.
+struct BancProgramme {
+    explicit BancProgramme(const ProfilProgramme& profil = ProfilCarrelis(), QSize ecran = QSize(800, 600),
+                           std::unique_ptr<Hasard> hasard = std::make_unique<HasardSysteme>(1))
+        : prog(profil, Ecran(plate, ecran), std::move(hasard)) {
+        prog.InitValeurs();
+        prog.RepProgramme = QDir::currentPath();
+        prog.GeometrieMenu = plate.ecran;
+    }
+
+    PlateFormeTest plate;
+    Programme prog;
+
+  private:
+    static PlateFormeTest& Ecran(PlateFormeTest& plate, QSize ecran) {
+        plate.ecran = QRect(QPoint(0, 0), ecran);
+        return plate;
+    }
+};
