@@ -71,11 +71,11 @@ TF_Listes::TF_Listes(Programme& programme, QWidget* parent) : QDialog(parent), p
 
     // FormCreate: nothing can be typed or saved before a class is started or opened.
     for (QWidget* w : {static_cast<QWidget*>(boutonEnregistrer), static_cast<QWidget*>(boutonRayer),
-                       static_cast<QWidget*>(edit1), static_cast<QWidget*>(edit2)})
+                       static_cast<QWidget*>(champClasse), static_cast<QWidget*>(champEleve)})
         w->setEnabled(false);
     enregistrer1->setEnabled(false);
     boutonNouveau->setEnabled(true);
-    label4->hide();
+    rappelNomClasse->hide();
     AfficherNombre();
 
     MettreAEchelle(*this, prog.Plate());
@@ -114,27 +114,27 @@ void TF_Listes::ConstruireChamps() {
 
     const QString nomClasse = QStringLiteral("Nom de la classe :");
     const QString nouvelEleve = QStringLiteral("Nouvel élève :");
-    const QString listeEleves = QStringLiteral("Liste des élèves :");
+    const QString titreListe = QStringLiteral("Liste des élèves :");
     NouveauLabel(panneau, "Label1", nomClasse, QRect(16, 10, 268, 22));
-    edit1 =
+    champClasse =
         NouveauChamp(panneau, "Edit1", nomClasse, QRect(16, 34, 268, 30), NomDeFichier::LongueurClasseMax);
-    label4 = NouveauLabel(panneau, "Label4", QStringLiteral("Il faut donner un nom à la classe."),
-                          QRect(16, 66, 268, 22), Arial(14, true), QColor(192, 0, 0));
+    rappelNomClasse = NouveauLabel(panneau, "Label4", QStringLiteral("Il faut donner un nom à la classe."),
+                                   QRect(16, 66, 268, 22), Arial(14, true), QColor(192, 0, 0));
     NouveauLabel(panneau, "Label2", nouvelEleve, QRect(16, 92, 268, 22));
-    edit2 = NouveauChamp(panneau, "Edit2", nouvelEleve, QRect(16, 116, 268, 30), LongueurNomEleve);
-    NouveauLabel(panneau, "Label3", listeEleves, QRect(16, 156, 268, 22));
-    listBox1 = new QListWidget(panneau);
-    listBox1->setObjectName(QStringLiteral("ListBox1"));
-    listBox1->setGeometry(16, 180, 268, 196);
-    listBox1->setAccessibleName(NomAccessible(listeEleves));
-    listBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    label5 = NouveauLabel(panneau, "Label5", QString(), QRect(16, 382, 268, 22), Arial(13, false),
-                          QColor(80, 80, 80));
+    champEleve = NouveauChamp(panneau, "Edit2", nouvelEleve, QRect(16, 116, 268, 30), LongueurNomEleve);
+    NouveauLabel(panneau, "Label3", titreListe, QRect(16, 156, 268, 22));
+    listeEleves = new QListWidget(panneau);
+    listeEleves->setObjectName(QStringLiteral("ListBox1"));
+    listeEleves->setGeometry(16, 180, 268, 196);
+    listeEleves->setAccessibleName(NomAccessible(titreListe));
+    listeEleves->setSelectionMode(QAbstractItemView::SingleSelection);
+    nombreEleves = NouveauLabel(panneau, "Label5", QString(), QRect(16, 382, 268, 22), Arial(13, false),
+                                QColor(80, 80, 80));
 
-    edit1->installEventFilter(this);
-    listBox1->installEventFilter(this);
-    connect(edit2, &QLineEdit::returnPressed, this, &TF_Listes::Edit2Entree);
-    connect(listBox1, &QListWidget::itemSelectionChanged, this, &TF_Listes::ListBox1Click);
+    champClasse->installEventFilter(this);
+    listeEleves->installEventFilter(this);
+    connect(champEleve, &QLineEdit::returnPressed, this, &TF_Listes::Edit2Entree);
+    connect(listeEleves, &QListWidget::itemSelectionChanged, this, &TF_Listes::ListBox1Click);
 }
 
 QPushButton* TF_Listes::NouveauBouton(const char* nom, const QString& libelle, int haut) {
@@ -168,8 +168,8 @@ void TF_Listes::ConstruireBoutons() {
 
 void TF_Listes::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
-    if (edit1->isEnabled())
-        edit1->setFocus(Qt::OtherFocusReason);
+    if (champClasse->isEnabled())
+        champClasse->setFocus(Qt::OtherFocusReason);
     else
         boutonNouveau->setFocus(Qt::OtherFocusReason);
 }
@@ -178,15 +178,15 @@ bool TF_Listes::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() != QEvent::KeyPress) return QDialog::eventFilter(objet, evenement);
     const int touche = static_cast<QKeyEvent*>(evenement)->key();
     const bool entree = touche == Qt::Key_Return || touche == Qt::Key_Enter;
-    if (objet == edit1) {
-        label4->hide();
+    if (objet == champClasse) {
+        rappelNomClasse->hide();
         if (entree) {
-            edit2->setFocus(Qt::TabFocusReason);
+            champEleve->setFocus(Qt::TabFocusReason);
             return true;
         }
     }
     // Delete does from the keyboard what the button does.
-    if (objet == listBox1 && touche == Qt::Key_Delete && boutonRayer->isEnabled()) {
+    if (objet == listeEleves && touche == Qt::Key_Delete && boutonRayer->isEnabled()) {
         bouton_rayerClick();
         return true;
     }
@@ -196,12 +196,12 @@ bool TF_Listes::eventFilter(QObject* objet, QEvent* evenement) {
 void TF_Listes::bouton_nouveauClick() {
     Vider();
     ActiverSaisie();
-    edit1->setFocus(Qt::OtherFocusReason);
+    champClasse->setFocus(Qt::OtherFocusReason);
 }
 
 void TF_Listes::ActiverSaisie() {
-    edit1->setEnabled(true);
-    edit2->setEnabled(true);
+    champClasse->setEnabled(true);
+    champEleve->setEnabled(true);
     boutonEnregistrer->setEnabled(true);
     enregistrer1->setEnabled(true);
 }
@@ -230,7 +230,7 @@ void TF_Listes::OuvrirFichier(const QString& chemin) {
     eleves = ListeClasse::Trier(contenu.Eleves);
     for (int rang = 0; rang < eleves.size(); ++rang)
         InsererElement(rang, eleves[rang]);
-    edit1->setText(fichier.size() > 4 ? fichier.chopped(4) : QString());
+    champClasse->setText(fichier.size() > 4 ? fichier.chopped(4) : QString());
     fichierOuvert = fichier;
     ActiverSaisie();
     AfficherNombre();
@@ -244,11 +244,11 @@ void TF_Listes::OuvrirFichier(const QString& chemin) {
 }
 
 void TF_Listes::bouton_enregistrerClick() {
-    const QString classe = edit1->text();
+    const QString classe = champClasse->text();
     if (classe.isEmpty()) {
-        label4->show();
-        if (edit1->isEnabled()) edit1->setFocus(Qt::OtherFocusReason);
-        prog.Plate().Annoncer(*label4, QAccessible::Alert);
+        rappelNomClasse->show();
+        if (champClasse->isEnabled()) champClasse->setFocus(Qt::OtherFocusReason);
+        prog.Plate().Annoncer(*rappelNomClasse, QAccessible::Alert);
         return;
     }
     QString refus;
@@ -275,22 +275,22 @@ void TF_Listes::bouton_enregistrerClick() {
 }
 
 void TF_Listes::bouton_rayerClick() {
-    const int rang = listBox1->currentRow();
-    if (rang < 0 || !listBox1->currentItem()->isSelected()) return;
+    const int rang = listeEleves->currentRow();
+    if (rang < 0 || !listeEleves->currentItem()->isSelected()) return;
     eleves.removeAt(rang);
-    delete listBox1->takeItem(rang);
+    delete listeEleves->takeItem(rang);
     // Nothing stays selected: the next arrow key starts again from the top of the list.
-    listBox1->setCurrentItem(nullptr);
-    listBox1->clearSelection();
+    listeEleves->setCurrentItem(nullptr);
+    listeEleves->clearSelection();
     boutonRayer->setEnabled(false);
-    listBox1->setFocus(Qt::OtherFocusReason);
+    listeEleves->setFocus(Qt::OtherFocusReason);
     AfficherNombre();
 }
 
 // The name goes in as typed, an empty one included; a 51st, or one the file cannot hold, is
 // refused and stays in the field.
 void TF_Listes::Edit2Entree() {
-    const QString nom = edit2->text();
+    const QString nom = champEleve->text();
     if (eleves.size() >= ListeClasse::MaxEleves) {
         prog.Plate().Avertir(
             QStringLiteral("Une classe compte %1 élèves au plus\u00a0: %2 n'a pas été ajouté à la liste.")
@@ -305,8 +305,8 @@ void TF_Listes::Edit2Entree() {
     }
     const qsizetype place = ListeClasse::PlaceTriee(eleves, nom);
     eleves.insert(place, nom);
-    listBox1->scrollToItem(InsererElement(static_cast<int>(place), nom));
-    edit2->clear();
+    listeEleves->scrollToItem(InsererElement(static_cast<int>(place), nom));
+    champEleve->clear();
     AfficherNombre();
 }
 
@@ -314,31 +314,32 @@ void TF_Listes::Edit2Entree() {
 QListWidgetItem* TF_Listes::InsererElement(int rang, const QString& nom) {
     auto* element = new QListWidgetItem(nom);
     if (nom.isEmpty()) element->setData(Qt::AccessibleTextRole, QStringLiteral("(nom vide)"));
-    listBox1->insertItem(rang, element);
+    listeEleves->insertItem(rang, element);
     return element;
 }
 
 void TF_Listes::ListBox1Click() {
-    if (!listBox1->selectedItems().isEmpty()) boutonRayer->setEnabled(true);
+    if (!listeEleves->selectedItems().isEmpty()) boutonRayer->setEnabled(true);
 }
 
 void TF_Listes::Vider() {
     eleves.clear();
     fichierOuvert.clear();
-    listBox1->clear();
-    edit1->clear();
-    edit2->clear();
-    label4->hide();
+    listeEleves->clear();
+    champClasse->clear();
+    champEleve->clear();
+    rappelNomClasse->hide();
     boutonRayer->setEnabled(false); // nothing left to strike out
     AfficherNombre();
 }
 
 void TF_Listes::AfficherNombre() {
     const auto n = eleves.size();
-    label5->setText(n == 0   ? QStringLiteral("Aucun élève (%1 au plus).").arg(ListeClasse::MaxEleves)
-                    : n == 1 ? QStringLiteral("1 élève (%1 au plus).").arg(ListeClasse::MaxEleves)
-                             : QStringLiteral("%1 élèves (%2 au plus).").arg(n).arg(ListeClasse::MaxEleves));
-    label5->setAccessibleName(label5->text());
+    nombreEleves->setText(n == 0 ? QStringLiteral("Aucun élève (%1 au plus).").arg(ListeClasse::MaxEleves)
+                          : n == 1
+                              ? QStringLiteral("1 élève (%1 au plus).").arg(ListeClasse::MaxEleves)
+                              : QStringLiteral("%1 élèves (%2 au plus).").arg(n).arg(ListeClasse::MaxEleves));
+    nombreEleves->setAccessibleName(nombreEleves->text());
 }
 
 void TF_Listes::done(int resultat) {

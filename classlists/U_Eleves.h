@@ -52,11 +52,11 @@ class TF_Listes : public QDialog {
     Programme& prog;
     QStringList eleves;
     QString fichierOuvert; // the file the list came from or was last saved to; empty for a new class
-    QLineEdit* edit1 = nullptr;
-    QLineEdit* edit2 = nullptr;
-    QListWidget* listBox1 = nullptr;
-    QLabel* label4 = nullptr;
-    QLabel* label5 = nullptr;
+    QLineEdit* champClasse = nullptr;   // Edit1
+    QLineEdit* champEleve = nullptr;    // Edit2
+    QListWidget* listeEleves = nullptr; // ListBox1
+    QLabel* rappelNomClasse = nullptr;  // Label4
+    QLabel* nombreEleves = nullptr;     // Label5
     QPushButton* boutonNouveau = nullptr;
     QPushButton* boutonOuvrir = nullptr;
     QPushButton* boutonEnregistrer = nullptr;

@@ -90,10 +90,10 @@ TF_PubN::TF_PubN(Programme& programme, QWidget* parent)
     CreerCadreTexte();
     CreerBoutonQuitter();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(300);
-    connect(Timer1, &QTimer::timeout, this, &TF_PubN::Timer1Timer);
+    animation = new QTimer(this);
+    animation->setObjectName(QStringLiteral("Timer1"));
+    animation->setInterval(300);
+    connect(animation, &QTimer::timeout, this, &TF_PubN::Timer1Timer);
     // The title picture tiled behind; carrelis's window is placed but not held.
     mobilier = new MobilierPleinEcran(*this, prog,
                                       {.Images =
@@ -179,7 +179,7 @@ void TF_PubN::FormCreate() {
     mobilier->MettreAEchelle();
     prog.Aleatoire().Randomize();
     DefinirContexteAide(*this, prog.Profil().ContexteAidePubN);
-    if (!prog.Profil().MaintienPubN) Timer1->start();
+    if (!prog.Profil().MaintienPubN) animation->start();
 }
 
 void TF_PubN::FormActivate() {
@@ -193,14 +193,14 @@ void TF_PubN::FormActivate() {
     LabelDate->setAccessibleName(prog.DatesVersion);
     mobilier->Placer();
     if (prog.Profil().MaintienPubN) {
-        Timer1->start();
+        animation->start();
         mobilier->Tenir();
     }
 }
 
 void TF_PubN::FormClose() {
     if (prog.Profil().MaintienPubN) {
-        Timer1->stop();
+        animation->stop();
         mobilier->Lacher();
     }
 }

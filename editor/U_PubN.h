@@ -42,6 +42,6 @@ class TF_PubN : public QDialog {
     QLabel* LabelTexte = nullptr;
     std::array<QLabel*, 4> lettres{};
     QPushButton* bouton_quitter = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* animation = nullptr;            // Timer1
     MobilierPleinEcran* mobilier = nullptr; // the hold is Timer2, navirelle only
 };

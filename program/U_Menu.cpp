@@ -71,6 +71,8 @@ void TF_Menu::ConstruireCentre() {
     auto* rangee = new QHBoxLayout(centre);
     rangee->setContentsMargins(0, 0, 0, 0);
     rangee->setSpacing(0);
+    // The unit calls the left band "margedroite" and the right one "margegauche": the names stay,
+    // for the tests and the accessibility tree that find them.
     auto* gauche = new QFrame(centre);
     gauche->setObjectName(QStringLiteral("margedroite"));
     gauche->setFixedWidth(18);

@@ -83,41 +83,41 @@ void TF_bilan::ConstruireScores(QWidget* cadre) {
 }
 
 void TF_bilan::ConstruireChoixEleve(QWidget* cadre) {
-    label8 =
+    consigneEleve =
         new QLabel(QStringLiteral("Choisis ta classe et clique sur ton nom (tu peux aussi le taper) avant "
                                   "d'enregistrer ou d'imprimer."),
                    cadre);
-    label8->setObjectName(QStringLiteral("Label8"));
-    label8->setGeometry(30, 226, 660, 44);
-    label8->setWordWrap(true);
-    label8->setFont(Arial(16, true));
-    label8->setStyleSheet(QStringLiteral("color: #006400; background: transparent;"));
+    consigneEleve->setObjectName(QStringLiteral("Label8"));
+    consigneEleve->setGeometry(30, 226, 660, 44);
+    consigneEleve->setWordWrap(true);
+    consigneEleve->setFont(Arial(16, true));
+    consigneEleve->setStyleSheet(QStringLiteral("color: #006400; background: transparent;"));
     titresListes = {
         Etiquette(cadre, QStringLiteral("TitreClasses"), QStringLiteral("Classes"), QRect(30, 274, 200, 24)),
         Etiquette(cadre, QStringLiteral("TitreEleves"), QStringLiteral("Élèves"), QRect(244, 274, 220, 24)),
         Etiquette(cadre, QStringLiteral("TitreNom"), QStringLiteral("Ton nom"), QRect(478, 274, 212, 24))};
-    listBox3 = new QListWidget(cadre);
-    listBox3->setObjectName(QStringLiteral("ListBox3"));
-    listBox3->setGeometry(30, 300, 200, 170);
-    listBox3->setAccessibleName(QStringLiteral("Classes"));
-    listBox1 = new QListWidget(cadre);
-    listBox1->setObjectName(QStringLiteral("ListBox1"));
-    listBox1->setGeometry(244, 300, 220, 170);
-    listBox1->setAccessibleName(QStringLiteral("Élèves de la classe"));
-    edit1 = new QLineEdit(cadre);
-    edit1->setObjectName(QStringLiteral("Edit1"));
-    edit1->setGeometry(478, 300, 212, 32);
-    edit1->setMaxLength(50);
-    edit1->setAccessibleName(QStringLiteral("Ton nom"));
-    for (QWidget* controle :
-         {static_cast<QWidget*>(listBox3), static_cast<QWidget*>(listBox1), static_cast<QWidget*>(edit1)})
+    listeClasses = new QListWidget(cadre);
+    listeClasses->setObjectName(QStringLiteral("ListBox3"));
+    listeClasses->setGeometry(30, 300, 200, 170);
+    listeClasses->setAccessibleName(QStringLiteral("Classes"));
+    listeEleves = new QListWidget(cadre);
+    listeEleves->setObjectName(QStringLiteral("ListBox1"));
+    listeEleves->setGeometry(244, 300, 220, 170);
+    listeEleves->setAccessibleName(QStringLiteral("Élèves de la classe"));
+    champNom = new QLineEdit(cadre);
+    champNom->setObjectName(QStringLiteral("Edit1"));
+    champNom->setGeometry(478, 300, 212, 32);
+    champNom->setMaxLength(50);
+    champNom->setAccessibleName(QStringLiteral("Ton nom"));
+    for (QWidget* controle : {static_cast<QWidget*>(listeClasses), static_cast<QWidget*>(listeEleves),
+                              static_cast<QWidget*>(champNom)})
         controle->setFont(Arial(17, false));
-    connect(listBox3, &QListWidget::itemClicked, this, &TF_bilan::ListBox3Click);
-    connect(listBox3, &QListWidget::itemActivated, this, &TF_bilan::ListBox3Click);
-    connect(listBox1, &QListWidget::itemClicked, this, &TF_bilan::ListBox1Click);
-    connect(listBox1, &QListWidget::itemActivated, this, &TF_bilan::ListBox1Click);
+    connect(listeClasses, &QListWidget::itemClicked, this, &TF_bilan::ListBox3Click);
+    connect(listeClasses, &QListWidget::itemActivated, this, &TF_bilan::ListBox3Click);
+    connect(listeEleves, &QListWidget::itemClicked, this, &TF_bilan::ListBox1Click);
+    connect(listeEleves, &QListWidget::itemActivated, this, &TF_bilan::ListBox1Click);
     // A typed name is filed without a class.
-    connect(edit1, &QLineEdit::textEdited, this, [this] { prog.Prefs.ListeClasse.clear(); });
+    connect(champNom, &QLineEdit::textEdited, this, [this] { prog.Prefs.ListeClasse.clear(); });
 }
 
 QPushButton* TF_bilan::Bouton(QWidget* parent, const QString& nom, const QString& texte, QRect position) {
@@ -125,24 +125,24 @@ QPushButton* TF_bilan::Bouton(QWidget* parent, const QString& nom, const QString
 }
 
 void TF_bilan::ConstruireBoutons(QWidget* cadre) {
-    button2 =
+    boutonEnregistrer =
         Bouton(cadre, QStringLiteral("Button2"), QStringLiteral("Enregistrer"), QRect(478, 346, 212, 44));
-    button1 = Bouton(cadre, QStringLiteral("Button1"), QStringLiteral("O K"), QRect(478, 346, 212, 44));
+    boutonOK = Bouton(cadre, QStringLiteral("Button1"), QStringLiteral("O K"), QRect(478, 346, 212, 44));
     boutonAnnuler =
         Bouton(cadre, QStringLiteral("bouton_Annuler"), QStringLiteral("Annuler"), QRect(478, 400, 212, 44));
     boutonImprimerBilan = Bouton(cadre, QStringLiteral("SpeedButton1"), QStringLiteral("Imprimer le bilan"),
                                  QRect(30, 484, 300, 40));
     imprimeExo = Bouton(cadre, QStringLiteral("ImprimeExo"), QStringLiteral("Imprimer l'exercice"),
                         QRect(390, 484, 300, 40));
-    button2->setStyleSheet(QStringLiteral("QPushButton { color: #006400; }"));
-    connect(button2, &QPushButton::clicked, this, &TF_bilan::Button2Click);
-    connect(button1, &QPushButton::clicked, this, &QDialog::accept);
+    boutonEnregistrer->setStyleSheet(QStringLiteral("QPushButton { color: #006400; }"));
+    connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_bilan::Button2Click);
+    connect(boutonOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(boutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(boutonImprimerBilan, &QPushButton::clicked, this, &TF_bilan::SpeedButton1Click);
     connect(imprimeExo, &QPushButton::clicked, this, &TF_bilan::ImprimeExoClick);
     // Enter in the name field saves, as the pupil expects.
-    connect(edit1, &QLineEdit::returnPressed, this, [this] {
-        if (button2->isVisible()) Button2Click();
+    connect(champNom, &QLineEdit::returnPressed, this, [this] {
+        if (boutonEnregistrer->isVisible()) Button2Click();
     });
 }
 
@@ -188,8 +188,8 @@ void TF_bilan::FormActivate() {
 
     const bool enregistrer = p.EnregistrerBilans || p.BilansIndividuels;
     MontrerChoixEleve(enregistrer);
-    button2->setVisible(enregistrer);
-    button1->setVisible(!enregistrer);
+    boutonEnregistrer->setVisible(enregistrer);
+    boutonOK->setVisible(!enregistrer);
     boutonAnnuler->setVisible(enregistrer);
     if (enregistrer) {
         ListerClasses();
@@ -199,7 +199,7 @@ void TF_bilan::FormActivate() {
         if (prog.NomEleve.isEmpty()) prog.Prefs.ListeClasse.clear();
         ProposerNom();
     } else {
-        button1->setFocus();
+        boutonOK->setFocus();
     }
     boutonImprimerBilan->setEnabled(p.ImprimerResultats);
     if (p.ImprimerResultats && !p.EnregistrerBilans) {
@@ -212,56 +212,56 @@ void TF_bilan::FormActivate() {
 }
 
 void TF_bilan::MontrerChoixEleve(bool visible) {
-    for (QWidget* controle : {static_cast<QWidget*>(listBox1), static_cast<QWidget*>(listBox3),
-                              static_cast<QWidget*>(label8), static_cast<QWidget*>(edit1)})
+    for (QWidget* controle : {static_cast<QWidget*>(listeEleves), static_cast<QWidget*>(listeClasses),
+                              static_cast<QWidget*>(consigneEleve), static_cast<QWidget*>(champNom)})
         controle->setVisible(visible);
     for (QWidget* titre : titresListes)
         titre->setVisible(visible);
-    if (visible) edit1->setFocus();
+    if (visible) champNom->setFocus();
 }
 
 void TF_bilan::ProposerNom() {
     if (prog.NomEleve.isEmpty()) return;
-    edit1->setText(prog.NomEleve);
-    edit1->selectAll();
+    champNom->setText(prog.NomEleve);
+    champNom->selectAll();
 }
 
 void TF_bilan::ListerClasses() {
-    listBox3->clear();
-    edit1->clear();
-    listBox3->addItems(ListeClasse::ListerClasses(prog.Dossier()));
+    listeClasses->clear();
+    champNom->clear();
+    listeClasses->addItems(ListeClasse::ListerClasses(prog.Dossier()));
 }
 
 void TF_bilan::ChargerEleves() {
     const QString& classe = prog.Prefs.ListeClasse;
     if (classe.isEmpty()) return;
-    listBox1->clear();
-    edit1->clear();
+    listeEleves->clear();
+    champNom->clear();
     // A name stored in the preferences may carry a folder: only the file in the program folder counts.
     const QString nom = NomDeFichier::SansDossier(classe);
     ListeClasse::Contenu contenu;
     QString raison;
     if (ListeClasse::Charger(QDir(prog.Dossier()).filePath(nom), contenu, raison))
-        listBox1->addItems(contenu.Eleves);
+        listeEleves->addItems(contenu.Eleves);
 }
 
 void TF_bilan::ListBox3Click() {
-    if (!listBox3->currentItem()) return;
-    prog.Prefs.ListeClasse = listBox3->currentItem()->text().left(Preferences::LongueurListeClasse);
+    if (!listeClasses->currentItem()) return;
+    prog.Prefs.ListeClasse = listeClasses->currentItem()->text().left(Preferences::LongueurListeClasse);
     ChargerEleves();
 }
 
 void TF_bilan::ListBox1Click() {
-    if (listBox1->currentItem()) edit1->setText(listBox1->currentItem()->text());
+    if (listeEleves->currentItem()) champNom->setText(listeEleves->currentItem()->text());
 }
 
 void TF_bilan::Button2Click() {
-    const Bilan bilan = ComposerBilan(prog, resultat, edit1->text());
+    const Bilan bilan = ComposerBilan(prog, resultat, champNom->text());
     if (EnregistrerBilan(prog, bilan)) accept();
 }
 
 void TF_bilan::SpeedButton1Click() {
-    const Bilan bilan = ComposerBilan(prog, resultat, edit1->text());
+    const Bilan bilan = ComposerBilan(prog, resultat, champNom->text());
     if (prog.NomEleve.isEmpty()) {
         prog.Plate().Avertir(QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer."));
         return;

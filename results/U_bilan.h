@@ -66,13 +66,13 @@ class TF_bilan : public QDialog {
     QLabel* erreurs = nullptr;
     std::array<QLabel*, 4> libellesDetail{};
     std::array<QLabel*, 4> valeursDetail{}; // BR1, BR2, Erreurs1, Erreurs2
-    QLabel* label8 = nullptr;
+    QLabel* consigneEleve = nullptr;        // Label8
     QList<QWidget*> titresListes;
-    QListWidget* listBox3 = nullptr;
-    QListWidget* listBox1 = nullptr;
-    QLineEdit* edit1 = nullptr;
-    QPushButton* button2 = nullptr;
-    QPushButton* button1 = nullptr;
+    QListWidget* listeClasses = nullptr;      // ListBox3
+    QListWidget* listeEleves = nullptr;       // ListBox1
+    QLineEdit* champNom = nullptr;            // Edit1
+    QPushButton* boutonEnregistrer = nullptr; // Button2
+    QPushButton* boutonOK = nullptr;          // Button1
     QPushButton* boutonAnnuler = nullptr;
     QPushButton* boutonImprimerBilan = nullptr; // SpeedButton1
     QPushButton* imprimeExo = nullptr;
