@@ -82,6 +82,18 @@ bool AjouterSousVerrou(const QString& chemin, const QByteArray& entreeNouveau, c
 
 namespace EcritureFichier {
 
+bool LireTout(const QString& chemin, QByteArray& octets, QString& raison) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        raison = RaisonFichier::Lecture(fichier);
+        return false;
+    }
+    octets = fichier.readAll();
+    if (fichier.error() == QFileDevice::NoError) return true;
+    raison = RaisonFichier::Lecture(fichier);
+    return false;
+}
+
 bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison) {
     // On a network share the final rename can fail once and pass the second time.
     for (int essai = 0; essai < 2; ++essai) {

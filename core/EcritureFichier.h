@@ -15,6 +15,9 @@ namespace EcritureFichier {
 constexpr std::chrono::milliseconds AttenteVerrou{8000};
 constexpr std::chrono::milliseconds VerrouPerime{5000};
 
+// Whole-file read: false, with the reason, when the file cannot be opened or read to its end.
+bool LireTout(const QString& chemin, QByteArray& octets, QString& raison);
+
 // Whole-file write (class lists, the editor's texts): the new content replaces the old at once.
 bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison);
 

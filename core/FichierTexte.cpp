@@ -57,16 +57,8 @@ QString DecoderTexte(QByteArrayView octets) {
 }
 
 bool Lire(const QString& chemin, QString& texte, QString& raison) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        raison = RaisonFichier::Lecture(fichier);
-        return false;
-    }
-    const QByteArray octets = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError) {
-        raison = RaisonFichier::Lecture(fichier);
-        return false;
-    }
+    QByteArray octets;
+    if (!EcritureFichier::LireTout(chemin, octets, raison)) return false;
     texte = DecoderTexte(octets);
     return true;
 }

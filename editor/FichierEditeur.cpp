@@ -12,16 +12,8 @@ namespace FichierEditeur {
 
 bool Lire(const QString& chemin, QTextDocument& document, Forme& forme, QString& raison,
           bool enTexteSeulement) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        raison = RaisonFichier::Lecture(fichier);
-        return false;
-    }
-    const QByteArray octets = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError) {
-        raison = RaisonFichier::Lecture(fichier);
-        return false;
-    }
+    QByteArray octets;
+    if (!EcritureFichier::LireTout(chemin, octets, raison)) return false;
     if (!enTexteSeulement && LecteurRtf::Lire(octets, document)) {
         forme = Forme{true, TexteBrut::Codage::Windows1252};
         return true;

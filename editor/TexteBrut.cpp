@@ -101,16 +101,8 @@ QString Intraduisibles(const QStringList& lignes, Codage codage) {
 }
 
 bool Lire(const QString& chemin, TexteLu& texte, QString& raison) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        raison = RaisonFichier::Lecture(fichier);
-        return false;
-    }
-    const QByteArray octets = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError) {
-        raison = RaisonFichier::Lecture(fichier);
-        return false;
-    }
+    QByteArray octets;
+    if (!EcritureFichier::LireTout(chemin, octets, raison)) return false;
     texte = Decoder(octets);
     return true;
 }
