@@ -2,6 +2,9 @@
 #   make package (top Makefile), or cpack -G DEB in the build folder -> build/paquets/*.deb
 # Everything installed lies under /usr; nothing goes to /etc, so that removing a package leaves
 # no file behind. The folders that users fill (~/Carrelis, a classroom share) are theirs.
+# CPack installs without building "all" first (every test and benchmark): the Makefile's
+# "package" target builds the programs and their data, which is all that the packages hold.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME carrelis)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
