@@ -18,6 +18,22 @@ bool MemeDossier(const QString& a, const QString& b) {
     return !ca.isEmpty() && ca == cb;
 }
 
+// "~" and "~/..." stand for the home (a shell leaves "--dossier=~/x" as it is); any other
+// relative name starts from base.
+QString Developper(QString chemin, const QString& base, const QString& personnel) {
+    if (chemin == QLatin1String("~")) return Propre(personnel);
+    if (chemin.startsWith(QLatin1String("~/"))) return Propre(QDir(personnel).filePath(chemin.mid(2)));
+    return Propre(QDir(base).filePath(chemin));
+}
+
+// Quotes around a whole value, as an administrator may write a name with blanks.
+QString SansGuillemets(const QString& valeur) {
+    for (const QLatin1Char guillemet : {QLatin1Char('"'), QLatin1Char('\'')})
+        if (valeur.size() >= 2 && valeur.startsWith(guillemet) && valeur.endsWith(guillemet))
+            return valeur.mid(1, valeur.size() - 2);
+    return valeur;
+}
+
 QString DossierPersonnel(const ProfilProgramme& profil, const SituationDemarrage& situation) {
     return Propre(QDir(situation.DossierPersonnel).filePath(profil.Titre));
 }
@@ -91,12 +107,10 @@ QString LireReglageDossier(const QString& texte, const QString& personnel) {
         const QString nette = ligne.trimmed();
         if (nette.startsWith(QLatin1Char('#')) || nette.startsWith(QLatin1Char(';'))) continue;
         const QRegularExpressionMatch trouve = ligneDossier.match(nette);
-        if (trouve.hasMatch() && !trouve.captured(1).isEmpty()) dossier = trouve.captured(1);
+        if (trouve.hasMatch() && !SansGuillemets(trouve.captured(1)).isEmpty())
+            dossier = SansGuillemets(trouve.captured(1));
     }
-    if (dossier.isEmpty()) return {};
-    if (dossier == QLatin1String("~")) return Propre(personnel);
-    if (dossier.startsWith(QLatin1String("~/"))) dossier = dossier.mid(2);
-    return Propre(QDir(personnel).filePath(dossier));
+    return dossier.isEmpty() ? QString() : Developper(dossier, personnel, personnel);
 }
 
 bool TientSesFichiers(const QString& dossier, const ProfilProgramme& profil) {
@@ -112,7 +126,8 @@ QStringList FichiersLivres(const ProfilProgramme& profil) {
 
 DossierChoisi ChoisirDossier(const ProfilProgramme& profil, const SituationDemarrage& situation) {
     if (!situation.Option.isEmpty())
-        return {Propre(QDir(situation.DossierCourant).filePath(situation.Option)), OrigineDossier::Option};
+        return {Developper(situation.Option, situation.DossierCourant, situation.DossierPersonnel),
+                OrigineDossier::Option};
     const bool courantLivre =
         !situation.DossierLivre.isEmpty() && MemeDossier(situation.DossierCourant, situation.DossierLivre);
     if (!courantLivre && TientSesFichiers(situation.DossierCourant, profil))

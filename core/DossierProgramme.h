@@ -48,8 +48,9 @@ struct DossierDeTravail {
 QString FichierReglageSysteme(const ProfilProgramme& profil);
 
 // The folder named by the setting text: the last line "dossier = DIR" (any case, blanks around
-// the sign); "#" and ";" start comments, "[...]" lines are ignored. "~" at the start stands for
-// the user's home, and a relative folder starts from there. Empty when no line names one.
+// the sign, quotes around DIR allowed); "#" and ";" start comments, "[...]" lines are ignored.
+// "~" at the start stands for the user's home, and a relative folder starts from there. Empty
+// when no line names one.
 QString LireReglageDossier(const QString& texte, const QString& personnel);
 
 // Whether a folder already holds this program's own files (help, preferences or menu picture).
@@ -58,7 +59,8 @@ bool TientSesFichiers(const QString& dossier, const ProfilProgramme& profil);
 // The files delivered with the program, copied into its folder when missing.
 QStringList FichiersLivres(const ProfilProgramme& profil);
 
-// The folder the rule above chooses, as an absolute clean path.
+// The folder the rule above chooses, as an absolute clean path; a relative --dossier starts from
+// the current directory, "~/" from the home.
 DossierChoisi ChoisirDossier(const ProfilProgramme& profil, const SituationDemarrage& situation);
 
 // Creates the folder (its parents too when creerParents, otherwise only the folder itself, so

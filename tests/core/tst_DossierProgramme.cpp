@@ -117,6 +117,9 @@ void TestDossierProgramme::choix_data() {
         << "carrelis"
         << "@/copie" << QStringList{"AIDE_CARRELIS.HLP"} << "@/cle/Carrelis" << classe << O::Option
         << "@/cle/Carrelis";
+    QTest::newRow("an option the shell left with its ~") << "carrelis"
+                                                         << "@/bureau" << QStringList{} << "~/Classe"
+                                                         << "" << O::Option << "@/maison/Classe";
     QTest::newRow("a relative option starts from the launch folder")
         << "carrelis"
         << "@/bureau" << QStringList{} << "../classe/./CE2"
@@ -150,6 +153,12 @@ void TestDossierProgramme::reglageSysteme_data() {
                                          << "/srv/classe";
     QTest::newRow("blank inside the name") << "dossier = /srv/CM1 B"
                                            << "/srv/CM1 B";
+    QTest::newRow("quoted name") << "dossier = \"/srv/CM1 B\""
+                                 << "/srv/CM1 B";
+    QTest::newRow("single quotes") << "dossier='/srv/CM1 B'"
+                                   << "/srv/CM1 B";
+    QTest::newRow("a lone quote is part of the name") << "dossier = /srv/l'école"
+                                                      << "/srv/l'école";
     QTest::newRow("Windows line ends") << "# classe\r\ndossier = /srv/a\r\n"
                                        << "/srv/a";
     QTest::newRow("section header of an ini file") << "[General]\ndossier=/srv/a\n"
