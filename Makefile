@@ -4,7 +4,7 @@ SAN   ?= build-san
 JOBS  ?= $(shell nproc)
 export BUILD := $(abspath $(BUILD))
 
-.PHONY: all deps build run run-navirelle test test-sanitizers screenshots bench fuzz clean
+.PHONY: all deps build run run-navirelle test test-sanitizers screenshots bench fuzz package essai-paquets clean
 
 all: build
 
@@ -46,6 +46,17 @@ bench: build
 	$(BUILD)/bench/bench_voiliers
 	$(BUILD)/bench/bench_rtf
 	./bench/demarrage.sh
+
+# One Debian package per program in $(BUILD)/paquets/ (CPack, from the install rules).
+package: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build $(BUILD) --target carrelis navirelle donnees -j$(JOBS)
+	cd $(BUILD) && cpack -G DEB
+
+# The packages built, installed, started from an empty home on a virtual screen and removed
+# (root, or sudo: it installs system packages).
+essai-paquets: deps
+	./scripts/essayer-paquets
 
 # The rich-text reader under libFuzzer for FUZZ_DUREE seconds (60 by default), built apart
 # with clang in build-fuzz; fails on the first crash, leak or runaway input.

@@ -5,6 +5,7 @@ ProfilProgramme ProfilCarrelis() {
     return {
         .Titre = QStringLiteral("Carrelis"),
         .NomExecutable = QStringLiteral("carrelis"),
+        .IdBureau = QStringLiteral("fr.carrelis.Carrelis"),
         .FichierAide = QStringLiteral("AIDE_CARRELIS.HLP"),
         .FichierPref = QStringLiteral("Carrelis.pfr"),
         .FichierBilan = QStringLiteral("bilan Carrelis.txt"),

@@ -5,6 +5,7 @@ ProfilProgramme ProfilNavirelle() {
     return {
         .Titre = QStringLiteral("Navirelle"),
         .NomExecutable = QStringLiteral("navirelle"),
+        .IdBureau = QStringLiteral("fr.carrelis.Navirelle"),
         .FichierAide = QStringLiteral("AIDE_NAVIRELLE.HLP"),
         .FichierPref = QStringLiteral("Navirelle.pfr"),
         .FichierBilan = QStringLiteral("bilan navirelle.txt"),

@@ -35,6 +35,7 @@ enum class IdFenetre {
 struct ProfilProgramme {
     QString Titre;         // application title and main window caption
     QString NomExecutable; // for messages printed before any window exists
+    QString IdBureau;      // the name of its desktop entry and AppStream component
     QString FichierAide;   // help file in the program folder
     QString FichierPref;   // preferences file
     QString FichierBilan;  // general results file

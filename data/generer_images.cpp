@@ -1,11 +1,13 @@
-// Draws the five bitmaps delivered beside carrelis and navirelle. They are made at build time from
-// this code, so the repository holds no binary art and a picture is changed by changing a few lines.
+// Draws the five bitmaps delivered beside carrelis and navirelle, and the icons of both programs.
+// They are made at build time from this code, so the repository holds no binary art and a picture
+// is changed by changing a few lines.
 //
 // Usage: generer_images <output folder> [--apercu]
 // --apercu also writes each picture as PNG and an 800 x 600 mosaic of it, tiled from the top-left
 // corner as the programs tile it, to check by eye that a tile joins itself and stays quiet.
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -88,35 +90,47 @@ struct CouleursVoilier {
     QColor coque, grandVoile, foc, trait, fanion;
 };
 
+// A picture as a list of filled and outlined paths, so that one drawing gives both the bitmaps
+// and the SVG icon.
+struct Forme {
+    QPainterPath chemin;
+    QColor fond;  // invalid: not filled
+    QColor trait; // invalid: no outline
+    qreal epaisseur = 0;
+};
+using Dessin = std::vector<Forme>;
+
+void dessiner(QPainter& p, const Dessin& dessin) {
+    for (const Forme& f : dessin) {
+        p.setPen(f.trait.isValid() ? QPen(f.trait, f.epaisseur, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
+                                   : QPen(Qt::NoPen));
+        p.setBrush(f.fond.isValid() ? QBrush(f.fond) : QBrush(Qt::NoBrush));
+        p.drawPath(f.chemin);
+    }
+}
+
 // A little sailboat: a rounded hull, a mast, a mainsail towards the stern, a jib towards the
 // bow and a pennant. `pied` is the middle of the deck line, `u` about half the hull length.
-void voilier(QPainter& p, QPointF pied, qreal u, const CouleursVoilier& c) {
-    p.save();
-    p.translate(pied);
-    const QPen trait(c.trait, std::max<qreal>(1.0, u / 9), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(trait);
-
+Dessin formesVoilier(QPointF pied, qreal u, const CouleursVoilier& c) {
+    const qreal epaisseur = std::max<qreal>(1.0, u / 9);
     QPainterPath grandVoile;
     grandVoile.moveTo(-0.1 * u, -1.85 * u);
     grandVoile.quadTo(-0.55 * u, -0.9 * u, -1.0 * u, -0.22 * u);
     grandVoile.lineTo(-0.1 * u, -0.22 * u);
     grandVoile.closeSubpath();
-    p.setBrush(c.grandVoile);
-    p.drawPath(grandVoile);
 
     QPainterPath foc;
     foc.moveTo(0.08 * u, -1.7 * u);
     foc.quadTo(0.65 * u, -0.85 * u, 0.95 * u, -0.25 * u);
     foc.lineTo(0.08 * u, -0.25 * u);
     foc.closeSubpath();
-    p.setBrush(c.foc);
-    p.drawPath(foc);
 
-    p.drawLine(QPointF(0, -0.05 * u), QPointF(0, -2.05 * u));
-    QPolygonF fanion;
-    fanion << QPointF(0, -2.05 * u) << QPointF(0.45 * u, -1.93 * u) << QPointF(0, -1.8 * u);
-    p.setBrush(c.fanion);
-    p.drawPolygon(fanion);
+    QPainterPath mat;
+    mat.moveTo(0, -0.05 * u);
+    mat.lineTo(0, -2.05 * u);
+    QPainterPath fanion;
+    fanion.addPolygon(QPolygonF{QPointF(0, -2.05 * u), QPointF(0.45 * u, -1.93 * u), QPointF(0, -1.8 * u)});
+    fanion.closeSubpath();
 
     QPainterPath coque;
     coque.moveTo(-1.15 * u, -0.08 * u);
@@ -124,9 +138,18 @@ void voilier(QPainter& p, QPointF pied, qreal u, const CouleursVoilier& c) {
     coque.cubicTo(1.0 * u, 0.3 * u, 0.65 * u, 0.45 * u, 0.15 * u, 0.45 * u);
     coque.lineTo(-0.7 * u, 0.45 * u);
     coque.cubicTo(-0.95 * u, 0.4 * u, -1.08 * u, 0.2 * u, -1.15 * u, -0.08 * u);
-    p.setBrush(c.coque);
-    p.drawPath(coque);
-    p.restore();
+
+    const QTransform place = QTransform::fromTranslate(pied.x(), pied.y());
+    Dessin dessin;
+    for (const auto& [chemin, fond] :
+         {std::pair{grandVoile, c.grandVoile}, std::pair{foc, c.foc}, std::pair{mat, QColor()},
+          std::pair{fanion, c.fanion}, std::pair{coque, c.coque}})
+        dessin.push_back({place.map(chemin), fond, c.trait, epaisseur});
+    return dessin;
+}
+
+void voilier(QPainter& p, QPointF pied, qreal u, const CouleursVoilier& c) {
+    dessiner(p, formesVoilier(pied, u, c));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -357,6 +380,162 @@ QImage titreNavirelle() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The icons of the desktop's menu, drawn on a 256-unit square: bitmaps at the usual sizes and one
+// SVG. Below 48 pixels the digits would be a blur, so the small icons keep only the coloured
+// cells and the boat without its waves.
+
+constexpr qreal CoteIcone = 256;
+
+Forme plaque(QColor fond, QColor bord) {
+    QPainterPath chemin;
+    chemin.addRoundedRect(QRectF(12, 12, CoteIcone - 24, CoteIcone - 24), 44, 44);
+    return {chemin, fond, bord, 8};
+}
+
+// A text as a filled outline, centred on its ink: the SVG then needs no font.
+Forme texteForme(QPointF centre, const QString& texte, int pixels, QColor couleur) {
+    QPainterPath chemin;
+    chemin.addText(0, 0, police("Arial", pixels, true), texte);
+    chemin.translate(centre - chemin.boundingRect().center());
+    return {chemin, couleur, QColor(), 0};
+}
+
+// A small multiplication table: the corner sign, two column and two row headers, three products
+// and the cell the pupil has to find.
+Dessin iconeCarrelis(bool details) {
+    Dessin dessin{plaque(QColor(255, 250, 234), QColor(96, 140, 226))};
+    const QColor orange(242, 150, 40), bleu(66, 112, 206), vert(0, 128, 0), grille(150, 160, 185);
+    const int colonnes[] = {2, 3}, lignes[] = {4, 5};
+    const qreal pas = 60, cote = 54, origine = (CoteIcone - 3 * pas + (pas - cote)) / 2;
+    for (int r = 0; r < 3; ++r)
+        for (int k = 0; k < 3; ++k) {
+            const QRectF cellule(origine + k * pas, origine + r * pas, cote, cote);
+            QPainterPath chemin;
+            chemin.addRoundedRect(cellule, 9, 9);
+            const bool coin = r == 0 && k == 0, entete = (r == 0) != (k == 0), cherchee = r == 2 && k == 2;
+            const QColor fond = coin ? orange : entete ? bleu : cherchee ? QColor(255, 226, 160) : Qt::white;
+            dessin.push_back({chemin, fond, entete || coin ? fond.darker(115) : grille, 3});
+            if (!details) continue;
+            const QString texte = coin       ? QStringLiteral("×")
+                                  : r == 0   ? QString::number(colonnes[k - 1])
+                                  : k == 0   ? QString::number(lignes[r - 1])
+                                  : cherchee ? QStringLiteral("?")
+                                             : QString::number(colonnes[k - 1] * lignes[r - 1]);
+            const QColor encre = coin || entete ? QColor(Qt::white) : cherchee ? QColor(200, 100, 10) : vert;
+            dessin.push_back(texteForme(cellule.center(), texte, texte.size() > 1 ? 34 : 40, encre));
+        }
+    return dessin;
+}
+
+// A sailboat on the sea under a pale sky.
+Dessin iconeNavirelle(bool details) {
+    const Forme ciel = plaque(QColor(221, 241, 251), QColor(38, 120, 178));
+    Dessin dessin{ciel};
+    const qreal niveau = 168;
+    QPainterPath haut;
+    haut.addRect(QRectF(0, 0, CoteIcone, niveau));
+    QPainterPath interieur;
+    interieur.addRoundedRect(QRectF(16, 16, CoteIcone - 32, CoteIcone - 32), 40, 40);
+    dessin.push_back({interieur.subtracted(haut), QColor(120, 190, 230), QColor(), 0});
+    if (details)
+        for (int rang = 0; rang < 2; ++rang) {
+            QPainterPath vague;
+            for (qreal x = 34 + rang * 18; x + 36 < CoteIcone - 24; x += 36) {
+                vague.moveTo(x, niveau + 26 + rang * 24);
+                vague.quadTo(x + 9, niveau + 17 + rang * 24, x + 18, niveau + 26 + rang * 24);
+            }
+            dessin.push_back({vague, QColor(), QColor(225, 243, 252), 4});
+        }
+    const Dessin bateau = formesVoilier(
+        QPointF(124, niveau + 4), 60,
+        {QColor(232, 96, 80), Qt::white, QColor(255, 222, 120), QColor(40, 70, 120), QColor(20, 150, 160)});
+    dessin.insert(dessin.end(), bateau.begin(), bateau.end());
+    dessin.push_back({ciel.chemin, QColor(), ciel.trait, ciel.epaisseur}); // the rim over the sea
+    return dessin;
+}
+
+QImage iconeBitmap(const Dessin& dessin, int taille) {
+    QImage image(taille, taille, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    preparer(p);
+    p.scale(taille / CoteIcone, taille / CoteIcone);
+    dessiner(p, dessin);
+    return image;
+}
+
+QString nombreSvg(qreal v) {
+    QString texte = QString::number(v, 'f', 2);
+    while (texte.contains(QLatin1Char('.')) &&
+           (texte.endsWith(QLatin1Char('0')) || texte.endsWith(QLatin1Char('.'))))
+        texte.chop(1);
+    return texte == QLatin1String("-0") ? QStringLiteral("0") : texte;
+}
+
+QString cheminSvg(const QPainterPath& chemin) {
+    QString d;
+    for (int i = 0; i < chemin.elementCount(); ++i) {
+        const QPainterPath::Element e = chemin.elementAt(i);
+        const QString point = nombreSvg(e.x) + QLatin1Char(' ') + nombreSvg(e.y);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            d += QStringLiteral("M") + point;
+            break;
+        case QPainterPath::LineToElement:
+            d += QStringLiteral("L") + point;
+            break;
+        case QPainterPath::CurveToElement:
+            d += QStringLiteral("C") + point;
+            break;
+        case QPainterPath::CurveToDataElement:
+            d += QLatin1Char(' ') + point;
+            break;
+        }
+    }
+    return d;
+}
+
+QByteArray iconeSvg(const Dessin& dessin, const QString& titre) {
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                                 "viewBox=\"0 0 256 256\">\n<title>%1</title>\n")
+                      .arg(titre);
+    for (const Forme& f : dessin) {
+        svg += QStringLiteral("<path d=\"%1\" fill=\"%2\" fill-rule=\"%3\"")
+                   .arg(cheminSvg(f.chemin), f.fond.isValid() ? f.fond.name() : QStringLiteral("none"),
+                        f.chemin.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero")
+                                                               : QStringLiteral("evenodd"));
+        if (f.trait.isValid())
+            svg += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" "
+                                  "stroke-linejoin=\"round\"")
+                       .arg(f.trait.name(), nombreSvg(f.epaisseur));
+        svg += QStringLiteral("/>\n");
+    }
+    return (svg + QStringLiteral("</svg>\n")).toUtf8();
+}
+
+// icones/<n>x<n>/<program>.png and icones/scalable/<program>.svg, as the hicolor theme lays them.
+bool ecrireIcones(const QDir& dossier) {
+    const std::vector<std::pair<QString, std::function<Dessin(bool)>>> icones = {
+        {QStringLiteral("carrelis"), iconeCarrelis}, {QStringLiteral("navirelle"), iconeNavirelle}};
+    for (const auto& [nom, dessin] : icones) {
+        for (int taille : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString sousDossier = QStringLiteral("icones/%1x%1").arg(taille);
+            if (!QDir().mkpath(dossier.filePath(sousDossier)) ||
+                !iconeBitmap(dessin(taille >= 48), taille)
+                     .save(dossier.filePath(sousDossier + QLatin1Char('/') + nom + QStringLiteral(".png")),
+                           "PNG"))
+                return false;
+        }
+        QDir().mkpath(dossier.filePath(QStringLiteral("icones/scalable")));
+        QFile svg(dossier.filePath(QStringLiteral("icones/scalable/") + nom + QStringLiteral(".svg")));
+        const QString titre = nom.left(1).toUpper() + nom.mid(1);
+        if (!svg.open(QIODevice::WriteOnly) || svg.write(iconeSvg(dessin(true), titre)) < 0) return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
 
 QImage mosaique(const QImage& tuile, QSize taille) {
     QImage image(taille, QImage::Format_RGB32);
@@ -402,6 +581,10 @@ int main(int argc, char* argv[]) {
             mosaique(image, QSize(800, 600))
                 .save(dossier.filePath(nom + QStringLiteral("_mosaique.png")), "PNG");
         }
+    }
+    if (!ecrireIcones(dossier)) {
+        std::fprintf(stderr, "generer_images: cannot write the icons in %s\n", qPrintable(dossier.path()));
+        return 1;
     }
     return 0;
 }

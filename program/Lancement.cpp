@@ -1,6 +1,8 @@
 #include "program/Lancement.h"
 
 #include "core/AideContextuelle.h"
+#include "core/DossierProgramme.h"
+#include "core/LigneDeCommande.h"
 #include "core/PlateFormeQt.h"
 #include "core/ProfilProgramme.h"
 #include "core/Programme.h"
@@ -9,11 +11,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
 
 bool EcranDisponible() {
 #if defined(Q_OS_LINUX)
@@ -32,28 +38,88 @@ void TraduireDialoguesStandard(QApplication& application, QTranslator& traducteu
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&traducteur);
 }
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Answers --version, --help and a wrong option; empty when the program is to start.
+std::optional<int> Repondre(const LigneDeCommande& ligne, const ProfilProgramme& profil) {
+    switch (ligne.Action) {
+    case LigneDeCommande::Demande::Version:
+        std::fputs(qPrintable(TexteVersion(profil)), stdout);
+        return 0;
+    case LigneDeCommande::Demande::Aide:
+        std::fputs(qPrintable(TexteAide(profil)), stdout);
+        return 0;
+    case LigneDeCommande::Demande::Erreur:
+        std::fputs(qPrintable(ligne.Erreur), stderr);
+        return 2;
+    case LigneDeCommande::Demande::Lancer:
+        break;
+    }
+    return std::nullopt;
+}
+
+QString LireReglage(const QString& chemin) {
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(fichier.readAll())
+                                                               : QString();
+}
+
+// The delivered pictures and help lie in ../share/<name> beside the program's own folder:
+// /usr/bin -> /usr/share/carrelis when installed, build/bin -> build/share/carrelis when built.
+SituationDemarrage Situation(const ProfilProgramme& profil, const LigneDeCommande& ligne) {
+    const QString livre = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                          QStringLiteral("/../share/") + profil.NomExecutable);
+    const QString reglage = FichierReglageSysteme(profil);
+    return {QDir::currentPath(), QDir::homePath(),     QFileInfo(livre).isDir() ? livre : QString(),
+            ligne.Dossier,       LireReglage(reglage), reglage};
+}
+
+// Settles the program folder and makes it the current directory; what went wrong is said on the
+// terminal and in a message box before the menu shows.
+void EtablirRepProgramme(Programme& programme, const SituationDemarrage& situation) {
+    const DossierDeTravail dossier = EtablirDossier(programme.Profil(), situation);
+    if (QDir::setCurrent(dossier.Chemin)) programme.RepProgramme = QDir::currentPath();
+    for (const QString& avertissement : dossier.Avertissements) {
+        std::fprintf(stderr, "%s : %s\n", qPrintable(programme.Profil().NomExecutable),
+                     qPrintable(avertissement));
+        programme.Plate().Avertir(avertissement);
+    }
+}
+
 } // namespace
 
 void NommerApplication(const ProfilProgramme& profil) {
     QApplication::setApplicationName(profil.NomExecutable);
+    QGuiApplication::setDesktopFileName(profil.IdBureau);
 }
 
 int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
+    const LigneDeCommande ligne = LireLigneDeCommande(Arguments(argc, argv), profil);
+    if (const std::optional<int> fin = Repondre(ligne, profil)) return *fin;
     if (!EcranDisponible()) {
         std::fprintf(stderr,
                      "%s : aucun écran graphique (DISPLAY est vide). Lancez-le depuis une session de bureau, "
-                     "ou sur une machine sans écran avec : xvfb-run -s '-screen 0 1024x768x24' make run\n",
-                     qPrintable(profil.NomExecutable));
+                     "ou sur une machine sans écran avec : xvfb-run -s '-screen 0 1024x768x24' %s\n",
+                     qPrintable(profil.NomExecutable), qPrintable(profil.NomExecutable));
         return 1;
     }
     QApplication application(argc, argv);
     NommerApplication(profil);
+    // The icon the package installs in the hicolor theme; none when run from the build tree.
+    QApplication::setWindowIcon(QIcon::fromTheme(profil.NomExecutable));
     QTranslator traducteur;
     TraduireDialoguesStandard(application, traducteur);
 
     PlateFormeQt plateForme(profil.Titre);
     Programme programme(profil, plateForme);
-    programme.FichierAide = QDir::current().absoluteFilePath(profil.FichierAide);
+    EtablirRepProgramme(programme, Situation(profil, ligne));
+    programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 
     RaccourciAide raccourciAide(programme);
     application.installEventFilter(&raccourciAide);

@@ -52,7 +52,8 @@ TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
 // Start-up proper: the rest of the program reads what is set here, so the order matters.
 void TF_Menu::FormCreate() {
     prog.Plate().MasquerBarreDesTaches(*this);
-    prog.RepProgramme = QDir::currentPath();
+    // The program entry has already settled the folder; a menu built alone works where it stands.
+    if (prog.RepProgramme.isEmpty()) prog.RepProgramme = QDir::currentPath();
     rapport = mobilier->MettreAEchelle();
     for (const char* marge : {"margedroite", "margegauche"})
         if (auto* bande = findChild<QWidget*>(QLatin1String(marge)))

@@ -1,7 +1,7 @@
 // Starts a program in its folder and measures, from the start of its process, the time until its
 // main window is mapped and painted; then, after a short settle, its resident memory; then ends it.
 //
-// Usage: chrono_demarrage <window title> <program folder> <program>
+// Usage: chrono_demarrage <window title> <program folder> <program> [its arguments...]
 // Prints "<milliseconds> <resident kB>" on one line; exit status 1 when the window never shows.
 //
 // Run on an X server without a window manager and with a black root window (Xvfb -br): a top-level
@@ -86,11 +86,12 @@ void Terminer(pid_t pid) {
     waitpid(pid, nullptr, 0);
 }
 
-pid_t Lancer(const char* dossier, const char* programme) {
+// argv[0] of the program and its arguments, ending with a null pointer.
+pid_t Lancer(const char* dossier, char** programmeEtArguments) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (chdir(dossier) != 0) _exit(126);
-        execl(programme, programme, static_cast<char*>(nullptr));
+        execv(programmeEtArguments[0], programmeEtArguments);
         _exit(127);
     }
     return pid;
@@ -118,8 +119,9 @@ std::optional<Horloge::time_point> AttendrePeinture(xcb_connection_t* x, pid_t p
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: chrono_demarrage <titre de la fenêtre> <dossier> <programme>\n");
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: chrono_demarrage <titre de la fenêtre> <dossier> <programme> [arguments...]\n");
         return 2;
     }
     xcb_connection_t* x = xcb_connect(nullptr, nullptr);
@@ -134,7 +136,7 @@ int main(int argc, char** argv) {
     xcb_request_check(x, xcb_change_window_attributes_checked(x, racine, XCB_CW_EVENT_MASK, &masque));
 
     const auto debut = Horloge::now();
-    const pid_t pid = Lancer(argv[2], argv[3]);
+    const pid_t pid = Lancer(argv[2], argv + 3);
     if (pid < 0) {
         std::fprintf(stderr, "chrono_demarrage: fork: %s\n", std::strerror(errno));
         return 1;

@@ -64,6 +64,16 @@ void TestAide::lesRubriquesDisentCeQueFontLesFenetres_data() {
     QTest::newRow("the results window is not the editor") << "CARRELIS"
                                                           << "contexte-10"
                                                           << "éditeur de texte ?";
+    // Each program reads its own setting and keeps its own folder.
+    QTest::newRow("carrelis's folder is not navirelle's") << "CARRELIS"
+                                                          << "Dossier"
+                                                          << "navirelle.conf";
+    QTest::newRow("navirelle's folder is not carrelis's") << "NAVIRELLE"
+                                                          << "Dossier"
+                                                          << "carrelis.conf";
+    QTest::newRow("navirelle's home folder") << "NAVIRELLE"
+                                             << "Dossier"
+                                             << "~/Carrelis";
 }
 
 void TestAide::lesRubriquesDisentCeQueFontLesFenetres() {

@@ -76,6 +76,7 @@ class TestMenu : public QObject {
   private slots:
     void formCreatePrepareLeProgramme_data();
     void formCreatePrepareLeProgramme();
+    void formCreateGardeLeDossierEtabliAuLancement();
     void fermerRendLaBarreMasqueeDeuxFois();
     void menuCreeEnPremier();
     void fermerLeMenuTermineLeProgramme();
@@ -151,6 +152,17 @@ void TestMenu::fermerLeMenuTermineLeProgramme() {
     QTimer::singleShot(0, banc.menu, [&] { banc.Action(QStringLiteral("Quitter1"))->trigger(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
+}
+
+// The program entry settles the folder (~/Carrelis, a share...) before the menu exists; the menu
+// must not take the directory it happens to start in instead.
+void TestMenu::formCreateGardeLeDossierEtabliAuLancement() {
+    PlateFormeTest plate;
+    Programme prog(ProfilNavirelle(), plate);
+    prog.RepProgramme = QStringLiteral("/srv/classe/Navirelle");
+    Fenetres fenetres(prog);
+    TF_Menu menu(prog, fenetres);
+    QCOMPARE(prog.RepProgramme, QStringLiteral("/srv/classe/Navirelle"));
 }
 
 void TestMenu::lesLegendesSontCellesDesFenetres() {

@@ -1,0 +1,170 @@
+#include "core/DossierProgramme.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+
+namespace {
+
+QString Propre(const QString& chemin) {
+    return QDir::cleanPath(QDir(chemin).absolutePath());
+}
+
+// Symbolic links and "..": two names of one folder compare equal.
+bool MemeDossier(const QString& a, const QString& b) {
+    const QString ca = QFileInfo(a).canonicalFilePath(), cb = QFileInfo(b).canonicalFilePath();
+    return !ca.isEmpty() && ca == cb;
+}
+
+// "~" and "~/..." stand for the home (a shell leaves "--dossier=~/x" as it is); any other
+// relative name starts from base.
+QString Developper(QString chemin, const QString& base, const QString& personnel) {
+    if (chemin == QLatin1String("~")) return Propre(personnel);
+    if (chemin.startsWith(QLatin1String("~/"))) return Propre(QDir(personnel).filePath(chemin.mid(2)));
+    return Propre(QDir(base).filePath(chemin));
+}
+
+// Quotes around a whole value, as an administrator may write a name with blanks.
+QString SansGuillemets(const QString& valeur) {
+    for (const QLatin1Char guillemet : {QLatin1Char('"'), QLatin1Char('\'')})
+        if (valeur.size() >= 2 && valeur.startsWith(guillemet) && valeur.endsWith(guillemet))
+            return valeur.mid(1, valeur.size() - 2);
+    return valeur;
+}
+
+QString DossierPersonnel(const ProfilProgramme& profil, const SituationDemarrage& situation) {
+    return Propre(QDir(situation.DossierPersonnel).filePath(profil.Titre));
+}
+
+bool Creer(const QString& chemin, bool creerParents) {
+    const QFileInfo info(chemin);
+    if (info.isDir()) return true;
+    if (info.exists()) return false;
+    return creerParents ? QDir().mkpath(chemin) : QDir().mkdir(chemin);
+}
+
+// Only a written file proves it: permissions tell nothing on a network share or a read-only mount.
+bool Inscriptible(const QString& chemin) {
+    QTemporaryFile essai(QDir(chemin).filePath(QStringLiteral(".essai-XXXXXX")));
+    return essai.open() && essai.write("1", 1) == 1 && essai.flush();
+}
+
+// Through a temporary name, so that a copy cut short never leaves half a picture.
+void CopierSiPlusAncien(const QString& source, const QString& cible) {
+    const QFileInfo avant(source), apres(cible);
+    if (!avant.isFile()) return;
+    if (apres.exists() && apres.lastModified() >= avant.lastModified()) return;
+    const QString provisoire = cible + QStringLiteral(".copie");
+    QFile::remove(provisoire);
+    if (!QFile::copy(source, provisoire)) return;
+    // The delivered files are read-only for users; their copies belong to whoever uses them.
+    QFile::setPermissions(provisoire, QFile::permissions(provisoire) | QFile::ReadOwner | QFile::WriteOwner);
+    QFile::remove(cible);
+    if (!QFile::rename(provisoire, cible)) QFile::remove(provisoire);
+}
+
+QString Provenance(OrigineDossier origine, const SituationDemarrage& situation) {
+    switch (origine) {
+    case OrigineDossier::Option:
+        return QStringLiteral("donné par l'option --dossier");
+    case OrigineDossier::DossierCourant:
+        return QStringLiteral("le dossier de lancement");
+    case OrigineDossier::ReglageSysteme:
+        return QStringLiteral("réglé dans %1").arg(situation.FichierReglage);
+    case OrigineDossier::Personnel:
+        return QStringLiteral("le dossier personnel");
+    }
+    return {};
+}
+
+QString Probleme(const ProfilProgramme& profil, const DossierChoisi& choix, EtatDossier etat,
+                 const SituationDemarrage& situation) {
+    const QString provenance = Provenance(choix.Origine, situation);
+    if (etat == EtatDossier::NonInscriptible)
+        return QStringLiteral("%1 ne peut pas écrire dans son dossier « %2 » (%3).")
+            .arg(profil.Titre, QDir::toNativeSeparators(choix.Chemin), provenance);
+    return QStringLiteral("%1 ne trouve pas son dossier « %2 » (%3) et ne peut pas le créer.")
+        .arg(profil.Titre, QDir::toNativeSeparators(choix.Chemin), provenance);
+}
+
+const QString Conseil =
+    QStringLiteral("Vérifiez que ce dossier existe et que vous avez le droit d'y écrire, ou "
+                   "demandez-le à la personne qui s'occupe des ordinateurs de l'école.");
+
+} // namespace
+
+QString FichierReglageSysteme(const ProfilProgramme& profil) {
+    return QStringLiteral("/etc/%1.conf").arg(profil.NomExecutable);
+}
+
+QString LireReglageDossier(const QString& texte, const QString& personnel) {
+    static const QRegularExpression ligneDossier(QStringLiteral("^\\s*dossier\\s*=\\s*(.*?)\\s*$"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    QString dossier;
+    for (const QString& ligne : texte.split(QLatin1Char('\n'))) {
+        const QString nette = ligne.trimmed();
+        if (nette.startsWith(QLatin1Char('#')) || nette.startsWith(QLatin1Char(';'))) continue;
+        const QRegularExpressionMatch trouve = ligneDossier.match(nette);
+        if (trouve.hasMatch() && !SansGuillemets(trouve.captured(1)).isEmpty())
+            dossier = SansGuillemets(trouve.captured(1));
+    }
+    return dossier.isEmpty() ? QString() : Developper(dossier, personnel, personnel);
+}
+
+bool TientSesFichiers(const QString& dossier, const ProfilProgramme& profil) {
+    const QDir d(dossier);
+    for (const QString& fichier : {profil.FichierAide, profil.FichierPref, profil.ImageAccueil})
+        if (!fichier.isEmpty() && QFileInfo(d.filePath(fichier)).isFile()) return true;
+    return false;
+}
+
+QStringList FichiersLivres(const ProfilProgramme& profil) {
+    return {profil.FichierAide, profil.ImageAccueil, profil.ImageExo, profil.ImageTitre};
+}
+
+DossierChoisi ChoisirDossier(const ProfilProgramme& profil, const SituationDemarrage& situation) {
+    if (!situation.Option.isEmpty())
+        return {Developper(situation.Option, situation.DossierCourant, situation.DossierPersonnel),
+                OrigineDossier::Option};
+    const bool courantLivre =
+        !situation.DossierLivre.isEmpty() && MemeDossier(situation.DossierCourant, situation.DossierLivre);
+    if (!courantLivre && TientSesFichiers(situation.DossierCourant, profil))
+        return {Propre(situation.DossierCourant), OrigineDossier::DossierCourant};
+    const QString regle = LireReglageDossier(situation.Reglage, situation.DossierPersonnel);
+    if (!regle.isEmpty()) return {regle, OrigineDossier::ReglageSysteme};
+    return {DossierPersonnel(profil, situation), OrigineDossier::Personnel};
+}
+
+EtatDossier PreparerDossier(const QString& chemin, bool creerParents, const QString& livre,
+                            const QStringList& fichiers) {
+    if (!Creer(chemin, creerParents)) return EtatDossier::Introuvable;
+    if (!Inscriptible(chemin)) return EtatDossier::NonInscriptible;
+    if (!livre.isEmpty() && !MemeDossier(chemin, livre))
+        for (const QString& fichier : fichiers)
+            CopierSiPlusAncien(QDir(livre).filePath(fichier), QDir(chemin).filePath(fichier));
+    return EtatDossier::Pret;
+}
+
+DossierDeTravail EtablirDossier(const ProfilProgramme& profil, const SituationDemarrage& situation) {
+    const DossierChoisi choix = ChoisirDossier(profil, situation);
+    const QStringList fichiers = FichiersLivres(profil);
+    const bool personnel = choix.Origine == OrigineDossier::Personnel;
+    const EtatDossier etat = PreparerDossier(choix.Chemin, personnel, situation.DossierLivre, fichiers);
+    if (etat == EtatDossier::Pret) return {choix.Chemin, {}};
+
+    const QString probleme = Probleme(profil, choix, etat, situation);
+    const QString repli = DossierPersonnel(profil, situation);
+    if (!personnel && PreparerDossier(repli, true, situation.DossierLivre, fichiers) == EtatDossier::Pret)
+        return {repli,
+                {QStringLiteral("%1 Les préférences, les bilans et les listes d'élèves seront rangés cette "
+                                "fois dans « %2 ». %3")
+                     .arg(probleme, QDir::toNativeSeparators(repli), Conseil)}};
+    const QString chemin =
+        etat == EtatDossier::NonInscriptible ? choix.Chemin : Propre(situation.DossierCourant);
+    return {chemin,
+            {QStringLiteral("%1 Les préférences, les bilans et les listes d'élèves ne pourront pas être "
+                            "enregistrés. %2")
+                 .arg(probleme, Conseil)}};
+}
