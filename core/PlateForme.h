@@ -52,4 +52,8 @@ class PlateForme {
 
     // The other full-screen windows (exercises, preferences...): full screen on a desktop.
     virtual void PleinEcran(QWidget& fenetre) = 0;
+
+    // Moves a file to the desktop's trash, from where the teacher can get it back; false when
+    // there is no trash for it (a network share, a desktop without one): it is then where it was.
+    virtual bool MettreALaCorbeille(const QString& chemin) = 0;
 };

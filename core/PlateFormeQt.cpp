@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -64,6 +65,10 @@ std::unique_ptr<QPagedPaintDevice> PlateFormeQt::ChoisirImprimante(const QString
     if (dialogue.exec() != QDialog::Accepted) return nullptr;
     imprimante->setPageOrientation(orientation);
     return imprimante;
+}
+
+bool PlateFormeQt::MettreALaCorbeille(const QString& chemin) {
+    return QFile::moveToTrash(chemin);
 }
 
 void PlateFormeQt::Annoncer(QObject& objet, QAccessible::Event evenement) {

@@ -7,6 +7,8 @@
 #include "program/U_pref.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
+#include "results/Unit_choix_imp_ind.h"
+#include "results/Unit_efface_bilans.h"
 #include "sheets/ImpressionFeuille.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
@@ -48,6 +50,8 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::Listes, &Avec<TF_Listes>},
         {IdFenetre::Bilan, &Avec<TF_bilan>},
         {IdFenetre::Edit3, &Avec<TF_Edit3>},
+        {IdFenetre::ChoixImpInd, &Avec<TF_choix_imp_ind>},
+        {IdFenetre::EffaceBilans, &Avec<TF_efface_bilans>},
     };
     return table;
 }

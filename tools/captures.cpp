@@ -18,12 +18,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -101,6 +106,42 @@ void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
     }
 }
 
+// The teacher's results windows over a folder of a class: the chooser with a pupil chosen, the
+// manager with what it found.
+void CapturerBilans(Capture& capture, Programme& prog, PlateFormeTest& plate, Fenetres& fenetres) {
+    QTemporaryDir dossier, corbeille;
+    for (const char* nom :
+         {"CE1.elv", "CM2.elv", "Bilan CM2 Léa.txt", "Bilan CM2 Émile.txt", "Bilan CM2 Hugo.txt",
+          "Bilan CE1 Paul.txt", "Bilan individuel Max.txt", "Bilan trimestre.rtf"}) {
+        QFile fichier(QDir(dossier.path()).filePath(QString::fromUtf8(nom)));
+        fichier.open(QIODevice::WriteOnly);
+    }
+    QFile general(QDir(dossier.path()).filePath(prog.FichierBilan));
+    general.open(QIODevice::WriteOnly);
+    const QString repertoire = std::exchange(prog.RepProgramme, dossier.path());
+    if (QWidget* choix = fenetres.Fenetre(IdFenetre::ChoixImpInd)) {
+        choix->show();
+        auto* classes = choix->findChild<QListWidget*>(QStringLiteral("ListBox3"));
+        classes->setCurrentRow(1);
+        auto* eleves = choix->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        eleves->setCurrentRow(1);
+        capture.Enregistrer(*choix, QStringLiteral("F_choix_imp_ind_classe"));
+        choix->hide();
+    }
+    if (QWidget* gestion = fenetres.Fenetre(IdFenetre::EffaceBilans)) {
+        gestion->show();
+        capture.Enregistrer(*gestion, QStringLiteral("F_efface_bilans_trouves"));
+        // The teacher says yes: the pupils' files go to the trash, the teacher's own file stays.
+        plate.reponsesQuestions = {true};
+        plate.corbeille = corbeille.path();
+        if (auto* effacer = gestion->findChild<QPushButton*>(QStringLiteral("BoutonEffaceI")))
+            effacer->click();
+        capture.Enregistrer(*gestion, QStringLiteral("F_efface_bilans_effaces"));
+        gestion->hide();
+    }
+    prog.RepProgramme = repertoire;
+}
+
 bool Capturer(Capture& capture) {
     PlateFormeTest plate;
     plate.ecran = QRect(QPoint(0, 0), capture.ecran);
@@ -114,6 +155,7 @@ bool Capturer(Capture& capture) {
         fenetre->hide();
     }
     CapturerJeux(capture, prog, fenetres);
+    CapturerBilans(capture, prog, plate, fenetres);
     return !capture.echec;
 }
 

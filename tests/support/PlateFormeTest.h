@@ -2,6 +2,9 @@
 
 #include "core/PlateForme.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QStringList>
 
@@ -41,6 +44,12 @@ class PlateFormeTest final : public PlateForme {
         pdf->setPageOrientation(orientation);
         return pdf;
     }
+    // Into the folder corbeille when set; without one the desktop has no trash.
+    bool MettreALaCorbeille(const QString& chemin) override {
+        misesALaCorbeille.append(QFileInfo(chemin).fileName());
+        if (corbeille.isEmpty()) return false;
+        return QFile::rename(chemin, QDir(corbeille).filePath(QFileInfo(chemin).fileName()));
+    }
     void Annoncer(QObject& objet, QAccessible::Event evenement) override {
         annonces.append({&objet, evenement});
     }
@@ -64,4 +73,6 @@ class PlateFormeTest final : public PlateForme {
     QString fichierPdf;      // where the next print jobs go; empty: the user gives up
     QStringList impressions; // the title of every print dialog opened
     QList<std::pair<QObject*, QAccessible::Event>> annonces;
+    QString corbeille;             // the desktop's trash; empty: none
+    QStringList misesALaCorbeille; // the name of every file offered to the trash
 };
