@@ -12,23 +12,33 @@ namespace FichierEditeur {
 
 bool Lire(const QString& chemin, QTextDocument& document, Forme& forme, QString& raison,
           bool enTexteSeulement) {
+    QByteArray octets;
+    if (!LireOctets(chemin, octets, raison)) return false;
+    Decoder(octets, document, forme, enTexteSeulement);
+    return true;
+}
+
+void Decoder(QByteArrayView octets, QTextDocument& document, Forme& forme, bool enTexteSeulement) {
+    if (!enTexteSeulement && LecteurRtf::Lire(octets, document)) {
+        forme = Forme{true, TexteBrut::Codage::Windows1252};
+        return;
+    }
+    const TexteBrut::TexteLu texte = TexteBrut::Decoder(octets);
+    TexteBrut::Remplir(document, texte.lignes);
+    forme = Forme{false, texte.codage};
+}
+
+bool LireOctets(const QString& chemin, QByteArray& octets, QString& raison) {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) {
         raison = RaisonFichier::Lecture(fichier);
         return false;
     }
-    const QByteArray octets = fichier.readAll();
+    octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError) {
         raison = RaisonFichier::Lecture(fichier);
         return false;
     }
-    if (!enTexteSeulement && LecteurRtf::Lire(octets, document)) {
-        forme = Forme{true, TexteBrut::Codage::Windows1252};
-        return true;
-    }
-    const TexteBrut::TexteLu texte = TexteBrut::Decoder(octets);
-    TexteBrut::Remplir(document, texte.lignes);
-    forme = Forme{false, texte.codage};
     return true;
 }
 

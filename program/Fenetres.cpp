@@ -3,6 +3,7 @@
 #include "classlists/U_Eleves.h"
 #include "core/Programme.h"
 #include "editor/U_PubN.h"
+#include "editor/U_traitexte.h"
 #include "program/U_Menu.h"
 #include "program/U_pref.h"
 #include "results/U_Edit3.h"
@@ -52,6 +53,7 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::Edit3, &Avec<TF_Edit3>},
         {IdFenetre::ChoixImpInd, &Avec<TF_choix_imp_ind>},
         {IdFenetre::EffaceBilans, &Avec<TF_efface_bilans>},
+        {IdFenetre::Traitexte, &Avec<TF_Traitexte>},
     };
     return table;
 }

@@ -323,9 +323,19 @@ void TestMenu::fenetresDesBilansDepuisLeMenu_data() {
                                           << "F_efface_bilans";
     QTest::newRow("navirelle: management") << ProfilNavirelle() << "Gestiondesbilans1"
                                            << "F_efface_bilans";
+    QTest::newRow("carrelis: text file") << ProfilCarrelis() << "Fichiertexte1"
+                                         << "F_Traitexte";
+    QTest::newRow("navirelle: text file") << ProfilNavirelle() << "Editeur1"
+                                          << "F_Traitexte";
+    QTest::newRow("carrelis: general results") << ProfilCarrelis() << "Afficherlebilangnral1"
+                                               << "F_Traitexte";
+    QTest::newRow("navirelle: general results") << ProfilNavirelle() << "Lirelesrsultats1"
+                                                << "F_Traitexte";
+    QTest::newRow("carrelis: a pupil's results") << ProfilCarrelis() << "Afficherunbilanindividuel1"
+                                                 << "F_choix_imp_ind";
 }
 
-// The real windows, modal, from each program's menu.
+// The real windows, modal, from each program's menu (a closed window leaves the menu usable).
 void TestMenu::fenetresDesBilansDepuisLeMenu() {
     QFETCH(ProfilProgramme, profil);
     QFETCH(QString, entree);
@@ -341,6 +351,7 @@ void TestMenu::fenetresDesBilansDepuisLeMenu() {
     });
     banc.Action(entree)->trigger();
     QCOMPARE(ouverte, fenetre);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void TestMenu::bilanIndividuelSansChoixNOuvrePasLEditeur() {
