@@ -36,6 +36,7 @@ ProfilProgramme ProfilCarrelis() {
                         QStringLiteral("Carrelis - Jeu n° 2 : trouver"),
                         QStringLiteral("Carrelis - Jeu n° 3 : défi")},
         .ContexteAideListes = 9,
+        .ContexteAideTraitexte = 10,
         .LibellesFenetreBilan = {QStringLiteral("Nombre de cases bien remplies à gauche :"),
                                  QStringLiteral("Nombre de cases bien remplies en haut :"),
                                  QStringLiteral("Nombre d'erreurs pour les cases à gauche :"),

@@ -37,6 +37,7 @@ ProfilProgramme ProfilNavirelle() {
                         QStringLiteral("Navirelle jeu n° 2 : colorier"),
                         QStringLiteral("Navirelle jeu n° 3 : Trouver")},
         .ContexteAideListes = 8,
+        .ContexteAideTraitexte = 9,
         .LibellesFenetreBilan = {QStringLiteral("Nombre de coques bien coloriées au premier essai :"),
                                  QStringLiteral("Nombre de voiles bien coloriées au premier essai :"),
                                  QStringLiteral("Nombre d'erreurs pour les coques à gauche :"),

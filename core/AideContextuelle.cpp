@@ -9,7 +9,8 @@
 
 namespace {
 constexpr char ProprieteContexte[] = "contexteAide";
-}
+constexpr char ProprieteSujet[] = "sujetAide";
+} // namespace
 
 void DefinirContexteAide(QWidget& fenetre, int contexte) {
     fenetre.setProperty(ProprieteContexte, contexte);
@@ -23,13 +24,22 @@ QString AncreContexte(int contexte) {
     return contexte > 0 ? QStringLiteral("contexte-%1").arg(contexte) : QStringLiteral("Som");
 }
 
+void DefinirSujetAide(QWidget& fenetre, const QString& sujet) {
+    fenetre.setProperty(ProprieteSujet, sujet);
+}
+
+QString AncreAide(const QWidget& fenetre) {
+    const QString sujet = fenetre.property(ProprieteSujet).toString();
+    return sujet.isEmpty() ? AncreContexte(ContexteAide(fenetre)) : sujet;
+}
+
 RaccourciAide::RaccourciAide(Programme& programme, QObject* parent) : QObject(parent), prog(programme) {}
 
 bool RaccourciAide::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1 &&
         objet->isWidgetType()) {
         const QWidget* fenetre = static_cast<QWidget*>(objet)->window();
-        prog.Plate().AfficherAide(prog.FichierAide, AncreContexte(ContexteAide(*fenetre)));
+        prog.Plate().AfficherAide(prog.FichierAide, AncreAide(*fenetre));
         return true;
     }
     return QObject::eventFilter(objet, evenement);

@@ -6,10 +6,14 @@ class QWidget;
 class Programme;
 
 // Each window carries its help context number; F1 opens the help at the context of the
-// active window (anchor "contexte-N"), or at the contents when it has none.
+// active window (anchor "contexte-N"), or at the contents when it has none. A window may name
+// its topic instead ("Edit"), when its context number leads to another window's page.
 void DefinirContexteAide(QWidget& fenetre, int contexte);
 int ContexteAide(const QWidget& fenetre);
 QString AncreContexte(int contexte);
+void DefinirSujetAide(QWidget& fenetre, const QString& sujet);
+// Where F1 opens the help for the window: its topic, else its context.
+QString AncreAide(const QWidget& fenetre);
 
 class RaccourciAide : public QObject {
     Q_OBJECT

@@ -115,10 +115,17 @@ bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison)
 
 bool Ajouter(const QString& chemin, const QByteArray& entreeNouveau, const QByteArray& entreeSuite,
              QString& raison, std::chrono::milliseconds attente) {
+    return SousVerrou(
+        chemin, [&](QString& r) { return AjouterSousVerrou(chemin, entreeNouveau, entreeSuite, r); }, raison,
+        attente);
+}
+
+bool SousVerrou(const QString& chemin, const std::function<bool(QString&)>& travail, QString& raison,
+                std::chrono::milliseconds attente) {
     const QString cheminVerrou = FichierVerrou(chemin);
     QLockFile verrou(cheminVerrou);
     if (!PrendreVerrou(verrou, cheminVerrou, attente, raison)) return false;
-    return AjouterSousVerrou(chemin, entreeNouveau, entreeSuite, raison);
+    return travail(raison);
 }
 
 QString FichierVerrou(const QString& chemin) {

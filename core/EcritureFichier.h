@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
 // The two safe ways the programs write a file, both checked to the last byte; on failure the
 // file is as it was and raison says why, in French.
@@ -27,6 +28,12 @@ bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison)
 // content. A failed write takes back what it wrote; a file it created is removed again.
 bool Ajouter(const QString& chemin, const QByteArray& entreeNouveau, const QByteArray& entreeSuite,
              QString& raison, std::chrono::milliseconds attente = AttenteVerrou);
+
+// Runs travail while holding the lock that Ajouter takes: whoever erases or rewrites a results file
+// then never cuts a pupil's entry in half nor loses one written a moment before. False, travail not
+// run, when the lock cannot be had; otherwise travail's answer (it says why it failed in raison).
+bool SousVerrou(const QString& chemin, const std::function<bool(QString& raison)>& travail, QString& raison,
+                std::chrono::milliseconds attente = AttenteVerrou);
 
 // The lock file of a results file, for the windows that list the folder.
 QString FichierVerrou(const QString& chemin);

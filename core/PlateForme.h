@@ -2,11 +2,13 @@
 
 #include <QAccessible>
 #include <QDateTime>
+#include <QFont>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QWidget;
@@ -22,6 +24,10 @@ class PlateForme {
     // A yes/no question ("Oui" / "Non"), "Non" by default: true only when the user says yes;
     // Escape or closing the box is no.
     virtual bool Demander(const QString& texte) = 0;
+    // A titled question before something is lost: "&Oui" (the default) or "&Non"; Escape or
+    // closing the box answers neither, and the user stays where he was.
+    enum class Reponse { Oui, Non, Abandon };
+    virtual Reponse Confirmer(const QString& titre, const QString& texte) = 0;
 
     // The screen the programs cover, in logical pixels, and its pixels per inch.
     virtual QRect GeometrieEcran() const = 0;
@@ -33,6 +39,14 @@ class PlateForme {
     // filtre is a Qt name filter such as "images bitmap (*.bmp)".
     virtual QString ChoisirFichierAOuvrir(const QString& titre, const QString& filtre, const QString& dossier,
                                           const QString& fichierPropose) = 0;
+
+    // Save-file dialog. types are Qt name filters ("Texte (*.txt)"); type is the index of the one
+    // proposed and, on return, of the one chosen; a name typed without extension takes the
+    // chosen type's. Asks before replacing a file. The full path, or empty when the user gives up.
+    virtual QString ChoisirFichierAEnregistrer(const QString& titre, const QStringList& types, int& type,
+                                               const QString& dossier, const QString& fichierPropose) = 0;
+    // The font dialog, preset with police; false, police unchanged, when the user gives up.
+    virtual bool ChoisirPolice(QFont& police) = 0;
 
     // The program's help file opened at an anchor: a topic ("Som", "Remplir"...) or a window's
     // help context ("contexte-6").
@@ -47,9 +61,23 @@ class PlateForme {
     virtual std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
                                                                  QPageLayout::Orientation orientation) = 0;
 
+    // The print dialog with its number of copies: the page (null when the user gives up), the
+    // copies asked for, and whether the print system makes them itself from a single copy (a
+    // printer does; a PDF file does not, the program then draws every copy).
+    struct Impression {
+        std::unique_ptr<QPagedPaintDevice> Page;
+        int Exemplaires = 1;
+        bool CopiesParLeSysteme = false;
+    };
+    virtual Impression ChoisirImpression(const QString& titre) = 0;
+
     // Tells assistive technologies that something changed (a name, an alert such as "Juste").
     virtual void Annoncer(QObject& objet, QAccessible::Event evenement) = 0;
 
     // The other full-screen windows (exercises, preferences...): full screen on a desktop.
     virtual void PleinEcran(QWidget& fenetre) = 0;
+
+    // Moves a file to the desktop's trash, from where the teacher can get it back; false when
+    // there is no trash for it (a network share, a desktop without one): it is then where it was.
+    virtual bool MettreALaCorbeille(const QString& chemin) = 0;
 };

@@ -4,15 +4,19 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 void PlateFormeQt::Avertir(const QString& texte) {
@@ -28,6 +32,22 @@ bool PlateFormeQt::Demander(const QString& texte) {
     question.setEscapeButton(non);
     question.exec();
     return question.clickedButton() == oui;
+}
+
+PlateForme::Reponse PlateFormeQt::Confirmer(const QString& titreQuestion, const QString& texte) {
+    QMessageBox question(QMessageBox::Question, titreQuestion, texte, QMessageBox::NoButton,
+                         QApplication::activeWindow());
+    QPushButton* oui = question.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* non = question.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    // Escape and the close box press this unseen button: neither yes nor no.
+    QPushButton* rester = question.addButton(QMessageBox::Cancel);
+    rester->hide();
+    question.setEscapeButton(rester);
+    question.setDefaultButton(oui);
+    question.exec();
+    if (question.clickedButton() == oui) return Reponse::Oui;
+    if (question.clickedButton() == non) return Reponse::Non;
+    return Reponse::Abandon;
 }
 
 QRect PlateFormeQt::GeometrieEcran() const {
@@ -49,21 +69,79 @@ void PlateFormeQt::PleinEcran(QWidget& fenetre) {
     fenetre.setWindowState(fenetre.windowState() | Qt::WindowFullScreen);
 }
 
-std::unique_ptr<QPagedPaintDevice> PlateFormeQt::ChoisirImprimante(const QString& titre,
-                                                                   QPageLayout::Orientation orientation) {
+namespace {
+
+// A printer for a job of that title; where the machine has none, the dialog's own choice is a
+// PDF file: one is proposed in the home folder.
+std::unique_ptr<QPrinter> NouvelleImprimante(const QString& titre) {
     auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    imprimante->setPageOrientation(orientation);
     imprimante->setDocName(titre);
-    // Without a printer the dialog's own choice is a PDF file: propose one in the home folder.
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         imprimante->setOutputFormat(QPrinter::PdfFormat);
         imprimante->setOutputFileName(QDir::home().filePath(titre + QStringLiteral(".pdf")));
     }
+    return imprimante;
+}
+
+// "Texte (*.txt)" gives "txt".
+QString Extension(const QString& type) {
+    const qsizetype etoile = type.indexOf(QStringLiteral("*."));
+    if (etoile < 0) return {};
+    QString extension = type.mid(etoile + 2);
+    return extension.left(extension.indexOf(QRegularExpression(QStringLiteral("[ );]"))));
+}
+
+} // namespace
+
+std::unique_ptr<QPagedPaintDevice> PlateFormeQt::ChoisirImprimante(const QString& titre,
+                                                                   QPageLayout::Orientation orientation) {
+    std::unique_ptr<QPrinter> imprimante = NouvelleImprimante(titre);
+    imprimante->setPageOrientation(orientation);
     QPrintDialog dialogue(imprimante.get(), QApplication::activeWindow());
     dialogue.setWindowTitle(titre);
     if (dialogue.exec() != QDialog::Accepted) return nullptr;
     imprimante->setPageOrientation(orientation);
     return imprimante;
+}
+
+PlateForme::Impression PlateFormeQt::ChoisirImpression(const QString& titre) {
+    std::unique_ptr<QPrinter> imprimante = NouvelleImprimante(titre);
+    QPrintDialog dialogue(imprimante.get(), QApplication::activeWindow());
+    dialogue.setWindowTitle(titre);
+    if (dialogue.exec() != QDialog::Accepted) return {};
+    Impression choix;
+    choix.Exemplaires = imprimante->copyCount();
+    choix.CopiesParLeSysteme = imprimante->supportsMultipleCopies();
+    choix.Page = std::move(imprimante);
+    return choix;
+}
+
+QString PlateFormeQt::ChoisirFichierAEnregistrer(const QString& titreDialogue, const QStringList& types,
+                                                 int& type, const QString& dossier,
+                                                 const QString& fichierPropose) {
+    QFileDialog dialogue(QApplication::activeWindow(), titreDialogue, dossier);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setNameFilters(types);
+    dialogue.selectNameFilter(types.value(type));
+    dialogue.setDefaultSuffix(Extension(types.value(type)));
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue,
+                     [&dialogue](const QString& choisi) { dialogue.setDefaultSuffix(Extension(choisi)); });
+    if (!fichierPropose.isEmpty()) dialogue.selectFile(QDir(dossier).absoluteFilePath(fichierPropose));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return {};
+    type = std::max<int>(0, static_cast<int>(types.indexOf(dialogue.selectedNameFilter())));
+    return dialogue.selectedFiles().first();
+}
+
+bool PlateFormeQt::ChoisirPolice(QFont& police) {
+    bool choisie = false;
+    const QFont nouvelle =
+        QFontDialog::getFont(&choisie, police, QApplication::activeWindow(), QStringLiteral("Police"));
+    if (choisie) police = nouvelle;
+    return choisie;
+}
+
+bool PlateFormeQt::MettreALaCorbeille(const QString& chemin) {
+    return QFile::moveToTrash(chemin);
 }
 
 void PlateFormeQt::Annoncer(QObject& objet, QAccessible::Event evenement) {

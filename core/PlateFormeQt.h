@@ -14,18 +14,24 @@ class PlateFormeQt final : public PlateForme {
 
     void Avertir(const QString& texte) override;
     bool Demander(const QString& texte) override;
+    Reponse Confirmer(const QString& titre, const QString& texte) override;
     QRect GeometrieEcran() const override;
     int PixelsParPouce() const override;
     QDateTime Maintenant() const override { return QDateTime::currentDateTime(); }
     QString ChoisirFichierAOuvrir(const QString& titre, const QString& filtre, const QString& dossier,
                                   const QString& fichierPropose) override;
+    QString ChoisirFichierAEnregistrer(const QString& titre, const QStringList& types, int& type,
+                                       const QString& dossier, const QString& fichierPropose) override;
+    bool ChoisirPolice(QFont& police) override;
     void AfficherAide(const QString& fichierAide, const QString& ancre) override;
     void MasquerBarreDesTaches(QWidget& fenetrePrincipale) override;
     void MontrerBarreDesTaches(QWidget& fenetrePrincipale) override;
     void PleinEcran(QWidget& fenetre) override;
+    bool MettreALaCorbeille(const QString& chemin) override;
     void Annoncer(QObject& objet, QAccessible::Event evenement) override;
     std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
                                                          QPageLayout::Orientation orientation) override;
+    Impression ChoisirImpression(const QString& titre) override;
 
   private:
     QString titre;

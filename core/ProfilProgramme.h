@@ -61,7 +61,8 @@ struct ProfilProgramme {
     // its tab) and the title of each exercise.
     std::array<QString, 4> LibellesBilan;
     std::array<QString, 3> TitresBilan;
-    int ContexteAideListes = 0; // help context of the class list editor
+    int ContexteAideListes = 0;    // help context of the class list editor
+    int ContexteAideTraitexte = 0; // help context of the text editor (F1 opens its topic "Edit")
     // The results window: captions of the four left/top lines of exercise 3, the caption that
     // replaces the score line in exercise 3 (empty: none), whether the exercise prints once only.
     std::array<QString, 4> LibellesFenetreBilan;

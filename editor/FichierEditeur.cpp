@@ -13,15 +13,23 @@ namespace FichierEditeur {
 bool Lire(const QString& chemin, QTextDocument& document, Forme& forme, QString& raison,
           bool enTexteSeulement) {
     QByteArray octets;
-    if (!EcritureFichier::LireTout(chemin, octets, raison)) return false;
+    if (!LireOctets(chemin, octets, raison)) return false;
+    Decoder(octets, document, forme, enTexteSeulement);
+    return true;
+}
+
+void Decoder(QByteArrayView octets, QTextDocument& document, Forme& forme, bool enTexteSeulement) {
     if (!enTexteSeulement && LecteurRtf::Lire(octets, document)) {
         forme = Forme{true, TexteBrut::Codage::Windows1252};
-        return true;
+        return;
     }
     const TexteBrut::TexteLu texte = TexteBrut::Decoder(octets);
     TexteBrut::Remplir(document, texte.lignes);
     forme = Forme{false, texte.codage};
-    return true;
+}
+
+bool LireOctets(const QString& chemin, QByteArray& octets, QString& raison) {
+    return EcritureFichier::LireTout(chemin, octets, raison);
 }
 
 bool Ecrire(const QString& chemin, const QTextDocument& document, const Forme& forme, QString& raison) {

@@ -2,6 +2,8 @@
 
 #include "editor/TexteBrut.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 class QTextDocument;
@@ -21,6 +23,11 @@ struct Forme {
 // document is untouched and raison says why, in French.
 bool Lire(const QString& chemin, QTextDocument& document, Forme& forme, QString& raison,
           bool enTexteSeulement = false);
+
+// The same from the bytes of a file already read (a results file is read under its lock).
+void Decoder(QByteArrayView octets, QTextDocument& document, Forme& forme, bool enTexteSeulement = false);
+// The whole file; on failure raison says why, in French.
+bool LireOctets(const QString& chemin, QByteArray& octets, QString& raison);
 
 // Replaces the file at once: a failed write leaves the previous file as it was.
 bool Ecrire(const QString& chemin, const QTextDocument& document, const Forme& forme, QString& raison);

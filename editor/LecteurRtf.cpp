@@ -63,7 +63,16 @@ bool LecteurRtf::Lire(QByteArrayView octets, QTextDocument& document) {
 bool LecteurRtf::Inserer(QByteArrayView octets, QTextCursor& curseur) {
     if (!EstRtf(octets)) return false;
     curseur.beginEditBlock();
+    const QTextBlockFormat accueil = curseur.blockFormat();
+    const QTextCharFormat marqueAccueil = curseur.blockCharFormat();
+    const int blocDepart = curseur.blockNumber();
     LecteurRtf(curseur, false).Parcourir(octets);
+    // The rest of the paragraph the text landed in, pushed after the last paragraph end read,
+    // keeps its own properties.
+    if (curseur.blockNumber() != blocDepart) {
+        curseur.setBlockFormat(accueil);
+        curseur.setBlockCharFormat(marqueAccueil);
+    }
     curseur.endEditBlock();
     return true;
 }

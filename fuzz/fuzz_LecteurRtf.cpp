@@ -1,10 +1,12 @@
 // Any bytes at all through the rich-text reader: no crash, no overflow, no runaway memory or
-// time. And what the reader made, written and read again, writes the same bytes: reading what
-// we write loses nothing, whatever the first file held.
+// time, read as a file or pasted into the middle of a paragraph. And what the reader made,
+// written and read again, writes the same bytes: reading what we write loses nothing, whatever
+// the first file held.
 #include "editor/EcrivainRtf.h"
 #include "editor/LecteurRtf.h"
 
 #include <QCoreApplication>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <cstdio>
@@ -17,6 +19,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     const QByteArrayView octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
+    QTextDocument cible(QStringLiteral("avant après"));
+    QTextCursor curseur(&cible);
+    curseur.setPosition(6);
+    LecteurRtf::Inserer(octets, curseur);
     QTextDocument document;
     if (!LecteurRtf::Lire(octets, document)) return 0;
     const QByteArray ecrit = EcrivainRtf::Ecrire(document);

@@ -3,10 +3,13 @@
 #include "classlists/U_Eleves.h"
 #include "core/Programme.h"
 #include "editor/U_PubN.h"
+#include "editor/U_traitexte.h"
 #include "program/U_Menu.h"
 #include "program/U_pref.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
+#include "results/Unit_choix_imp_ind.h"
+#include "results/Unit_efface_bilans.h"
 #include "sheets/ImpressionFeuille.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
@@ -48,6 +51,9 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::Listes, &Avec<TF_Listes>},
         {IdFenetre::Bilan, &Avec<TF_bilan>},
         {IdFenetre::Edit3, &Avec<TF_Edit3>},
+        {IdFenetre::ChoixImpInd, &Avec<TF_choix_imp_ind>},
+        {IdFenetre::EffaceBilans, &Avec<TF_efface_bilans>},
+        {IdFenetre::Traitexte, &Avec<TF_Traitexte>},
     };
     return table;
 }

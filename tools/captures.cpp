@@ -3,7 +3,9 @@
 // plus the table exercises at the start, in the middle and finished.
 // The second argument is the folder whose pictures and help the programs find, as in their
 // program folder.
+#include "core/FichierTexte.h"
 #include "core/Programme.h"
+#include "editor/U_traitexte.h"
 #include "program/Fenetres.h"
 #include "results/Bilan.h"
 #include "results/U_Edit3.h"
@@ -16,14 +18,20 @@
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tools/CapturesVoiliers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -101,6 +109,90 @@ void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
     }
 }
 
+// The teacher's results windows over a folder of a class: the chooser with a pupil chosen, the
+// manager with what it found.
+void CapturerBilans(Capture& capture, Programme& prog, PlateFormeTest& plate, Fenetres& fenetres) {
+    QTemporaryDir dossier, corbeille;
+    for (const char* nom :
+         {"CE1.elv", "CM2.elv", "Bilan CM2 Léa.txt", "Bilan CM2 Émile.txt", "Bilan CM2 Hugo.txt",
+          "Bilan CE1 Paul.txt", "Bilan individuel Max.txt", "Bilan trimestre.rtf"}) {
+        QFile fichier(QDir(dossier.path()).filePath(QString::fromUtf8(nom)));
+        fichier.open(QIODevice::WriteOnly);
+    }
+    QFile general(QDir(dossier.path()).filePath(prog.FichierBilan));
+    general.open(QIODevice::WriteOnly);
+    const QString repertoire = std::exchange(prog.RepProgramme, dossier.path());
+    if (QWidget* choix = fenetres.Fenetre(IdFenetre::ChoixImpInd)) {
+        choix->show();
+        auto* classes = choix->findChild<QListWidget*>(QStringLiteral("ListBox3"));
+        classes->setCurrentRow(1);
+        auto* eleves = choix->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        eleves->setCurrentRow(1);
+        capture.Enregistrer(*choix, QStringLiteral("F_choix_imp_ind_classe"));
+        choix->hide();
+    }
+    if (QWidget* gestion = fenetres.Fenetre(IdFenetre::EffaceBilans)) {
+        gestion->show();
+        capture.Enregistrer(*gestion, QStringLiteral("F_efface_bilans_trouves"));
+        // The teacher says yes: the pupils' files go to the trash, the teacher's own file stays.
+        plate.reponsesQuestions = {true};
+        plate.corbeille = corbeille.path();
+        if (auto* effacer = gestion->findChild<QPushButton*>(QStringLiteral("BoutonEffaceI")))
+            effacer->click();
+        capture.Enregistrer(*gestion, QStringLiteral("F_efface_bilans_effaces"));
+        gestion->hide();
+    }
+    prog.RepProgramme = repertoire;
+}
+
+// The text editor on a general results file, and on a formatted letter, which is also printed
+// (<program>_F_Traitexte_impression.pdf) to be looked at at the printer's resolution.
+void CapturerEditeur(Capture& capture, Programme& prog, PlateFormeTest& plate, Fenetres& fenetres) {
+    auto* editeur = fenetres.Obtenir<TF_Traitexte>(IdFenetre::Traitexte);
+    if (!editeur) return;
+    QTemporaryDir dossier;
+    const QString repertoire = std::exchange(prog.RepProgramme, dossier.path());
+    QStringList lignes;
+    for (const char* eleve : {"Léa", "Hugo", "Émile"})
+        lignes << QString() << QString::fromUtf8(eleve) << prog.Profil().TitresBilan[1]
+               << QStringLiteral("Le 06/12/2002   à  14:35:10")
+               << QStringLiteral("Nombre total de bonnes réponses : \t14 / 20") << QString()
+               << QStringLiteral("Nombre d'erreurs : \t3");
+    QFile bilan(QDir(dossier.path()).filePath(prog.FichierBilan));
+    if (bilan.open(QIODevice::WriteOnly)) bilan.write(FichierTexte::EncoderLignes(lignes));
+    bilan.close();
+    prog.ModeBilan = 1;
+    prog.FichierAOuvrir = prog.FichierBilan;
+    editeur->show();
+    capture.Enregistrer(*editeur, QStringLiteral("F_Traitexte_bilan"));
+    editeur->findChild<QAction*>(QStringLiteral("Quitter1"))->trigger();
+
+    const QString lettre = QDir(dossier.path()).filePath(QStringLiteral("Lettre.rtf"));
+    QFile rtf(lettre);
+    if (rtf.open(QIODevice::WriteOnly))
+        rtf.write(
+            "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}{\\f2 Courier New;}}"
+            "{\\colortbl;\\red16\\green40\\blue140;\\red200\\green0\\blue0;}"
+            "\\pard\\qc\\sa240{\\f0\\fs40\\b\\cf1 Sortie \\'e0 la for\\'eat}\\par"
+            "\\pard\\fi720\\sa120{\\f1\\fs26 Chers parents, la classe de CM2 ira en for\\'eat le "
+            "{\\b mardi 12 mai}. Pr\\'e9voyez des {\\i bottes}, un {\\ul imperm\\'e9able} et un "
+            "go\\'fbter ; le prix est de 4{\\super e} \\'e9tape {\\strike 5 \\'80} 3 \\'80.}\\par"
+            "\\pard\\li720\\tx3600{\\f2\\fs22 D\\'e9part\\tab 8 h 30\\line Retour\\tab 16 h 30}\\par"
+            "\\pard\\qr{\\f1\\fs26\\cf2\\i La ma\\'eetresse}\\par}");
+    rtf.close();
+    prog.ModeBilan = 0;
+    editeur->show();
+    plate.reponsesOuvrir = {lettre};
+    editeur->findChild<QAction*>(QStringLiteral("Ouvrir1"))->trigger();
+    capture.Enregistrer(*editeur, QStringLiteral("F_Traitexte_mis_en_forme"));
+    plate.fichierPdf =
+        capture.sortie.filePath(capture.profil.NomExecutable + QStringLiteral("_F_Traitexte_impression.pdf"));
+    editeur->findChild<QAction*>(QStringLiteral("Imprimer1"))->trigger();
+    plate.fichierPdf.clear();
+    editeur->findChild<QAction*>(QStringLiteral("Quitter1"))->trigger();
+    prog.RepProgramme = repertoire;
+}
+
 bool Capturer(Capture& capture) {
     PlateFormeTest plate;
     plate.ecran = QRect(QPoint(0, 0), capture.ecran);
@@ -114,6 +206,8 @@ bool Capturer(Capture& capture) {
         fenetre->hide();
     }
     CapturerJeux(capture, prog, fenetres);
+    CapturerBilans(capture, prog, plate, fenetres);
+    CapturerEditeur(capture, prog, plate, fenetres);
     return !capture.echec;
 }
 

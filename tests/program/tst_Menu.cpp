@@ -17,8 +17,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -87,6 +89,8 @@ class TestMenu : public QObject {
     void boutonsEtEntreesDeJeu();
     void entreesModales_data();
     void entreesModales();
+    void fenetresDesBilansDepuisLeMenu_data();
+    void fenetresDesBilansDepuisLeMenu();
     void bilanIndividuelSansChoixNOuvrePasLEditeur();
     void bilanIndividuelChoisiOuvreLEditeur();
     void f10OuvreLesPreferences();
@@ -322,6 +326,45 @@ void TestMenu::entreesModales() {
     QDir::setCurrent(initial);
 }
 
+void TestMenu::fenetresDesBilansDepuisLeMenu_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("entree");
+    QTest::addColumn<QString>("fenetre");
+    QTest::newRow("carrelis: management") << ProfilCarrelis() << "Gestiondesbilans1"
+                                          << "F_efface_bilans";
+    QTest::newRow("navirelle: management") << ProfilNavirelle() << "Gestiondesbilans1"
+                                           << "F_efface_bilans";
+    QTest::newRow("carrelis: text file") << ProfilCarrelis() << "Fichiertexte1"
+                                         << "F_Traitexte";
+    QTest::newRow("navirelle: text file") << ProfilNavirelle() << "Editeur1"
+                                          << "F_Traitexte";
+    QTest::newRow("carrelis: general results") << ProfilCarrelis() << "Afficherlebilangnral1"
+                                               << "F_Traitexte";
+    QTest::newRow("navirelle: general results") << ProfilNavirelle() << "Lirelesrsultats1"
+                                                << "F_Traitexte";
+    QTest::newRow("carrelis: a pupil's results") << ProfilCarrelis() << "Afficherunbilanindividuel1"
+                                                 << "F_choix_imp_ind";
+}
+
+// The real windows, modal, from each program's menu (a closed window leaves the menu usable).
+void TestMenu::fenetresDesBilansDepuisLeMenu() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, entree);
+    QFETCH(QString, fenetre);
+    Banc banc(profil);
+    QVERIFY(banc.Action(entree)->isEnabled());
+    QString ouverte;
+    QTimer::singleShot(0, banc.menu, [&] {
+        if (QWidget* modale = QApplication::activeModalWidget()) {
+            ouverte = modale->objectName();
+            modale->close();
+        }
+    });
+    banc.Action(entree)->trigger();
+    QCOMPARE(ouverte, fenetre);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
 void TestMenu::bilanIndividuelSansChoixNOuvrePasLEditeur() {
     Banc banc(ProfilCarrelis(), TousLesTemoins);
     banc.prog.FichierAOuvrir = QStringLiteral("ancien.txt");
@@ -330,15 +373,25 @@ void TestMenu::bilanIndividuelSansChoixNOuvrePasLEditeur() {
     QVERIFY(banc.prog.FichierAOuvrir.isEmpty());
 }
 
+// The real chooser, in a folder without class lists: the pupil chosen goes to the editor.
 void TestMenu::bilanIndividuelChoisiOuvreLEditeur() {
+    QTemporaryDir programme;
+    QFile bilan(QDir(programme.path()).filePath(QStringLiteral("Bilan individuel Léa.txt")));
+    QVERIFY(bilan.open(QIODevice::WriteOnly));
     Banc banc(ProfilNavirelle(), {IdFenetre::Traitexte});
-    auto choix = std::make_unique<FenetreTemoin>(
-        [&banc] { banc.prog.FichierAOuvrir = QStringLiteral("Bilan individuel Léa.txt"); });
-    banc.fenetres.Enregistrer(IdFenetre::ChoixImpInd, std::move(choix));
-    banc.menu->ActualiserDisponibilite();
+    banc.prog.RepProgramme = programme.path();
+    QTimer::singleShot(0, banc.menu, [] {
+        QWidget* choix = QApplication::activeModalWidget();
+        QVERIFY(choix && choix->objectName() == QLatin1String("F_choix_imp_ind"));
+        auto* eleves = choix->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        QCOMPARE(eleves->count(), 1);
+        eleves->setCurrentRow(0);
+        QTest::mouseClick(choix->findChild<QPushButton*>(QStringLiteral("Bouton_Quitter")), Qt::LeftButton);
+    });
     banc.Action(QStringLiteral("Afficherunbilanin1"))->trigger();
     QCOMPARE(banc.ouvertes, QList<IdFenetre>{IdFenetre::Traitexte});
     QCOMPARE(banc.prog.ModeBilan, 1);
+    QCOMPARE(banc.prog.FichierAOuvrir, QStringLiteral("Bilan individuel Léa.txt"));
 }
 
 void TestMenu::f10OuvreLesPreferences() {

@@ -2,8 +2,13 @@
 
 #include "core/PlateForme.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QStringList>
+
+#include <optional>
 
 // A platform that never waits for a person: message boxes are recorded, the screen and the
 // clock are whatever the test sets.
@@ -14,6 +19,10 @@ class PlateFormeTest final : public PlateForme {
         questions.append(texte);
         return !reponsesQuestions.isEmpty() && reponsesQuestions.takeFirst();
     }
+    Reponse Confirmer(const QString& titre, const QString& texte) override {
+        confirmations.append(titre + QStringLiteral(" : ") + texte);
+        return reponsesConfirmer.isEmpty() ? Reponse::Abandon : reponsesConfirmer.takeFirst();
+    }
     QRect GeometrieEcran() const override { return ecran; }
     int PixelsParPouce() const override { return ppp; }
     QDateTime Maintenant() const override { return maintenant; }
@@ -21,6 +30,20 @@ class PlateFormeTest final : public PlateForme {
                                   const QString& fichierPropose) override {
         dialoguesOuverts.append({titre, filtre, dossier, fichierPropose});
         return reponsesOuvrir.isEmpty() ? QString() : reponsesOuvrir.takeFirst();
+    }
+    QString ChoisirFichierAEnregistrer(const QString& titre, const QStringList& types, int& type,
+                                       const QString& dossier, const QString& fichierPropose) override {
+        dialoguesEnregistrer.append({titre, types.join(QStringLiteral(";;")), type, dossier, fichierPropose});
+        if (reponsesEnregistrer.isEmpty()) return {};
+        const auto [chemin, choisi] = reponsesEnregistrer.takeFirst();
+        if (choisi >= 0) type = choisi;
+        return chemin;
+    }
+    bool ChoisirPolice(QFont& police) override {
+        policesProposees.append(police);
+        if (!policeChoisie) return false;
+        police = *policeChoisie;
+        return true;
     }
     void AfficherAide(const QString& fichierAide, const QString& ancre) override {
         aidesAffichees.append(fichierAide + QLatin1Char('#') + ancre);
@@ -41,6 +64,18 @@ class PlateFormeTest final : public PlateForme {
         pdf->setPageOrientation(orientation);
         return pdf;
     }
+    // The PDF file fichierPdf, with the copies of exemplaires.
+    Impression ChoisirImpression(const QString& titre) override {
+        impressions.append(titre);
+        if (fichierPdf.isEmpty()) return {};
+        return {std::make_unique<QPdfWriter>(fichierPdf), exemplaires.first, exemplaires.second};
+    }
+    // Into the folder corbeille when set; without one the desktop has no trash.
+    bool MettreALaCorbeille(const QString& chemin) override {
+        misesALaCorbeille.append(QFileInfo(chemin).fileName());
+        if (corbeille.isEmpty()) return false;
+        return QFile::rename(chemin, QDir(corbeille).filePath(QFileInfo(chemin).fileName()));
+    }
     void Annoncer(QObject& objet, QAccessible::Event evenement) override {
         annonces.append({&objet, evenement});
     }
@@ -48,10 +83,22 @@ class PlateFormeTest final : public PlateForme {
     struct DialogueOuvrir {
         QString titre, filtre, dossier, fichierPropose;
     };
+    struct DialogueEnregistrer {
+        QString titre, types;
+        int type;
+        QString dossier, fichierPropose;
+    };
 
     QStringList avertissements;
     QStringList questions;
-    QList<bool> reponsesQuestions; // what the next questions answer; none left = "Non"
+    QList<bool> reponsesQuestions;    // what the next questions answer; none left = "Non"
+    QStringList confirmations;        // "title : text" of every titled question
+    QList<Reponse> reponsesConfirmer; // none left = Escape
+    QList<DialogueEnregistrer> dialoguesEnregistrer;
+    QList<std::pair<QString, int>> reponsesEnregistrer; // path and type chosen (-1: as proposed)
+    QList<QFont> policesProposees;
+    std::optional<QFont> policeChoisie;         // none: the user gives up
+    std::pair<int, bool> exemplaires{1, false}; // copies asked for, made by the print system
     QList<DialogueOuvrir> dialoguesOuverts;
     QStringList reponsesOuvrir; // what the next open dialogs answer; empty = the user gives up
     QStringList aidesAffichees; // "file#anchor"
@@ -64,4 +111,6 @@ class PlateFormeTest final : public PlateForme {
     QString fichierPdf;      // where the next print jobs go; empty: the user gives up
     QStringList impressions; // the title of every print dialog opened
     QList<std::pair<QObject*, QAccessible::Event>> annonces;
+    QString corbeille;             // the desktop's trash; empty: none
+    QStringList misesALaCorbeille; // the name of every file offered to the trash
 };

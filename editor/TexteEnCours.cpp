@@ -1,0 +1,256 @@
+#include "editor/TexteEnCours.h"
+
+#include "core/Libelles.h"
+#include "core/Programme.h"
+#include "editor/EcrivainRtf.h"
+#include "editor/ImpressionTexte.h"
+#include "editor/TexteBrut.h"
+#include "results/BilansIndividuels.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
+
+namespace {
+
+using Forme = FichierEditeur::Forme;
+using Libelles::Guillemets;
+
+const QString FiltreOuverture = QStringLiteral("Rich Text Format (*.rtf);;Texte (*.txt)");
+
+QString Nom(const QString& chemin) {
+    return Guillemets(QFileInfo(chemin).fileName());
+}
+
+// The file's name has the last word: a ".txt" holds plain text and a ".rtf" rich text, whatever
+// the type left selected; a name without either takes the type's extension.
+std::pair<QString, Forme> FormeChoisie(QString chemin, int type, const Forme& actuelle) {
+    const QString extension = QFileInfo(chemin).suffix().toLower();
+    bool riche = type != 1;
+    if (extension == QLatin1String("txt"))
+        riche = false;
+    else if (extension == QLatin1String("rtf"))
+        riche = true;
+    else
+        chemin += riche ? QStringLiteral(".rtf") : QStringLiteral(".txt");
+    const TexteBrut::Codage codage = actuelle.riche ? TexteBrut::Codage::Windows1252 : actuelle.codage;
+    return {chemin, Forme{riche, codage}};
+}
+
+} // namespace
+
+const QStringList TexteEnCours::Types{QStringLiteral("Rich Text Format (*.rtf)"),
+                                      QStringLiteral("Texte (*.txt)")};
+
+TexteEnCours::TexteEnCours(Programme& programme, QTextDocument& document)
+    : prog(programme), document(document) {}
+
+void TexteEnCours::Activer() {
+    if (prog.ModeBilan && !prog.FichierAOuvrir.isEmpty()) {
+        const QString chemin = QDir(prog.Dossier()).filePath(prog.FichierAOuvrir);
+        if (QFileInfo(chemin).isFile() && Charger(chemin, true)) return;
+        if (!QFileInfo::exists(chemin))
+            prog.Plate().Avertir(
+                QStringLiteral("Le fichier %1 n'existe pas encore\u00a0: aucun résultat n'y a "
+                               "été enregistré.")
+                    .arg(Nom(chemin)));
+    }
+    TexteModifie = false;
+    TexteNomme = false;
+    NomFichierTexte.clear();
+}
+
+PlateForme::Reponse TexteEnCours::Confirmation() {
+    return prog.Plate().Confirmer(QStringLiteral("Confirmation"),
+                                  QStringLiteral("Enregistrer les modifications du texte en cours ?"));
+}
+
+// "&Oui" saves under a name and keeps the text on screen; Escape stays.
+void TexteEnCours::Nouveau() {
+    if (TexteModifie) {
+        const PlateForme::Reponse reponse = Confirmation();
+        if (reponse == PlateForme::Reponse::Oui) EnregistrerSous();
+        if (reponse != PlateForme::Reponse::Non) return;
+    }
+    Vider();
+    TexteNomme = false;
+}
+
+void TexteEnCours::Ouvrir() {
+    prog.RetourRepertoire();
+    const PlateForme::Reponse reponse = TexteModifie ? Confirmation() : PlateForme::Reponse::Non;
+    if (reponse == PlateForme::Reponse::Oui) EnregistrerSous();
+    if (reponse == PlateForme::Reponse::Non) OuvrirTexte();
+    prog.RetourRepertoire();
+}
+
+void TexteEnCours::OuvrirTexte() {
+    const QString chemin = prog.Plate().ChoisirFichierAOuvrir(QStringLiteral("Ouvrir"), FiltreOuverture,
+                                                              prog.Dossier(), QString());
+    if (!chemin.isEmpty()) Charger(chemin, EstBilan(chemin));
+    prog.RetourRepertoire();
+}
+
+bool TexteEnCours::Enregistrer() {
+    return TexteNomme ? Ecrire(NomFichierTexte, forme) : EnregistrerSous();
+}
+
+bool TexteEnCours::EnregistrerSous() {
+    int type = forme.riche ? 0 : 1;
+    const QString chemin = prog.Plate().ChoisirFichierAEnregistrer(QStringLiteral("Enregistrer sous"), Types,
+                                                                   type, prog.Dossier(), NomFichierTexte);
+    prog.RetourRepertoire();
+    if (chemin.isEmpty()) return false;
+    const auto [fichier, voulue] = FormeChoisie(chemin, type, forme);
+    return Ecrire(fichier, voulue);
+}
+
+bool TexteEnCours::Quitter() {
+    if (TexteModifie) {
+        const PlateForme::Reponse reponse = Confirmation();
+        if (reponse == PlateForme::Reponse::Oui) EnregistrerSous();
+        if (reponse != PlateForme::Reponse::Non) return false;
+    }
+    Vider();
+    NomFichierTexte.clear();
+    return true;
+}
+
+// A printer makes the copies itself from one; a PDF file gets every copy drawn.
+void TexteEnCours::Imprimer() {
+    const QString titre = NomFichierTexte.isEmpty() ? QStringLiteral("Editeur de texte")
+                                                    : QFileInfo(NomFichierTexte).fileName();
+    PlateForme::Impression choix = prog.Plate().ChoisirImpression(titre);
+    if (!choix.Page) return;
+    const int exemplaires = choix.CopiesParLeSysteme ? 1 : choix.Exemplaires;
+    if (!ImpressionTexte::Imprimer(document, *choix.Page, exemplaires))
+        prog.Plate().Avertir(
+            QStringLiteral("Le texte n'a pas pu être imprimé\u00a0: l'imprimante ou le fichier "
+                           "choisi n'a pas accepté les pages."));
+}
+
+// A file that cannot be read leaves the text on screen as it was.
+bool TexteEnCours::Charger(const QString& chemin, bool estBilan) {
+    QByteArray octets;
+    QString raison;
+    const bool lu =
+        estBilan ? EcritureFichier::SousVerrou(
+                       chemin, [&](QString& r) { return FichierEditeur::LireOctets(chemin, octets, r); },
+                       raison, attenteVerrou)
+                 : FichierEditeur::LireOctets(chemin, octets, raison);
+    if (!lu) {
+        prog.Plate().Avertir(
+            QStringLiteral("Le fichier %1 n'a pas pu être ouvert\u00a0: %2.").arg(Nom(chemin), raison));
+        return false;
+    }
+    FichierEditeur::Decoder(octets, document, forme, estBilan);
+    document.clearUndoRedoStacks();
+    NomFichierTexte = chemin;
+    TexteNomme = true;
+    TexteModifie = false;
+    bilan = estBilan;
+    octetsLus = estBilan ? std::optional(octets) : std::nullopt;
+    return true;
+}
+
+bool TexteEnCours::Ecrire(const QString& chemin, Forme voulue) {
+    const bool versUnBilan = (bilan && chemin == NomFichierTexte) || EstBilan(chemin);
+    if (versUnBilan) voulue.riche = false;
+    QByteArray octets;
+    if (!Encoder(voulue, octets)) return false;
+    QString raison;
+    const bool ecrit = versUnBilan ? RemplacerBilan(chemin, octets, raison)
+                                   : EcritureFichier::Remplacer(chemin, octets, raison);
+    if (!ecrit) {
+        if (!raison.isEmpty())
+            prog.Plate().Avertir(
+                QStringLiteral("Le texte n'a pas été enregistré dans %1\u00a0: %2. Le fichier est "
+                               "resté tel qu'il était.")
+                    .arg(Nom(chemin), raison));
+        return false;
+    }
+    NomFichierTexte = chemin;
+    forme = voulue;
+    TexteNomme = true;
+    TexteModifie = false;
+    bilan = versUnBilan;
+    octetsLus = versUnBilan ? std::optional(octets) : std::nullopt;
+    return true;
+}
+
+// A character the plain file's set cannot hold would be written "?": the teacher decides.
+bool TexteEnCours::Encoder(const Forme& voulue, QByteArray& octets) {
+    if (voulue.riche) {
+        octets = EcrivainRtf::Ecrire(document);
+        return true;
+    }
+    const QStringList lignes = TexteBrut::Lignes(document);
+    const QString manquants = TexteBrut::Intraduisibles(lignes, voulue.codage);
+    if (!manquants.isEmpty() &&
+        !prog.Plate().Demander(
+            QStringLiteral("Un texte simple ne peut pas garder ces caractères\u00a0: %1. Ils "
+                           "seront écrits «\u00a0?\u00a0». Enregistrer quand même\u00a0?")
+                .arg(manquants)))
+        return false;
+    octets = TexteBrut::Encoder(lignes, voulue.codage);
+    return true;
+}
+
+// Under the lock of the appends: a pupil's entry is either in the file that is compared, or
+// written after the teacher's text. Entries added since the file was read are never lost
+// without the teacher saying so. A refusal leaves raison empty: it is said here.
+bool TexteEnCours::RemplacerBilan(const QString& chemin, const QByteArray& octets, QString& raison) {
+    std::optional<QByteArray> attendu = bilan && chemin == NomFichierTexte ? octetsLus : std::nullopt;
+    for (;;) {
+        QByteArray actuel;
+        bool change = false;
+        const bool fait = EcritureFichier::SousVerrou(
+            chemin,
+            [&](QString& r) {
+                if (attendu) {
+                    QFile fichier(chemin);
+                    actuel = fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+                    change = actuel != *attendu;
+                    if (change) return true;
+                }
+                return EcritureFichier::Remplacer(chemin, octets, r);
+            },
+            raison, attenteVerrou);
+        if (!fait || !change) return fait;
+        if (!prog.Plate().Demander(
+                QStringLiteral("Le fichier %1 a changé depuis son ouverture\u00a0: des élèves y "
+                               "ont sans doute enregistré de nouveaux résultats. Le remplacer "
+                               "quand même par le texte de l'éditeur\u00a0? Ces nouveaux "
+                               "résultats seraient perdus.")
+                    .arg(Nom(chemin)))) {
+            prog.Plate().Avertir(
+                QStringLiteral("Le texte n'a pas été enregistré. Pour le garder, enregistrez-le sous un "
+                               "autre nom\u00a0; pour voir les nouveaux résultats, quittez l'éditeur "
+                               "et rouvrez le bilan."));
+            raison.clear();
+            return false;
+        }
+        attendu = actuel;
+    }
+}
+
+// The general results file, or a pupil's, in the program folder.
+bool TexteEnCours::EstBilan(const QString& chemin) const {
+    const QFileInfo info(chemin);
+    if (QFileInfo(info.absolutePath()).canonicalFilePath() != QFileInfo(prog.Dossier()).canonicalFilePath())
+        return false;
+    const QString general = prog.FichierBilan.isEmpty() ? prog.Profil().FichierBilan : prog.FichierBilan;
+    return info.fileName() == general ||
+           !BilansIndividuels::ClasseDe(info.fileName(), BilansIndividuels::Classes(prog.Dossier()))
+                .isEmpty();
+}
+
+void TexteEnCours::Vider() {
+    document.clear();
+    document.clearUndoRedoStacks();
+    forme = Forme{};
+    bilan = false;
+    octetsLus.reset();
+    TexteModifie = false;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/EcritureFichier.h"
+#include "core/PlateForme.h"
+#include "editor/FichierEditeur.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Programme;
+class QTextDocument;
+
+// The text the editor holds and the file it belongs to: the menu commands of the editor
+// without its window. A file is written back in the form it was read in, or in the type the
+// teacher chose when saving it under a name. A results file (handed over by the menu, or opened
+// by hand from the program folder) always stays plain text, and is written back under the lock
+// of the appends, after asking when pupils added to it since it was opened. Questions, dialogs
+// and messages go through the platform.
+class TexteEnCours {
+  public:
+    TexteEnCours(Programme& programme, QTextDocument& document);
+
+    // The window is shown: the results file named by FichierAOuvrir when ModeBilan, otherwise a
+    // start with no file (the text itself is kept).
+    void Activer();
+    void Nouveau();
+    void Ouvrir();
+    // False when nothing was written (given up, refused or failed; a failure is said).
+    bool Enregistrer();
+    bool EnregistrerSous();
+    // True when the window may close; the text is then emptied.
+    bool Quitter();
+    void Imprimer();
+    // Every change of the document, whatever made it.
+    void Modifier() { TexteModifie = true; }
+
+    // Plain text: what is pasted into it is plain too.
+    bool TexteSeulement() const { return !forme.riche; }
+    bool EstUnBilan() const { return bilan; }
+    const FichierEditeur::Forme& FormeDuFichier() const { return forme; }
+
+    QString NomFichierTexte; // the file last opened or saved, full path
+    bool TexteNomme = false; // "&Enregistrer" writes into NomFichierTexte without asking a name
+    bool TexteModifie = false;
+
+    // How long a write into a results file waits for a pupil's append.
+    std::chrono::milliseconds attenteVerrou = EcritureFichier::AttenteVerrou;
+
+    // The two types of the dialogs, rich text first.
+    static const QStringList Types;
+
+  private:
+    PlateForme::Reponse Confirmation();
+    void OuvrirTexte();
+    bool Charger(const QString& chemin, bool estBilan);
+    bool Ecrire(const QString& chemin, FichierEditeur::Forme voulue);
+    bool Encoder(const FichierEditeur::Forme& voulue, QByteArray& octets);
+    bool RemplacerBilan(const QString& chemin, const QByteArray& octets, QString& raison);
+    bool EstBilan(const QString& chemin) const;
+    void Vider();
+
+    Programme& prog;
+    QTextDocument& document;
+    FichierEditeur::Forme forme;
+    bool bilan = false;                  // NomFichierTexte is a results file
+    std::optional<QByteArray> octetsLus; // that file as read or last written here
+};

@@ -1,0 +1,214 @@
+#include "editor/U_traitexte.h"
+
+#include "core/AideContextuelle.h"
+#include "core/Libelles.h"
+#include "core/MobilierPleinEcran.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+#include "editor/ZoneTexte.h"
+
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+// The text's own font, in points: what the screen shows is what prints and what the files keep,
+// whatever the scaling of the menus.
+QFont PoliceTexte() {
+    QFont police(QStringLiteral("Arial"));
+    police.setPointSize(12);
+    return police;
+}
+
+QMenu* NouveauMenu(QWidget* parent, const char* nom, const QString& libelle) {
+    auto* menu = new QMenu(libelle, parent);
+    menu->setObjectName(QLatin1String(nom));
+    menu->setAccessibleName(Libelles::NomAccessible(libelle));
+    return menu;
+}
+
+} // namespace
+
+TF_Traitexte::TF_Traitexte(Programme& programme, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      prog(programme), richEdit1(new ZoneTexte(this)), texte(programme, *richEdit1->document()) {
+    setObjectName(QStringLiteral("F_Traitexte"));
+    setWindowTitle(QStringLiteral("Editeur de texte."));
+    setModal(true);
+    resize(800, 600);
+    DefinirContexteAide(*this, prog.Profil().ContexteAideTraitexte);
+    // Its context number may lead to the results window's page: F1 opens the editor's own.
+    DefinirSujetAide(*this, QStringLiteral("Edit"));
+
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+    ConstruireMenu();
+    richEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    richEdit1->setAccessibleName(QStringLiteral("Texte"));
+    richEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    richEdit1->document()->setDocumentMargin(12);
+    richEdit1->TexteSeulement([this] { return texte.TexteSeulement(); });
+    disposition->addWidget(richEdit1);
+
+    MobilierPleinEcran::Options options;
+    options.IntervalleMs = 1000; // the editor's hold is slower than the other windows'
+    mobilier = new MobilierPleinEcran(*this, prog, options);
+    mobilier->MettreAEchelle();
+    richEdit1->setFont(PoliceTexte());
+    // Whatever changes the document (keys, Delete, undo, drops, alignment, fonts) marks it.
+    connect(richEdit1->document(), &QTextDocument::contentsChanged, this, [this] {
+        texte.Modifier();
+        Actualiser();
+    });
+    Actualiser();
+}
+
+void TF_Traitexte::ConstruireMenu() {
+    auto* barre = new QMenuBar(this);
+    barre->setObjectName(QStringLiteral("MainMenu1"));
+    barre->setAccessibleName(QStringLiteral("Menu"));
+    layout()->setMenuBar(barre);
+
+    QMenu* fichier = NouveauMenu(barre, "Fichier1", QStringLiteral("&Fichier     "));
+    Entree(fichier, "Nouveau1", QStringLiteral("&Nouveau"), &TF_Traitexte::Nouveau1Click);
+    fichier->addSeparator()->setObjectName(QStringLiteral("N2"));
+    Entree(fichier, "Ouvrir1", QStringLiteral("&Ouvrir"), &TF_Traitexte::Ouvrir1Click);
+    enregistrer1 =
+        Entree(fichier, "Enregistrer1", QStringLiteral("&Enregistrer"), &TF_Traitexte::Enregistrer1Click);
+    Entree(fichier, "EnregistrerSous1", QStringLiteral("Enregistrer &Sous..."),
+           &TF_Traitexte::EnregistrerSous1Click);
+    Entree(fichier, "Imprimer1", QStringLiteral("&Imprimer"), &TF_Traitexte::Imprimer1Click);
+    fichier->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Entree(fichier, "Quitter1", QStringLiteral("&Quitter"), &TF_Traitexte::Quitter1Click);
+    barre->addMenu(fichier);
+
+    QMenu* edition = NouveauMenu(barre, "Edition1", QStringLiteral("&Edition     "));
+    edition
+        ->addAction(QStringLiteral("Couper"), QKeySequence(Qt::CTRL | Qt::Key_X), richEdit1, &QTextEdit::cut)
+        ->setObjectName(QStringLiteral("Couper1"));
+    edition
+        ->addAction(QStringLiteral("Copier"), QKeySequence(Qt::CTRL | Qt::Key_C), richEdit1, &QTextEdit::copy)
+        ->setObjectName(QStringLiteral("Copier1"));
+    edition
+        ->addAction(QStringLiteral("Coller"), QKeySequence(Qt::CTRL | Qt::Key_V), richEdit1,
+                    &QTextEdit::paste)
+        ->setObjectName(QStringLiteral("CollerCtrlV1"));
+    barre->addMenu(edition);
+
+    QMenu* presentation = NouveauMenu(barre, "presentation", QStringLiteral("P&résentation    "));
+    Entree(presentation, "Police1", QStringLiteral("&Police"), &TF_Traitexte::Police1Click);
+    QMenu* alignement = NouveauMenu(presentation, "Alignement1", QStringLiteral("Alignement"));
+    Entree(alignement, "Gauche1", QStringLiteral("Gauche"), &TF_Traitexte::Gauche1Click);
+    Entree(alignement, "Centr1", QStringLiteral("Centré"), &TF_Traitexte::Centr1Click);
+    Entree(alignement, "Droite1", QStringLiteral("Droite"), &TF_Traitexte::Droite1Click);
+    presentation->addMenu(alignement);
+    barre->addMenu(presentation);
+
+    QAction* aide = barre->addAction(QStringLiteral("Ai&de     "));
+    aide->setObjectName(QStringLiteral("Aide1"));
+    connect(aide, &QAction::triggered, this, &TF_Traitexte::Aide1Click);
+}
+
+QAction* TF_Traitexte::Entree(QMenu* menu, const char* nom, const QString& libelle,
+                              void (TF_Traitexte::*action)(), const QKeySequence& raccourci) {
+    QAction* entree = menu->addAction(libelle, raccourci, this, action);
+    entree->setObjectName(QLatin1String(nom));
+    return entree;
+}
+
+void TF_Traitexte::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    if (!evenement->spontaneous()) FormActivate();
+}
+
+void TF_Traitexte::FormActivate() {
+    texte.Activer();
+    richEdit1->moveCursor(QTextCursor::Start);
+    richEdit1->setFocus(Qt::OtherFocusReason);
+    Actualiser();
+}
+
+// "&Enregistrer" is offered when there is something to save; screen readers hear which file
+// the text is.
+void TF_Traitexte::Actualiser() {
+    enregistrer1->setEnabled(texte.TexteModifie);
+    const QString description = texte.NomFichierTexte.isEmpty()
+                                    ? QStringLiteral("Nouveau texte")
+                                    : QFileInfo(texte.NomFichierTexte).fileName() +
+                                          (texte.EstUnBilan() ? QStringLiteral(", bilan") : QString());
+    if (richEdit1->accessibleDescription() == description) return;
+    richEdit1->setAccessibleDescription(description);
+    prog.Plate().Annoncer(*richEdit1, QAccessible::DescriptionChanged);
+}
+
+void TF_Traitexte::Apres(void (TexteEnCours::*commande)()) {
+    (texte.*commande)();
+    Actualiser();
+}
+
+void TF_Traitexte::Nouveau1Click() {
+    Apres(&TexteEnCours::Nouveau);
+}
+
+void TF_Traitexte::Ouvrir1Click() {
+    Apres(&TexteEnCours::Ouvrir);
+    richEdit1->moveCursor(QTextCursor::Start);
+}
+
+void TF_Traitexte::Enregistrer1Click() {
+    texte.Enregistrer();
+    Actualiser();
+}
+
+void TF_Traitexte::EnregistrerSous1Click() {
+    texte.EnregistrerSous();
+    Actualiser();
+}
+
+void TF_Traitexte::Imprimer1Click() {
+    texte.Imprimer();
+}
+
+void TF_Traitexte::Quitter1Click() {
+    const bool fermer = texte.Quitter();
+    Actualiser();
+    if (fermer) QDialog::done(QDialog::Accepted);
+}
+
+void TF_Traitexte::reject() {
+    Quitter1Click();
+}
+
+void TF_Traitexte::Police1Click() {
+    QFont police = richEdit1->currentFont();
+    if (!prog.Plate().ChoisirPolice(police)) return;
+    QTextCharFormat format;
+    format.setFontFamilies({police.family()});
+    if (police.pointSizeF() > 0) format.setFontPointSize(police.pointSizeF());
+    format.setFontWeight(police.weight());
+    format.setFontItalic(police.italic());
+    format.setFontUnderline(police.underline());
+    format.setFontStrikeOut(police.strikeOut());
+    richEdit1->mergeCurrentCharFormat(format);
+    richEdit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TF_Traitexte::Gauche1Click() {
+    richEdit1->setAlignment(Qt::AlignLeft);
+}
+
+void TF_Traitexte::Centr1Click() {
+    richEdit1->setAlignment(Qt::AlignHCenter);
+}
+
+void TF_Traitexte::Droite1Click() {
+    richEdit1->setAlignment(Qt::AlignRight);
+}
+
+void TF_Traitexte::Aide1Click() {
+    prog.Plate().AfficherAide(prog.FichierAide, QStringLiteral("Edit"));
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "editor/TexteEnCours.h"
+
+#include <QDialog>
+
+class MobilierPleinEcran;
+class Programme;
+class QAction;
+class QMenu;
+class ZoneTexte;
+
+// The text editor of both programs: rich or plain texts of the teacher's, and the results files
+// the menu hands over. Full screen, held at the menu's place; every way out asks before a
+// change is lost.
+class TF_Traitexte : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TF_Traitexte(Programme& programme, QWidget* parent = nullptr);
+
+    TexteEnCours& Texte() { return texte; }
+    ZoneTexte* RichEdit1() const { return richEdit1; }
+    MobilierPleinEcran& Mobilier() const { return *mobilier; }
+
+  public slots:
+    // Escape and the close button do what "&Quitter" does.
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* evenement) override;
+
+  private:
+    void ConstruireMenu();
+    QAction* Entree(QMenu* menu, const char* nom, const QString& libelle, void (TF_Traitexte::*action)(),
+                    const QKeySequence& raccourci = {});
+    void FormActivate();
+    void Actualiser();
+    void Apres(void (TexteEnCours::*commande)());
+
+    void Nouveau1Click();
+    void Ouvrir1Click();
+    void Enregistrer1Click();
+    void EnregistrerSous1Click();
+    void Imprimer1Click();
+    void Quitter1Click();
+    void Police1Click();
+    void Gauche1Click();
+    void Centr1Click();
+    void Droite1Click();
+    void Aide1Click();
+
+    Programme& prog;
+    ZoneTexte* richEdit1;
+    TexteEnCours texte;
+    MobilierPleinEcran* mobilier = nullptr;
+    QAction* enregistrer1 = nullptr;
+};
