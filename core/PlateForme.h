@@ -52,4 +52,11 @@ class PlateForme {
 
     // The other full-screen windows (exercises, preferences...): full screen on a desktop.
     virtual void PleinEcran(QWidget& fenetre) = 0;
+
+    // Where the user's own settings of the program are kept, outside its folder and its
+    // preferences file; empty: they last for the run only.
+    virtual QString FichierReglagesUtilisateur(const QString& programme) const {
+        Q_UNUSED(programme);
+        return {};
+    }
 };

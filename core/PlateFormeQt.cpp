@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QWidget>
 
 #include <cmath>
@@ -47,6 +48,12 @@ void PlateFormeQt::MasquerBarreDesTaches(QWidget& fenetrePrincipale) {
 
 void PlateFormeQt::PleinEcran(QWidget& fenetre) {
     fenetre.setWindowState(fenetre.windowState() | Qt::WindowFullScreen);
+}
+
+// The desktop's place for each user's settings, under the program's name
+// (~/.config/Navirelle/Navirelle.ini on Linux).
+QString PlateFormeQt::FichierReglagesUtilisateur(const QString& programme) const {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, programme, programme).fileName();
 }
 
 std::unique_ptr<QPagedPaintDevice> PlateFormeQt::ChoisirImprimante(const QString& titre,

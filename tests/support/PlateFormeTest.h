@@ -4,6 +4,7 @@
 
 #include <QPdfWriter>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // A platform that never waits for a person: message boxes are recorded, the screen and the
 // clock are whatever the test sets.
@@ -44,6 +45,12 @@ class PlateFormeTest final : public PlateForme {
     void Annoncer(QObject& objet, QAccessible::Event evenement) override {
         annonces.append({&objet, evenement});
     }
+    // The user's settings in a folder of the test's own, never the real user's.
+    QString FichierReglagesUtilisateur(const QString& programme) const override {
+        if (!fichierReglages.isEmpty()) return fichierReglages;
+        if (!dossierReglages) dossierReglages = std::make_unique<QTemporaryDir>();
+        return dossierReglages->filePath(programme + QStringLiteral(".ini"));
+    }
 
     struct DialogueOuvrir {
         QString titre, filtre, dossier, fichierPropose;
@@ -64,4 +71,8 @@ class PlateFormeTest final : public PlateForme {
     QString fichierPdf;      // where the next print jobs go; empty: the user gives up
     QStringList impressions; // the title of every print dialog opened
     QList<std::pair<QObject*, QAccessible::Event>> annonces;
+    QString fichierReglages; // the user's settings file when a test chooses it
+
+  private:
+    mutable std::unique_ptr<QTemporaryDir> dossierReglages;
 };
