@@ -7,6 +7,7 @@
 #include "program/U_pref.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
+#include "sailboats/U_Jeu_1.h"
 #include "sheets/ImpressionFeuille.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
@@ -48,6 +49,7 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::Listes, &Avec<TF_Listes>},
         {IdFenetre::Bilan, &Avec<TF_bilan>},
         {IdFenetre::Edit3, &Avec<TF_Edit3>},
+        {IdFenetre::Jeu1, &Avec<TF_Jeu_1>},
     };
     return table;
 }
