@@ -8,6 +8,7 @@
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
 #include "sailboats/U_Jeu_1.h"
+#include "sailboats/U_Jeu_23.h"
 #include "sheets/ImpressionFeuille.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
@@ -50,6 +51,7 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::Bilan, &Avec<TF_bilan>},
         {IdFenetre::Edit3, &Avec<TF_Edit3>},
         {IdFenetre::Jeu1, &Avec<TF_Jeu_1>},
+        {IdFenetre::Jeu23, &Avec<TF_Jeu_23>},
     };
     return table;
 }
