@@ -6,7 +6,9 @@
 #include "sailboats/Couleurs.h"
 #include "sailboats/TramesEcran.h"
 
+#include <QEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QSignalBlocker>
 
 const QString BoutonTrames::Cle = QStringLiteral("Voiliers/Hachures");
@@ -44,6 +46,16 @@ BoutonTrames::BoutonTrames(Programme& programme, QWidget* parent)
     setChecked(prog.Reglages().Lire(Cle));
     connect(this, &QPushButton::toggled, this, &BoutonTrames::Basculer);
     connect(&prog.Reglages(), &ReglagesUtilisateur::Change, this, &BoutonTrames::Changees);
+}
+
+// Alt+H switches the hatches where the pupil is: the keyboard stays on the table or the palette
+// instead of following the shortcut to the button.
+bool BoutonTrames::event(QEvent* evenement) {
+    if (evenement->type() != QEvent::Shortcut) return QPushButton::event(evenement);
+    const QPointer<QWidget> avant = window()->focusWidget();
+    const bool traite = QPushButton::event(evenement);
+    if (avant && avant != this) avant->setFocus(Qt::ShortcutFocusReason);
+    return traite;
 }
 
 void BoutonTrames::Basculer(bool actives) {

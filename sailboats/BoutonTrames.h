@@ -18,6 +18,9 @@ class BoutonTrames : public QPushButton {
     // The setting changed, here or in another window.
     void TramesChangees(bool actives);
 
+  protected:
+    bool event(QEvent* evenement) override;
+
   private:
     void Basculer(bool actives);
     void Changees(const QString& cle, bool valeur);

@@ -96,7 +96,8 @@ void TableauImages::Disposer(const GeometrieVoiliers& geometrie) {
             if (montree) image->setGeometry(g.Case(r, c).adjusted(0, 0, -1, -1));
             image->setVisible(montree);
         }
-    PlacerCadre(QPoint(1, 1));
+    // The frame stays where the pupil left it when the table keeps room for it.
+    PlacerCadre(cadre.x() <= g.Colonnes && cadre.y() <= g.Lignes ? cadre : QPoint(1, 1));
 }
 
 void TableauImages::DefinirTrames(bool actives, int echelle) {

@@ -22,7 +22,7 @@ class TableauImages : public QFrame {
     TableauImages(PlateForme& plateForme, QWidget* parent);
 
     // Places and shows the pictures of a table of that geometry, hides the others, and takes the
-    // table's size; the frame goes back to the first cell.
+    // table's size; the frame stays where it was when the table still has that picture.
     void Disposer(const GeometrieVoiliers& geometrie);
     const GeometrieVoiliers& Geometrie() const { return g; }
 

@@ -428,8 +428,10 @@ void TestJeu1::hachures() {
         QVERIFY(!bouton->isChecked());
         ImageVoilier* entete = jeu->Tableau()->EnteteVoiles(1);
         QCOMPARE(entete->ImageMontree(), entete->Image().copy(entete->rect()));
+        jeu->Tableau()->setFocus();
         QTest::keyClick(jeu, Qt::Key_H, Qt::AltModifier);
         QTRY_VERIFY(bouton->isChecked());
+        QCOMPARE(jeu->focusWidget(), jeu->Tableau()); // the keyboard stays on the table
         QVERIFY(Acces(bouton)->state().checked);
         QVERIFY(plate.annonces.contains({bouton, QAccessible::StateChanged}));
         QVERIFY(entete->Trames());
