@@ -44,6 +44,7 @@ bench: build
 	$(BUILD)/bench/bench_tableau --benchmark_counters_tabular=true
 	$(BUILD)/bench/bench_jeu
 	$(BUILD)/bench/bench_voiliers
+	$(BUILD)/bench/bench_jeux_voiliers
 	$(BUILD)/bench/bench_rtf
 	./bench/demarrage.sh
 

@@ -80,4 +80,10 @@ class PlateForme {
     // Moves a file to the desktop's trash, from where the teacher can get it back; false when
     // there is no trash for it (a network share, a desktop without one): it is then where it was.
     virtual bool MettreALaCorbeille(const QString& chemin) = 0;
+    // Where the user's own settings of the program are kept, outside its folder and its
+    // preferences file; empty: they last for the run only.
+    virtual QString FichierReglagesUtilisateur(const QString& programme) const {
+        Q_UNUSED(programme);
+        return {};
+    }
 };

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
@@ -67,6 +68,12 @@ void PlateFormeQt::MasquerBarreDesTaches(QWidget& fenetrePrincipale) {
 
 void PlateFormeQt::PleinEcran(QWidget& fenetre) {
     fenetre.setWindowState(fenetre.windowState() | Qt::WindowFullScreen);
+}
+
+// The desktop's place for each user's settings, under the program's name
+// (~/.config/Navirelle/Navirelle.ini on Linux).
+QString PlateFormeQt::FichierReglagesUtilisateur(const QString& programme) const {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, programme, programme).fileName();
 }
 
 namespace {

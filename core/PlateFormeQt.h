@@ -28,6 +28,7 @@ class PlateFormeQt final : public PlateForme {
     void MontrerBarreDesTaches(QWidget& fenetrePrincipale) override;
     void PleinEcran(QWidget& fenetre) override;
     bool MettreALaCorbeille(const QString& chemin) override;
+    QString FichierReglagesUtilisateur(const QString& programme) const override;
     void Annoncer(QObject& objet, QAccessible::Event evenement) override;
     std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
                                                          QPageLayout::Orientation orientation) override;

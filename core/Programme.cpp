@@ -1,11 +1,20 @@
 #include "core/Programme.h"
 
 #include "core/PlateForme.h"
+#include "core/ReglagesUtilisateur.h"
 
 #include <QDir>
 
 Programme::Programme(const ProfilProgramme& profil, PlateForme& plateForme, std::unique_ptr<Hasard> hasard)
     : profil(profil), plateForme(plateForme), hasard(std::move(hasard)) {}
+
+Programme::~Programme() = default;
+
+ReglagesUtilisateur& Programme::Reglages() const {
+    if (!reglages)
+        reglages = std::make_unique<ReglagesUtilisateur>(plateForme.FichierReglagesUtilisateur(profil.Titre));
+    return *reglages;
+}
 
 void Programme::InitValeurs() {
     TitreVersion = profil.TitreVersion;

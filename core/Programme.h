@@ -12,6 +12,7 @@
 #include <memory>
 
 class PlateForme;
+class ReglagesUtilisateur;
 
 // A pupil's name as the results files and the class lists keep it.
 constexpr int LongueurNomEleve = 50;
@@ -22,10 +23,13 @@ class Programme {
   public:
     Programme(const ProfilProgramme& profil, PlateForme& plateForme,
               std::unique_ptr<Hasard> hasard = std::make_unique<HasardSysteme>());
+    ~Programme();
 
     const ProfilProgramme& Profil() const { return profil; }
     PlateForme& Plate() const { return plateForme; }
     Hasard& Aleatoire() const { return *hasard; }
+    // The user's own settings, in the place the platform gives, read at the first request.
+    ReglagesUtilisateur& Reglages() const;
 
     // Fills the per-program titles, file names and default image names.
     void InitValeurs();
@@ -63,4 +67,5 @@ class Programme {
     ProfilProgramme profil;
     PlateForme& plateForme;
     std::unique_ptr<Hasard> hasard;
+    mutable std::unique_ptr<ReglagesUtilisateur> reglages;
 };

@@ -10,6 +10,8 @@
 #include "results/U_bilan.h"
 #include "results/Unit_choix_imp_ind.h"
 #include "results/Unit_efface_bilans.h"
+#include "sailboats/U_Jeu_1.h"
+#include "sailboats/U_Jeu_23.h"
 #include "sheets/ImpressionFeuille.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
@@ -54,6 +56,8 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::ChoixImpInd, &Avec<TF_choix_imp_ind>},
         {IdFenetre::EffaceBilans, &Avec<TF_efface_bilans>},
         {IdFenetre::Traitexte, &Avec<TF_Traitexte>},
+        {IdFenetre::Jeu1, &Avec<TF_Jeu_1>},
+        {IdFenetre::Jeu23, &Avec<TF_Jeu_23>},
     };
     return table;
 }

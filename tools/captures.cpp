@@ -16,6 +16,7 @@
 #include "tables/CaseTableau.h"
 #include "tables/GenerateurTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"
+#include "tools/CapturesJeuxVoiliers.h"
 #include "tools/CapturesVoiliers.h"
 
 #include <QAction>
@@ -208,6 +209,20 @@ bool Capturer(Capture& capture) {
     CapturerJeux(capture, prog, fenetres);
     CapturerBilans(capture, prog, plate, fenetres);
     CapturerEditeur(capture, prog, plate, fenetres);
+    CapturerJeuxVoiliers(prog, fenetres,
+                         [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
+    return !capture.echec;
+}
+
+// Navirelle's exercises alone on the screens whose shape bounds the table: 5:4 and 16:10.
+bool CapturerJeuxSeuls(Capture& capture) {
+    PlateFormeTest plate;
+    plate.ecran = QRect(QPoint(0, 0), capture.ecran);
+    Programme prog(capture.profil, plate);
+    Fenetres fenetres(prog);
+    fenetres.CreerAuDemarrage();
+    CapturerJeuxVoiliers(prog, fenetres,
+                         [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     return !capture.echec;
 }
 
@@ -278,6 +293,12 @@ int main(int argc, char** argv) {
             if (!Capturer(capture)) return 1;
             total += capture.enregistrees;
         }
+    for (QSize ecran : {QSize(1280, 1024), QSize(1920, 1200)}) {
+        const ProfilProgramme navirelle = ProfilNavirelle();
+        Capture capture{navirelle, ecran, sortie};
+        if (!CapturerJeuxSeuls(capture)) return 1;
+        total += capture.enregistrees;
+    }
     if (!CapturerFeuilles(ProfilCarrelis(), sortie, total)) return 1;
     if (!CapturerVoiliers(sortie, total)) return 1;
     std::printf("captures: %d pictures in %s\n", total, qPrintable(sortie.absolutePath()));

@@ -62,6 +62,10 @@ void TestAide::lesRubriquesDisentCeQueFontLesFenetres_data() {
         << "CARRELIS"
         << "Jouer"
         << "<b>Nouveau</b>, <b>Changer</b> et <b>Bilan</b> reviennent";
+    QTest::newRow("each sailboat exercise obeys its own setting for Changer")
+        << "NAVIRELLE"
+        << "contexte-6"
+        << "qui décide pour les trois exercices";
     QTest::newRow("the results window is not the editor") << "CARRELIS"
                                                           << "contexte-10"
                                                           << "éditeur de texte ?";

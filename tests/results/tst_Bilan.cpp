@@ -110,6 +110,10 @@ void TestBilan::entreeDuBilanGeneralALOctetPres_data() {
                    "Nombre de cases bien remplies en haut :\t6 / 7", "", "Nombre d'erreurs : \t7",
                    "Nombre d'erreurs pour les cases à gauche :\t1",
                    "Nombre d'erreurs pour les cases en haut :\t2"});
+    QTest::newRow("navirelle exercise 2: no header lines")
+        << ProfilNavirelle() << 2 << Compteurs(40, 48, 11, 2, 4, 3, 6, 1, 1)
+        << Lignes({"", "Paul", "Navirelle jeu n° 2 : colorier", DateHeure,
+                   "Nombre total de bonnes réponses : \t40 / 48", "", "Nombre d'erreurs : \t11"});
     QTest::newRow("navirelle exercise 3: the blanks before some tabs")
         << ProfilNavirelle() << 3 << Compteurs(20, 20, 0, 4, 4, 5, 5, 0, 3)
         << Lignes({"", "Paul", "Navirelle jeu n° 3 : Trouver", DateHeure,

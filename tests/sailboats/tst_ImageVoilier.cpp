@@ -3,6 +3,8 @@
 #include "sailboats/Couleurs.h"
 #include "sailboats/ImageVoilier.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,6 +42,14 @@ void TestImageVoilier::montreSesCouleursActiveOuNon() {
     QCOMPARE(clics.size(), active ? 1 : 0);
     QCOMPARE(appuis.size(), active ? 2 : 0);
     if (active) QCOMPARE(appuis.at(1).at(0).toPoint(), QPoint(38, 20));
+    // A screen reader's action is a click at its point, under the same rule.
+    image.DefinirActions({{QStringLiteral("Colorier la coque"), QPoint(38, 70)}});
+    QAccessibleInterface* acces = QAccessible::queryAccessibleInterface(&image);
+    QCOMPARE(acces->role(), QAccessible::Button);
+    QCOMPARE(acces->actionInterface()->actionNames(), QStringList{QStringLiteral("Colorier la coque")});
+    acces->actionInterface()->doAction(QStringLiteral("Colorier la coque"));
+    QCOMPARE(clics.size(), active ? 2 : 0);
+    if (active) QCOMPARE(appuis.last().at(0).toPoint(), QPoint(38, 70));
 }
 
 // On a screen over about 2000 pixels high a cell is larger than 300 x 350.

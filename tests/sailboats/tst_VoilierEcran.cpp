@@ -123,6 +123,10 @@ class TestVoilierEcran : public QObject {
   private slots:
     void geometrieDuTableau_data();
     void geometrieDuTableau();
+    void tableauBorneParLaPlace_data();
+    void tableauBorneParLaPlace();
+    void cadreDuClavier_data();
+    void cadreDuClavier();
     void angleDuRayonSurLEllipse_data();
     void angleDuRayonSurLEllipse();
     void chaqueRemplissageResteDansSaRegion_data();
@@ -162,6 +166,65 @@ void TestVoilierEcran::geometrieDuTableau() {
     QCOMPARE(g.Case(lignes, colonnes), derniereCase);
     QCOMPARE(g.EnteteVoiles(colonnes).left(), derniereCase.left());
     QCOMPARE(g.EnteteCoque(lignes).top(), derniereCase.top());
+}
+
+void TestVoilierEcran::tableauBorneParLaPlace_data() {
+    QTest::addColumn<int>("ecran");
+    QTest::addColumn<QSize>("place");
+    QTest::addColumn<int>("aCoteSurW"); // tenths of W taken beside the table
+    QTest::addColumn<int>("a");
+    QTest::newRow("room enough: the screen's own size") << 768 << QSize(2000, 2000) << 0 << 89;
+    QTest::newRow("too narrow") << 1024 << QSize(700, 2000) << 0 << 101;
+    QTest::newRow("too low") << 1024 << QSize(2000, 600) << 0 << 98;
+    QTest::newRow("too narrow with the boat beside") << 1024 << QSize(900, 2000) << 18 << 106;
+}
+
+// The largest cell that fits, width and height both: a 5 x 7 table on a 1024-pixel-high screen.
+void TestVoilierEcran::tableauBorneParLaPlace() {
+    QFETCH(int, ecran);
+    QFETCH(QSize, place);
+    QFETCH(int, aCoteSurW);
+    QFETCH(int, a);
+    auto aCote = [aCoteSurW](int w) { return w * aCoteSurW / 10; };
+    const GeometrieVoiliers g = GeometrieVoiliers::DansLaPlace(ecran, 5, 7, place, aCote);
+    QCOMPARE(g.A, a);
+    QCOMPARE(g.W, a * 6 / 7);
+    QCOMPARE(g.Marge, ecran * 4 / 600);
+    QVERIFY(g.Panneau().width() + aCote(g.W) <= place.width());
+    QVERIFY(g.Panneau().height() <= place.height());
+    GeometrieVoiliers plusGrand = g;
+    plusGrand.A = g.A + 1;
+    plusGrand.W = plusGrand.A * 6 / 7;
+    if (g.A < GeometrieVoiliers::Calculer(ecran, 5, 7).A)
+        QVERIFY(plusGrand.Panneau().width() + aCote(plusGrand.W) > place.width() ||
+                plusGrand.Panneau().height() > place.height());
+}
+
+void TestVoilierEcran::cadreDuClavier_data() {
+    QTest::addColumn<QPoint>("depart"); // x: column, y: row
+    QTest::addColumn<QString>("fleches");
+    QTest::addColumn<QPoint>("arrivee");
+    QTest::newRow("into the sail headers") << QPoint(2, 1) << "H" << QPoint(2, 0);
+    QTest::newRow("never the corner from the top") << QPoint(1, 0) << "G" << QPoint(1, 0);
+    QTest::newRow("never the corner from the left") << QPoint(0, 1) << "H" << QPoint(0, 1);
+    QTest::newRow("stops at the right edge") << QPoint(3, 2) << "DDD" << QPoint(4, 2);
+    QTest::newRow("stops at the bottom") << QPoint(1, 2) << "BBB" << QPoint(1, 3);
+    QTest::newRow("round the table") << QPoint(1, 1) << "GBBDDDHHH" << QPoint(3, 0);
+}
+
+// A 3 x 4 table: rows 0..3, columns 0..4, the headers being row and column 0.
+void TestVoilierEcran::cadreDuClavier() {
+    QFETCH(QPoint, depart);
+    QFETCH(QString, fleches);
+    QFETCH(QPoint, arrivee);
+    const GeometrieVoiliers g = GeometrieVoiliers::Calculer(600, 3, 4);
+    QPoint p = depart;
+    for (QChar f : fleches)
+        p = g.Voisine(p, f == QLatin1Char('H')   ? Direction::Haut
+                         : f == QLatin1Char('B') ? Direction::Bas
+                         : f == QLatin1Char('G') ? Direction::Gauche
+                                                 : Direction::Droite);
+    QCOMPARE(p, arrivee);
 }
 
 void TestVoilierEcran::angleDuRayonSurLEllipse_data() {

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -79,6 +80,12 @@ class PlateFormeTest final : public PlateForme {
     void Annoncer(QObject& objet, QAccessible::Event evenement) override {
         annonces.append({&objet, evenement});
     }
+    // The user's settings in a folder of the test's own, never the real user's.
+    QString FichierReglagesUtilisateur(const QString& programme) const override {
+        if (!fichierReglages.isEmpty()) return fichierReglages;
+        if (!dossierReglages) dossierReglages = std::make_unique<QTemporaryDir>();
+        return dossierReglages->filePath(programme + QStringLiteral(".ini"));
+    }
 
     struct DialogueOuvrir {
         QString titre, filtre, dossier, fichierPropose;
@@ -113,4 +120,8 @@ class PlateFormeTest final : public PlateForme {
     QList<std::pair<QObject*, QAccessible::Event>> annonces;
     QString corbeille;             // the desktop's trash; empty: none
     QStringList misesALaCorbeille; // the name of every file offered to the trash
+    QString fichierReglages;       // the user's settings file when a test chooses it
+
+  private:
+    mutable std::unique_ptr<QTemporaryDir> dossierReglages;
 };

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+class PlateForme;
+class QTimer;
+
+// "Juste" in green or "Faux" in red after an answer, gone 5 seconds after the last one; a
+// screen reader hears it at once, with what the screen shows around it.
+class EtiquetteAppreciation : public QLabel {
+    Q_OBJECT
+  public:
+    static constexpr int DureeMs = 5000;
+
+    EtiquetteAppreciation(PlateForme& plateForme, QWidget* parent);
+
+    // `parole`: what is said, when more than the word itself.
+    void Afficher(bool juste, const QString& parole = {});
+    // Stops the 5 seconds too: a new answer starts them again.
+    void Effacer();
+    QTimer* Minuterie() const { return timer2; }
+
+  private:
+    PlateForme& plate;
+    QTimer* timer2;
+};
