@@ -119,7 +119,7 @@ bool Capturer(Capture& capture) {
 
 // The five sheet layouts of carrelis: the preview of the sheet window on an 800 x 600 screen
 // (<program>_Feuille_dispositionN.png) and the printed page, A4 at 150 dpi without its margins
-// (..._page.png). Layout 5 draws new tables for the page, as printing does.
+// (..._page.png). Both show the same tables.
 bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& total) {
     struct Cas {
         int disposition, numJeu, tailleImp;
@@ -128,20 +128,18 @@ bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& to
     HasardSysteme hasard(2002);
     for (const Cas& cas :
          {Cas{1, 1, 2, "+"}, Cas{2, 2, 3, "x"}, Cas{3, 3, 6, "+"}, Cas{4, 1, 8, "x"}, Cas{5, 0, 1, "x"}}) {
-        ReglagesFeuille reglages;
+        FeuilleTableaux feuille;
+        ReglagesFeuille& reglages = feuille.Reglages;
         reglages.NbExAImprimer = quint8(cas.disposition);
+        reglages.JeuImprime = quint8(std::max(cas.numJeu, 1));
         reglages.TailleImp = quint8(cas.tailleImp);
         reglages.Consigne = cas.disposition == 3 ? QString() : ConsigneParDefaut();
         reglages.TailleImp2 = 5;
         reglages.TailleImp3 = 8;
         reglages.Consigne1 = reglages.Consigne3 = ConsigneParDefaut();
         reglages.Consigne2 = QStringLiteral("Trouve les nombres qui manquent, puis complète le tableau.");
-        Tableau tableau;
-        tableau.NbLignes = reglages.Dimensions().NbLignes;
-        tableau.NbColonnes = reglages.Dimensions().NbColonnes;
-        GenerateurTableau(tableau, hasard, OperationDe(QString::fromLatin1(cas.operation)))
-            .TableauPourFeuille(cas.numJeu);
-        tableau.CaseDonnee = tableau.CaseRemplie;
+        feuille.Op = OperationDe(QString::fromLatin1(cas.operation));
+        feuille.TirerTableaux(hasard);
         const bool paysage = ReglagesFeuille::Orientation(cas.disposition) == QPageLayout::Landscape;
         for (bool page : {false, true}) {
             QImage image(page ? (paysage ? QSize(1654, 1140) : QSize(1140, 1654)) : QSize(712, 573),
@@ -152,8 +150,7 @@ bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& to
             image.fill(Qt::white);
             QPainter peintre(&image);
             DessinFeuille(peintre, image.size(), page ? SurfaceFeuille::Page : SurfaceFeuille::Apercu)
-                .DessinerFeuille(reglages, tableau, OperationDe(QString::fromLatin1(cas.operation)),
-                                 cas.numJeu, hasard);
+                .DessinerFeuille(feuille);
             peintre.end();
             const QString fichier = sortie.filePath(QStringLiteral("%1_Feuille_disposition%2%3.png")
                                                         .arg(profil.NomExecutable)
