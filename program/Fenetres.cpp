@@ -8,6 +8,12 @@
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
 #include "sheets/ImpressionFeuille.h"
+#include "sheets/U_Consigne.h"
+#include "sheets/U_Consigne3D.h"
+#include "sheets/U_ModifChoix3D.h"
+#include "sheets/U_ModifChxImp.h"
+#include "sheets/U_Serie.h"
+#include "sheets/U_image.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
 
@@ -37,6 +43,12 @@ template <class T> std::unique_ptr<QWidget> Avec(Programme& prog, Fenetres& fene
         return std::make_unique<T>(prog);
 }
 
+// The sheet window of the program: number tables in carrelis, sailboats in navirelle.
+std::unique_ptr<QWidget> FenetreFeuilles(Programme& prog, Fenetres& fenetres) {
+    if (prog.Profil().FeuillesVoiliers) return nullptr;
+    return std::make_unique<TF_Image>(prog, fenetres.Dialogues());
+}
+
 // The windows this code base can build.
 const std::map<IdFenetre, Fabrique>& Fabriques() {
     static const std::map<IdFenetre, Fabrique> table{
@@ -48,6 +60,12 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::Listes, &Avec<TF_Listes>},
         {IdFenetre::Bilan, &Avec<TF_bilan>},
         {IdFenetre::Edit3, &Avec<TF_Edit3>},
+        {IdFenetre::Image, &FenetreFeuilles},
+        {IdFenetre::Consigne, &Avec<TF_Consigne>},
+        {IdFenetre::Consigne3D, &Avec<TF_Consigne3D>},
+        {IdFenetre::ModifImp, &Avec<TF_ModifImp>},
+        {IdFenetre::Choix3D, &Avec<TF_Choix3D>},
+        {IdFenetre::Serie, &Avec<TF_Serie>},
     };
     return table;
 }

@@ -33,3 +33,7 @@ struct FeuilleTableaux {
 
 // The same headers, values and given cells over the used part of both tables.
 bool MemeContenu(const Tableau& a, const Tableau& b);
+
+// The sheet in words, for a screen reader: the table, the kind of exercise, the layout and the
+// instructions.
+QString DescriptionFeuille(const FeuilleTableaux& feuille);
