@@ -7,6 +7,7 @@
 #include "program/U_pref.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
+#include "sailboats/U_ImageVoiliers.h"
 #include "sheets/ImpressionFeuille.h"
 #include "sheets/U_Consigne.h"
 #include "sheets/U_Consigne3D.h"
@@ -45,7 +46,7 @@ template <class T> std::unique_ptr<QWidget> Avec(Programme& prog, Fenetres& fene
 
 // The sheet window of the program: number tables in carrelis, sailboats in navirelle.
 std::unique_ptr<QWidget> FenetreFeuilles(Programme& prog, Fenetres& fenetres) {
-    if (prog.Profil().FeuillesVoiliers) return nullptr;
+    if (prog.Profil().FeuillesVoiliers) return std::make_unique<TF_ImageVoiliers>(prog, fenetres.Dialogues());
     return std::make_unique<TF_Image>(prog, fenetres.Dialogues());
 }
 

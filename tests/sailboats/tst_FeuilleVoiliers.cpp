@@ -12,13 +12,15 @@
 #include "sheets/DispositionFeuille.h"
 #include "sheets/ReglagesFeuille.h"
 
-#include "support/Hachures.h"
+#include "support/CasesVoiliers.h"
 #include "support/Pdf.h"
 
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace CasesVoiliers;
 
 namespace {
 
@@ -65,99 +67,6 @@ PlaceFeuilleVoiliers PlaceSurLaPage(const FeuilleVoiliers& f, const MarquesPage&
     surPage.Origine += marge;
     if (surPage.GaucheLegende >= 0) surPage.GaucheLegende += marge.x();
     return surPage;
-}
-
-// A part's colour as it reads: its name in colour, its hatch directions in black and white,
-// seen through two hatch periods, or less where the hull, 2u high, leaves less room between
-// its lines.
-QString Lu(const QImage& image, QPoint point, bool noirEtBlanc, int dpi, int u) {
-    if (!noirEtBlanc) return QColor(image.pixel(point)).name();
-    const int trait = DispositionFeuille::EpaisseurTrait(dpi);
-    return Directions(image, point, std::min(2 * 8 * dpi / 96, 2 * u - 3 * trait), dpi == 96 ? 128 : 200);
-}
-
-QString Attendu(int couleur, bool noirEtBlanc) {
-    if (!noirEtBlanc) return QColor(Couleurs[VoilierFeuille::CouleurImprimee(couleur)]).name();
-    QString lettres;
-    for (int couche : {TramesNB[couleur].Premiere, TramesNB[couleur].Seconde})
-        switch (couche) {
-        case 2:
-            lettres += "h";
-            break;
-        case 3:
-            lettres += "v";
-            break;
-        case 4:
-            lettres += "d";
-            break;
-        case 5:
-            lettres += "m";
-            break;
-        case 6:
-            lettres += "hv";
-            break;
-        case 7:
-            lettres += "dm";
-            break;
-        default:
-            break;
-        }
-    QString tri;
-    for (QChar c : QStringLiteral("dhmv"))
-        if (lettres.contains(c)) tri += c;
-    return tri;
-}
-
-// Row by row, each cell as "sails/hull": the jib and the hull read at their middle; an empty
-// cell reads "-".
-QStringList Cases(const QImage& image, const PlaceFeuilleVoiliers& place, const TableauVoiliers& t, bool nb,
-                  int dpi) {
-    const int u = place.Unite;
-    QStringList lignes;
-    for (int i = 0; i <= t.NbTotalGauche; ++i) {
-        QStringList ligne;
-        for (int j = 0; j <= t.NbTotalHaut; ++j) {
-            const QPoint coin = place.Case(i, j);
-            const QString voiles = i == 0 || j > 0 ? Lu(image, coin + QPoint(4 * u, 6 * u), nb, dpi, u) : "";
-            const QString coque = j == 0 || i > 0 ? Lu(image, coin + QPoint(6 * u, 11 * u), nb, dpi, u) : "";
-            const bool vide = qGray(image.pixel(coin + QPoint(7 * u, 5 * u))) > 200 &&
-                              qGray(image.pixel(coin + QPoint(3 * u, 10 * u))) > 200;
-            ligne << (i == 0 && j == 0 ? QStringLiteral(".")
-                      : vide           ? QStringLiteral("-")
-                                       : voiles + '/' + coque);
-        }
-        lignes << ligne.join(' ');
-    }
-    return lignes;
-}
-
-// What the sheet should show, from its table.
-QStringList CasesAttendues(const FeuilleVoiliers& f, bool corrige = false) {
-    const TableauVoiliers& t = f.Tableau;
-    const bool entetes = corrige || f.NumJeu <= 2;
-    QStringList lignes;
-    for (int i = 0; i <= t.NbTotalGauche; ++i) {
-        QStringList ligne;
-        for (int j = 0; j <= t.NbTotalHaut; ++j) {
-            QString c;
-            if (i == 0 && j == 0)
-                c = ".";
-            else if (i == 0)
-                c = Attendu(entetes ? t.CouleursVoiles[j] : SansCouleur, f.NoirEtBlanc) + '/';
-            else if (j == 0)
-                c = '/' + Attendu(entetes ? t.CouleursCoques[i] : SansCouleur, f.NoirEtBlanc);
-            else if (f.NumJeu == 1 && !corrige)
-                c = "-";
-            else {
-                const bool couleur = corrige || (f.NumJeu == 3 && t.EstModele(i, j));
-                c = Attendu(couleur ? t.CouleursVoiles[j] : SansCouleur, f.NoirEtBlanc) + '/' +
-                    Attendu(couleur ? t.CouleursCoques[i] : SansCouleur, f.NoirEtBlanc);
-            }
-            ligne << c;
-        }
-        lignes << ligne.join(' ');
-    }
-    return lignes;
 }
 
 QStringList Legende(const TableauVoiliers& t) {
