@@ -61,6 +61,9 @@ void TestAide::lesRubriquesDisentCeQueFontLesFenetres_data() {
         << "CARRELIS"
         << "Jouer"
         << "<b>Nouveau</b>, <b>Changer</b> et <b>Bilan</b> reviennent";
+    QTest::newRow("3 diff. prints the tables of its preview") << "CARRELIS"
+                                                              << "contexte-5"
+                                                              << "ne reprend pas les nombres de l'aperçu";
     QTest::newRow("the results window is not the editor") << "CARRELIS"
                                                           << "contexte-10"
                                                           << "éditeur de texte ?";
