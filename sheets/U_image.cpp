@@ -65,7 +65,7 @@ void TF_Image::ConstruireColonne() {
     QPushButton* consigne = c.Bouton(QStringLiteral("BoutonConsigne"), QStringLiteral("&Consigne"), Marron,
                                      QRect(4, 142, 72, 30));
     c.Etiquette(QStringLiteral("Label1"), QStringLiteral("Nombre d'exercices sur la feuille"),
-                QRect(4, 178, 72, 50));
+                QRect(4, 176, 72, 52));
     dispositions = new QButtonGroup(this);
     for (int n = 1; n <= 4; ++n)
         dispositions->addButton(c.Bouton(QStringLiteral("NbEx_A_Imprimer%1").arg(n), QString::number(n),
