@@ -45,6 +45,7 @@ bench: build
 	$(BUILD)/bench/bench_jeu
 	$(BUILD)/bench/bench_voiliers
 	$(BUILD)/bench/bench_rtf
+	$(BUILD)/bench/bench_feuilles
 	./bench/demarrage.sh
 
 # The rich-text reader under libFuzzer for FUZZ_DUREE seconds (60 by default), built apart
