@@ -25,6 +25,8 @@ class TestImpressionFeuille : public QObject {
     void orientationDeLaPage();
     void imprimeCeQueMontreLApercu_data();
     void imprimeCeQueMontreLApercu();
+    void casesEncreesCommeLApercu_data();
+    void casesEncreesCommeLApercu();
     void corrigeDeChaqueDisposition_data();
     void corrigeDeChaqueDisposition();
     void serieDeFeuillesDifferentesEnUnTravail_data();
@@ -192,6 +194,78 @@ void TestImpressionFeuille::imprimeCeQueMontreLApercu() {
     const QStringList imprime = LignesDeMots(pages[0], 2);
     QCOMPARE(imprime, LignesApercu(f));
     QVERIFY(imprime.join(' ').contains(Signe(f.Op)));
+}
+
+namespace {
+
+// Which cells of each table hold ink inside their lines, row by row ('x' ink, '.' blank), the
+// places given in the units they were worked out in and read on a picture `echelle` times larger.
+QStringList Encre(const QImage& image, const DispositionFeuille& f, QPoint decalage = {},
+                  double echelle = 1) {
+    QStringList lignes;
+    const int s = f.TailleCaseImp;
+    for (const PlaceTableau& p : f.Places)
+        for (int r = 0; r <= p.Dimensions.NbLignes; ++r) {
+            QString ligne;
+            for (int c = 0; c <= p.Dimensions.NbColonnes; ++c) {
+                const QRectF cellule(QPointF(p.Origine.x() + c * s, p.HautGrille() + r * s) + decalage,
+                                     QSizeF(s, s));
+                const QRect dedans =
+                    QRectF(cellule.topLeft() * echelle, cellule.size() * echelle)
+                        .toRect()
+                        .adjusted(s * echelle / 8, s * echelle / 8, -s * echelle / 8, -s * echelle / 8);
+                bool encre = false;
+                for (int y = dedans.top(); y <= dedans.bottom() && !encre; ++y)
+                    for (int x = dedans.left(); x <= dedans.right() && !encre; ++x)
+                        encre = qGray(image.pixel(x, y)) < 128;
+                ligne += encre ? QLatin1Char('x') : QLatin1Char('.');
+            }
+            lignes << ligne;
+        }
+    return lignes;
+}
+
+} // namespace
+
+void TestImpressionFeuille::casesEncreesCommeLApercu_data() {
+    QTest::addColumn<int>("disposition");
+    QTest::addColumn<int>("numJeu");
+    for (int disposition = 1; disposition <= 5; ++disposition)
+        QTest::addRow("layout %d", disposition) << disposition << (disposition % 3) + 1;
+}
+
+// The pixels: on the page rendered at 150 dpi, the same cells carry a number as on the preview.
+void TestImpressionFeuille::casesEncreesCommeLApercu() {
+    if (!Pdf::OutilsPresents()) QSKIP("pdftoppm (poppler-utils) is not installed");
+    QFETCH(int, disposition);
+    QFETCH(int, numJeu);
+    const FeuilleTableaux f = Feuille(disposition, numJeu, QStringLiteral("x"), 6, 5);
+    QImage apercu(712, 573, QImage::Format_RGB32);
+    QPainter peintre(&apercu);
+    const DispositionFeuille surApercu =
+        DessinFeuille(peintre, apercu.size(), SurfaceFeuille::Apercu).DessinerFeuille(f);
+    peintre.end();
+    const QString fichier = dossier.filePath(QStringLiteral("encre.pdf"));
+    DispositionFeuille surPage;
+    QPoint marge;
+    int resolution = 0;
+    {
+        QPdfWriter pdf(fichier);
+        QVERIFY(ImprimerFeuille(pdf, f));
+        // The same routine on the same page gives the places the print used.
+        QTemporaryDir autre;
+        QPdfWriter mesure(autre.filePath(QStringLiteral("m.pdf")));
+        mesure.setPageOrientation(ReglagesFeuille::Orientation(disposition));
+        QPainter p(&mesure);
+        surPage =
+            DessinFeuille(p, QSize(mesure.width(), mesure.height()), SurfaceFeuille::Page).DessinerFeuille(f);
+        resolution = mesure.resolution();
+        marge = mesure.pageLayout().paintRectPixels(resolution).topLeft();
+    }
+    const QImage page = Pdf::Rendu(fichier, 1, 150);
+    const QStringList vu = Encre(apercu, surApercu);
+    QCOMPARE(Encre(page, surPage, marge, 150.0 / resolution), vu);
+    QVERIFY(vu.join(QString()).count(QLatin1Char('x')) > 3);
 }
 
 void TestImpressionFeuille::corrigeDeChaqueDisposition_data() {
