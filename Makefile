@@ -46,6 +46,7 @@ bench: build
 	$(BUILD)/bench/bench_voiliers
 	$(BUILD)/bench/bench_jeux_voiliers
 	$(BUILD)/bench/bench_rtf
+	$(BUILD)/bench/bench_feuilles
 	./bench/demarrage.sh
 
 # One Debian package per program in $(BUILD)/paquets/ (CPack, from the install rules).

@@ -22,10 +22,12 @@ ProfilProgramme ProfilNavirelle() {
         .MaintienPubN = true,
         .OrdreFenetres = {F::Menu, F::PubN, F::Listes, F::Traitexte, F::Preferences, F::Jeu23, F::ModifImp,
                           F::Jeu1, F::Bilan, F::Edit3, F::Consigne, F::ModifCh1, F::Image, F::ChoixImpInd,
-                          F::EffaceBilans},
+                          F::EffaceBilans, F::Serie},
         .Menu = MenuNavirelle(),
         .EnTeteJeu = QStringLiteral("Exercice n° %1"),
         .ConsigneInitiale = QStringLiteral("Complète le tableau ci-dessous :"),
+        .FeuillesVoiliers = true,
+        .EnTeteModifImp = QStringLiteral("Préparation"),
         .PreferenceCouleurs = true,
         .LibelleBilansIndividuels = QStringLiteral("Enregistrer des bilans individuels"),
         // Character for character, the blanks before some tabs included.

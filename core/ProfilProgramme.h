@@ -28,6 +28,7 @@ enum class IdFenetre {
     Traitexte,
     Jeu1,
     Jeu23,
+    Serie, // answer keys and class sets of the sheet windows
 };
 
 // What differs between the two programs, as data: the shared code reads it and never asks
@@ -55,6 +56,8 @@ struct ProfilProgramme {
     ProfilMenu Menu;                  // buttons and menu bar of the main window
     QString EnTeteJeu;                // heading of the size chooser, %1 = the exercise number
     QString ConsigneInitiale;         // the instruction of printed exercises at start
+    bool FeuillesVoiliers = false;    // the sheet window draws sailboats rather than number tables
+    QString EnTeteModifImp;           // heading of the sheets' size chooser; empty: none
     bool PreferenceCouleurs = false;  // the preferences offer "En couleurs :" for printed sheets
     QString LibelleBilansIndividuels; // caption of the individual results check box of the preferences
     // The results files: the labels of the left and top lines of exercise 3 (L1..L4, each with

@@ -10,9 +10,16 @@
 #include "results/U_bilan.h"
 #include "results/Unit_choix_imp_ind.h"
 #include "results/Unit_efface_bilans.h"
+#include "sailboats/U_ImageVoiliers.h"
 #include "sailboats/U_Jeu_1.h"
 #include "sailboats/U_Jeu_23.h"
 #include "sheets/ImpressionFeuille.h"
+#include "sheets/U_Consigne.h"
+#include "sheets/U_Consigne3D.h"
+#include "sheets/U_ModifChoix3D.h"
+#include "sheets/U_ModifChxImp.h"
+#include "sheets/U_Serie.h"
+#include "sheets/U_image.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
 
@@ -42,6 +49,12 @@ template <class T> std::unique_ptr<QWidget> Avec(Programme& prog, Fenetres& fene
         return std::make_unique<T>(prog);
 }
 
+// The sheet window of the program: number tables in carrelis, sailboats in navirelle.
+std::unique_ptr<QWidget> FenetreFeuilles(Programme& prog, Fenetres& fenetres) {
+    if (prog.Profil().FeuillesVoiliers) return std::make_unique<TF_ImageVoiliers>(prog, fenetres.Dialogues());
+    return std::make_unique<TF_Image>(prog, fenetres.Dialogues());
+}
+
 // The windows this code base can build.
 const std::map<IdFenetre, Fabrique>& Fabriques() {
     static const std::map<IdFenetre, Fabrique> table{
@@ -58,6 +71,12 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::Traitexte, &Avec<TF_Traitexte>},
         {IdFenetre::Jeu1, &Avec<TF_Jeu_1>},
         {IdFenetre::Jeu23, &Avec<TF_Jeu_23>},
+        {IdFenetre::Image, &FenetreFeuilles},
+        {IdFenetre::Consigne, &Avec<TF_Consigne>},
+        {IdFenetre::Consigne3D, &Avec<TF_Consigne3D>},
+        {IdFenetre::ModifImp, &Avec<TF_ModifImp>},
+        {IdFenetre::Choix3D, &Avec<TF_Choix3D>},
+        {IdFenetre::Serie, &Avec<TF_Serie>},
     };
     return table;
 }

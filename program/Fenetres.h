@@ -3,6 +3,7 @@
 #include "core/AutresFenetres.h"
 #include "core/Partie.h"
 #include "core/ProfilProgramme.h"
+#include "sheets/DialoguesFenetres.h"
 
 #include <QList>
 
@@ -38,6 +39,9 @@ class Fenetres final : public AutresFenetres {
     template <class T> T* Obtenir(IdFenetre id) { return static_cast<T*>(Fenetre(id)); }
     QList<IdFenetre> OrdreDeCreation() const;
 
+    // The sheet dialogs, for the sheet windows.
+    DialoguesFeuille& Dialogues() { return dialogues; }
+
     void ChoisirTaille(int numJeu) override;
     void MontrerBilan(const ResultatPartie& resultat) override;
     void MontrerRapport(const Bilan& bilan) override;
@@ -48,4 +52,5 @@ class Fenetres final : public AutresFenetres {
 
     Programme& prog;
     std::vector<std::pair<IdFenetre, std::unique_ptr<QWidget>>> creees;
+    DialoguesFenetres dialogues{[this](IdFenetre id) { return Fenetre(id); }};
 };

@@ -273,9 +273,12 @@ void TF_bilan::SpeedButton1Click() {
 void TF_bilan::ImprimeExoClick() {
     auto page = prog.Plate().ChoisirImprimante(QStringLiteral("Exercice"), QPageLayout::Landscape);
     if (!page) return;
-    if (!resultat.ImprimerExercice(*page))
+    if (!resultat.ImprimerExercice(*page)) {
         prog.Plate().Avertir(
             QStringLiteral("L'exercice n'a pas pu être imprimé : l'imprimante ou le fichier choisi "
                            "n'a pas accepté la page."));
+        return;
+    }
+    // One copy per results window where the program says so: a job that failed may be tried again.
     if (prog.Profil().ExerciceImpressionUnique) imprimeExo->setEnabled(false);
 }

@@ -1,4 +1,5 @@
 #include "sailboats/U_Jeu_1.h"
+#include "sailboats/ImpressionVoiliers.h"
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
@@ -355,7 +356,12 @@ void TF_Jeu_1::BoutonChangerClick() {
 }
 
 void TF_Jeu_1::MontrerBilan() {
-    autres.MontrerBilan(ResultatPartie{1, partie.Compteurs(), {}});
+    // "Imprimer l'exercice" prints the table as the game left it, in the teacher's colours.
+    const auto imprimer = [this, tableau = TableauJoue(), numJeu = 1](QPagedPaintDevice& page) {
+        return ImprimerExerciceVoiliers(page, tableau, numJeu, prog.Prefs.PrefNoirEtBlanc != 0,
+                                        prog.Consigne);
+    };
+    autres.MontrerBilan(ResultatPartie{1, partie.Compteurs(), imprimer});
     partie.BilanMontre();
 }
 

@@ -1,4 +1,5 @@
 #include "sailboats/U_Jeu_23.h"
+#include "sailboats/ImpressionVoiliers.h"
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
@@ -369,7 +370,12 @@ void TF_Jeu_23::BoutonChangerClick() {
 }
 
 void TF_Jeu_23::MontrerBilan() {
-    autres.MontrerBilan(ResultatPartie{choix.NumJeu, partie.Compteurs(), {}});
+    // "Imprimer l'exercice" prints the table as the game left it, in the teacher's colours.
+    const auto imprimer = [this, tableau = TableauJoue(), numJeu = choix.NumJeu](QPagedPaintDevice& page) {
+        return ImprimerExerciceVoiliers(page, tableau, numJeu, prog.Prefs.PrefNoirEtBlanc != 0,
+                                        prog.Consigne);
+    };
+    autres.MontrerBilan(ResultatPartie{choix.NumJeu, partie.Compteurs(), imprimer});
     partie.BilanMontre();
 }
 

@@ -1,7 +1,5 @@
 #include "sheets/DessinFeuille.h"
 
-#include "tables/GenerateurTableau.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -18,46 +16,65 @@ QFont DessinFeuille::PoliceNombres(int taille) {
     return police;
 }
 
-DispositionFeuille DessinFeuille::DessinerFeuille(const ReglagesFeuille& reglages, Tableau& tableau,
-                                                  Operation operation, int numJeu, Hasard& hasard) {
-    if (reglages.NbExAImprimer == ReglagesFeuille::TroisDifferents)
-        return DessinerTroisTableaux(reglages, tableau, operation, hasard);
-    return DessinerCopies(reglages.NbExAImprimer,
-                          ContenuTableau{tableau, operation, numJeu, reglages.Consigne});
+QFont DessinFeuille::PoliceTitre() {
+    return QFont(QStringLiteral("Times New Roman"), 16, QFont::Bold);
+}
+
+DispositionFeuille DessinFeuille::DessinerFeuille(const FeuilleTableaux& feuille,
+                                                  const MarquesPage& marques) {
+    Commencer();
+    if (!marques.Titre.isEmpty()) EcrireTitre(marques.Titre);
+    if (feuille.TroisDifferents()) return DessinerTroisTableaux(feuille, marques.Corrige);
+    return DessinerCopies(feuille.Reglages.NbExAImprimer,
+                          ContenuTableau{feuille.Copie, feuille.Op, feuille.Reglages.JeuImprime,
+                                         feuille.Reglages.Consigne, marques.Corrige});
+}
+
+// The title is centred in a band twice its height; the tables are laid out under it.
+void DessinFeuille::EcrireTitre(const QString& titre) {
+    p.save();
+    p.setFont(PoliceTitre());
+    const QFontMetrics mesure = p.fontMetrics();
+    const QString texte = mesure.elidedText(titre, Qt::ElideRight, surface.width());
+    Ecrire((surface.width() - mesure.horizontalAdvance(texte)) / 2, mesure.height() / 2, texte);
+    haut = 2 * mesure.height();
+    p.restore();
+}
+
+void DessinFeuille::Descendre(DispositionFeuille& feuille) const {
+    for (PlaceTableau& place : feuille.Places)
+        place.Origine.ry() += haut;
 }
 
 DispositionFeuille DessinFeuille::DessinerCopies(int disposition, const ContenuTableau& contenu) {
     Commencer();
     const DimensionsTableau dimensions{contenu.tableau.NbLignes, contenu.tableau.NbColonnes};
     DispositionFeuille feuille = DispositionFeuille::Copies(
-        disposition, surface, dimensions, DispositionFeuille::HauteurConsigne(contenu.Consigne, HauteurG()));
+        disposition, Zone(), dimensions, DispositionFeuille::HauteurConsigne(contenu.Consigne, HauteurG()));
+    Descendre(feuille);
     feuille.TaillePolice = TaillePolice(feuille.TailleCaseImp);
     for (const PlaceTableau& place : feuille.Places)
         DessinerTableau(feuille, place, contenu);
     return feuille;
 }
 
-DispositionFeuille DessinFeuille::DessinerTroisTableaux(const ReglagesFeuille& reglages, Tableau& tableau,
-                                                        Operation operation, Hasard& hasard) {
+DispositionFeuille DessinFeuille::DessinerTroisTableaux(const FeuilleTableaux& feuille, bool corrige) {
     Commencer();
     std::array<DimensionsTableau, 3> dimensions;
     std::array<int, 3> hauteurs;
-    for (int i = 1; i <= 3; ++i) {
-        dimensions[i - 1] = reglages.DimensionsN(i);
-        hauteurs[i - 1] = DispositionFeuille::HauteurConsigne3D(reglages.ConsigneN(i), HauteurG());
+    for (size_t i = 0; i < 3; ++i) {
+        dimensions[i] = {feuille.Trois[i].NbLignes, feuille.Trois[i].NbColonnes};
+        hauteurs[i] =
+            DispositionFeuille::HauteurConsigne3D(feuille.Reglages.ConsigneN(int(i) + 1), HauteurG());
     }
-    DispositionFeuille feuille = DispositionFeuille::TroisTableaux(surface, dimensions, hauteurs);
-    feuille.TaillePolice = TaillePolice(feuille.TailleCaseImp);
-    GenerateurTableau generateur(tableau, hasard, operation);
-    for (int i = 1; i <= 3; ++i) {
-        tableau.NbLignes = dimensions[i - 1].NbLignes;
-        tableau.NbColonnes = dimensions[i - 1].NbColonnes;
-        generateur.TableauPourFeuille(i);
-        tableau.CaseDonnee = tableau.CaseRemplie;
-        DessinerTableau(feuille, feuille.Places[i - 1],
-                        ContenuTableau{tableau, operation, i, reglages.ConsigneN(i)});
-    }
-    return feuille;
+    DispositionFeuille disposition = DispositionFeuille::TroisTableaux(Zone(), dimensions, hauteurs);
+    Descendre(disposition);
+    disposition.TaillePolice = TaillePolice(disposition.TailleCaseImp);
+    for (size_t i = 0; i < 3; ++i)
+        DessinerTableau(disposition, disposition.Places[i],
+                        ContenuTableau{feuille.Trois[i], feuille.Op, int(i) + 1,
+                                       feuille.Reglages.ConsigneN(int(i) + 1), corrige});
+    return disposition;
 }
 
 void DessinFeuille::DessinerTableau(const DispositionFeuille& feuille, const PlaceTableau& place,
@@ -76,8 +93,11 @@ void DessinFeuille::DessinerTableau(const DispositionFeuille& feuille, const Pla
     p.restore();
 }
 
+// Once per drawing: a title is written before the tables.
 void DessinFeuille::Commencer() {
-    if (genre == SurfaceFeuille::Apercu) p.fillRect(QRect(QPoint(0, 0), surface), Qt::white);
+    if (genre != SurfaceFeuille::Apercu || blanchie) return;
+    p.fillRect(QRect(QPoint(0, 0), surface), Qt::white);
+    blanchie = true;
 }
 
 int DessinFeuille::HauteurG() const {
@@ -132,7 +152,7 @@ void DessinFeuille::EcrireNombres(const PlaceTableau& place, int s, const Conten
         return x + c * s + (s - mesure.horizontalAdvance(texte)) / 2;
     };
     Ecrire(xSigne, ty, signe);
-    if (contenu.NumJeu == 1) {
+    if (contenu.NumJeu == 1 && !contenu.Corrige) {
         for (int c = 1; c <= place.Dimensions.NbColonnes; ++c) {
             const QString texte = QString::number(tab.EnteteColonne[c]);
             Ecrire(centre(c, texte), ty, texte);
@@ -142,15 +162,15 @@ void DessinFeuille::EcrireNombres(const PlaceTableau& place, int s, const Conten
             Ecrire(xSigne, ty + r * s, QString::number(tab.EnteteLigne[r]));
         return;
     }
-    // The corner holds the sign, whatever its given flag says.
+    // The corner holds the sign, whatever its given flag says; the key writes every other cell.
     for (int c = 0; c <= place.Dimensions.NbColonnes; ++c)
         for (int r = 0; r <= place.Dimensions.NbLignes; ++r) {
-            if ((c == 0 && r == 0) || tab.CaseDonnee[c][r] != 1) continue;
+            if ((c == 0 && r == 0) || (!contenu.Corrige && tab.CaseDonnee[c][r] != 1)) continue;
             const QString texte = QString::number(tab.Valeurs[c][r]);
             Ecrire(centre(c, texte), ty + r * s, texte);
         }
 }
 
-void DessinFeuille::Ecrire(int x, int haut, const QString& texte) {
-    p.drawText(QPoint(x, haut + p.fontMetrics().ascent()), texte);
+void DessinFeuille::Ecrire(int x, int y, const QString& texte) {
+    p.drawText(QPoint(x, y + p.fontMetrics().ascent()), texte);
 }

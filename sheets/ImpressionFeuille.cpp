@@ -1,33 +1,60 @@
 #include "sheets/ImpressionFeuille.h"
 
-#include <QPagedPaintDevice>
-#include <QPainter>
-
-#include <functional>
+#include <algorithm>
 
 namespace {
 
-// The printable size is read only once the page is turned.
-bool Imprimer(QPagedPaintDevice& page, QPageLayout::Orientation orientation,
-              const std::function<void(DessinFeuille&)>& dessiner) {
-    page.setPageOrientation(orientation);
-    QPainter peintre;
-    if (!peintre.begin(&page)) return false;
-    DessinFeuille dessin(peintre, QSize(page.width(), page.height()), SurfaceFeuille::Page);
-    dessiner(dessin);
-    return peintre.end();
+QPageLayout::Orientation OrientationDe(const FeuilleTableaux& feuille) {
+    return ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer);
+}
+
+bool ImprimerUnePage(QPagedPaintDevice& page, const FeuilleTableaux& feuille, const MarquesPage& marques) {
+    return ImprimerPages(page, OrientationDe(feuille), 1, [&](QPainter& peintre, QSize surface, int) {
+        DessinFeuille(peintre, surface, SurfaceFeuille::Page).DessinerFeuille(feuille, marques);
+    });
 }
 
 } // namespace
 
-bool ImprimerFeuille(QPagedPaintDevice& page, const ReglagesFeuille& reglages, Tableau& tableau,
-                     Operation operation, int numJeu, Hasard& hasard) {
-    return Imprimer(page, ReglagesFeuille::Orientation(reglages.NbExAImprimer), [&](DessinFeuille& dessin) {
-        dessin.DessinerFeuille(reglages, tableau, operation, numJeu, hasard);
-    });
+bool ImprimerFeuille(QPagedPaintDevice& page, const FeuilleTableaux& feuille) {
+    return ImprimerUnePage(page, feuille, {});
+}
+
+bool ImprimerCorrige(QPagedPaintDevice& page, const FeuilleTableaux& feuille) {
+    return ImprimerUnePage(page, feuille, MarquesPage{true, TitreCorrige()});
+}
+
+std::vector<FeuilleTableaux> TirerSerie(const FeuilleTableaux& modele, int nombre, Hasard& hasard) {
+    std::vector<FeuilleTableaux> serie;
+    serie.reserve(static_cast<size_t>(std::max(nombre, 0)));
+    for (int i = 0; i < nombre; ++i) {
+        FeuilleTableaux feuille = modele;
+        TirerDifferente([&] { feuille.TirerTableaux(hasard); },
+                        [&] {
+                            return std::none_of(
+                                serie.begin(), serie.end(),
+                                [&](const FeuilleTableaux& autre) { return autre.MemesTableaux(feuille); });
+                        });
+        serie.push_back(feuille);
+    }
+    return serie;
+}
+
+bool ImprimerSerie(QPagedPaintDevice& page, const FeuilleTableaux& modele, const ChoixSerie& choix,
+                   Hasard& hasard, const Progression& progression) {
+    const std::vector<FeuilleTableaux> serie = TirerSerie(
+        modele, std::clamp(choix.NombreFeuilles, ChoixSerie::NombreMin, ChoixSerie::NombreMax), hasard);
+    const FeuilleTableaux* courante = &serie.front();
+    return ImprimerPagesSerie(
+        page, OrientationDe(modele), choix, [&](int numero) { courante = &serie[size_t(numero - 1)]; },
+        [&](QPainter& peintre, QSize surface, const MarquesPage& marques) {
+            DessinFeuille(peintre, surface, SurfaceFeuille::Page).DessinerFeuille(*courante, marques);
+        },
+        progression);
 }
 
 bool ImprimerExercice(QPagedPaintDevice& page, const ContenuTableau& contenu) {
-    return Imprimer(page, QPageLayout::Landscape,
-                    [&](DessinFeuille& dessin) { dessin.DessinerCopies(1, contenu); });
+    return ImprimerPages(page, QPageLayout::Landscape, 1, [&](QPainter& peintre, QSize surface, int) {
+        DessinFeuille(peintre, surface, SurfaceFeuille::Page).DessinerCopies(1, contenu);
+    });
 }

@@ -1,17 +1,29 @@
 #pragma once
 
 #include "sheets/DessinFeuille.h"
+#include "sheets/SerieFeuilles.h"
 
+#include <vector>
+
+class Hasard;
 class QPagedPaintDevice;
 
-// Printing on a paged device: a QPrinter chosen in the print dialog, or a QPdfWriter. Each call
-// turns the page as the layout needs, runs one job of one page and ends it; false when the job
+// Printing carrelis's sheets on a paged device: a QPrinter chosen in the print dialog, or a
+// QPdfWriter. Each call turns the page as the layout needs and runs one job; false when the job
 // could not start (no printer, unwritable file) or did not end well.
 
-// The sheet window's "Imprimer": layouts 1 to 4 print `tableau` as it stands, layout 5 draws
-// three new tables, so that sheet differs from its preview.
-bool ImprimerFeuille(QPagedPaintDevice& page, const ReglagesFeuille& reglages, Tableau& tableau,
-                     Operation operation, int numJeu, Hasard& hasard);
+// The sheet window's "Imprimer": the tables of the preview, in every layout.
+bool ImprimerFeuille(QPagedPaintDevice& page, const FeuilleTableaux& feuille);
+// The answer key of the sheet: the same tables with every header and cell written in.
+bool ImprimerCorrige(QPagedPaintDevice& page, const FeuilleTableaux& feuille);
+
+// A class set: `nombre` sheets with the settings of `modele`, each with new tables of its own,
+// all different from one another.
+std::vector<FeuilleTableaux> TirerSerie(const FeuilleTableaux& modele, int nombre, Hasard& hasard);
+// The class set in one job, each sheet followed by its key if asked; the sheets are those of
+// TirerSerie.
+bool ImprimerSerie(QPagedPaintDevice& page, const FeuilleTableaux& modele, const ChoixSerie& choix,
+                   Hasard& hasard, const Progression& progression = {});
 
 // The results window's "Imprimer l'exercice": the table as the game left it (its given cells,
 // not the pupil's answers), alone on a landscape page.

@@ -1,6 +1,7 @@
 // Builds each program's windows on a scripted screen of 800 x 600 and 1024 x 768 and saves
 // every window as <program>_<window>_<width>x<height>.png in the folder given as first argument,
-// plus the table exercises at the start, in the middle and finished.
+// plus the table exercises at the start, in the middle and finished, the sheet windows in a few
+// states, and the printed sheets (PDF, and PNG at 300 dpi).
 // The second argument is the folder whose pictures and help the programs find, as in their
 // program folder.
 #include "core/FichierTexte.h"
@@ -10,12 +11,12 @@
 #include "results/Bilan.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
-#include "sheets/DessinFeuille.h"
 #include "support/PlateFormeTest.h"
 #include "support/Signes.h"
 #include "tables/CaseTableau.h"
 #include "tables/GenerateurTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"
+#include "tools/CapturesFeuilles.h"
 #include "tools/CapturesJeuxVoiliers.h"
 #include "tools/CapturesVoiliers.h"
 
@@ -194,6 +195,20 @@ void CapturerEditeur(Capture& capture, Programme& prog, PlateFormeTest& plate, F
     prog.RepProgramme = repertoire;
 }
 
+// The sheet window once the teacher has chosen: "3 diff." of multiplication in carrelis, a
+// colour sheet of exercise 3 in navirelle.
+void CapturerFenetreFeuilles(Capture& capture, Fenetres& fenetres) {
+    QWidget* feuille = fenetres.Fenetre(IdFenetre::Image);
+    if (!feuille) return;
+    feuille->show();
+    for (const char* nom : {"SpeedButton2", "NbEx_A_Imprimer3D", "BJeu3", "BCouleur"})
+        if (auto* bouton = feuille->findChild<QPushButton*>(QLatin1String(nom));
+            bouton && bouton->isVisible())
+            QTest::mouseClick(bouton, Qt::LeftButton);
+    capture.Enregistrer(*feuille, QStringLiteral("F_Image_choisie"));
+    feuille->hide();
+}
+
 bool Capturer(Capture& capture) {
     PlateFormeTest plate;
     plate.ecran = QRect(QPoint(0, 0), capture.ecran);
@@ -211,6 +226,7 @@ bool Capturer(Capture& capture) {
     CapturerEditeur(capture, prog, plate, fenetres);
     CapturerJeuxVoiliers(prog, fenetres,
                          [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
+    CapturerFenetreFeuilles(capture, fenetres);
     return !capture.echec;
 }
 
@@ -224,58 +240,6 @@ bool CapturerJeuxSeuls(Capture& capture) {
     CapturerJeuxVoiliers(prog, fenetres,
                          [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     return !capture.echec;
-}
-
-// The five sheet layouts of carrelis: the preview of the sheet window on an 800 x 600 screen
-// (<program>_Feuille_dispositionN.png) and the printed page, A4 at 150 dpi without its margins
-// (..._page.png). Layout 5 draws new tables for the page, as printing does.
-bool CapturerFeuilles(const ProfilProgramme& profil, const QDir& sortie, int& total) {
-    struct Cas {
-        int disposition, numJeu, tailleImp;
-        const char* operation;
-    };
-    HasardSysteme hasard(2002);
-    for (const Cas& cas :
-         {Cas{1, 1, 2, "+"}, Cas{2, 2, 3, "x"}, Cas{3, 3, 6, "+"}, Cas{4, 1, 8, "x"}, Cas{5, 0, 1, "x"}}) {
-        ReglagesFeuille reglages;
-        reglages.NbExAImprimer = quint8(cas.disposition);
-        reglages.TailleImp = quint8(cas.tailleImp);
-        reglages.Consigne = cas.disposition == 3 ? QString() : ConsigneParDefaut();
-        reglages.TailleImp2 = 5;
-        reglages.TailleImp3 = 8;
-        reglages.Consigne1 = reglages.Consigne3 = ConsigneParDefaut();
-        reglages.Consigne2 = QStringLiteral("Trouve les nombres qui manquent, puis complète le tableau.");
-        Tableau tableau;
-        tableau.NbLignes = reglages.Dimensions().NbLignes;
-        tableau.NbColonnes = reglages.Dimensions().NbColonnes;
-        GenerateurTableau(tableau, hasard, OperationDe(QString::fromLatin1(cas.operation)))
-            .TableauPourFeuille(cas.numJeu);
-        tableau.CaseDonnee = tableau.CaseRemplie;
-        const bool paysage = ReglagesFeuille::Orientation(cas.disposition) == QPageLayout::Landscape;
-        for (bool page : {false, true}) {
-            QImage image(page ? (paysage ? QSize(1654, 1140) : QSize(1140, 1654)) : QSize(712, 573),
-                         QImage::Format_RGB32);
-            const int dpi = page ? 150 : 96;
-            image.setDotsPerMeterX(qRound(dpi / 0.0254));
-            image.setDotsPerMeterY(qRound(dpi / 0.0254));
-            image.fill(Qt::white);
-            QPainter peintre(&image);
-            DessinFeuille(peintre, image.size(), page ? SurfaceFeuille::Page : SurfaceFeuille::Apercu)
-                .DessinerFeuille(reglages, tableau, OperationDe(QString::fromLatin1(cas.operation)),
-                                 cas.numJeu, hasard);
-            peintre.end();
-            const QString fichier = sortie.filePath(QStringLiteral("%1_Feuille_disposition%2%3.png")
-                                                        .arg(profil.NomExecutable)
-                                                        .arg(cas.disposition)
-                                                        .arg(page ? QStringLiteral("_page") : QString()));
-            if (!image.save(fichier)) {
-                std::fprintf(stderr, "captures: cannot write %s\n", qPrintable(fichier));
-                return false;
-            }
-            ++total;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -299,7 +263,7 @@ int main(int argc, char** argv) {
         if (!CapturerJeuxSeuls(capture)) return 1;
         total += capture.enregistrees;
     }
-    if (!CapturerFeuilles(ProfilCarrelis(), sortie, total)) return 1;
+    if (!CapturerFeuilles(sortie, total)) return 1;
     if (!CapturerVoiliers(sortie, total)) return 1;
     std::printf("captures: %d pictures in %s\n", total, qPrintable(sortie.absolutePath()));
     return 0;

@@ -66,6 +66,9 @@ void TestAide::lesRubriquesDisentCeQueFontLesFenetres_data() {
         << "NAVIRELLE"
         << "contexte-6"
         << "qui décide pour les trois exercices";
+    QTest::newRow("3 diff. prints the tables of its preview") << "CARRELIS"
+                                                              << "contexte-5"
+                                                              << "ne reprend pas les nombres de l'aperçu";
     QTest::newRow("the results window is not the editor") << "CARRELIS"
                                                           << "contexte-10"
                                                           << "éditeur de texte ?";

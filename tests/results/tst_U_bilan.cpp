@@ -27,10 +27,12 @@
 #include <QTextEdit>
 #include <QTimer>
 
+Q_DECLARE_METATYPE(ProfilProgramme)
+
 namespace {
 
 struct Banc : DossierDeTest, BancProgramme {
-    Banc() : fenetres(prog) {
+    explicit Banc(const ProfilProgramme& profil = ProfilCarrelis()) : BancProgramme(profil), fenetres(prog) {
         fenetres.CreerAuDemarrage();
         prog.RepProgramme = QDir::currentPath();
         bilan = fenetres.Obtenir<TF_bilan>(IdFenetre::Bilan);
@@ -94,6 +96,8 @@ class TestBilanFenetre : public QObject {
     void imprimerLeBilanDemandeUnNom();
     void imprimerLeBilanComposeLeRapport();
     void imprimerLExerciceEnPaysage();
+    void exerciceUneFoisApresUnTravailReussi_data();
+    void exerciceUneFoisApresUnTravailReussi();
     void defiJoueEnregistreDansLesDeuxFichiers();
 };
 
@@ -315,6 +319,38 @@ void TestBilanFenetre::imprimerLExerciceEnPaysage() {
     banc.plate.fichierPdf.clear();                     // the pupil gives up: nothing happens
     QTest::mouseClick(banc.Controle("ImprimeExo"), Qt::LeftButton);
     QVERIFY(banc.plate.avertissements.isEmpty());
+}
+
+void TestBilanFenetre::exerciceUneFoisApresUnTravailReussi_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("fichier"); // "": the dialog given up; "absent/...": a job refused
+    QTest::addColumn<bool>("message");
+    QTest::addColumn<bool>("actif"); // "Imprimer l'exercice" afterwards
+    const auto C = ProfilCarrelis(), N = ProfilNavirelle();
+    QTest::newRow("navirelle, printed: once only") << N << "exercice.pdf" << false << false;
+    QTest::newRow("navirelle, job refused: try again") << N << "absent/exercice.pdf" << true << true;
+    QTest::newRow("navirelle, dialog given up") << N << "" << false << true;
+    QTest::newRow("carrelis, printed: as often as asked") << C << "exercice.pdf" << false << true;
+    QTest::newRow("carrelis, job refused") << C << "absent/exercice.pdf" << true << true;
+}
+
+void TestBilanFenetre::exerciceUneFoisApresUnTravailReussi() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, fichier);
+    QFETCH(bool, message);
+    QFETCH(bool, actif);
+    Banc banc(profil);
+    banc.Preferences(false, false, false, true);
+    banc.tableau.DefinirTaille(1);
+    banc.Jeu(2, 5, 12, 1);
+    banc.plate.fichierPdf = fichier.isEmpty() ? QString() : QDir(banc.dossier.path()).filePath(fichier);
+    banc.Montrer();
+    QTest::mouseClick(banc.Controle("ImprimeExo"), Qt::LeftButton);
+    QCOMPARE(banc.plate.impressions.size(), 1);
+    QCOMPARE(banc.plate.avertissements.size(), message ? 1 : 0);
+    if (message)
+        QVERIFY(banc.plate.avertissements.first().startsWith(QStringLiteral("L'exercice n'a pas pu")));
+    QCOMPARE(banc.Controle("ImprimeExo")->isEnabled(), actif);
 }
 
 // From the last answer of a challenge to the two results files.

@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -145,6 +146,7 @@ class TestJeu1 : public QObject {
     void leMenuOuvreUnNouveauJeu();
     void aideEtContexte();
     void entreeDesBilansALOctetPres();
+    void leBilanImprimeLeTableauJoue();
 };
 
 void TestJeu1::partiesEntieresALaSouris_data() {
@@ -610,6 +612,33 @@ void TestJeu1::entreeDesBilansALOctetPres() {
              LignesWindows(QStringList{"", "Paul"} + resultat));
     QCOMPARE(contenu(QStringLiteral("Bilan individuel Paul.txt")),
              LignesWindows(QStringList{"", "Paul", ""} + resultat));
+}
+
+// "Imprimer l'exercice" of the results window prints the table just played, with the instruction.
+void TestJeu1::leBilanImprimeLeTableauJoue() {
+    QTemporaryDir dossier;
+    Banc banc(OrdreInverse(), 1, QRect(0, 0, 800, 600), true);
+    banc.prog.Prefs.ImprimerExercice = 1;
+    banc.plate.fichierPdf = dossier.filePath(QStringLiteral("exercice.pdf"));
+    banc.Commencer();
+    for (int i = 0; i < 12; ++i)
+        banc.Cliquer(banc.Propose());
+    bool imprimable = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* bilan = QApplication::activeModalWidget();
+        if (!bilan) return;
+        auto* imprimer = bilan->findChild<QPushButton*>(QStringLiteral("ImprimeExo"));
+        imprimable = imprimer->isEnabled();
+        imprimer->click();
+        bilan->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    QTest::mouseClick(banc.Bouton("BoutonBilan"), Qt::LeftButton);
+    QVERIFY(imprimable);
+    QCOMPARE(banc.plate.impressions, QStringList{QStringLiteral("Exercice")});
+    QProcess texte;
+    texte.start(QStringLiteral("pdftotext"), {banc.plate.fichierPdf, QStringLiteral("-")});
+    QVERIFY(texte.waitForFinished(20000));
+    QVERIFY(QString::fromUtf8(texte.readAllStandardOutput()).contains(banc.prog.Consigne));
 }
 
 QTEST_MAIN(TestJeu1)

@@ -4,6 +4,8 @@
 #include "sailboats/Couleurs.h"
 #include "sailboats/VoilierFeuille.h"
 
+#include "support/Hachures.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -40,31 +42,6 @@ QImage Bateau(int couleur, bool noirEtBlanc, QRgb fond = qRgb(255, 255, 255)) {
 
 bool Noir(const QImage& image, int x, int y) {
     return qGray(image.pixel(x, y)) < 128;
-}
-
-// The directions of the hatch lines crossing a 32 x 32 square: 'h' horizontal, 'v' vertical,
-// 'd' falling from top left to bottom right, 'm' rising. A line counts when it crosses the
-// square unbroken (at least 16 pixels along the diagonals).
-QString Directions(const QImage& image, QPoint centre) {
-    const QRect c(centre - QPoint(16, 16), QSize(32, 32));
-    auto droite = [&](int x0, int y0, int dx, int dy, int longueur) {
-        for (int i = 0; i < longueur; ++i)
-            if (!Noir(image, x0 + i * dx, y0 + i * dy)) return false;
-        return true;
-    };
-    QString directions;
-    bool d = false, h = false, m = false, v = false;
-    for (int k = 0; k < 32; ++k) {
-        h = h || droite(c.left(), c.top() + k, 1, 0, 32);
-        v = v || droite(c.left() + k, c.top(), 0, 1, 32);
-    }
-    for (int k = 0; k <= 16; ++k) {
-        d = d || droite(c.left() + k, c.top(), 1, 1, 16) || droite(c.left(), c.top() + k, 1, 1, 16);
-        m = m || droite(c.left() + k, c.bottom(), 1, -1, 16) || droite(c.left(), c.bottom() - k, 1, -1, 16);
-    }
-    for (auto [present, lettre] : {std::pair{d, 'd'}, {h, 'h'}, {m, 'm'}, {v, 'v'}})
-        if (present) directions += QLatin1Char(lettre);
-    return directions;
 }
 
 // Distances between the left edges of the vertical lines met along row y, the outline's sides

@@ -1,6 +1,7 @@
 // Sheet drawing on a 96 dpi preview image: grid lines where the layout arithmetic puts them,
 // nothing drawn outside the tables and their instruction bands, which cells carry a number for
-// each kind of exercise, the three new tables of "3 diff.", and surfaces too small for a table.
+// each kind of exercise, the three tables of "3 diff.", the answer key, and surfaces too small
+// for a table.
 #include "core/Hasard.h"
 #include "sheets/DessinFeuille.h"
 #include "tables/GenerateurTableau.h"
@@ -24,7 +25,9 @@ class TestDessinFeuille : public QObject {
     void casesPortantUnNombre();
     void coinSansNombreQuoiQueDiseCaseDonnee();
     void entetesDeLigneCommencentSousLeSigne();
-    void troisTableauxNeufsDeChaqueExercice();
+    void troisTableauxDeLaFeuilleDeChaqueExercice();
+    void corrigeEcritChaqueCase_data();
+    void corrigeEcritChaqueCase();
     void surfaceTropPetiteResteBlanche_data();
     void surfaceTropPetiteResteBlanche();
     void seulLApercuEstPeintEnBlanc();
@@ -294,20 +297,22 @@ void TestDessinFeuille::entetesDeLigneCommencentSousLeSigne() {
     QVERIFY(ligne.second < p.Origine.x() + s - 2);
 }
 
-void TestDessinFeuille::troisTableauxNeufsDeChaqueExercice() {
-    ReglagesFeuille reglages;
-    reglages.NbExAImprimer = ReglagesFeuille::TroisDifferents;
-    reglages.TailleImp1 = 1;
-    reglages.TailleImp2 = 2;
-    reglages.TailleImp3 = 8;
+// The three tables are the sheet's own: drawing them again gives the same picture.
+void TestDessinFeuille::troisTableauxDeLaFeuilleDeChaqueExercice() {
+    FeuilleTableaux feuille;
+    feuille.Reglages.NbExAImprimer = ReglagesFeuille::TroisDifferents;
+    feuille.Reglages.TailleImp1 = 1;
+    feuille.Reglages.TailleImp2 = 2;
+    feuille.Reglages.TailleImp3 = 8;
+    feuille.Op = Operation::Multiplication;
     HasardSysteme hasard(42);
-    Tableau t;
+    feuille.TirerTableaux(hasard);
     QList<QImage> images;
     for (int fois = 0; fois < 2; ++fois) {
         QImage image = Image(QSize(712, 573));
         QPainter peintre(&image);
-        const DispositionFeuille f = DessinFeuille(peintre, image.size(), SurfaceFeuille::Apercu)
-                                         .DessinerFeuille(reglages, t, Operation::Multiplication, 1, hasard);
+        const DispositionFeuille f =
+            DessinFeuille(peintre, image.size(), SurfaceFeuille::Apercu).DessinerFeuille(feuille);
         peintre.end();
         QCOMPARE(f.TailleCaseImp, 38);
         QCOMPARE(f.Places.size(), size_t(3));
@@ -315,19 +320,48 @@ void TestDessinFeuille::troisTableauxNeufsDeChaqueExercice() {
         for (size_t i = 0; i < 3; ++i) {
             QCOMPARE(f.Places[i].Origine, attendues[qsizetype(i)]);
             QCOMPARE(DefautsGrille(image, f.Places[i], 38), QStringList());
+            QCOMPARE(Encre(image, f.Places[i], 38), Attendu(feuille.Trois[i], int(i) + 1));
         }
         QCOMPARE(PixelsHorsDesTableaux(image, f), 0);
-        // The model keeps the third table, an exercise 3 of 5 x 7, given cells as drawn.
-        QCOMPARE(t.NbLignes, 5);
-        QCOMPARE(t.NbColonnes, 7);
-        QCOMPARE(t.CaseDonnee, t.CaseRemplie);
-        QCOMPARE(t.NbTotal, quint8(35));
-        QCOMPARE(Encre(image, f.Places[2], 38), Attendu(t, 3));
-        // The first is an exercise 1: every header and no inner cell.
-        QCOMPARE(Encre(image, f.Places[0], 38), (QStringList{"xxxx", "x...", "x..."}));
         images << image;
     }
-    QVERIFY2(images[0] != images[1], "each drawing generates new tables");
+    QCOMPARE(feuille.Trois[2].NbLignes, 5);
+    QCOMPARE(feuille.Trois[2].NbColonnes, 7);
+    QCOMPARE(images[0], images[1]);
+}
+
+void TestDessinFeuille::corrigeEcritChaqueCase_data() {
+    QTest::addColumn<int>("disposition");
+    QTest::addColumn<int>("numJeu");
+    QTest::newRow("layout 1, exercise 1") << 1 << 1;
+    QTest::newRow("layout 4, exercise 2") << 4 << 2;
+    QTest::newRow("layout 3, exercise 3") << 3 << 3;
+    QTest::newRow("3 diff.") << 5 << 1;
+}
+
+// The key's title takes a band across the top; under it every header and cell holds a number.
+void TestDessinFeuille::corrigeEcritChaqueCase() {
+    QFETCH(int, disposition);
+    QFETCH(int, numJeu);
+    FeuilleTableaux feuille;
+    feuille.Reglages.NbExAImprimer = quint8(disposition);
+    feuille.Reglages.JeuImprime = quint8(numJeu);
+    feuille.Reglages.TailleImp = 4;
+    feuille.Reglages.Consigne = ConsigneParDefaut();
+    HasardSysteme hasard(8);
+    feuille.TirerTableaux(hasard);
+    QImage image = Image(QSize(712, 573));
+    QPainter peintre(&image);
+    const DispositionFeuille f = DessinFeuille(peintre, image.size(), SurfaceFeuille::Apercu)
+                                     .DessinerFeuille(feuille, MarquesPage{true, QStringLiteral("Corrigé")});
+    peintre.end();
+    const int bande = 2 * QFontMetrics(DessinFeuille::PoliceTitre(), &image).height();
+    QVERIFY(EncreDans(image, QRect(0, 0, image.width(), bande)));
+    for (const PlaceTableau& p : f.Places) {
+        QVERIFY(p.Origine.y() >= bande);
+        for (const QString& ligne : Encre(image, p, f.TailleCaseImp))
+            QCOMPARE(ligne, QString(ligne.size(), QLatin1Char('x')));
+    }
 }
 
 void TestDessinFeuille::surfaceTropPetiteResteBlanche_data() {
@@ -345,15 +379,15 @@ void TestDessinFeuille::surfaceTropPetiteResteBlanche() {
     QFETCH(int, disposition);
     QFETCH(QSize, surface);
     QFETCH(QString, consigne);
-    ReglagesFeuille reglages;
-    reglages.NbExAImprimer = quint8(disposition);
-    reglages.Consigne = reglages.Consigne1 = consigne;
-    Tableau t = TableauTire(0, 1, Operation::Addition, 5);
+    FeuilleTableaux feuille;
+    feuille.Reglages.NbExAImprimer = quint8(disposition);
+    feuille.Reglages.Consigne = feuille.Reglages.Consigne1 = consigne;
     HasardSysteme hasard(5);
+    feuille.TirerTableaux(hasard);
     QImage image = Image(surface);
     QPainter peintre(&image);
-    const DispositionFeuille f = DessinFeuille(peintre, surface, SurfaceFeuille::Apercu)
-                                     .DessinerFeuille(reglages, t, Operation::Addition, 1, hasard);
+    const DispositionFeuille f =
+        DessinFeuille(peintre, surface, SurfaceFeuille::Apercu).DessinerFeuille(feuille);
     peintre.end();
     QVERIFY(f.TailleCaseImp <= 0);
     QCOMPARE(f.TaillePolice, 1);

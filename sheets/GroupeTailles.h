@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QButtonGroup;
+
+// "Nombre de cases": the eight sheet sizes, "Taille 0 (2 x 3)" to "Taille 7 (5 x 7)", one of
+// which is chosen. Item k stands for the size index k + 1 of the sheets.
+class GroupeTailles : public QGroupBox {
+    Q_OBJECT
+  public:
+    GroupeTailles(const QString& nom, QWidget* parent);
+
+    void Selectionner(quint8 indexTaille);
+    quint8 IndexChoisi() const;
+    QButtonGroup* Groupe() const { return groupe; }
+
+  private:
+    QButtonGroup* groupe;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "sheets/FeuilleTableaux.h"
+
+#include <array>
+
+class Hasard;
+
+// The rules of carrelis's sheet window, without the window: what each of its buttons and dialogs
+// changes and which tables it draws anew. A call that changes what the sheet shows returns true,
+// and the window then draws its preview once. The sheet is the window's own: nothing here
+// touches the table, the sizes or the exercise of a game.
+class PreparationFeuille {
+  public:
+    explicit PreparationFeuille(Hasard& hasard) : hasard(hasard) {}
+
+    const FeuilleTableaux& Feuille() const { return feuille; }
+    const ReglagesFeuille& Reglages() const { return feuille.Reglages; }
+
+    // Each showing of the window: addition, exercise 1, one table of size index 1 (and the
+    // same size for the three tables of "3 diff."), no instructions, a new table.
+    void Reinitialiser();
+    // "+" or "x": new tables for the layout in force.
+    bool ChoisirOperation(Operation operation);
+    // "Jeu n° k": a new table of that kind; nothing changes for the kind already chosen.
+    bool ChoisirJeu(int numJeu);
+    // "1" to "4" show one table that many times; entering "3 diff." draws its three tables and
+    // leaving it a new table of the kind chosen. Nothing changes for the layout in force.
+    bool ChoisirDisposition(int disposition);
+    // After the size dialogs: new tables when a size changed, nothing otherwise.
+    bool ChangerTaille(quint8 tailleImp);
+    bool ChangerTailles3D(const std::array<quint8, 3>& tailles);
+    // After the instruction dialogs: the same tables under the new instructions.
+    bool ChangerConsigne(const QString& consigne);
+    bool ChangerConsignes3D(const std::array<QString, 3>& consignes);
+    // "Nouveau": new tables for the layout in force.
+    void Nouveau();
+
+    std::array<quint8, 3> Tailles3D() const;
+    std::array<QString, 3> Consignes3D() const;
+
+  private:
+    Hasard& hasard;
+    FeuilleTableaux feuille;
+};

@@ -1,0 +1,71 @@
+#include "sheets/U_Consigne.h"
+
+#include "core/AideContextuelle.h"
+#include "core/Apparence.h"
+#include "core/MiseAEchelle.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+#include "sheets/SectionConsigne.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+constexpr int ContexteFeuilles = 5;
+}
+
+TF_Consigne::TF_Consigne(Programme& programme, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      prog(programme), section(new SectionConsigne(1, this)) {
+    setObjectName(QStringLiteral("F_Consigne"));
+    setWindowTitle(QStringLiteral("Consigne"));
+    setAccessibleName(windowTitle());
+    setModal(true);
+    resize(785, 262);
+    Apparence::Fond(*this);
+    DefinirContexteAide(*this, ContexteFeuilles);
+    section->move(22, 24);
+    QPushButton* ok = Apparence::Bouton(this, QStringLiteral("SpeedButton1"), QStringLiteral("OK"),
+                                        QRect(500, 196, 120, 40), Apparence::Arial(16, true));
+    QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BoutonAnnuler"), QStringLiteral("Annuler"),
+                                             QRect(640, 196, 120, 40), Apparence::Arial(16, true));
+    // Enter keeps the choice from anywhere in the window, the text field included.
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(section->Champ(), ok);
+    setTabOrder(ok, annuler);
+    MettreAEchelle(*this, prog.Plate());
+    Placer();
+}
+
+// Across the whole screen, as high as 280 of its 800-pixel design width, centred in height.
+void TF_Consigne::Placer() {
+    const QRect ecran = prog.Plate().GeometrieEcran();
+    const int hauteur = ecran.width() * 280 / 800;
+    setFixedSize(ecran.width(), hauteur);
+    move(ecran.left(), ecran.top() + (ecran.height() - hauteur) / 2);
+}
+
+bool TF_Consigne::Choisir(QString& consigne) {
+    Preparer(consigne);
+    if (exec() != QDialog::Accepted) return false;
+    const QString choisie = ConsigneChoisie();
+    if (choisie == consigne) return false;
+    consigne = choisie;
+    return true;
+}
+
+QString TF_Consigne::ConsigneChoisie() const {
+    return section->Consigne();
+}
+
+void TF_Consigne::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    if (evenement->spontaneous()) return;
+    section->Montrer(consigneOuverte);
+    section->Groupe()->checkedButton()->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class Programme;
+class SectionConsigne;
+
+// The instruction of a sheet of layouts 1 to 4, and of navirelle's sheet: no instruction, the
+// default one or the teacher's own. A band across the screen, centred in height. "OK" keeps
+// the choice; "Annuler", Escape and the close button leave the instruction as it was.
+class TF_Consigne : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TF_Consigne(Programme& programme, QWidget* parent = nullptr);
+
+    // Opens on `consigne`, modal, and writes the choice back on "OK"; true when it changed.
+    bool Choisir(QString& consigne);
+    // The instruction the window shows when it is next shown.
+    void Preparer(const QString& consigne) { consigneOuverte = consigne; }
+    QString ConsigneChoisie() const;
+
+  protected:
+    void showEvent(QShowEvent* evenement) override;
+
+  private:
+    void Placer();
+
+    Programme& prog;
+    SectionConsigne* section;
+    QString consigneOuverte;
+};

@@ -1,0 +1,75 @@
+#include "sheets/U_ModifChxImp.h"
+
+#include "core/AideContextuelle.h"
+#include "core/Apparence.h"
+#include "core/MiseAEchelle.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+#include "sheets/GroupeTailles.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+constexpr int ContexteFeuilles = 5;
+}
+
+TF_ModifImp::TF_ModifImp(Programme& programme, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      prog(programme) {
+    setObjectName(QStringLiteral("F_ModifImp"));
+    setWindowTitle(QStringLiteral("Choix du nombre de cases du tableau"));
+    setAccessibleName(windowTitle());
+    setModal(true);
+    Apparence::Fond(*this);
+    DefinirContexteAide(*this, ContexteFeuilles);
+    // The heading, where the program has one, makes the window taller.
+    const QString entete = prog.Profil().EnTeteModifImp;
+    const int haut = entete.isEmpty() ? 0 : 40;
+    resize(300, 420 + haut);
+    if (!entete.isEmpty()) {
+        numeroJeu =
+            Apparence::Etiquette(this, QStringLiteral("NumeroJeu"), QStringLiteral("Jeu n° 1"),
+                                 QRect(16, 10, 268, 30), Apparence::Times(19, true), QColor(128, 0, 128));
+        numeroJeu->setAlignment(Qt::AlignCenter);
+    }
+    QFrame* panneau = Apparence::Panneau(this, QStringLiteral("Panel3"), QRect(40, 12 + haut, 220, 330),
+                                         Apparence::FondFenetre);
+    nbCasesJeu1 = new GroupeTailles(QStringLiteral("NbCasesJeu1"), panneau);
+    nbCasesJeu1->move(24, 14);
+    QPushButton* ok = Apparence::Bouton(this, QStringLiteral("BitBtn2"), QStringLiteral("OK"),
+                                        QRect(40, 360 + haut, 100, 38), Apparence::Arial(16, true));
+    QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BitBtn1"), QStringLiteral("Annuler"),
+                                             QRect(160, 360 + haut, 100, 38), Apparence::Arial(16, true));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
+    MettreAEchelle(*this, prog.Plate());
+    setFixedSize(size());
+}
+
+bool TF_ModifImp::Choisir(quint8& tailleImp) {
+    Preparer(tailleImp);
+    if (exec() != QDialog::Accepted) return false;
+    const quint8 choisie = TailleChoisie();
+    if (choisie == tailleImp) return false;
+    tailleImp = choisie;
+    return true;
+}
+
+quint8 TF_ModifImp::TailleChoisie() const {
+    return nbCasesJeu1->IndexChoisi();
+}
+
+void TF_ModifImp::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    if (evenement->spontaneous()) return;
+    if (numeroJeu) numeroJeu->setText(prog.Profil().EnTeteModifImp);
+    nbCasesJeu1->Selectionner(tailleAvant);
+    if (QAbstractButton* choix = nbCasesJeu1->Groupe()->checkedButton())
+        choix->setFocus(Qt::OtherFocusReason);
+    move(prog.Plate().GeometrieEcran().center() - rect().center());
+}

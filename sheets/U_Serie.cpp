@@ -1,0 +1,122 @@
+#include "sheets/U_Serie.h"
+
+#include "core/AideContextuelle.h"
+#include "core/Apparence.h"
+#include "core/Libelles.h"
+#include "core/MiseAEchelle.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSpinBox>
+
+namespace {
+
+constexpr int ContexteFeuilles = 5;
+
+QString Pages(int nombre) {
+    return nombre == 1 ? QStringLiteral("1 page sera imprimée.")
+                       : QStringLiteral("%1 pages seront imprimées.").arg(nombre);
+}
+
+} // namespace
+
+TF_Serie::TF_Serie(Programme& programme, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      prog(programme) {
+    setObjectName(QStringLiteral("F_Serie"));
+    setWindowTitle(QStringLiteral("Corrigé et série de feuilles"));
+    setAccessibleName(windowTitle());
+    setModal(true);
+    resize(520, 330);
+    setFont(Apparence::Arial(15, false));
+    Apparence::Fond(*this);
+    DefinirContexteAide(*this, ContexteFeuilles);
+    QLabel* explication = Apparence::Etiquette(
+        this, QStringLiteral("Label1"),
+        QStringLiteral("Le corrigé reprend les tableaux de la feuille affichée, toutes les cases remplies. "
+                       "Une série donne à chaque élève des tableaux différents, dans un seul travail "
+                       "d'impression."),
+        QRect(20, 12, 480, 64), Apparence::Arial(14, false), QColor(64, 74, 96));
+    explication->setWordWrap(true);
+    const QString corrige = QStringLiteral("Le &corrigé de la feuille affichée");
+    const QString serie = QStringLiteral("Une &série de feuilles toutes différentes");
+    choixCorrige = new QRadioButton(corrige, this);
+    choixCorrige->setObjectName(QStringLiteral("ChoixCorrige"));
+    choixCorrige->setGeometry(20, 84, 480, 28);
+    choixCorrige->setAccessibleName(Libelles::NomAccessible(corrige));
+    choixSerie = new QRadioButton(serie, this);
+    choixSerie->setObjectName(QStringLiteral("ChoixSerie"));
+    choixSerie->setGeometry(20, 118, 480, 28);
+    choixSerie->setAccessibleName(Libelles::NomAccessible(serie));
+    auto* groupe = new QButtonGroup(this);
+    groupe->addButton(choixCorrige);
+    groupe->addButton(choixSerie);
+    choixSerie->setChecked(true);
+    const QString nombre = QStringLiteral("&Nombre de feuilles :");
+    QLabel* etiquette = Apparence::Etiquette(this, QStringLiteral("LabelNombre"), nombre,
+                                             QRect(50, 156, 220, 30), Apparence::Arial(15, false), Qt::black);
+    nombreFeuilles = new QSpinBox(this);
+    nombreFeuilles->setObjectName(QStringLiteral("NombreFeuilles"));
+    nombreFeuilles->setGeometry(280, 156, 90, 30);
+    nombreFeuilles->setRange(ChoixSerie::NombreMin, ChoixSerie::NombreMax);
+    nombreFeuilles->setValue(ChoixSerie().NombreFeuilles);
+    nombreFeuilles->setAccessibleName(Libelles::NomAccessible(nombre));
+    etiquette->setBuddy(nombreFeuilles);
+    const QString cles = QStringLiteral("Chaque feuille suivie de son c&orrigé");
+    avecCorriges = new QCheckBox(cles, this);
+    avecCorriges->setObjectName(QStringLiteral("AvecCorriges"));
+    avecCorriges->setGeometry(50, 194, 450, 28);
+    avecCorriges->setChecked(ChoixSerie().AvecCorriges);
+    avecCorriges->setAccessibleName(Libelles::NomAccessible(cles));
+    resume = Apparence::Etiquette(this, QStringLiteral("Resume"), QString(), QRect(20, 234, 480, 26),
+                                  Apparence::Arial(15, true));
+    QPushButton* imprimer = Apparence::Bouton(this, QStringLiteral("BoutonImprimer"),
+                                              QStringLiteral("&Imprimer..."), QRect(220, 276, 140, 38));
+    QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BoutonAnnuler"),
+                                             QStringLiteral("&Annuler"), QRect(370, 276, 130, 38));
+    imprimer->setDefault(true);
+    connect(imprimer, &QPushButton::clicked, this, &QDialog::accept);
+    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
+    connect(groupe, &QButtonGroup::buttonClicked, this, &TF_Serie::Actualiser);
+    connect(nombreFeuilles, &QSpinBox::valueChanged, this, &TF_Serie::Actualiser);
+    connect(avecCorriges, &QCheckBox::toggled, this, &TF_Serie::Actualiser);
+    Actualiser();
+    MettreAEchelle(*this, prog.Plate());
+    setFixedSize(size());
+}
+
+ChoixSerie TF_Serie::Choix() const {
+    return {choixCorrige->isChecked() ? ChoixSerie::Genre::Corrige : ChoixSerie::Genre::Serie,
+            nombreFeuilles->value(), avecCorriges->isChecked()};
+}
+
+std::optional<ChoixSerie> TF_Serie::Choisir() {
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return Choix();
+}
+
+// The number and the keys belong to a class set only; the summary says what will come out.
+void TF_Serie::Actualiser() {
+    const bool serie = choixSerie->isChecked();
+    nombreFeuilles->setEnabled(serie);
+    avecCorriges->setEnabled(serie);
+    const QString texte = Pages(Choix().NombrePages());
+    if (texte == resume->text()) return;
+    resume->setText(texte);
+    resume->setAccessibleName(texte);
+    prog.Plate().Annoncer(*resume, QAccessible::NameChanged);
+}
+
+void TF_Serie::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    if (evenement->spontaneous()) return;
+    (choixSerie->isChecked() ? choixSerie : choixCorrige)->setFocus(Qt::OtherFocusReason);
+    move(prog.Plate().GeometrieEcran().center() - rect().center());
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "sheets/SerieFeuilles.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class Programme;
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+
+// What the sheet windows print beyond the sheet on show: its answer key, or a class set of 1
+// to 40 different sheets, each followed by its key if asked. The window keeps the last choice
+// between showings; "Annuler", Escape and the close button give up.
+class TF_Serie : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TF_Serie(Programme& programme, QWidget* parent = nullptr);
+
+    // Modal; the choice made, or nothing when the teacher gives up.
+    std::optional<ChoixSerie> Choisir();
+    ChoixSerie Choix() const;
+
+  protected:
+    void showEvent(QShowEvent* evenement) override;
+
+  private:
+    void Actualiser();
+
+    Programme& prog;
+    QRadioButton* choixCorrige;
+    QRadioButton* choixSerie;
+    QSpinBox* nombreFeuilles;
+    QCheckBox* avecCorriges;
+    QLabel* resume;
+};
