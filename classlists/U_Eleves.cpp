@@ -3,8 +3,8 @@
 
 #include "classlists/ListeClasse.h"
 #include "core/AideContextuelle.h"
+#include "core/DialogueFixe.h"
 #include "core/Libelles.h"
-#include "core/MiseAEchelle.h"
 #include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -54,15 +54,8 @@ QLineEdit* NouveauChamp(QWidget* parent, const char* nom, const QString& libelle
 } // namespace
 
 TF_Listes::TF_Listes(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
-    setObjectName(QStringLiteral("F_Listes"));
-    setWindowTitle(QStringLiteral("Création de listes d'élèves."));
-    setAccessibleName(windowTitle());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    resize(TailleFenetre);
-    setFont(Arial(14, false));
-    Apparence::Fond(*this);
+    DialogueFixe::Ouvrir(*this, QStringLiteral("F_Listes"), QStringLiteral("Création de listes d'élèves."),
+                         TailleFenetre);
     DefinirContexteAide(*this, prog.Profil().ContexteAideListes);
 
     ConstruireMenu();
@@ -78,9 +71,7 @@ TF_Listes::TF_Listes(Programme& programme, QWidget* parent) : QDialog(parent), p
     rappelNomClasse->hide();
     AfficherNombre();
 
-    MettreAEchelle(*this, prog.Plate());
-    setFixedSize(size());
-    move(prog.Plate().GeometrieEcran().center() - rect().center());
+    DialogueFixe::Terminer(*this, prog.Plate());
 }
 
 void TF_Listes::ConstruireMenu() {

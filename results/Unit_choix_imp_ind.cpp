@@ -2,8 +2,8 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/DialogueFixe.h"
 #include "core/Libelles.h"
-#include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "results/BilansIndividuels.h"
@@ -33,15 +33,8 @@ QListWidget* NouvelleListe(QWidget* parent, const char* nom, QLabel* titre, cons
 } // namespace
 
 TF_choix_imp_ind::TF_choix_imp_ind(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
-    setObjectName(QStringLiteral("F_choix_imp_ind"));
-    setWindowTitle(QStringLiteral("Impression des bilans individuels"));
-    setAccessibleName(windowTitle());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    resize(TailleFenetre);
-    setFont(Arial(14, false));
-    Apparence::Fond(*this);
+    DialogueFixe::Ouvrir(*this, QStringLiteral("F_choix_imp_ind"),
+                         QStringLiteral("Impression des bilans individuels"), TailleFenetre);
     DefinirSujetAide(*this, QStringLiteral("Bilans"));
 
     QLabel* label1 = Apparence::Etiquette(this, QStringLiteral("Label1"), QStringLiteral("&Classes"),
@@ -70,9 +63,7 @@ TF_choix_imp_ind::TF_choix_imp_ind(Programme& programme, QWidget* parent) : QDia
     });
     connect(boutonValider, &QPushButton::clicked, this, &TF_choix_imp_ind::Bouton_QuitterClick);
 
-    MettreAEchelle(*this, prog.Plate());
-    setFixedSize(size());
-    move(prog.Plate().GeometrieEcran().center() - rect().center());
+    DialogueFixe::Terminer(*this, prog.Plate());
 }
 
 void TF_choix_imp_ind::showEvent(QShowEvent* evenement) {

@@ -2,8 +2,8 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/DialogueFixe.h"
 #include "core/Libelles.h"
-#include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "results/BilansIndividuels.h"
@@ -25,15 +25,8 @@ using Apparence::Arial;
 } // namespace
 
 TF_efface_bilans::TF_efface_bilans(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
-    setObjectName(QStringLiteral("F_efface_bilans"));
-    setWindowTitle(QStringLiteral("Gestion des bilans"));
-    setAccessibleName(windowTitle());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    resize(TailleFenetre);
-    setFont(Arial(14, false));
-    Apparence::Fond(*this);
+    DialogueFixe::Ouvrir(*this, QStringLiteral("F_efface_bilans"), QStringLiteral("Gestion des bilans"),
+                         TailleFenetre);
     DefinirSujetAide(*this, QStringLiteral("Bilans"));
 
     label2 = Apparence::Etiquette(this, QStringLiteral("Label2"), QString(), QRect(16, 14, 488, 24));
@@ -63,9 +56,7 @@ TF_efface_bilans::TF_efface_bilans(Programme& programme, QWidget* parent) : QDia
     connect(boutonEffaceI, &QPushButton::clicked, this, &TF_efface_bilans::BoutonEffaceIClick);
     connect(boutonQuitter, &QPushButton::clicked, this, &QDialog::accept);
 
-    MettreAEchelle(*this, prog.Plate());
-    setFixedSize(size());
-    move(prog.Plate().GeometrieEcran().center() - rect().center());
+    DialogueFixe::Terminer(*this, prog.Plate());
 }
 
 void TF_efface_bilans::showEvent(QShowEvent* evenement) {

@@ -2,7 +2,7 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
-#include "core/MiseAEchelle.h"
+#include "core/DialogueFixe.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "sheets/GroupeTailles.h"
@@ -16,20 +16,14 @@ namespace {
 constexpr int ContexteFeuilles = 5;
 }
 
-TF_ModifImp::TF_ModifImp(Programme& programme, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
-      prog(programme) {
-    setObjectName(QStringLiteral("F_ModifImp"));
-    setWindowTitle(QStringLiteral("Choix du nombre de cases du tableau"));
-    setAccessibleName(windowTitle());
-    setModal(true);
-    Apparence::Fond(*this);
-    DefinirContexteAide(*this, ContexteFeuilles);
+TF_ModifImp::TF_ModifImp(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
     // The heading, where the program has one, makes the window taller.
     const QString entete = prog.Profil().EnTeteModifImp;
     const int haut = entete.isEmpty() ? 0 : 40;
-    resize(300, 420 + haut);
+    DialogueFixe::Ouvrir(*this, QStringLiteral("F_ModifImp"),
+                         QStringLiteral("Choix du nombre de cases du tableau"), QSize(300, 420 + haut));
+    setFont(QFont());
+    DefinirContexteAide(*this, ContexteFeuilles);
     if (!entete.isEmpty()) {
         numeroJeu =
             Apparence::Etiquette(this, QStringLiteral("NumeroJeu"), QStringLiteral("Jeu n° 1"),
@@ -47,8 +41,7 @@ TF_ModifImp::TF_ModifImp(Programme& programme, QWidget* parent)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    MettreAEchelle(*this, prog.Plate());
-    setFixedSize(size());
+    DialogueFixe::Terminer(*this, prog.Plate());
 }
 
 bool TF_ModifImp::Choisir(quint8& tailleImp) {

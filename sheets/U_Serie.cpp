@@ -2,8 +2,8 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/DialogueFixe.h"
 #include "core/Libelles.h"
-#include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 
@@ -26,17 +26,10 @@ QString Pages(int nombre) {
 
 } // namespace
 
-TF_Serie::TF_Serie(Programme& programme, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
-      prog(programme) {
-    setObjectName(QStringLiteral("F_Serie"));
-    setWindowTitle(QStringLiteral("Corrigé et série de feuilles"));
-    setAccessibleName(windowTitle());
-    setModal(true);
-    resize(520, 330);
+TF_Serie::TF_Serie(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
+    DialogueFixe::Ouvrir(*this, QStringLiteral("F_Serie"), QStringLiteral("Corrigé et série de feuilles"),
+                         QSize(520, 330));
     setFont(Apparence::Arial(15, false));
-    Apparence::Fond(*this);
     DefinirContexteAide(*this, ContexteFeuilles);
     QLabel* explication = Apparence::Etiquette(
         this, QStringLiteral("Label1"),
@@ -88,8 +81,7 @@ TF_Serie::TF_Serie(Programme& programme, QWidget* parent)
     connect(nombreFeuilles, &QSpinBox::valueChanged, this, &TF_Serie::Actualiser);
     connect(avecCorriges, &QCheckBox::toggled, this, &TF_Serie::Actualiser);
     Actualiser();
-    MettreAEchelle(*this, prog.Plate());
-    setFixedSize(size());
+    DialogueFixe::Terminer(*this, prog.Plate());
 }
 
 ChoixSerie TF_Serie::Choix() const {
