@@ -15,6 +15,10 @@ namespace {
 
 constexpr char MarqueUtf8[] = "\xEF\xBB\xBF";
 
+// A file of one empty line fills the document as an empty file does; its only block says it was
+// a line, so that the line is written back (an edit that empties the block keeps it so).
+constexpr int BlocDUneLigne = 1;
+
 bool Ascii(QByteArrayView octets) {
     for (char c : octets)
         if (static_cast<uchar>(c) >= 0x80) return false;
@@ -72,11 +76,15 @@ void Remplir(QTextDocument& document, const QStringList& lignes) {
         curseur.insertText(lignes.at(i));
     }
     curseur.endEditBlock();
+    if (lignes.size() == 1 && lignes.front().isEmpty()) document.firstBlock().setUserState(BlocDUneLigne);
 }
 
 QStringList Lignes(const QTextDocument& document) {
     QStringList lignes;
-    if (document.isEmpty()) return lignes;
+    if (document.isEmpty()) {
+        if (document.firstBlock().userState() == BlocDUneLigne) lignes.append(QString());
+        return lignes;
+    }
     for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
         QString texte = bloc.text();
         texte.remove(QChar::ObjectReplacementCharacter); // a picture has no place in plain text
