@@ -15,10 +15,6 @@ namespace {
 
 constexpr char MarqueUtf8[] = "\xEF\xBB\xBF";
 
-// A file of one empty line fills the document as an empty file does; its only block says it was
-// a line, so that the line is written back (an edit that empties the block keeps it so).
-constexpr int BlocDUneLigne = 1;
-
 bool Ascii(QByteArrayView octets) {
     for (char c : octets)
         if (static_cast<uchar>(c) >= 0x80) return false;
@@ -76,15 +72,11 @@ void Remplir(QTextDocument& document, const QStringList& lignes) {
         curseur.insertText(lignes.at(i));
     }
     curseur.endEditBlock();
-    if (lignes.size() == 1 && lignes.front().isEmpty()) document.firstBlock().setUserState(BlocDUneLigne);
 }
 
-QStringList Lignes(const QTextDocument& document) {
+QStringList Lignes(const QTextDocument& document, bool videEstUneLigne) {
     QStringList lignes;
-    if (document.isEmpty()) {
-        if (document.firstBlock().userState() == BlocDUneLigne) lignes.append(QString());
-        return lignes;
-    }
+    if (document.isEmpty()) return videEstUneLigne ? QStringList{QString()} : lignes;
     for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
         QString texte = bloc.text();
         texte.remove(QChar::ObjectReplacementCharacter); // a picture has no place in plain text
@@ -115,8 +107,9 @@ bool Lire(const QString& chemin, TexteLu& texte, QString& raison) {
     return true;
 }
 
-bool Ecrire(const QString& chemin, const QTextDocument& document, Codage codage, QString& raison) {
-    return EcritureFichier::Remplacer(chemin, Encoder(Lignes(document), codage), raison);
+bool Ecrire(const QString& chemin, const QTextDocument& document, Codage codage, QString& raison,
+            bool videEstUneLigne) {
+    return EcritureFichier::Remplacer(chemin, Encoder(Lignes(document, videEstUneLigne), codage), raison);
 }
 
 } // namespace TexteBrut

@@ -50,10 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     FichierEditeur::Forme forme;
     FichierEditeur::Decoder(octets, document, forme, true);
     Exiger(!forme.riche && forme.codage == lu.codage, "a plain text keeps its form in the editor");
-    const QByteArray depuisDocument = TexteBrut::Encoder(TexteBrut::Lignes(document), forme.codage);
+    const QByteArray depuisDocument =
+        TexteBrut::Encoder(TexteBrut::Lignes(document, forme.uneLigneVide), forme.codage);
     QTextDocument redocument;
     FichierEditeur::Decoder(depuisDocument, redocument, forme, true);
-    Exiger(TexteBrut::Encoder(TexteBrut::Lignes(redocument), forme.codage) == depuisDocument,
+    Exiger(TexteBrut::Encoder(TexteBrut::Lignes(redocument, forme.uneLigneVide), forme.codage) ==
+               depuisDocument,
            "the editor writes again what it wrote", MontrerOctets(depuisDocument));
     if (ecrits == octets && !TientDesSeparateurs(lu.lignes))
         Exiger(depuisDocument == ecrits,

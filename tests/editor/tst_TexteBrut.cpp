@@ -102,7 +102,6 @@ void TestTexteBrut::fichierRelitEtReecritALOctetPres_data() {
     QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF\xC3\xA9\r\nx\r\n");
     QTest::newRow("a line far longer than the screen") << QByteArray(20000, 'm') + "\r\n";
     QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("one empty line") << QByteArray("\r\n");
 }
 
 // Through a document and back, as the editor opens a file and saves it untouched.
