@@ -25,7 +25,7 @@ void Decoder(QByteArrayView octets, QTextDocument& document, Forme& forme, bool 
     }
     const TexteBrut::TexteLu texte = TexteBrut::Decoder(octets);
     TexteBrut::Remplir(document, texte.lignes);
-    forme = Forme{false, texte.codage};
+    forme = Forme{false, texte.codage, texte.lignes == QStringList{QString()}};
 }
 
 bool LireOctets(const QString& chemin, QByteArray& octets, QString& raison) {
@@ -34,7 +34,7 @@ bool LireOctets(const QString& chemin, QByteArray& octets, QString& raison) {
 
 bool Ecrire(const QString& chemin, const QTextDocument& document, const Forme& forme, QString& raison) {
     if (forme.riche) return EcritureFichier::Remplacer(chemin, EcrivainRtf::Ecrire(document), raison);
-    return TexteBrut::Ecrire(chemin, document, forme.codage, raison);
+    return TexteBrut::Ecrire(chemin, document, forme.codage, raison, forme.uneLigneVide);
 }
 
 } // namespace FichierEditeur

@@ -15,6 +15,7 @@ namespace FichierEditeur {
 struct Forme {
     bool riche = true;
     TexteBrut::Codage codage = TexteBrut::Codage::Windows1252; // for a plain text
+    bool uneLigneVide = false; // a plain text read as one empty line: empty, it is written so again
     bool operator==(const Forme&) const = default;
 };
 

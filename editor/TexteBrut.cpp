@@ -74,9 +74,9 @@ void Remplir(QTextDocument& document, const QStringList& lignes) {
     curseur.endEditBlock();
 }
 
-QStringList Lignes(const QTextDocument& document) {
+QStringList Lignes(const QTextDocument& document, bool videEstUneLigne) {
     QStringList lignes;
-    if (document.isEmpty()) return lignes;
+    if (document.isEmpty()) return videEstUneLigne ? QStringList{QString()} : lignes;
     for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
         QString texte = bloc.text();
         texte.remove(QChar::ObjectReplacementCharacter); // a picture has no place in plain text
@@ -107,8 +107,9 @@ bool Lire(const QString& chemin, TexteLu& texte, QString& raison) {
     return true;
 }
 
-bool Ecrire(const QString& chemin, const QTextDocument& document, Codage codage, QString& raison) {
-    return EcritureFichier::Remplacer(chemin, Encoder(Lignes(document), codage), raison);
+bool Ecrire(const QString& chemin, const QTextDocument& document, Codage codage, QString& raison,
+            bool videEstUneLigne) {
+    return EcritureFichier::Remplacer(chemin, Encoder(Lignes(document, videEstUneLigne), codage), raison);
 }
 
 } // namespace TexteBrut

@@ -27,8 +27,9 @@ QByteArray Encoder(const QStringList& lignes, Codage codage);
 // The document holds one paragraph per line, without formatting (the document's default font).
 void Remplir(QTextDocument& document, const QStringList& lignes);
 // One line per paragraph; a line break typed inside a paragraph (Shift+Enter) also ends a line of
-// the file, as it does on screen. An empty document has no line.
-QStringList Lignes(const QTextDocument& document);
+// the file, as it does on screen. An empty document has no line, or one empty line when
+// videEstUneLigne (the file it was read from held just that).
+QStringList Lignes(const QTextDocument& document, bool videEstUneLigne = false);
 
 // The characters the file's set cannot hold, each once, in order of appearance: they would be
 // written "?", and the teacher is told before.
@@ -37,6 +38,7 @@ QString Intraduisibles(const QStringList& lignes, Codage codage);
 // Whole-file read and write; on failure raison says why, in French, and a failed write leaves
 // the previous file as it was.
 bool Lire(const QString& chemin, TexteLu& texte, QString& raison);
-bool Ecrire(const QString& chemin, const QTextDocument& document, Codage codage, QString& raison);
+bool Ecrire(const QString& chemin, const QTextDocument& document, Codage codage, QString& raison,
+            bool videEstUneLigne = false);
 
 } // namespace TexteBrut

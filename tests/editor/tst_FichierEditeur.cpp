@@ -51,6 +51,8 @@ void TestFichierEditeur::formeSelonLesOctets_data() {
     QTest::newRow("a results file whose first line looks like rich text stays plain")
         << QByteArray("{\\rtf1 x}\r\nNombre d'erreurs :\t4\r\n") << true << Forme{false, Codage::Windows1252}
         << "{\\rtf1 x}\nNombre d'erreurs :\t4";
+    QTest::newRow("one empty line is not an empty file")
+        << QByteArray("\r\n") << false << Forme{false, Codage::Windows1252, true} << "";
 }
 
 // Read, then saved untouched in the form it was read in: the same text, and for plain text the
