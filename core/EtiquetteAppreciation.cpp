@@ -1,4 +1,4 @@
-#include "sailboats/EtiquetteAppreciation.h"
+#include "core/EtiquetteAppreciation.h"
 
 #include "core/Apparence.h"
 #include "core/PlateForme.h"
