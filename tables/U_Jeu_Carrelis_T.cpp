@@ -9,7 +9,6 @@
 #include "core/Programme.h"
 #include "core/ZoneMosaique.h"
 #include "tables/CaseTableau.h"
-#include "tables/GenerateurTableau.h"
 #include "tables/ZoneReponse.h"
 
 #include <QAccessible>
@@ -59,20 +58,35 @@ QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor&
     return bloc;
 }
 
-bool ToucheDeJeu(int code) {
+// The digit a key types, null for any other key: the keypad's digits count, other scripts' not.
+QChar ChiffreTape(const QString& texte) {
+    const bool chiffre = texte.size() == 1 && texte.at(0).isDigit() && texte.at(0).unicode() < 128;
+    return chiffre ? texte.at(0) : QChar();
+}
+
+// A key as the game knows it.
+PartieCarrelis::Touche ToucheDuJeu(int code, QChar chiffre) {
+    using T = PartieCarrelis::Touche;
     switch (code) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        return T::Entree;
     case Qt::Key_Backspace:
+        return T::Effacement;
     case Qt::Key_Left:
+        return T::Gauche;
     case Qt::Key_Right:
+        return T::Droite;
     case Qt::Key_Up:
+        return T::Haut;
     case Qt::Key_Down:
+        return T::Bas;
     case Qt::Key_Space:
-        return true;
+        return T::Suivante;
     default:
-        return code >= Qt::Key_0 && code <= Qt::Key_9;
+        break;
     }
+    return !chiffre.isNull() || (code >= Qt::Key_0 && code <= Qt::Key_9) ? T::Chiffre : T::Autre;
 }
 
 } // namespace
@@ -185,7 +199,7 @@ void TF_Jeu_Carrelis_T::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
     colonneDroite->move(width() - colonneDroite->width(), 0);
     statusBar1->setGeometry(0, height() - statusBar1->height(), width(), statusBar1->height());
-    if (tableau.NbColonnes > 0) PlacerCadreEtCases();
+    if (partie.TableauJoue().NbColonnes > 0) PlacerCadreEtCases();
 }
 
 void TF_Jeu_Carrelis_T::Ouvrir(const ChoixExercice& choisi) {
@@ -211,57 +225,35 @@ void TF_Jeu_Carrelis_T::FormActivate() {
     setWindowTitle(QString::fromUtf8(Titres[jeu]));
     mobilier->Placer();
     MiseEnPlace();
-    nouveau->setEnabled(true);
-    changer->setEnabled(true);
-    boutonBilan->setEnabled(false);
     mobilier->Tenir();
     clignotement->start();
     pourcurseur->setFocus();
 }
 
 void TF_Jeu_Carrelis_T::MiseEnPlace() {
-    nouveau->setEnabled(true);
-    changer->setEnabled(true);
     for (auto& colonne : cases)
         for (CaseTableau* cellule : colonne)
             cellule->hide();
-    nbReponses = 0;
-    compteurs = CompteursResultat{};
+    if (!partie.NouveauJeu(choix, prog.Prefs.TailleJeu(choix.NumJeu), prog.Aleatoire()))
+        partie.NouveauJeu(choix, Preferences::TailleJeuParDefaut, prog.Aleatoire());
     resultat->clear();
     AfficherCompteur(compteurSc, 0, false);
     AfficherCompteur(compteurMr, 0, false);
     pReponse->hide();
-    courante = QPoint(-1, -1);
-    saisie.NouvelleCase();
+    MontrerEtape();
 
-    Tableau& t = tableau;
-    if (!t.DefinirTaille(prog.Prefs.TailleJeu(choix.NumJeu))) t.DefinirTaille(3);
+    const Tableau& t = partie.TableauJoue();
     const QRect ecran = prog.Plate().GeometrieEcran();
     tailleCase = DispositionJeu::TailleCase(ecran.height(), t.NbLignes, t.NbColonnes,
                                             prog.GeometrieMenu.width() - colonneDroite->width());
-    GenerateurTableau generateur(t, prog.Aleatoire(), choix.Op);
-    if (choix.NumJeu == 2)
-        generateur.DisposerTrouver();
-    else if (choix.NumJeu == 3)
-        generateur.DisposerDefi();
-    else
-        generateur.DisposerRemplir();
-    compteurs.NbTotal = t.NbTotal;
-    compteurs.NbTotalHaut = t.NbTotalHaut;
-    compteurs.NbTotalGauche = t.NbTotalGauche;
-
     PlacerCadreEtCases();
     AfficherEntetes();
     pReponse->Dimensionner(tailleCase, DispositionJeu::MargeReponse(ecran.height()));
     AjusterPolice();
-    for (int c = 0; c <= t.NbColonnes; ++c)
-        for (int r = 0; r <= t.NbLignes; ++r)
-            if (t.CaseRemplie[c][r]) cases[c][r]->setEnabled(false);
-    t.CaseDonnee = t.CaseRemplie;
 }
 
 void TF_Jeu_Carrelis_T::PlacerCadreEtCases() {
-    const Tableau& t = tableau;
+    const Tableau& t = partie.TableauJoue();
     const QRect cadre = DispositionJeu::CadreTableau(tailleCase, t.NbLignes, t.NbColonnes, colonneDroite->x(),
                                                      statusBar1->y());
     panel2->setGeometry(cadre);
@@ -272,13 +264,14 @@ void TF_Jeu_Carrelis_T::PlacerCadreEtCases() {
             cellule->show();
             cellule->raise();
         }
+    const QPoint courante = partie.CaseCourante();
     if (courante.x() >= 0) pReponse->move(cases[courante.x()][courante.y()]->pos());
     pReponse->raise();
 }
 
 // The corner shows the sign; header cells are blue; every shown cell carries its value.
 void TF_Jeu_Carrelis_T::AfficherEntetes() {
-    const Tableau& t = tableau;
+    const Tableau& t = partie.TableauJoue();
     for (int c = 0; c <= t.NbColonnes; ++c)
         for (int r = 0; r <= t.NbLignes; ++r) {
             CaseTableau* cellule = cases[c][r];
@@ -287,7 +280,7 @@ void TF_Jeu_Carrelis_T::AfficherEntetes() {
             // White digits on the blue headers: black on pure blue is hard to read for a child.
             cellule->Peindre(entete ? Bleu : Argent, entete ? Blanc : Noir);
             cellule->setText(montree ? QString::number(t.Valeurs[c][r]) : QString());
-            cellule->setEnabled(true);
+            cellule->setEnabled(!montree);
             AnnoncerCase(c, r);
         }
     cases[0][0]->Peindre(Blanc, Noir);
@@ -312,54 +305,46 @@ void TF_Jeu_Carrelis_T::AfficherCompteur(QLabel* compteur, int valeur, bool anno
 }
 
 void TF_Jeu_Carrelis_T::AnnoncerCase(int c, int r, const QString& etat) {
-    cases[c][r]->setAccessibleName(DescriptionCase(tableau, c, r, choix.Op, etat));
+    cases[c][r]->setAccessibleName(DescriptionCase(partie.TableauJoue(), c, r, choix.Op, etat));
 }
 
 // The press moves the answer window and unlocks typing: from then on the pressed cell is the one
 // judged, whether the button is released on it (a click) or after dragging off it.
 void TF_Jeu_Carrelis_T::CaseAppuyee(CaseTableau* cellule) {
-    CommencerSaisie();
-    courante = QPoint(cellule->Colonne(), cellule->Ligne());
-    pourcurseur->setAccessibleName(cellule->accessibleName());
-    saisie.NouvelleCase();
-    pReponse->show();
-    pReponse->raise();
-    pReponse->AfficherTexte(QString(), Noir);
-    pourcurseur->clear();
-    pourcurseur->setFocus();
-    pReponse->MontrerCurseur(true);
+    if (!partie.ChoisirCase(QPoint(cellule->Colonne(), cellule->Ligne()))) return;
+    MontrerEtape();
+    MontrerCaseCourante(false);
     cellule->Enfoncer(true);
-    pReponse->move(cellule->pos());
 }
 
 void TF_Jeu_Carrelis_T::CaseCliquee(CaseTableau* cellule) {
-    if (courante != QPoint(cellule->Colonne(), cellule->Ligne())) CaseAppuyee(cellule);
+    if (partie.CaseCourante() != QPoint(cellule->Colonne(), cellule->Ligne())) CaseAppuyee(cellule);
 }
 
-// The first cell chosen in a table: from then on only "Quitter" leaves before the end.
-void TF_Jeu_Carrelis_T::CommencerSaisie() {
-    nouveau->setEnabled(false);
-    changer->setEnabled(false);
-    boutonBilan->setEnabled(false);
+void TF_Jeu_Carrelis_T::MontrerEtape() {
+    const BoutonsJeu b = partie.Boutons();
+    nouveau->setEnabled(b.Nouveau);
+    changer->setEnabled(b.Changer);
+    boutonBilan->setEnabled(b.Bilan);
 }
 
-void TF_Jeu_Carrelis_T::AllerACase(QPoint position) {
-    courante = position;
+// The answer window over the cell now chosen, empty, the keyboard in it.
+void TF_Jeu_Carrelis_T::MontrerCaseCourante(bool annoncer) {
+    const QPoint p = partie.CaseCourante();
     pReponse->show();
     pReponse->raise();
     pReponse->AfficherTexte(QString(), Noir);
     pourcurseur->clear();
     pourcurseur->setFocus();
-    pReponse->move(cases[position.x()][position.y()]->pos());
+    pReponse->move(cases[p.x()][p.y()]->pos());
     pReponse->MontrerCurseur(true);
-    saisie.NouvelleCase();
-    pourcurseur->setAccessibleName(cases[position.x()][position.y()]->accessibleName());
-    prog.Plate().Annoncer(*pourcurseur, QAccessible::NameChanged);
+    pourcurseur->setAccessibleName(cases[p.x()][p.y()]->accessibleName());
+    if (annoncer) prog.Plate().Annoncer(*pourcurseur, QAccessible::NameChanged);
 }
 
 void TF_Jeu_Carrelis_T::AfficherReponse() {
-    pReponse->AfficherTexte(saisie.Reponse(), Noir);
-    pourcurseur->setAccessibleName(QStringLiteral("Réponse : %1").arg(saisie.Reponse()));
+    pReponse->AfficherTexte(partie.Saisie().Reponse(), Noir);
+    pourcurseur->setAccessibleName(QStringLiteral("Réponse : %1").arg(partie.Saisie().Reponse()));
     prog.Plate().Annoncer(*pourcurseur, QAccessible::NameChanged);
 }
 
@@ -370,106 +355,38 @@ bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
     const int code = touche->key();
     if (code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_F1 || code == Qt::Key_Escape)
         return false;
-    // Keyboard play: before any cell is chosen, a key that plays starts at the first cell to be
-    // found. Alt, Shift or NumLock alone must not start the table: Alt+N and Alt+C would then
-    // find their buttons disabled.
-    if (courante.x() < 0) {
-        if (!ToucheDeJeu(code)) return true;
-        const auto premiere = PremiereCaseATrouver(tableau);
-        if (!premiere) return true;
-        CommencerSaisie();
-        AllerACase(*premiere);
-        if (!(code >= Qt::Key_0 && code <= Qt::Key_9)) return true;
+    const QChar chiffre = ChiffreTape(touche->text());
+    const PartieCarrelis::Effet effet = partie.Taper(ToucheDuJeu(code, chiffre), chiffre);
+    if (effet.Saisie) {
+        resultat->clear();
+        effacementResultat->stop();
     }
-    if (code == Qt::Key_Space) {
-        if (const auto suivante = CaseSuivanteATrouver(tableau, courante)) AllerACase(*suivante);
-    } else if (!ToucheFleche(code)) {
-        ToucheFrappee(code, touche->text());
+    if (effet.CaseChoisie) {
+        MontrerEtape();
+        MontrerCaseCourante(true);
     }
+    if (effet.ReponseChangee) AfficherReponse();
+    if (effet.Jugee) MontrerJugement(*effet.Jugee);
     pourcurseur->clear();
     return true;
 }
 
-bool TF_Jeu_Carrelis_T::ToucheFleche(int touche) {
-    std::optional<QPoint> trouvee;
-    switch (touche) {
-    case Qt::Key_Left:
-        if (saisie.EffacerParLaGauche())
-            AfficherReponse();
-        else if (courante.x() != 0)
-            trouvee = ChercherCase(tableau, courante, Direction::Gauche);
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (saisie.Reponse().isEmpty())
-            trouvee = ChercherCase(tableau, courante,
-                                   touche == Qt::Key_Right ? Direction::Droite
-                                   : touche == Qt::Key_Up  ? Direction::Haut
-                                                           : Direction::Bas);
-        break;
-    default:
-        return false;
-    }
-    if (trouvee) AllerACase(*trouvee);
-    return true;
-}
-
-void TF_Jeu_Carrelis_T::ToucheFrappee(int touche, const QString& texte) {
-    resultat->clear();
-    effacementResultat->stop();
-    ToucheSaisie sorte = ToucheSaisie::Autre;
-    QChar chiffre;
-    if (touche == Qt::Key_Backspace)
-        sorte = ToucheSaisie::Effacement;
-    else if (touche == Qt::Key_Return || touche == Qt::Key_Enter)
-        sorte = ToucheSaisie::Entree;
-    else if (texte.size() == 1 && texte.at(0).isDigit() && texte.at(0).unicode() < 128) {
-        sorte = ToucheSaisie::Chiffre;
-        chiffre = texte.at(0);
-    }
-    switch (saisie.Touche(sorte, chiffre)) {
-    case EffetSaisie::Affichage:
-        AfficherReponse();
-        break;
-    case EffetSaisie::Verifier:
-        VerifierReponse();
-        break;
-    case EffetSaisie::Rien:
-        break;
-    }
-}
-
-void TF_Jeu_Carrelis_T::VerifierReponse() {
-    Tableau& t = tableau;
-    CompteursResultat& n = compteurs;
-    const int c = courante.x(), r = courante.y();
-    // A cell is answered once: whatever path led here, an answered cell is never judged again.
-    if (c < 0 || r < 0 || t.CaseRemplie[c][r]) return;
-    ++nbReponses;
-    t.CaseRemplie[c][r] = 1;
+void TF_Jeu_Carrelis_T::MontrerJugement(const PartieCarrelis::Reponse& reponse) {
+    const int c = reponse.Case.x(), r = reponse.Case.y();
+    const bool juste = reponse.Juste;
+    const QString valeur = QString::number(reponse.Valeur);
+    const CompteursResultat& n = partie.Compteurs();
     pReponse->MontrerCurseur(false);
-    const QString valeur = QString::number(t.Valeurs[c][r]);
-    const bool juste = saisie.Reponse() == valeur;
-    if (juste) {
-        ++n.NbBonnes;
-        n.NbBonnesGauche += c == 0;
-        n.NbBonnesHaut += r == 0;
-        pReponse->AfficherTexte(saisie.Reponse(), Vert);
+    pReponse->AfficherTexte(valeur, juste ? Vert : Rouge);
+    if (juste)
         AfficherCompteur(compteurSc, n.NbBonnes, true);
-    } else {
-        ++n.NbErreurs;
-        n.NbErreursGauche += c == 0;
-        n.NbErreursHaut += r == 0;
-        pReponse->AfficherTexte(valeur, Rouge);
+    else
         AfficherCompteur(compteurMr, n.NbErreurs, true);
-    }
-    saisie.Vider();
     resultat->setText(juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
     resultat->setStyleSheet(QStringLiteral("color: %1;").arg((juste ? Vert : Rouge).name()));
     effacementResultat->start();
     CaseTableau* cellule = cases[c][r];
-    cellule->Peindre(t.EstEnTete(c, r) ? Aqua : Blanc, juste ? Vert : Rouge, !juste);
+    cellule->Peindre(partie.TableauJoue().EstEnTete(c, r) ? Aqua : Blanc, juste ? Vert : Rouge, !juste);
     cellule->setText(valeur);
     cellule->setEnabled(false);
     AnnoncerCase(c, r, juste ? QStringLiteral("juste") : QStringLiteral("faux"));
@@ -477,13 +394,11 @@ void TF_Jeu_Carrelis_T::VerifierReponse() {
     resultat->setAccessibleName(juste ? QStringLiteral("Juste")
                                       : QStringLiteral("Faux, c'était %1").arg(valeur));
     prog.Plate().Annoncer(*resultat, QAccessible::Alert);
-    if (nbReponses == n.NbTotal) TableauTermine();
-}
-
-void TF_Jeu_Carrelis_T::TableauTermine() {
-    pReponse->hide();
-    boutonBilan->setEnabled(true);
-    boutonBilan->setFocus();
+    if (reponse.Fin) {
+        pReponse->hide();
+        MontrerEtape();
+        boutonBilan->setFocus();
+    }
 }
 
 void TF_Jeu_Carrelis_T::NouveauClick() {
@@ -495,15 +410,13 @@ void TF_Jeu_Carrelis_T::ChangerClick() {
     const quint8 tailleAvant = prog.Prefs.TailleJeu(choix.NumJeu);
     autres.ChoisirTaille(choix.NumJeu);
     if (prog.Prefs.TailleJeu(choix.NumJeu) != tailleAvant) MiseEnPlace();
-    tableau.CaseDonnee = tableau.CaseRemplie;
     pourcurseur->setFocus();
 }
 
 void TF_Jeu_Carrelis_T::BoutonBilanClick() {
-    autres.MontrerBilan(ResultatPartie{choix.NumJeu, compteurs, {}});
-    boutonBilan->setEnabled(false);
-    nouveau->setEnabled(true);
-    changer->setEnabled(true);
+    autres.MontrerBilan(ResultatPartie{choix.NumJeu, partie.Compteurs(), {}});
+    partie.BilanMontre();
+    MontrerEtape();
     nouveau->setFocus();
 }
 

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "tables/DispositionJeu.h"
-#include "tables/SaisieReponse.h"
-
 #include "core/FenetreExercice.h"
-#include "core/Partie.h"
-#include "tables/Tableau.h"
+#include "tables/DispositionJeu.h"
+#include "tables/PartieCarrelis.h"
 
 #include <QPoint>
 
@@ -29,16 +26,16 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
     TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
 
     CaseTableau* Cellule(int c, int r) const { return cases[c][r]; }
-    int NbReponses() const { return nbReponses; }
+    int NbReponses() const { return partie.NbReponses(); }
     int TailleCase() const { return tailleCase; }
-    QPoint CaseCourante() const { return courante; }
-    const SaisieReponse& Saisie() const { return saisie; }
+    QPoint CaseCourante() const { return partie.CaseCourante(); }
+    const PartieCarrelis& Partie() const { return partie; }
 
     // Sets up the exercise chosen in the menu and shows the window.
     void Ouvrir(const ChoixExercice& choisi) override;
     const ChoixExercice& Choix() const { return choix; }
-    const Tableau& TableauJoue() const { return tableau; }
-    const CompteursResultat& Compteurs() const { return compteurs; }
+    const Tableau& TableauJoue() const { return partie.TableauJoue(); }
+    const CompteursResultat& Compteurs() const { return partie.Compteurs(); }
     // A new table of the current exercise's size.
     void MiseEnPlace();
 
@@ -62,13 +59,10 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
 
     void CaseAppuyee(CaseTableau* caseTableau);
     void CaseCliquee(CaseTableau* caseTableau);
-    void CommencerSaisie();
-    void AllerACase(QPoint position);
+    void MontrerEtape();
+    void MontrerCaseCourante(bool annoncer);
     void AfficherReponse();
-    bool ToucheFleche(int touche);
-    void ToucheFrappee(int touche, const QString& texte);
-    void VerifierReponse();
-    void TableauTermine();
+    void MontrerJugement(const PartieCarrelis::Reponse& reponse);
 
     void NouveauClick();
     void ChangerClick();
@@ -79,8 +73,7 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
     Programme& prog;
     AutresFenetres& autres;
     ChoixExercice choix;
-    Tableau tableau;
-    CompteursResultat compteurs;
+    PartieCarrelis partie;
     std::array<std::array<CaseTableau*, 12>, 12> cases{};
     MobilierPleinEcran* mobilier = nullptr;
     QWidget* panel2 = nullptr;
@@ -99,9 +92,6 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
     QTimer* clignotement = nullptr;       // Timer2: the caret
     QTimer* effacementResultat = nullptr; // Timer3: "Juste"/"Faux" go after 5 s
 
-    SaisieReponse saisie;
-    QPoint courante{-1, -1};
-    int nbReponses = 0;
     int tailleCase = 0;
     double rapport = 1.0;
 };
