@@ -1,9 +1,7 @@
 #include "tables/U_Jeu_Carrelis_T.h"
 
-#include "core/AideContextuelle.h"
 #include "core/Apparence.h"
-#include "core/AutresFenetres.h"
-#include "core/IconeAide.h"
+#include "core/EtiquetteAppreciation.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -12,31 +10,25 @@
 #include "tables/ZoneReponse.h"
 
 #include <QAccessible>
-#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 
 namespace {
 
 using Apparence::Arial;
-const QColor Argent(192, 192, 192), Bleu(0, 0, 255), Blanc(255, 255, 255),
-    Aqua(0, 255, 255), Vert = Apparence::VertJuste, Rouge = Apparence::RougeFaux, Noir(0, 0, 0),
-                       Jaune(255, 255, 0);
+const QColor Argent(192, 192, 192), Noir(0, 0, 0), Jaune(255, 255, 0);
 
 // The right-hand column, at the design size: it keeps its width and stands against the right edge.
 constexpr int LargeurColonne = 160;
 constexpr int HauteurBarre = 25;
 
-const char* const Titres[] = {"", "Carrelis - Jeu n° 1 : remplir", "Carrelis - Jeu n° 2 : trouver",
-                              "Carrelis - Jeu n° 3 : défi"};
-const char* const SujetsAide[] = {"Som", "Remplir", "Trouver", "Defi"};
+using Commande = FenetreExercice::Commande;
 
-QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor& fond, int y,
-              QLabel*& compteur, const char* nomCompteur) {
+QLabel* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor& fond, int y,
+             const char* nomCompteur) {
     auto* bloc = new QFrame(parent);
     bloc->setObjectName(QString::fromLatin1(nom));
     bloc->setGeometry(0, y, 145, 117);
@@ -47,7 +39,7 @@ QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor&
     bandeau->setAlignment(Qt::AlignCenter);
     bandeau->setFont(Arial(18, true));
     bandeau->setStyleSheet(QStringLiteral("background: %1; color: %2;").arg(Jaune.name(), fond.name()));
-    compteur = new QLabel(QStringLiteral("0"), bloc);
+    auto* compteur = new QLabel(QStringLiteral("0"), bloc);
     compteur->setObjectName(QString::fromLatin1(nomCompteur));
     compteur->setGeometry(4, 33, 137, 80);
     compteur->setAlignment(Qt::AlignCenter);
@@ -55,7 +47,7 @@ QWidget* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor&
     compteur->setStyleSheet(QStringLiteral("background: %1; color: black;").arg(Argent.name()));
     compteur->setProperty("titre", QString::fromUtf8(titre));
     compteur->setAccessibleName(QString::fromUtf8(titre));
-    return bloc;
+    return compteur;
 }
 
 // The digit a key types, null for any other key: the keypad's digits count, other scripts' not.
@@ -64,54 +56,59 @@ QChar ChiffreTape(const QString& texte) {
     return chiffre ? texte.at(0) : QChar();
 }
 
-// A key as the game knows it.
 PartieCarrelis::Touche ToucheDuJeu(int code, QChar chiffre) {
     using T = PartieCarrelis::Touche;
-    switch (code) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return T::Entree;
-    case Qt::Key_Backspace:
-        return T::Effacement;
-    case Qt::Key_Left:
-        return T::Gauche;
-    case Qt::Key_Right:
-        return T::Droite;
-    case Qt::Key_Up:
-        return T::Haut;
-    case Qt::Key_Down:
-        return T::Bas;
-    case Qt::Key_Space:
-        return T::Suivante;
-    default:
-        break;
-    }
+    static const std::pair<int, T> touches[] = {
+        {Qt::Key_Return, T::Entree}, {Qt::Key_Enter, T::Entree},  {Qt::Key_Backspace, T::Effacement},
+        {Qt::Key_Left, T::Gauche},   {Qt::Key_Right, T::Droite},  {Qt::Key_Up, T::Haut},
+        {Qt::Key_Down, T::Bas},      {Qt::Key_Space, T::Suivante}};
+    for (auto [touche, sorte] : touches)
+        if (code == touche) return sorte;
     return !chiffre.isNull() || (code >= Qt::Key_0 && code <= Qt::Key_9) ? T::Chiffre : T::Autre;
 }
 
 } // namespace
 
 TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, QWidget* parent)
-    : FenetreExercice(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
-      autres(autres) {
+    : FenetreExercice(programme, autres,
+                      {{1, "Carrelis - Jeu n° 1 : remplir", 2, "Remplir"},
+                       {2, "Carrelis - Jeu n° 2 : trouver", 3, "Trouver"},
+                       {3, "Carrelis - Jeu n° 3 : défi", 4, "Defi"}},
+                      parent) {
     setObjectName(QStringLiteral("F_Jeu_Carrelis_T"));
-    resize(800, 600);
-    FormCreate();
+    Suivre(partie);
+    grille = new GrilleCarrelis(*this);
+    connect(grille, &GrilleCarrelis::Appuyee, this, &TF_Jeu_Carrelis_T::CaseAppuyee);
+    connect(grille, &GrilleCarrelis::Cliquee, this, &TF_Jeu_Carrelis_T::CaseCliquee);
+    ConstruireColonneDroite();
+    ConstruireBarreDEtat(
+        QStringLiteral("Clique dans la case que tu veux remplir, puis utilise le pavé numérique."), 640);
+    ConstruireClavier();
+    MettreAEchelle();
+    tailleCase = prog.Plate().GeometrieEcran().width() * 48 / 800;
+    grille->Cadre()->resize(11 * tailleCase + 10, 11 * tailleCase + 10);
 }
 
-void TF_Jeu_Carrelis_T::FormCreate() {
-    mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
-        return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]};
-    }});
-    panel2 = new QFrame(this);
-    panel2->setObjectName(QStringLiteral("Panel2"));
-    static_cast<QFrame*>(panel2)->setFrameShape(QFrame::Panel);
-    static_cast<QFrame*>(panel2)->setFrameShadow(QFrame::Raised);
-    panel2->setStyleSheet(
-        QStringLiteral("QFrame#Panel2 { background: #1a2a6c; border: 3px outset #3a4aa0; }"));
-    ConstruireColonneDroite();
-    ConstruireBarreDEtat();
-    ConstruireCases();
+void TF_Jeu_Carrelis_T::ConstruireColonneDroite() {
+    colonneDroite = new QWidget(this);
+    colonneDroite->setObjectName(QStringLiteral("ColonneDroite"));
+    colonneDroite->setGeometry(640, 0, LargeurColonne, 600 - HauteurBarre);
+    AjouterCompteurs(Bloc(colonneDroite, "Panel3", "Justes", Apparence::VertJuste, 8, "CompteurSc"),
+                     Bloc(colonneDroite, "Panel6", "Erreurs", Apparence::Marron, 132, "CompteurMr"));
+    ConstruireAppreciation(colonneDroite, QRect(0, 258, 145, 56));
+    appreciation->Nommer(QStringLiteral("Resultat"), QStringLiteral("Résultat"), QStringLiteral("Timer3"));
+    appreciation->setFont(Apparence::Times(37, true));
+    ConstruireBoutons(colonneDroite,
+                      {{Commande::Nouveau, "Nouveau", "&Nouveau", QRect(0, 324, 145, 37)},
+                       {Commande::Changer, "Changer", "&Changer", QRect(0, 368, 145, 37)},
+                       {Commande::Bilan, "BoutonBilan", "&Bilan", QRect(0, 412, 145, 37)},
+                       {Commande::Aide, "BAide", "&Aide", QRect(0, 456, 145, 37)},
+                       {Commande::Quitter, "SpeedButton1", "&Quitter", QRect(0, 500, 145, 37)}});
+    Commandes(Commande::Bilan)->setFont(Arial(21, true));
+    Commandes(Commande::Aide)->setFont(Arial(19, false));
+}
+
+void TF_Jeu_Carrelis_T::ConstruireClavier() {
     pReponse = new ZoneReponse(this);
     pReponse->hide();
     pourcurseur = new QLineEdit(this);
@@ -124,188 +121,62 @@ void TF_Jeu_Carrelis_T::FormCreate() {
     pourcurseur->installEventFilter(this);
     pourcurseur->lower();
     mobilier->Fond()->lower();
-    setTabOrder(pourcurseur, nouveau);
-
+    setTabOrder(pourcurseur, Commandes(Commande::Nouveau));
     clignotement = new QTimer(this); // Timer2
     clignotement->setInterval(500);
     connect(clignotement, &QTimer::timeout, pReponse, &ZoneReponse::FaireClignoter);
-    effacementResultat = new QTimer(this); // Timer3
-    effacementResultat->setInterval(5000);
-    effacementResultat->setSingleShot(true);
-    connect(effacementResultat, &QTimer::timeout, this, &TF_Jeu_Carrelis_T::Timer3Timer);
-
-    const QRect ecran = prog.Plate().GeometrieEcran();
-    rapport = mobilier->MettreAEchelle();
-    tailleCase = ecran.width() * 48 / 800;
-    panel2->resize(11 * tailleCase + 10, 11 * tailleCase + 10);
 }
 
-void TF_Jeu_Carrelis_T::ConstruireCases() {
-    for (int c = 0; c < 12; ++c)
-        for (int r = 0; r < 12; ++r) {
-            auto* cellule = new CaseTableau(c, r, this);
-            cellule->setFont(Arial(27, false));
-            cellule->Peindre(Argent, Noir);
-            cellule->setEnabled(false);
-            cellule->hide();
-            connect(cellule, &CaseTableau::Appuyee, this, &TF_Jeu_Carrelis_T::CaseAppuyee);
-            connect(cellule, &CaseTableau::Cliquee, this, &TF_Jeu_Carrelis_T::CaseCliquee);
-            cases[c][r] = cellule;
-        }
+QWidget* TF_Jeu_Carrelis_T::PlaceDuJeu() {
+    return pourcurseur;
 }
 
-void TF_Jeu_Carrelis_T::ConstruireColonneDroite() {
-    colonneDroite = new QWidget(this);
-    colonneDroite->setObjectName(QStringLiteral("ColonneDroite"));
-    colonneDroite->setGeometry(640, 0, LargeurColonne, 600 - HauteurBarre);
-    Bloc(colonneDroite, "Panel3", "Justes", Vert, 8, compteurSc, "CompteurSc");
-    Bloc(colonneDroite, "Panel6", "Erreurs", Apparence::Marron, 132, compteurMr, "CompteurMr");
-    resultat = new QLabel(colonneDroite);
-    resultat->setObjectName(QStringLiteral("Resultat"));
-    resultat->setGeometry(0, 258, 145, 56);
-    resultat->setAlignment(Qt::AlignCenter);
-    resultat->setFont(Apparence::Times(37, true));
-    resultat->setAccessibleName(QStringLiteral("Résultat"));
-    nouveau = NouveauBouton(colonneDroite, QStringLiteral("Nouveau"), QStringLiteral("&Nouveau"), 324);
-    changer = NouveauBouton(colonneDroite, QStringLiteral("Changer"), QStringLiteral("&Changer"), 368);
-    boutonBilan = NouveauBouton(colonneDroite, QStringLiteral("BoutonBilan"), QStringLiteral("&Bilan"), 412);
-    boutonBilan->setFont(Arial(21, true));
-    bAide = NouveauBouton(colonneDroite, QStringLiteral("BAide"), QStringLiteral("&Aide"), 456);
-    bAide->setFont(Arial(19, false));
-    bAide->setStyleSheet(
-        QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
-    bAide->setIcon(IconeAide());
-    boutonQuitter =
-        NouveauBouton(colonneDroite, QStringLiteral("SpeedButton1"), QStringLiteral("&Quitter"), 500);
-    connect(nouveau, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::NouveauClick);
-    connect(changer, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::ChangerClick);
-    connect(boutonBilan, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::BoutonBilanClick);
-    connect(bAide, &QPushButton::clicked, this, &TF_Jeu_Carrelis_T::BAideClick);
-    connect(boutonQuitter, &QPushButton::clicked, this, &QWidget::close);
-}
-
-QPushButton* TF_Jeu_Carrelis_T::NouveauBouton(QWidget* parent, const QString& nom, const QString& libelle,
-                                              int y) {
-    return Apparence::BoutonExercice(parent, nom, libelle, QRect(0, y, 145, 37));
-}
-
-void TF_Jeu_Carrelis_T::ConstruireBarreDEtat() {
-    statusBar1 = Apparence::BarreDEtat(
-        this, QStringLiteral("Clique dans la case que tu veux remplir, puis utilise le pavé numérique."),
-        640);
-}
-
-void TF_Jeu_Carrelis_T::resizeEvent(QResizeEvent* evenement) {
-    QWidget::resizeEvent(evenement);
-    colonneDroite->move(width() - colonneDroite->width(), 0);
-    statusBar1->setGeometry(0, height() - statusBar1->height(), width(), statusBar1->height());
-    if (partie.TableauJoue().NbColonnes > 0) PlacerCadreEtCases();
-}
-
-void TF_Jeu_Carrelis_T::Ouvrir(const ChoixExercice& choisi) {
-    choix = choisi;
-    choix.NumJeu = std::clamp(choix.NumJeu, 1, 3);
-    FormActivate();
-    show();
-    raise();
-    activateWindow();
-    pourcurseur->setFocus();
+void TF_Jeu_Carrelis_T::showEvent(QShowEvent* evenement) {
+    FenetreExercice::showEvent(evenement);
+    clignotement->start();
 }
 
 void TF_Jeu_Carrelis_T::hideEvent(QHideEvent* evenement) {
-    QWidget::hideEvent(evenement);
+    FenetreExercice::hideEvent(evenement);
     clignotement->stop();
-    effacementResultat->stop();
 }
 
-void TF_Jeu_Carrelis_T::FormActivate() {
-    prog.Aleatoire().Randomize();
-    const int jeu = choix.NumJeu;
-    DefinirContexteAide(*this, jeu + 1);
-    setWindowTitle(QString::fromUtf8(Titres[jeu]));
-    mobilier->Placer();
-    MiseEnPlace();
-    mobilier->Tenir();
-    clignotement->start();
-    pourcurseur->setFocus();
+void TF_Jeu_Carrelis_T::resizeEvent(QResizeEvent* evenement) {
+    FenetreExercice::resizeEvent(evenement);
+    colonneDroite->move(width() - colonneDroite->width(), 0);
+    if (TableauJoue().NbColonnes > 0) PlacerTableau();
 }
 
-void TF_Jeu_Carrelis_T::MiseEnPlace() {
-    for (auto& colonne : cases)
-        for (CaseTableau* cellule : colonne)
-            cellule->hide();
-    if (!partie.NouveauJeu(choix, prog.Prefs.TailleJeu(choix.NumJeu), prog.Aleatoire()))
-        partie.NouveauJeu(choix, Preferences::TailleJeuParDefaut, prog.Aleatoire());
-    resultat->clear();
-    AfficherCompteur(compteurSc, 0, false);
-    AfficherCompteur(compteurMr, 0, false);
+bool TF_Jeu_Carrelis_T::MettreEnPlace(int taille) {
+    if (!partie.NouveauJeu(choix, taille, prog.Aleatoire())) return false;
+    grille->Cacher();
+    appreciation->Effacer();
     pReponse->hide();
-    MontrerEtape();
-
-    const Tableau& t = partie.TableauJoue();
+    const Tableau& t = TableauJoue();
     const QRect ecran = prog.Plate().GeometrieEcran();
     tailleCase = DispositionJeu::TailleCase(ecran.height(), t.NbLignes, t.NbColonnes,
                                             prog.GeometrieMenu.width() - colonneDroite->width());
-    PlacerCadreEtCases();
-    AfficherEntetes();
+    PlacerTableau();
+    grille->Afficher(t, choix.Op);
     pReponse->Dimensionner(tailleCase, DispositionJeu::MargeReponse(ecran.height()));
-    AjusterPolice();
-}
-
-void TF_Jeu_Carrelis_T::PlacerCadreEtCases() {
-    const Tableau& t = partie.TableauJoue();
-    const QRect cadre = DispositionJeu::CadreTableau(tailleCase, t.NbLignes, t.NbColonnes, colonneDroite->x(),
-                                                     statusBar1->y());
-    panel2->setGeometry(cadre);
-    for (int c = 0; c <= t.NbColonnes; ++c)
-        for (int r = 0; r <= t.NbLignes; ++r) {
-            CaseTableau* cellule = cases[c][r];
-            cellule->setGeometry(DispositionJeu::Case(cadre, tailleCase, c, r));
-            cellule->show();
-            cellule->raise();
-        }
-    const QPoint courante = partie.CaseCourante();
-    if (courante.x() >= 0) pReponse->move(cases[courante.x()][courante.y()]->pos());
-    pReponse->raise();
-}
-
-// The corner shows the sign; header cells are blue; every shown cell carries its value.
-void TF_Jeu_Carrelis_T::AfficherEntetes() {
-    const Tableau& t = partie.TableauJoue();
-    for (int c = 0; c <= t.NbColonnes; ++c)
-        for (int r = 0; r <= t.NbLignes; ++r) {
-            CaseTableau* cellule = cases[c][r];
-            const bool entete = t.EstEnTete(c, r);
-            const bool montree = t.CaseRemplie[c][r];
-            // White digits on the blue headers: black on pure blue is hard to read for a child.
-            cellule->Peindre(entete ? Bleu : Argent, entete ? Blanc : Noir);
-            cellule->setText(montree ? QString::number(t.Valeurs[c][r]) : QString());
-            cellule->setEnabled(!montree);
-            AnnoncerCase(c, r);
-        }
-    cases[0][0]->Peindre(Blanc, Noir);
-    cases[0][0]->setText(Signe(choix.Op));
-}
-
-void TF_Jeu_Carrelis_T::AjusterPolice() {
     QFont police(QStringLiteral("Arial"));
     police.setPointSize(DispositionJeu::TaillePolice(police, pReponse->LargeurTexte()));
     pReponse->ChoisirPolice(police);
-    for (auto& colonne : cases)
-        for (CaseTableau* cellule : colonne)
-            cellule->setFont(police);
+    grille->ChoisirPolice(police);
+    return true;
 }
 
-// A screen reader hears the score, not only the caption of its block.
-void TF_Jeu_Carrelis_T::AfficherCompteur(QLabel* compteur, int valeur, bool annoncer) {
-    compteur->setText(QString::number(valeur));
-    compteur->setAccessibleName(
-        QStringLiteral("%1 : %2").arg(compteur->property("titre").toString()).arg(valeur));
-    if (annoncer) prog.Plate().Annoncer(*compteur, QAccessible::NameChanged);
+void TF_Jeu_Carrelis_T::PlacerTableau() {
+    grille->Placer(TableauJoue(), tailleCase, colonneDroite->x(), barreDEtat->y());
+    const QPoint courante = partie.CaseCourante();
+    if (courante.x() >= 0) pReponse->move(Cellule(courante.x(), courante.y())->pos());
+    pReponse->raise();
 }
 
-void TF_Jeu_Carrelis_T::AnnoncerCase(int c, int r, const QString& etat) {
-    cases[c][r]->setAccessibleName(DescriptionCase(partie.TableauJoue(), c, r, choix.Op, etat));
+// The answer window goes when the table is finished.
+void TF_Jeu_Carrelis_T::MontrerEtape() {
+    FenetreExercice::MontrerEtape();
+    if (partie.EtapeEnCours() == PartieCarrelis::Etape::Terminee) pReponse->hide();
 }
 
 // The press moves the answer window and unlocks typing: from then on the pressed cell is the one
@@ -321,24 +192,17 @@ void TF_Jeu_Carrelis_T::CaseCliquee(CaseTableau* cellule) {
     if (partie.CaseCourante() != QPoint(cellule->Colonne(), cellule->Ligne())) CaseAppuyee(cellule);
 }
 
-void TF_Jeu_Carrelis_T::MontrerEtape() {
-    const BoutonsJeu b = partie.Boutons();
-    nouveau->setEnabled(b.Nouveau);
-    changer->setEnabled(b.Changer);
-    boutonBilan->setEnabled(b.Bilan);
-}
-
 // The answer window over the cell now chosen, empty, the keyboard in it.
 void TF_Jeu_Carrelis_T::MontrerCaseCourante(bool annoncer) {
-    const QPoint p = partie.CaseCourante();
+    CaseTableau* cellule = Cellule(partie.CaseCourante().x(), partie.CaseCourante().y());
     pReponse->show();
     pReponse->raise();
     pReponse->AfficherTexte(QString(), Noir);
     pourcurseur->clear();
     pourcurseur->setFocus();
-    pReponse->move(cases[p.x()][p.y()]->pos());
+    pReponse->move(cellule->pos());
     pReponse->MontrerCurseur(true);
-    pourcurseur->setAccessibleName(cases[p.x()][p.y()]->accessibleName());
+    pourcurseur->setAccessibleName(cellule->accessibleName());
     if (annoncer) prog.Plate().Annoncer(*pourcurseur, QAccessible::NameChanged);
 }
 
@@ -350,17 +214,14 @@ void TF_Jeu_Carrelis_T::AfficherReponse() {
 
 bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet != pourcurseur || evenement->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(objet, evenement);
+        return FenetreExercice::eventFilter(objet, evenement);
     auto* touche = static_cast<QKeyEvent*>(evenement);
     const int code = touche->key();
     if (code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_F1 || code == Qt::Key_Escape)
         return false;
     const QChar chiffre = ChiffreTape(touche->text());
     const PartieCarrelis::Effet effet = partie.Taper(ToucheDuJeu(code, chiffre), chiffre);
-    if (effet.Saisie) {
-        resultat->clear();
-        effacementResultat->stop();
-    }
+    if (effet.Saisie) appreciation->Effacer();
     if (effet.CaseChoisie) {
         MontrerEtape();
         MontrerCaseCourante(true);
@@ -372,58 +233,10 @@ bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
 }
 
 void TF_Jeu_Carrelis_T::MontrerJugement(const PartieCarrelis::Reponse& reponse) {
-    const int c = reponse.Case.x(), r = reponse.Case.y();
-    const bool juste = reponse.Juste;
     const QString valeur = QString::number(reponse.Valeur);
-    const CompteursResultat& n = partie.Compteurs();
     pReponse->MontrerCurseur(false);
-    pReponse->AfficherTexte(valeur, juste ? Vert : Rouge);
-    if (juste)
-        AfficherCompteur(compteurSc, n.NbBonnes, true);
-    else
-        AfficherCompteur(compteurMr, n.NbErreurs, true);
-    resultat->setText(juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
-    resultat->setStyleSheet(QStringLiteral("color: %1;").arg((juste ? Vert : Rouge).name()));
-    effacementResultat->start();
-    CaseTableau* cellule = cases[c][r];
-    cellule->Peindre(partie.TableauJoue().EstEnTete(c, r) ? Aqua : Blanc, juste ? Vert : Rouge, !juste);
-    cellule->setText(valeur);
-    cellule->setEnabled(false);
-    AnnoncerCase(c, r, juste ? QStringLiteral("juste") : QStringLiteral("faux"));
-
-    resultat->setAccessibleName(juste ? QStringLiteral("Juste")
-                                      : QStringLiteral("Faux, c'était %1").arg(valeur));
-    prog.Plate().Annoncer(*resultat, QAccessible::Alert);
-    if (reponse.Fin) {
-        pReponse->hide();
-        MontrerEtape();
-        boutonBilan->setFocus();
-    }
-}
-
-void TF_Jeu_Carrelis_T::NouveauClick() {
-    MiseEnPlace();
-    pourcurseur->setFocus();
-}
-
-void TF_Jeu_Carrelis_T::ChangerClick() {
-    const quint8 tailleAvant = prog.Prefs.TailleJeu(choix.NumJeu);
-    autres.ChoisirTaille(choix.NumJeu);
-    if (prog.Prefs.TailleJeu(choix.NumJeu) != tailleAvant) MiseEnPlace();
-    pourcurseur->setFocus();
-}
-
-void TF_Jeu_Carrelis_T::BoutonBilanClick() {
-    autres.MontrerBilan(ResultatPartie{choix.NumJeu, partie.Compteurs(), {}});
-    partie.BilanMontre();
-    MontrerEtape();
-    nouveau->setFocus();
-}
-
-void TF_Jeu_Carrelis_T::BAideClick() {
-    prog.Plate().AfficherAide(prog.FichierAide, QString::fromLatin1(SujetsAide[choix.NumJeu]));
-}
-
-void TF_Jeu_Carrelis_T::Timer3Timer() {
-    resultat->clear();
+    pReponse->AfficherTexte(valeur, reponse.Juste ? Apparence::VertJuste : Apparence::RougeFaux);
+    grille->Repondue(TableauJoue(), choix.Op, reponse.Case.x(), reponse.Case.y(), reponse.Juste);
+    Repondu(reponse.Juste,
+            reponse.Juste ? QStringLiteral("Juste") : QStringLiteral("Faux, c'était %1").arg(valeur));
 }
