@@ -59,8 +59,8 @@ void FenetreExercice::ConstruireBarreDEtat(const QString& message, int largeurMe
     barreDEtat = Apparence::BarreDEtat(this, message, largeurMessage);
 }
 
-void FenetreExercice::ConstruireBoutons(QWidget* parent, std::initializer_list<Bouton> liste) {
-    for (const Bouton& b : liste) {
+void FenetreExercice::ConstruireBoutons(QWidget* parent, std::initializer_list<DescriptionBouton> liste) {
+    for (const DescriptionBouton& b : liste) {
         QPushButton* bouton = Apparence::BoutonExercice(parent, QString::fromLatin1(b.Nom),
                                                         QString::fromUtf8(b.Libelle), b.Position);
         boutons[static_cast<size_t>(b.Role)] = bouton;
@@ -147,7 +147,7 @@ void FenetreExercice::MontrerEtape() {
                                                {Commande::Bilan, actifs.Bilan},
                                                {Commande::Quitter, actifs.Quitter}};
     for (auto [commande, actif] : etats)
-        if (QPushButton* bouton = Commandes(commande)) bouton->setEnabled(actif);
+        if (QPushButton* bouton = Bouton(commande)) bouton->setEnabled(actif);
 }
 
 // A screen reader hears the score, not only the caption of its block.
@@ -171,11 +171,11 @@ void FenetreExercice::Repondu(bool juste, const QString& parole) {
     MontrerCompteurs(true);
     MontrerEtape();
     if (deroulement->EtapeEnCours() == DeroulementPartie::Etape::Terminee)
-        Commandes(Commande::Bilan)->setFocus();
+        Bouton(Commande::Bilan)->setFocus();
 }
 
 QWidget* FenetreExercice::PlaceApresChangement() {
-    return Commandes(Commande::Changer);
+    return Bouton(Commande::Changer);
 }
 
 void FenetreExercice::ChangerDeTaille() {
@@ -193,7 +193,7 @@ void FenetreExercice::MontrerBilan() {
 void FenetreExercice::VoirBilan() {
     MontrerBilan();
     MontrerEtape();
-    Commandes(Commande::Nouveau)->setFocus();
+    Bouton(Commande::Nouveau)->setFocus();
 }
 
 void FenetreExercice::Quitter() {

@@ -37,7 +37,7 @@ class FenetreExercice : public QWidget {
         int ContexteAide;
         const char* SujetAide;
     };
-    struct Bouton {
+    struct DescriptionBouton {
         Commande Role;
         const char* Nom;     // the object name tests and assistive technologies find
         const char* Libelle; // with its accelerator
@@ -51,14 +51,14 @@ class FenetreExercice : public QWidget {
     virtual void Ouvrir(const ChoixExercice& choisi);
     const ChoixExercice& Choix() const { return choix; }
     const CompteursResultat& Compteurs() const { return deroulement->Compteurs(); }
-    QPushButton* Commandes(Commande commande) const { return boutons[static_cast<size_t>(commande)]; }
+    QPushButton* Bouton(Commande commande) const { return boutons[static_cast<size_t>(commande)]; }
 
   protected:
     // The pieces, built in the order the window wants its controls stacked and tabbed.
     void Suivre(DeroulementPartie& partie) { deroulement = &partie; }
     const DeroulementPartie& Deroulement() const { return *deroulement; }
     void ConstruireBarreDEtat(const QString& message, int largeurMessage);
-    void ConstruireBoutons(QWidget* parent, std::initializer_list<Bouton> liste);
+    void ConstruireBoutons(QWidget* parent, std::initializer_list<DescriptionBouton> liste);
     void ConstruireAppreciation(QWidget* parent, const QRect& position);
     // Labels in a block whose caption is their "titre" property.
     void AjouterCompteurs(QLabel* bonnes, QLabel* erreurs);

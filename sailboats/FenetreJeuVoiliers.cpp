@@ -25,13 +25,12 @@ FenetreJeuVoiliers::FenetreJeuVoiliers(Programme& programme, AutresFenetres& aut
 }
 
 void FenetreJeuVoiliers::ConstruireJeuTermine(const QRect& position, int taillePolice) {
-    panelJeuTermine =
-        Apparence::Panneau(this, QStringLiteral("PanelJeuTermine"), position, QColor(176, 240, 176));
-    QLabel* texte = Apparence::Etiquette(panelJeuTermine, QStringLiteral("LabelJeuTermine"),
-                                         QStringLiteral("Le jeu est terminé !"), panelJeuTermine->rect(),
+    jeuTermine = Apparence::Panneau(this, QStringLiteral("PanelJeuTermine"), position, QColor(176, 240, 176));
+    QLabel* texte = Apparence::Etiquette(jeuTermine, QStringLiteral("LabelJeuTermine"),
+                                         QStringLiteral("Le jeu est terminé !"), jeuTermine->rect(),
                                          Apparence::Arial(taillePolice, true), Apparence::RougeFaux);
     texte->setAlignment(Qt::AlignCenter);
-    panelJeuTermine->hide();
+    jeuTermine->hide();
 }
 
 void FenetreJeuVoiliers::ConstruireBarreEtTrames(const QString& message, int largeurMessage) {
@@ -63,10 +62,10 @@ bool FenetreJeuVoiliers::MettreEnPlace(int taille) {
 // preferences window shows one per exercise.
 void FenetreJeuVoiliers::MontrerEtape() {
     FenetreExercice::MontrerEtape();
-    Commandes(Commande::Changer)->setVisible(prog.Prefs.ChoixModifiable(choix.NumJeu));
+    Bouton(Commande::Changer)->setVisible(prog.Prefs.ChoixModifiable(choix.NumJeu));
     const bool termine = Deroulement().EtapeEnCours() == DeroulementPartie::Etape::Terminee;
-    panelJeuTermine->setVisible(termine);
-    if (termine) panelJeuTermine->raise();
+    jeuTermine->setVisible(termine);
+    if (termine) jeuTermine->raise();
 }
 
 // "Imprimer l'exercice" prints the table as the game left it, in the teacher's colours.
@@ -78,7 +77,7 @@ std::function<bool(QPagedPaintDevice&)> FenetreJeuVoiliers::ImpressionExercice()
 
 void FenetreJeuVoiliers::resizeEvent(QResizeEvent* evenement) {
     FenetreExercice::resizeEvent(evenement);
-    QPushButton* aide = Commandes(Commande::Aide);
+    QPushButton* aide = Bouton(Commande::Aide);
     aide->setIconSize(QSize(1, 1) * (aide->height() / 2));
 }
 

@@ -40,7 +40,7 @@ class FenetreJeuVoiliers : public FenetreExercice {
     void Redisposer();
 
     TableauImages* tableau;
-    QWidget* panelJeuTermine = nullptr;
+    QWidget* jeuTermine = nullptr; // PanelJeuTermine
     BoutonTrames* boutonTrames = nullptr;
 
   private:

@@ -44,40 +44,41 @@ TF_Jeu_1::TF_Jeu_1(Programme& programme, AutresFenetres& autres, QWidget* parent
         for (int c = 1; c <= TableauVoiliers::ColonnesMax; ++c)
             connect(tableau->Case(r, c), &ImageVoilier::Clic, this, [this, r, c] { CaseCliquee(r, c); });
     connect(tableau, &TableauImages::ToucheJouee, this, &TF_Jeu_1::ToucheJouee);
-    panelProposition = Apparence::Panneau(this, QStringLiteral("PanelProposition"), QRect(), FondTableau);
-    imageAPlacer = new ImageVoilier(panelProposition);
+    cadreProposition = Apparence::Panneau(this, QStringLiteral("PanelProposition"), QRect(), FondTableau);
+    imageAPlacer = new ImageVoilier(cadreProposition);
     imageAPlacer->setObjectName(QStringLiteral("ImageAPlacer"));
     ConstruireScores();
     ConstruireBoutons();
     ConstruireBarreEtTrames(QStringLiteral("Avec la souris, choisis la case qui convient."), 600);
-    QWidget::setTabOrder(tableau, Commandes(Commande::Commencer));
-    QWidget::setTabOrder(Commandes(Commande::Quitter), boutonTrames);
+    QWidget::setTabOrder(tableau, Bouton(Commande::Commencer));
+    QWidget::setTabOrder(Bouton(Commande::Quitter), boutonTrames);
     TerminerConstruction();
 }
 
 void TF_Jeu_1::ConstruireScores() {
-    panel1 = Apparence::Panneau(this, QStringLiteral("Panel1"),
-                                QRect(800 - LargeurScores, 0, LargeurScores, 575), FondTableau);
+    colonneScores = Apparence::Panneau(this, QStringLiteral("Panel1"),
+                                       QRect(800 - LargeurScores, 0, LargeurScores, 575), FondTableau);
     for (auto [nom, texte, x, encre] : {std::tuple{"Label2", "Bonnes réponses", 16, Apparence::VertJuste},
                                         std::tuple{"Label1", "Mauvaises réponses", 70, Apparence::Marron}}) {
-        QLabel* etiquette = Apparence::Etiquette(panel1, QString::fromLatin1(nom), QString::fromUtf8(texte),
-                                                 QRect(x, 4, 62, 40), Arial(10, true), encre);
+        QLabel* etiquette =
+            Apparence::Etiquette(colonneScores, QString::fromLatin1(nom), QString::fromUtf8(texte),
+                                 QRect(x, 4, 62, 40), Arial(10, true), encre);
         etiquette->setWordWrap(true);
         etiquette->setAlignment(Qt::AlignCenter);
     }
-    bScore = new BarreScore(QStringLiteral("Bonnes réponses"), Apparence::VertJuste, panel1);
-    bScore->setObjectName(QStringLiteral("PanelBScore"));
-    bScore->setGeometry(22, HautBarres, 50, 100);
-    mScore = new BarreScore(QStringLiteral("Mauvaises réponses"), Apparence::RougeFaux, panel1);
-    mScore->setObjectName(QStringLiteral("PanelMScore"));
-    mScore->setGeometry(78, HautBarres, 50, 100);
-    etMax = Apparence::Etiquette(panel1, QStringLiteral("EtMax"), QString(), QRect(0, 0, 20, 16),
-                                 Arial(11, true), Qt::black);
-    etZero = Apparence::Etiquette(panel1, QStringLiteral("EtZero"), QStringLiteral("0"), QRect(0, 0, 20, 16),
-                                  Arial(11, true), Qt::black);
-    for (QLabel* etiquette : {etMax, etZero})
+    barreBonnes = new BarreScore(QStringLiteral("Bonnes réponses"), Apparence::VertJuste, colonneScores);
+    barreBonnes->setObjectName(QStringLiteral("PanelBScore"));
+    barreBonnes->setGeometry(22, HautBarres, 50, 100);
+    barreErreurs = new BarreScore(QStringLiteral("Mauvaises réponses"), Apparence::RougeFaux, colonneScores);
+    barreErreurs->setObjectName(QStringLiteral("PanelMScore"));
+    barreErreurs->setGeometry(78, HautBarres, 50, 100);
+    graduationMax = Apparence::Etiquette(colonneScores, QStringLiteral("EtMax"), QString(),
+                                         QRect(0, 0, 20, 16), Arial(11, true), Qt::black);
+    graduationZero = Apparence::Etiquette(colonneScores, QStringLiteral("EtZero"), QStringLiteral("0"),
+                                          QRect(0, 0, 20, 16), Arial(11, true), Qt::black);
+    for (QLabel* etiquette : {graduationMax, graduationZero})
         etiquette->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ConstruireAppreciation(panel1, QRect(0, 505, LargeurScores, 60));
+    ConstruireAppreciation(colonneScores, QRect(0, 505, LargeurScores, 60));
 }
 
 void TF_Jeu_1::ConstruireBoutons() {
@@ -100,7 +101,7 @@ void TF_Jeu_1::ConstruireBoutons() {
 }
 
 QWidget* TF_Jeu_1::PlaceDuJeu() {
-    return Commandes(Commande::Commencer);
+    return Bouton(Commande::Commencer);
 }
 
 bool TF_Jeu_1::NouvellePartie(int taille) {
@@ -109,11 +110,11 @@ bool TF_Jeu_1::NouvellePartie(int taille) {
 
 void TF_Jeu_1::resizeEvent(QResizeEvent* evenement) {
     FenetreJeuVoiliers::resizeEvent(evenement);
-    panel1->setGeometry(width() - panel1->width(), 0, panel1->width(), barreDEtat->y());
-    appreciation->move(0, panel1->height() - AEchelle(70, rapport));
+    colonneScores->setGeometry(width() - colonneScores->width(), 0, colonneScores->width(), barreDEtat->y());
+    appreciation->move(0, colonneScores->height() - AEchelle(70, rapport));
     const int hautBoutons = barreDEtat->y() - AEchelle(Bord + HauteurBoutons, rapport);
     rangeeBoutons->move(rangeeBoutons->x(), hautBoutons);
-    panelJeuTermine->move(panelJeuTermine->x(), hautBoutons);
+    jeuTermine->move(jeuTermine->x(), hautBoutons);
     Redisposer();
 }
 
@@ -122,15 +123,15 @@ void TF_Jeu_1::resizeEvent(QResizeEvent* evenement) {
 void TF_Jeu_1::Disposer() {
     const TableauVoiliers& t = partie.Tableau();
     const int bord = AEchelle(Bord, rapport);
-    const QSize place(panel1->x() - 2 * bord, rangeeBoutons->y() - 2 * bord);
+    const QSize place(colonneScores->x() - 2 * bord, rangeeBoutons->y() - 2 * bord);
     const GeometrieVoiliers g =
         GeometrieVoiliers::DansLaPlace(prog.Plate().GeometrieEcran().height(), t.NbTotalGauche, t.NbTotalHaut,
                                        place, [](int w) { return w / 3 + w * 3 / 2; });
     tableau->move(bord, bord);
     tableau->Disposer(g);
-    panelProposition->setGeometry(g.W / 3 + tableau->x() + tableau->width(), g.A + tableau->y() + g.Marge,
+    cadreProposition->setGeometry(g.W / 3 + tableau->x() + tableau->width(), g.A + tableau->y() + g.Marge,
                                   g.W * 3 / 2, g.A * 3 / 2);
-    imageAPlacer->setGeometry((panelProposition->width() - g.W) / 2, (panelProposition->height() - g.A) / 2,
+    imageAPlacer->setGeometry((cadreProposition->width() - g.W) / 2, (cadreProposition->height() - g.A) / 2,
                               g.W - 2, g.A - 2);
     for (int r = 1; r <= t.NbTotalGauche; ++r)
         for (int c = 1; c <= t.NbTotalHaut; ++c)
@@ -143,21 +144,21 @@ void TF_Jeu_1::PlacerBarres() {
     const int haut = AEchelle(HautBarres, rapport);
     const int place = appreciation->y() - AEchelle(12, rapport) - haut - 2 * BarreScore::Bord;
     const int hauteur = PartieRemplir::HauteurPanneauBarres(prog.Plate().GeometrieEcran().height(), n, place);
-    for (BarreScore* barre : {bScore, mScore}) {
+    for (BarreScore* barre : {barreBonnes, barreErreurs}) {
         barre->move(barre->x(), haut);
         barre->Definir(hauteur, n);
     }
-    bScore->Afficher(partie.Compteurs().NbBonnes);
-    mScore->Afficher(partie.Compteurs().NbErreurs);
-    etMax->setText(QString::number(n));
-    etMax->move(etMax->x(), haut + bScore->Graduation(n) - etMax->height() / 2);
-    etZero->move(etZero->x(), haut + bScore->Pied() - etZero->height() / 2);
+    barreBonnes->Afficher(partie.Compteurs().NbBonnes);
+    barreErreurs->Afficher(partie.Compteurs().NbErreurs);
+    graduationMax->setText(QString::number(n));
+    graduationMax->move(graduationMax->x(), haut + barreBonnes->Graduation(n) - graduationMax->height() / 2);
+    graduationZero->move(graduationZero->x(), haut + barreBonnes->Pied() - graduationZero->height() / 2);
 }
 
 // The bar that grew is heard.
 void TF_Jeu_1::MontrerCompteurs(bool annoncer) {
     const CompteursResultat& n = partie.Compteurs();
-    for (auto [barre, valeur] : {std::pair{bScore, n.NbBonnes}, std::pair{mScore, n.NbErreurs}}) {
+    for (auto [barre, valeur] : {std::pair{barreBonnes, n.NbBonnes}, std::pair{barreErreurs, n.NbErreurs}}) {
         if (barre->Valeur() == valeur) continue;
         barre->Afficher(valeur);
         if (annoncer) prog.Plate().Annoncer(*barre, QAccessible::NameChanged);

@@ -38,12 +38,12 @@ class TF_Jeu_1 : public FenetreJeuVoiliers {
     void ToucheJouee(QPoint cadre, int touche);
 
     PartieRemplir partie;
-    QWidget* panelProposition = nullptr;
+    QWidget* cadreProposition = nullptr; // PanelProposition
     ImageVoilier* imageAPlacer = nullptr;
-    QWidget* panel1 = nullptr;    // the score column
-    BarreScore* bScore = nullptr; // PanelBScore with BScore and GBScore
-    BarreScore* mScore = nullptr; // PanelMScore with MScore and GMScore
-    QLabel* etMax = nullptr;
-    QLabel* etZero = nullptr;
+    QWidget* colonneScores = nullptr;   // Panel1
+    BarreScore* barreBonnes = nullptr;  // PanelBScore with BScore and GBScore
+    BarreScore* barreErreurs = nullptr; // PanelMScore with MScore and GMScore
+    QLabel* graduationMax = nullptr;    // EtMax
+    QLabel* graduationZero = nullptr;   // EtZero
     QWidget* rangeeBoutons = nullptr;
 };

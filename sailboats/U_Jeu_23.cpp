@@ -62,8 +62,8 @@ TF_Jeu_23::TF_Jeu_23(Programme& programme, AutresFenetres& autres, QWidget* pare
     connect(new QShortcut(QKeySequence(QStringLiteral("Alt+T")), this), &QShortcut::activated, this,
             [this] { tableau->setFocus(); });
     QWidget::setTabOrder(tableau, palette);
-    QWidget::setTabOrder(palette, Commandes(Commande::Changer));
-    QWidget::setTabOrder(Commandes(Commande::Quitter), boutonTrames);
+    QWidget::setTabOrder(palette, Bouton(Commande::Changer));
+    QWidget::setTabOrder(Bouton(Commande::Quitter), boutonTrames);
     TerminerConstruction();
 }
 
@@ -101,19 +101,19 @@ QLabel* TF_Jeu_23::Compteur(QWidget* colonne, const char* nom, const char* titre
 }
 
 void TF_Jeu_23::ConstruireColonneDroite() {
-    panel1 = new QWidget(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setGeometry(800 - LargeurColonne, 0, LargeurColonne, 575);
-    AjouterCompteurs(Compteur(panel1, "Panel2", "Bonnes réponses", Apparence::VertJuste, 8, "LabelBR",
+    colonneDroite = new QWidget(this);
+    colonneDroite->setObjectName(QStringLiteral("Panel1"));
+    colonneDroite->setGeometry(800 - LargeurColonne, 0, LargeurColonne, 575);
+    AjouterCompteurs(Compteur(colonneDroite, "Panel2", "Bonnes réponses", Apparence::VertJuste, 8, "LabelBR",
                               Apparence::VertJuste),
-                     Compteur(panel1, "PanelChrono3", "Mauvaises réponses", QColor(128, 64, 64), 132,
+                     Compteur(colonneDroite, "PanelChrono3", "Mauvaises réponses", QColor(128, 64, 64), 132,
                               "LabelMr", Apparence::Marron));
-    ConstruireAppreciation(panel1, QRect(0, 258, LargeurBloc, 58));
-    ConstruireBoutons(panel1, {{Commande::Changer, "BoutonChanger", "Chan&ger", PlaceBouton(0)},
-                               {Commande::Nouveau, "BoutonNouveauJeu", "&Nouveau jeu", PlaceBouton(1)},
-                               {Commande::Bilan, "BoutonBilan", "&Bilan", PlaceBouton(2)},
-                               {Commande::Aide, "BAide", "&Aide", PlaceBouton(3)},
-                               {Commande::Quitter, "BoutonQuitter", "&Quitter", PlaceBouton(4)}});
+    ConstruireAppreciation(colonneDroite, QRect(0, 258, LargeurBloc, 58));
+    ConstruireBoutons(colonneDroite, {{Commande::Changer, "BoutonChanger", "Chan&ger", PlaceBouton(0)},
+                                      {Commande::Nouveau, "BoutonNouveauJeu", "&Nouveau jeu", PlaceBouton(1)},
+                                      {Commande::Bilan, "BoutonBilan", "&Bilan", PlaceBouton(2)},
+                                      {Commande::Aide, "BAide", "&Aide", PlaceBouton(3)},
+                                      {Commande::Quitter, "BoutonQuitter", "&Quitter", PlaceBouton(4)}});
 }
 
 // Every opening starts on blue.
@@ -132,7 +132,7 @@ bool TF_Jeu_23::NouvellePartie(int taille) {
 
 void TF_Jeu_23::resizeEvent(QResizeEvent* evenement) {
     FenetreJeuVoiliers::resizeEvent(evenement);
-    panel1->move(width() - panel1->width(), 0);
+    colonneDroite->move(width() - colonneDroite->width(), 0);
     Redisposer();
 }
 
@@ -141,13 +141,13 @@ void TF_Jeu_23::resizeEvent(QResizeEvent* evenement) {
 void TF_Jeu_23::Disposer() {
     const TableauVoiliers& t = partie.Tableau();
     const int bord = AEchelle(Bord, rapport);
-    const QSize place(panel1->x() - 2 * bord, barreDEtat->y() - 3 * bord - palette->height());
+    const QSize place(colonneDroite->x() - 2 * bord, barreDEtat->y() - 3 * bord - palette->height());
     const GeometrieVoiliers g = GeometrieVoiliers::DansLaPlace(prog.Plate().GeometrieEcran().height(),
                                                                t.NbTotalGauche, t.NbTotalHaut, place);
     tableau->move(bord, bord);
     tableau->Disposer(g);
     palette->move(bord, tableau->y() + tableau->height() + bord);
-    panelJeuTermine->setGeometry(palette->geometry());
+    jeuTermine->setGeometry(palette->geometry());
 }
 
 void TF_Jeu_23::Redessiner() {

@@ -44,5 +44,5 @@ class TF_Jeu_23 : public FenetreJeuVoiliers {
 
     PartieColorier partie;
     PaletteCouleurs* palette = nullptr; // PanelCouleurs
-    QWidget* panel1 = nullptr;          // counters, "Juste"/"Faux" and the commands
+    QWidget* colonneDroite = nullptr;   // Panel1: counters, "Juste"/"Faux" and the commands
 };

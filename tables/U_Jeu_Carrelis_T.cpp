@@ -104,31 +104,31 @@ void TF_Jeu_Carrelis_T::ConstruireColonneDroite() {
                        {Commande::Bilan, "BoutonBilan", "&Bilan", QRect(0, 412, 145, 37)},
                        {Commande::Aide, "BAide", "&Aide", QRect(0, 456, 145, 37)},
                        {Commande::Quitter, "SpeedButton1", "&Quitter", QRect(0, 500, 145, 37)}});
-    Commandes(Commande::Bilan)->setFont(Arial(21, true));
-    Commandes(Commande::Aide)->setFont(Arial(19, false));
+    Bouton(Commande::Bilan)->setFont(Arial(21, true));
+    Bouton(Commande::Aide)->setFont(Arial(19, false));
 }
 
 void TF_Jeu_Carrelis_T::ConstruireClavier() {
-    pReponse = new ZoneReponse(this);
-    pReponse->hide();
-    pourcurseur = new QLineEdit(this);
-    pourcurseur->setObjectName(QStringLiteral("Pourcurseur"));
-    pourcurseur->setFrame(false);
-    pourcurseur->setMaxLength(1);
-    pourcurseur->setEchoMode(QLineEdit::NoEcho);
-    pourcurseur->setGeometry(0, 0, 1, 1);
-    pourcurseur->setAccessibleName(QStringLiteral("Tableau : choisis une case avec les flèches"));
-    pourcurseur->installEventFilter(this);
-    pourcurseur->lower();
+    zoneReponse = new ZoneReponse(this);
+    zoneReponse->hide();
+    clavier = new QLineEdit(this);
+    clavier->setObjectName(QStringLiteral("Pourcurseur"));
+    clavier->setFrame(false);
+    clavier->setMaxLength(1);
+    clavier->setEchoMode(QLineEdit::NoEcho);
+    clavier->setGeometry(0, 0, 1, 1);
+    clavier->setAccessibleName(QStringLiteral("Tableau : choisis une case avec les flèches"));
+    clavier->installEventFilter(this);
+    clavier->lower();
     mobilier->Fond()->lower();
-    setTabOrder(pourcurseur, Commandes(Commande::Nouveau));
+    setTabOrder(clavier, Bouton(Commande::Nouveau));
     clignotement = new QTimer(this); // Timer2
     clignotement->setInterval(500);
-    connect(clignotement, &QTimer::timeout, pReponse, &ZoneReponse::FaireClignoter);
+    connect(clignotement, &QTimer::timeout, zoneReponse, &ZoneReponse::FaireClignoter);
 }
 
 QWidget* TF_Jeu_Carrelis_T::PlaceDuJeu() {
-    return pourcurseur;
+    return clavier;
 }
 
 void TF_Jeu_Carrelis_T::showEvent(QShowEvent* evenement) {
@@ -151,17 +151,17 @@ bool TF_Jeu_Carrelis_T::MettreEnPlace(int taille) {
     if (!partie.NouveauJeu(choix, taille, prog.Aleatoire())) return false;
     grille->Cacher();
     appreciation->Effacer();
-    pReponse->hide();
+    zoneReponse->hide();
     const Tableau& t = TableauJoue();
     const QRect ecran = prog.Plate().GeometrieEcran();
     tailleCase = DispositionJeu::TailleCase(ecran.height(), t.NbLignes, t.NbColonnes,
                                             prog.GeometrieMenu.width() - colonneDroite->width());
     PlacerTableau();
     grille->Afficher(t, choix.Op);
-    pReponse->Dimensionner(tailleCase, DispositionJeu::MargeReponse(ecran.height()));
+    zoneReponse->Dimensionner(tailleCase, DispositionJeu::MargeReponse(ecran.height()));
     QFont police(QStringLiteral("Arial"));
-    police.setPointSize(DispositionJeu::TaillePolice(police, pReponse->LargeurTexte()));
-    pReponse->ChoisirPolice(police);
+    police.setPointSize(DispositionJeu::TaillePolice(police, zoneReponse->LargeurTexte()));
+    zoneReponse->ChoisirPolice(police);
     grille->ChoisirPolice(police);
     return true;
 }
@@ -169,14 +169,14 @@ bool TF_Jeu_Carrelis_T::MettreEnPlace(int taille) {
 void TF_Jeu_Carrelis_T::PlacerTableau() {
     grille->Placer(TableauJoue(), tailleCase, colonneDroite->x(), barreDEtat->y());
     const QPoint courante = partie.CaseCourante();
-    if (courante.x() >= 0) pReponse->move(Cellule(courante.x(), courante.y())->pos());
-    pReponse->raise();
+    if (courante.x() >= 0) zoneReponse->move(Cellule(courante.x(), courante.y())->pos());
+    zoneReponse->raise();
 }
 
 // The answer window goes when the table is finished.
 void TF_Jeu_Carrelis_T::MontrerEtape() {
     FenetreExercice::MontrerEtape();
-    if (partie.EtapeEnCours() == PartieCarrelis::Etape::Terminee) pReponse->hide();
+    if (partie.EtapeEnCours() == PartieCarrelis::Etape::Terminee) zoneReponse->hide();
 }
 
 // The press moves the answer window and unlocks typing: from then on the pressed cell is the one
@@ -195,25 +195,25 @@ void TF_Jeu_Carrelis_T::CaseCliquee(CaseTableau* cellule) {
 // The answer window over the cell now chosen, empty, the keyboard in it.
 void TF_Jeu_Carrelis_T::MontrerCaseCourante(bool annoncer) {
     CaseTableau* cellule = Cellule(partie.CaseCourante().x(), partie.CaseCourante().y());
-    pReponse->show();
-    pReponse->raise();
-    pReponse->AfficherTexte(QString(), Noir);
-    pourcurseur->clear();
-    pourcurseur->setFocus();
-    pReponse->move(cellule->pos());
-    pReponse->MontrerCurseur(true);
-    pourcurseur->setAccessibleName(cellule->accessibleName());
-    if (annoncer) prog.Plate().Annoncer(*pourcurseur, QAccessible::NameChanged);
+    zoneReponse->show();
+    zoneReponse->raise();
+    zoneReponse->AfficherTexte(QString(), Noir);
+    clavier->clear();
+    clavier->setFocus();
+    zoneReponse->move(cellule->pos());
+    zoneReponse->MontrerCurseur(true);
+    clavier->setAccessibleName(cellule->accessibleName());
+    if (annoncer) prog.Plate().Annoncer(*clavier, QAccessible::NameChanged);
 }
 
 void TF_Jeu_Carrelis_T::AfficherReponse() {
-    pReponse->AfficherTexte(partie.Saisie().Reponse(), Noir);
-    pourcurseur->setAccessibleName(QStringLiteral("Réponse : %1").arg(partie.Saisie().Reponse()));
-    prog.Plate().Annoncer(*pourcurseur, QAccessible::NameChanged);
+    zoneReponse->AfficherTexte(partie.Saisie().Reponse(), Noir);
+    clavier->setAccessibleName(QStringLiteral("Réponse : %1").arg(partie.Saisie().Reponse()));
+    prog.Plate().Annoncer(*clavier, QAccessible::NameChanged);
 }
 
 bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
-    if (objet != pourcurseur || evenement->type() != QEvent::KeyPress)
+    if (objet != clavier || evenement->type() != QEvent::KeyPress)
         return FenetreExercice::eventFilter(objet, evenement);
     auto* touche = static_cast<QKeyEvent*>(evenement);
     const int code = touche->key();
@@ -228,14 +228,14 @@ bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
     }
     if (effet.ReponseChangee) AfficherReponse();
     if (effet.Jugee) MontrerJugement(*effet.Jugee);
-    pourcurseur->clear();
+    clavier->clear();
     return true;
 }
 
 void TF_Jeu_Carrelis_T::MontrerJugement(const PartieCarrelis::Reponse& reponse) {
     const QString valeur = QString::number(reponse.Valeur);
-    pReponse->MontrerCurseur(false);
-    pReponse->AfficherTexte(valeur, reponse.Juste ? Apparence::VertJuste : Apparence::RougeFaux);
+    zoneReponse->MontrerCurseur(false);
+    zoneReponse->AfficherTexte(valeur, reponse.Juste ? Apparence::VertJuste : Apparence::RougeFaux);
     grille->Repondue(TableauJoue(), choix.Op, reponse.Case.x(), reponse.Case.y(), reponse.Juste);
     Repondu(reponse.Juste,
             reponse.Juste ? QStringLiteral("Juste") : QStringLiteral("Faux, c'était %1").arg(valeur));

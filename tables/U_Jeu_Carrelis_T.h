@@ -48,10 +48,10 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
     void MontrerJugement(const PartieCarrelis::Reponse& reponse);
 
     PartieCarrelis partie;
-    GrilleCarrelis* grille = nullptr; // Panel2 and the cells
-    QWidget* colonneDroite = nullptr; // counters, "Juste"/"Faux" and the commands
-    ZoneReponse* pReponse = nullptr;  // the answer window over the current cell
-    QLineEdit* pourcurseur = nullptr; // receives the keys
-    QTimer* clignotement = nullptr;   // Timer2: the caret
+    GrilleCarrelis* grille = nullptr;   // Panel2 and the cells
+    QWidget* colonneDroite = nullptr;   // counters, "Juste"/"Faux" and the commands
+    ZoneReponse* zoneReponse = nullptr; // PReponse, over the current cell
+    QLineEdit* clavier = nullptr;       // Pourcurseur: receives the keys
+    QTimer* clignotement = nullptr;     // Timer2: the caret
     int tailleCase = 0;
 };
