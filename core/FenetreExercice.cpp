@@ -60,40 +60,20 @@ void FenetreExercice::ConstruireBarreDEtat(const QString& message, int largeurMe
 }
 
 void FenetreExercice::ConstruireBoutons(QWidget* parent, std::initializer_list<DescriptionBouton> liste) {
+    // In the order of Commande.
+    static constexpr void (FenetreExercice::*actions[])() = {
+        &FenetreExercice::Commencer, &FenetreExercice::Recommencer, &FenetreExercice::ChangerDeTaille,
+        &FenetreExercice::VoirBilan, &FenetreExercice::Aide,        &FenetreExercice::Quitter};
     for (const DescriptionBouton& b : liste) {
         QPushButton* bouton = Apparence::BoutonExercice(parent, QString::fromLatin1(b.Nom),
                                                         QString::fromUtf8(b.Libelle), b.Position);
         boutons[static_cast<size_t>(b.Role)] = bouton;
-        void (FenetreExercice::*action)() = nullptr;
-        switch (b.Role) {
-        case Commande::Commencer:
-            action = &FenetreExercice::Commencer;
-            break;
-        case Commande::Nouveau:
-            connect(bouton, &QPushButton::clicked, this, [this] {
-                NouveauJeu();
-                PlaceDuJeu()->setFocus();
-            });
-            break;
-        case Commande::Changer:
-            action = &FenetreExercice::ChangerDeTaille;
-            break;
-        case Commande::Bilan:
-            action = &FenetreExercice::VoirBilan;
-            break;
-        case Commande::Aide:
-            bouton->setStyleSheet(
-                QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
-            bouton->setIcon(IconeAide());
-            connect(bouton, &QPushButton::clicked, this, [this] {
-                prog.Plate().AfficherAide(prog.FichierAide, QString::fromLatin1(ExerciceEnCours().SujetAide));
-            });
-            break;
-        case Commande::Quitter:
-            action = &FenetreExercice::Quitter;
-            break;
-        }
-        if (action) connect(bouton, &QPushButton::clicked, this, action);
+        connect(bouton, &QPushButton::clicked, this, actions[static_cast<size_t>(b.Role)]);
+    }
+    if (QPushButton* aide = Bouton(Commande::Aide)) {
+        aide->setStyleSheet(
+            QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
+        aide->setIcon(IconeAide());
     }
 }
 
@@ -172,6 +152,15 @@ void FenetreExercice::Repondu(bool juste, const QString& parole) {
     MontrerEtape();
     if (deroulement->EtapeEnCours() == DeroulementPartie::Etape::Terminee)
         Bouton(Commande::Bilan)->setFocus();
+}
+
+void FenetreExercice::Recommencer() {
+    NouveauJeu();
+    PlaceDuJeu()->setFocus();
+}
+
+void FenetreExercice::Aide() {
+    prog.Plate().AfficherAide(prog.FichierAide, QString::fromLatin1(ExerciceEnCours().SujetAide));
 }
 
 QWidget* FenetreExercice::PlaceApresChangement() {

@@ -100,9 +100,11 @@ class FenetreExercice : public QWidget {
   private:
     const Exercice& ExerciceEnCours() const;
     void MontrerExercice();
+    void Recommencer();
     void ChangerDeTaille();
     void VoirBilan();
     void MontrerBilan();
+    void Aide();
     void Quitter();
 
     QList<Exercice> exercices;

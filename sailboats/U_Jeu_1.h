@@ -18,13 +18,15 @@ class TF_Jeu_1 : public FenetreJeuVoiliers {
     const PartieRemplir& Partie() const { return partie; }
 
   protected:
+    // The game and where the keyboard plays it.
     bool NouvellePartie(int taille) override;
+    void Commencer() override;
+    QWidget* PlaceDuJeu() override;
+    // What the window shows of it.
     void Disposer() override;
     void Redessiner() override;
-    void TramerAussi(bool actives, int echelle) override;
-    QWidget* PlaceDuJeu() override;
-    void Commencer() override;
     void MontrerCompteurs(bool annoncer) override;
+    void TramerAussi(bool actives, int echelle) override;
     void resizeEvent(QResizeEvent* evenement) override;
 
   private:

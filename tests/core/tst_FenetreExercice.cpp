@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every exercise window stands on, checked the same way in the three games: the results
 // handed over at the end, "Quitter" as each game wants it, the counters and "Juste"/"Faux" as a
 // screen reader hears them, the accelerators, and "Changer" through the registry.

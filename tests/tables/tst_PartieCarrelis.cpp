@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of carrelis's exercises without a window: whole games from scripted and seeded draws,
 // what the keys do to the typed answer and to the current cell, one answer a cell, and the
 // commands at each step.
