@@ -71,7 +71,9 @@ class FenetreExercice : public QWidget {
     virtual bool MettreEnPlace(int taille) = 0;
     // Where the keyboard plays when a table is set up.
     virtual QWidget* PlaceDuJeu() = 0;
+    // Where the keyboard goes when the size chooser closes: back on "Changer" unless said otherwise.
     virtual QWidget* PlaceApresChangement();
+    // "Commencer", for a game that opens with it.
     virtual void Commencer() {}
     // What "Imprimer l'exercice" of the results prints; none by default.
     virtual std::function<bool(QPagedPaintDevice&)> ImpressionExercice() const { return {}; }
