@@ -1,5 +1,6 @@
 #include "classlists/ListeClasse.h"
 
+#include "core/AccesFichier.h"
 #include "core/EcritureFichier.h"
 #include "core/RaisonFichier.h"
 #include "core/Windows1252.h"
@@ -58,14 +59,11 @@ Contenu Lire(QByteArrayView octets) {
 }
 
 bool Charger(const QString& chemin, Contenu& contenu, QString& raison) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        raison = RaisonFichier::Lecture(fichier);
-        return false;
-    }
+    QFile fichier;
+    if (!AccesFichier::OuvrirEnLecture(fichier, chemin, raison)) return false;
     const QByteArray octets = fichier.read(qint64(MaxEleves) * TailleEnregistrement);
     if (fichier.error() != QFileDevice::NoError) {
-        raison = RaisonFichier::Lecture(fichier);
+        raison = RaisonFichier::Lecture(fichier, chemin);
         return false;
     }
     contenu = Lire(octets);
