@@ -92,10 +92,15 @@ qsizetype PlaceTriee(const QStringList& eleves, QStringView nom) {
     return place - eleves.begin();
 }
 
+// Sorted on the class names: "CM1.elv" sorts after "CM1 B.elv", since a full stop comes after a
+// blank, when the class CM1 comes before the class CM1 B.
 QStringList ListerClasses(const QString& dossier) {
-    const QStringList classes =
+    QStringList classes =
         QDir(dossier).entryList({QStringLiteral("*.elv")}, QDir::Files | QDir::Readable, QDir::NoSort);
-    return Trier(classes);
+    std::stable_sort(classes.begin(), classes.end(), [](const QString& a, const QString& b) {
+        return AvantEnFrancais(QStringView(a).chopped(4), QStringView(b).chopped(4));
+    });
+    return classes;
 }
 
 } // namespace ListeClasse
