@@ -2,6 +2,7 @@
 // trash, or stays where it was when there can be none, and the program folder never receives
 // anything.
 #include "core/Corbeille.h"
+#include "support/EnregistrementPreferences.h"
 #include "support/Pieges.h"
 
 #include <QDir>
@@ -9,19 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray Contenu(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
-}
-
-bool Ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size();
-}
-
-} // namespace
+namespace ER = EnregistrementPreferences;
 
 class TestCorbeille : public QObject {
     Q_OBJECT
@@ -69,14 +58,14 @@ void TestCorbeille::effacerVersLaCorbeille() {
     qunsetenv("XDG_DATA_HOME");
     if (dossierDeDonneesImpossible) {
         const QString fichier = dossier.filePath(QStringLiteral("maison/donnees"));
-        QVERIFY(Ecrire(fichier, "pas un dossier"));
+        QVERIFY(ER::Ecrire(fichier, "pas un dossier"));
         qputenv("XDG_DATA_HOME", QFile::encodeName(fichier));
     }
     const QString programme = dossier.filePath(QStringLiteral("programme"));
     QVERIFY(QDir::setCurrent(programme)); // where a trash that cannot be made once went
     const QString chemin = programme + QStringLiteral("/bilan Carrelis.txt");
     const QString cible = dossier.filePath(QStringLiteral("notes.txt"));
-    QVERIFY(Ecrire(lien ? cible : chemin, "Paul\r\n"));
+    QVERIFY(ER::Ecrire(lien ? cible : chemin, "Paul\r\n"));
     if (lien) QVERIFY(Pieges::Lien(chemin, cible));
 
     const bool mis = Corbeille::Mettre(chemin);
@@ -84,16 +73,16 @@ void TestCorbeille::effacerVersLaCorbeille() {
     QCOMPARE(mis, !dossierDeDonneesImpossible);
     QCOMPARE(QDir(programme).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
              mis ? QStringList() : QStringList{QStringLiteral("bilan Carrelis.txt")});
-    if (lien) QCOMPARE(Contenu(cible), QByteArray("Paul\r\n"));
+    if (lien) QCOMPARE(ER::Lire(cible), QByteArray("Paul\r\n"));
     if (!mis) {
-        QCOMPARE(Contenu(chemin), QByteArray("Paul\r\n"));
+        QCOMPARE(ER::Lire(chemin), QByteArray("Paul\r\n"));
         return;
     }
     const QString corbeille = dossier.filePath(QStringLiteral("maison/.local/share/Trash"));
     QCOMPARE(Corbeille::DeLUtilisateur(), corbeille);
     const QString dans = corbeille + QStringLiteral("/files/bilan Carrelis.txt");
     QCOMPARE(Pieges::EstLien(dans), lien);
-    QCOMPARE(Contenu(dans), QByteArray("Paul\r\n"));
+    QCOMPARE(ER::Lire(dans), QByteArray("Paul\r\n"));
     QVERIFY(QFile::exists(corbeille + QStringLiteral("/info/bilan Carrelis.txt.trashinfo")));
     for (const QString& d : {dossier.filePath(QStringLiteral("maison/.local")), corbeille})
         QCOMPARE(QFile::permissions(d) & 0x0077, QFileDevice::Permissions()); // nobody else's

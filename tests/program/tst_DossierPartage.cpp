@@ -12,6 +12,7 @@
 #include "results/EffacementBilans.h"
 #include "results/FichiersBilans.h"
 #include "support/BancProgramme.h"
+#include "support/EnregistrementPreferences.h"
 #include "support/Pieges.h"
 
 #include <QElapsedTimer>
@@ -23,6 +24,8 @@
 #include <utime.h>
 
 namespace {
+
+namespace ER = EnregistrementPreferences;
 
 enum class Piege {
     Lien,            // to the teacher's own file, outside the folder
@@ -82,17 +85,6 @@ QString FichierDe(Usage operation) {
 
 bool ParUnAutreCompte(Piege p) {
     return p == Piege::VerrouAbandonne || p == Piege::LectureSeule;
-}
-
-void Ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile fichier(chemin);
-    QVERIFY(fichier.open(QIODevice::WriteOnly));
-    QCOMPARE(fichier.write(octets), octets.size());
-}
-
-QByteArray Lire(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
 }
 
 void Vieillir(const QString& chemin, int secondes) {
@@ -286,7 +278,7 @@ void TestDossierPartage::chaqueFichierResisteAuPiege() {
     const QString chemin = programme + QLatin1Char('/') + FichierDe(operation);
     const QString verrou = EcritureFichier::FichierVerrou(chemin);
     const QString cible = dossier.filePath(Ailleurs);
-    if (piege != Piege::LienMort) Ecrire(cible, NotesDeLEnseignante);
+    if (piege != Piege::LienMort) QVERIFY(ER::Ecrire(cible, NotesDeLEnseignante));
     const bool lireOuEffacer = operation == Usage::ChargerPreferences || operation == Usage::ChargerClasse ||
                                operation == Usage::EditeurLitLeBilan ||
                                operation == Usage::EffacerBilanGeneral ||
@@ -296,11 +288,11 @@ void TestDossierPartage::chaqueFichierResisteAuPiege() {
     else if (piege == Piege::Tube)
         QVERIFY(Pieges::Tube(chemin));
     else if (lireOuEffacer || ParUnAutreCompte(piege))
-        Ecrire(chemin, ContenuNormal(operation));
+        QVERIFY(ER::Ecrire(chemin, ContenuNormal(operation)));
     if (piege == Piege::VerrouLienMort) QVERIFY(Pieges::Lien(verrou, QStringLiteral("parti")));
     if (piege == Piege::VerrouTube) QVERIFY(Pieges::Tube(verrou));
     if (piege == Piege::VerrouAbandonne) {
-        Ecrire(verrou, "4242\ncarrelis\nposte-du-fond\n");
+        QVERIFY(ER::Ecrire(verrou, "4242\ncarrelis\nposte-du-fond\n"));
         Vieillir(verrou, 60);
         QCOMPARE(::lchown(QFile::encodeName(verrou).constData(), 4242, 4242), 0);
     }
@@ -339,7 +331,7 @@ void TestDossierPartage::chaqueFichierResisteAuPiege() {
     if (piege == Piege::LienMort)
         QVERIFY(!QFile::exists(cible));
     else
-        QCOMPARE(Lire(cible), NotesDeLEnseignante);
+        QCOMPARE(ER::Lire(cible), NotesDeLEnseignante);
     // A save that went through put a file in the link's place; one that did not lost nothing.
     if (faite && !lireOuEffacer) QVERIFY(QFileInfo(chemin).isFile() && !QFileInfo(chemin).isSymLink());
     if (piege == Piege::Tube && !faite) QVERIFY(Pieges::EstTube(chemin));
