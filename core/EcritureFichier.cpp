@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,6 +92,9 @@ Prise PrendreVerrou(QLockFile& verrou, const QString& cheminVerrou, std::chrono:
                     QString& raison) {
     verrou.setStaleLockTime(static_cast<int>(EcritureFichier::VerrouPerime.count()));
     const QDeadlineTimer limite(attente);
+    // Two computers that find the same old lock race to remove it: the one that loses sees it
+    // still there for a moment. Only a lock that stays is one that cannot be removed.
+    std::optional<QDeadlineTimer> resteDepuis;
     for (;;) {
         if (raison = IntrusALaPlaceDuVerrou(cheminVerrou); !raison.isEmpty()) return Prise::Impossible;
         if (verrou.tryLock(0)) return Prise::Tenue;
@@ -102,7 +106,12 @@ Prise PrendreVerrou(QLockFile& verrou, const QString& cheminVerrou, std::chrono:
             raison = RaisonSansVerrou(cheminVerrou);
             return Prise::Impossible;
         }
-        if (raison = VerrouInamovible(cheminVerrou); !raison.isEmpty()) return Prise::Impossible;
+        if (raison = VerrouInamovible(cheminVerrou); raison.isEmpty())
+            resteDepuis.reset();
+        else if (!resteDepuis)
+            resteDepuis.emplace(std::chrono::milliseconds(250));
+        else if (resteDepuis->hasExpired())
+            return Prise::Impossible;
         if (limite.hasExpired()) {
             raison = QStringLiteral(
                 "le fichier est occupé par un autre ordinateur, il faut réessayer dans un instant");
