@@ -77,10 +77,8 @@ QString VerrouInamovible(const QString& cheminVerrou) {
 // Why the lock file could not be made, though the folder does not refuse it: QLockFile keeps the
 // system's error to itself, what the folder shows tells the cause.
 QString RaisonSansVerrou(const QString& cheminVerrou) {
-    const QFileInfo dossier(QFileInfo(cheminVerrou).absolutePath());
-    if (!dossier.isDir())
-        return QStringLiteral("le dossier «\u00a0%1\u00a0» est introuvable")
-            .arg(QDir::toNativeSeparators(dossier.filePath()));
+    if (!QFileInfo(QFileInfo(cheminVerrou).absolutePath()).isDir())
+        return RaisonFichier::Systeme(ENOENT, cheminVerrou, true);
     if (const QString trop = RaisonFichier::NomTropLong(cheminVerrou); !trop.isEmpty()) return trop;
     return QStringLiteral("le fichier n'a pas pu être réservé, le disque est peut-être plein");
 }
