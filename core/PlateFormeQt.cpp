@@ -1,10 +1,10 @@
 #include "core/PlateFormeQt.h"
 
+#include "core/Corbeille.h"
 #include "core/FenetreAide.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -148,7 +148,7 @@ bool PlateFormeQt::ChoisirPolice(QFont& police) {
 }
 
 bool PlateFormeQt::MettreALaCorbeille(const QString& chemin) {
-    return QFile::moveToTrash(chemin);
+    return Corbeille::Mettre(chemin);
 }
 
 void PlateFormeQt::Annoncer(QObject& objet, QAccessible::Event evenement) {

@@ -1,5 +1,6 @@
 #include "editor/TexteEnCours.h"
 
+#include "core/AccesFichier.h"
 #include "core/Libelles.h"
 #include "core/Programme.h"
 #include "editor/EcrivainRtf.h"
@@ -8,7 +9,6 @@
 #include "results/BilansIndividuels.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
 
@@ -49,8 +49,11 @@ TexteEnCours::TexteEnCours(Programme& programme, QTextDocument& document)
 void TexteEnCours::Activer() {
     if (prog.ModeBilan && !prog.FichierAOuvrir.isEmpty()) {
         const QString chemin = QDir(prog.Dossier()).filePath(prog.FichierAOuvrir);
-        if (QFileInfo(chemin).isFile() && Charger(chemin, true)) return;
-        if (!QFileInfo::exists(chemin))
+        // Not there yet, in a folder that is there; anything else is for the reading to tell.
+        const bool absent = AccesFichier::NatureDe(chemin) == AccesFichier::Nature::Absent &&
+                            QFileInfo(prog.Dossier()).isDir();
+        if (!absent && Charger(chemin, true)) return;
+        if (absent)
             prog.Plate().Avertir(
                 QStringLiteral("Le fichier %1 n'existe pas encore\u00a0: aucun résultat n'y a "
                                "été enregistré.")
@@ -134,11 +137,8 @@ void TexteEnCours::Imprimer() {
 bool TexteEnCours::Charger(const QString& chemin, bool estBilan) {
     QByteArray octets;
     QString raison;
-    const bool lu =
-        estBilan ? EcritureFichier::SousVerrou(
-                       chemin, [&](QString& r) { return FichierEditeur::LireOctets(chemin, octets, r); },
-                       raison, attenteVerrou)
-                 : FichierEditeur::LireOctets(chemin, octets, raison);
+    const bool lu = estBilan ? EcritureFichier::LireSousVerrou(chemin, octets, raison, attenteVerrou)
+                             : FichierEditeur::LireOctets(chemin, octets, raison);
     if (!lu) {
         prog.Plate().Avertir(
             QStringLiteral("Le fichier %1 n'a pas pu être ouvert\u00a0: %2.").arg(Nom(chemin), raison));
@@ -209,8 +209,8 @@ bool TexteEnCours::RemplacerBilan(const QString& chemin, const QByteArray& octet
             chemin,
             [&](QString& r) {
                 if (attendu) {
-                    QFile fichier(chemin);
-                    actuel = fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+                    QString illisible;
+                    if (!EcritureFichier::LireTout(chemin, actuel, illisible)) actuel.clear();
                     change = actuel != *attendu;
                     if (change) return true;
                 }
