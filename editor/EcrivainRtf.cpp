@@ -65,7 +65,7 @@ QByteArray EcrivainRtf::Ecrire(const QTextDocument& document) {
     ecrivain.Recenser();
     ecrivain.EcrireEntete();
     for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next())
-        ecrivain.EcrireBloc(bloc, !bloc.next().isValid());
+        ecrivain.EcrireBloc(bloc);
     ecrivain.sortie += "}\r\n";
     return ecrivain.sortie;
 }
@@ -106,8 +106,9 @@ void EcrivainRtf::EcrireEntete() {
 }
 
 // A paragraph: its properties, each run of text in a group of its own, then the properties
-// of its mark (they give an empty paragraph its height) and \par, except after the last one.
-void EcrivainRtf::EcrireBloc(const QTextBlock& bloc, bool dernier) {
+// of its mark (they give an empty paragraph its height) and \par, the last one's too, as word
+// processors write them: a reader opens no paragraph after the last \par.
+void EcrivainRtf::EcrireBloc(const QTextBlock& bloc) {
     EcrireParagraphe(bloc.blockFormat());
     for (auto it = bloc.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -118,7 +119,7 @@ void EcrivainRtf::EcrireBloc(const QTextBlock& bloc, bool dernier) {
         sortie += '}';
     }
     EcrireCaractere(bloc.charFormat());
-    sortie += dernier ? "\r\n" : "\\par\r\n";
+    sortie += "\\par\r\n";
 }
 
 void EcrivainRtf::EcrireParagraphe(const QTextBlockFormat& format) {

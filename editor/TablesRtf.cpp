@@ -6,10 +6,13 @@
 
 namespace {
 
-// The single-byte Windows sets named by \fcharset; the others (symbol, Asian double-byte sets)
-// fall back on the document's set.
+// The single-byte sets named by \fcharset; the others (symbol, Asian double-byte sets) fall back
+// on the document's set.
 int PageDuJeu(int jeu) {
     switch (jeu) {
+    case 77:
+        return 10000; // Macintosh
+
     case 161:
         return 1253; // Greek
     case 162:
@@ -28,13 +31,22 @@ int PageDuJeu(int jeu) {
         return 874; // Thai
     case 238:
         return 1250; // Central European
+    case 254:
+        return 437; // DOS
     default:
         return 0;
     }
 }
 
-bool PageSimple(int page) {
-    return page == 874 || (page >= 1250 && page <= 1258);
+bool JeuConnu(int page) {
+    return page == 874 || (page >= 1250 && page <= 1258) || page == 10000 || page == 437 || page == 850;
+}
+
+// The name this Qt knows a set by.
+QByteArray NomDuJeu(int page) {
+    if (page == 10000) return "macintosh";
+    if (page == 437 || page == 850) return "IBM" + QByteArray::number(page);
+    return "windows-" + QByteArray::number(page);
 }
 
 QByteArray TousLesOctets() {
@@ -45,9 +57,8 @@ QByteArray TousLesOctets() {
 }
 
 QString DecoderTable(int page) {
-    if (page != 1252 && PageSimple(page)) {
-        QStringDecoder decodeur(QStringLiteral("windows-%1").arg(page).toLatin1().constData(),
-                                QStringConverter::Flag::Stateless);
+    if (page != 1252 && JeuConnu(page)) {
+        QStringDecoder decodeur(NomDuJeu(page).constData(), QStringConverter::Flag::Stateless);
         if (decodeur.isValid()) {
             const QString table = decodeur(TousLesOctets());
             if (table.size() == 256) return table;
@@ -59,11 +70,13 @@ QString DecoderTable(int page) {
 } // namespace
 
 void TablesRtf::NouvellePolice(int numero) {
+    ++version;
     policeCourante = numero;
     if (polices.size() < EntreesMaximales || polices.contains(numero)) polices[numero] = Police();
 }
 
 void TablesRtf::JeuDePolice(int jeu) {
+    ++version;
     auto it = polices.find(policeCourante);
     if (it != polices.end()) it->page = PageDuJeu(jeu);
 }
@@ -72,6 +85,7 @@ void TablesRtf::JeuDePolice(int jeu) {
 void TablesRtf::NomDePolice(QStringView morceau) {
     auto it = polices.find(policeCourante);
     if (it == polices.end() || it->nomTermine) return;
+    ++version;
     const qsizetype fin = morceau.indexOf(QLatin1Char(';'));
     for (const QChar c : morceau.left(fin < 0 ? morceau.size() : fin))
         if (c.unicode() >= 0x20 && c.unicode() != 0x7F) it->nom += c; // damage, never a font's name
@@ -89,6 +103,7 @@ void TablesRtf::Composante(char nom, int valeur) {
 }
 
 void TablesRtf::FinDeCouleur() {
+    ++version;
     if (couleurs.size() < EntreesMaximales) {
         const bool automatique = rouge < 0 && vert < 0 && bleu < 0;
         couleurs.append(automatique ? QColor() : QColor(qMax(rouge, 0), qMax(vert, 0), qMax(bleu, 0)));
@@ -105,10 +120,10 @@ QColor TablesRtf::Couleur(int index) const {
     return index > 0 && index < couleurs.size() ? couleurs.at(index) : QColor();
 }
 
-QChar TablesRtf::Caractere(uchar octet, int police) {
+const QString& TablesRtf::Jeu(int police) {
     const auto it = polices.constFind(police);
     const int page = it != polices.constEnd() && it->page != 0 ? it->page : pageDocument;
-    return Table(PageSimple(page) ? page : 1252).at(octet);
+    return Table(JeuConnu(page) ? page : 1252);
 }
 
 const QString& TablesRtf::Table(int page) {
