@@ -103,6 +103,8 @@ bool TF_Traitexte::LireEnMontrantLAvancement(FichierEditeur::Lecture& lecture, c
             progression->setWindowModality(Qt::WindowModal);
             progression->setMinimumDuration(0);
             progression->setAutoReset(false);
+            // Escape and the close box do what "Annuler" does.
+            connect(progression.get(), &QDialog::rejected, progression.get(), &QProgressDialog::cancel);
             if (auto* barre = progression->findChild<QProgressBar*>())
                 barre->setAccessibleName(QStringLiteral("Avancement de l'ouverture"));
             progression->show();
