@@ -36,6 +36,6 @@ class EcrivainRtf {
     const QTextDocument& document;
     QStringList polices;
     QList<QRgb> couleurs;
-    QHash<char16_t, uchar> octets1252;
+    const QHash<char16_t, uchar>& octets1252;
     QByteArray sortie;
 };

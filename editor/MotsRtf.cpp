@@ -1,13 +1,13 @@
 #include "editor/MotsRtf.h"
 
-#include <algorithm>
 #include <array>
+#include <unordered_map>
 
 namespace MotsRtf {
 
 namespace {
 
-// Sorted by name for the binary search; a name not here is passed over.
+// In the order of their names; a name not here is passed over.
 constexpr std::array Mots = std::to_array<Definition>({
     {"annotation", Omettre, 0, 0, OmissionRtf::Commentaires},
     {"ansi", PageDeCode, 0, 1252},
@@ -139,20 +139,19 @@ constexpr std::array Mots = std::to_array<Definition>({
     {"zwnj", Caractere, 0x200C},
 });
 
-constexpr bool MotsEnOrdre() {
-    return std::is_sorted(Mots.begin(), Mots.end(),
-                          [](const Definition& a, const Definition& b) { return a.mot < b.mot; });
-}
-static_assert(MotsEnOrdre(), "the control words must stay sorted");
-
 } // namespace
 
+// A file holds a control word every few bytes: one hash and one comparison each.
 Definition Chercher(QByteArrayView mot) {
+    static const std::unordered_map<std::string_view, Definition> index([] {
+        std::unordered_map<std::string_view, Definition> parNom;
+        for (const Definition& definition : Mots)
+            parNom.emplace(definition.mot, definition);
+        return parNom;
+    }());
     const std::string_view nom(mot.data(), static_cast<size_t>(mot.size()));
-    const auto it = std::lower_bound(Mots.begin(), Mots.end(), nom,
-                                     [](const Definition& d, std::string_view n) { return d.mot < n; });
-    if (it != Mots.end() && it->mot == nom) return *it;
-    return {nom, Inconnue};
+    const auto it = index.find(nom);
+    return it != index.end() ? it->second : Definition{nom, Inconnue};
 }
 
 } // namespace MotsRtf

@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+#include <unordered_map>
+
 namespace {
 
 // The single-byte sets named by \fcharset; the others (symbol, Asian double-byte sets) fall back
@@ -121,13 +123,24 @@ QColor TablesRtf::Couleur(int index) const {
 }
 
 const QString& TablesRtf::Jeu(int police) {
+    if (dernier.jeu && dernier.police == police && dernier.version == version && dernier.page == pageDocument)
+        return *dernier.jeu;
+    dernier = {police, version, pageDocument, &JeuDe(police)};
+    return *dernier.jeu;
+}
+
+const QString& TablesRtf::JeuDe(int police) const {
     const auto it = polices.constFind(police);
     const int page = it != polices.constEnd() && it->page != 0 ? it->page : pageDocument;
     return Table(JeuConnu(page) ? page : 1252);
 }
 
+// Each set decoded once for the whole run: the converter is slow to find, and a set never
+// changes. Only the known sets come here, so the tables stay few; they never move, readers keep
+// the last one they used.
 const QString& TablesRtf::Table(int page) {
-    auto it = tablesOctets.find(page);
-    if (it == tablesOctets.end()) it = tablesOctets.insert(page, DecoderTable(page));
-    return *it;
+    static std::unordered_map<int, QString> tables;
+    auto it = tables.find(page);
+    if (it == tables.end()) it = tables.emplace(page, DecoderTable(page)).first;
+    return it->second;
 }

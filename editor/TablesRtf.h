@@ -36,18 +36,24 @@ class TablesRtf {
     int Version() const { return version; }
 
   private:
+    const QString& JeuDe(int police) const;
+
     struct Police {
         QString nom;
         int page = 0;
         bool nomTermine = false;
     };
-    const QString& Table(int page);
+    static const QString& Table(int page);
 
     QHash<int, Police> polices;
     int policeCourante = -1;
     QList<QColor> couleurs;
     int rouge = -1, vert = -1, bleu = -1;
     int pageDocument = 1252;
-    QHash<int, QString> tablesOctets;
+    // The set asked last: most runs of text use the font of the run before.
+    struct {
+        int police = 0, version = -1, page = 0;
+        const QString* jeu = nullptr;
+    } dernier;
     int version = 0;
 };
