@@ -102,6 +102,7 @@ bool TF_Traitexte::LireEnMontrantLAvancement(FichierEditeur::Lecture& lecture, c
             progression->setWindowTitle(windowTitle());
             progression->setWindowModality(Qt::WindowModal);
             progression->setMinimumDuration(0);
+            progression->setMinimumWidth(progression->fontMetrics().averageCharWidth() * 50);
             progression->setAutoReset(false);
             // Escape and the close box do what "Annuler" does.
             connect(progression.get(), &QDialog::rejected, progression.get(), &QProgressDialog::cancel);
