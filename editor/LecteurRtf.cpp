@@ -92,7 +92,7 @@ bool LecteurRtf::Avancer(QDeadlineTimer fin) {
         if (jeton.genre == JetonRtf::Genre::Fin || !Traiter(jeton))
             Terminer();
         else if (n % 512 == 0 && fin.hasExpired())
-            return false;
+            return ViderLot(), false;
     }
     return true;
 }
@@ -111,6 +111,7 @@ void LecteurRtf::Terminer() {
     } else if (!paragraphe.empty()) {
         Emettre(accueil, marqueAccueil);
     }
+    ViderLot();
     paragraphe.clear();
     curseur.endEditBlock();
     termine = true;
@@ -571,17 +572,39 @@ void LecteurRtf::FinDeParagraphe() {
 }
 
 // A paragraph goes into the document whole, with its properties: the first into the paragraph
-// the cursor is in, each next one as a new paragraph.
+// the cursor is in, each next one as a new paragraph. Most paragraphs of a file are alike: one
+// run in the format of their mark, the properties of the paragraph before. Those wait in a batch
+// that goes in with one insertion, a paragraph separator before each (see ViderLot).
 void LecteurRtf::Emettre(const QTextBlockFormat& bloc, const QTextCharFormat& marque) {
-    if (paragraphesFinis > 0) curseur.insertBlock(bloc, marque);
-    for (const Morceau& morceau : paragraphe)
-        curseur.insertText(morceau.texte, morceau.format);
-    if (paragraphesFinis == 0) {
-        curseur.setBlockFormat(bloc);
-        curseur.setBlockCharFormat(marque);
+    const bool commeLePrecedent =
+        paragraphesFinis > 0 && bloc == blocPrecedent && (lot.isEmpty() || marque == formatLot) &&
+        (paragraphe.empty() || (paragraphe.size() == 1 && paragraphe.front().format == marque));
+    if (commeLePrecedent) {
+        lot += QChar::ParagraphSeparator;
+        if (!paragraphe.empty()) lot += paragraphe.front().texte;
+        formatLot = marque;
+        if (lot.size() >= LotMaximal) ViderLot();
+    } else {
+        ViderLot();
+        if (paragraphesFinis > 0) curseur.insertBlock(bloc, marque);
+        for (const Morceau& morceau : paragraphe)
+            curseur.insertText(morceau.texte, morceau.format);
+        if (paragraphesFinis == 0) {
+            curseur.setBlockFormat(bloc);
+            curseur.setBlockCharFormat(marque);
+        }
+        blocPrecedent = bloc;
     }
     paragraphe.clear();
     ++paragraphesFinis;
+}
+
+// Each separator of the batch makes a paragraph with the properties of the one the cursor is in
+// and the batch's format for its mark: what Emettre would have made one by one.
+void LecteurRtf::ViderLot() {
+    if (lot.isEmpty()) return;
+    curseur.insertText(lot, formatLot);
+    lot.resize(0);
 }
 
 const QTextCharFormat& LecteurRtf::FormatTexte(const FormatCaractereRtf& c) {

@@ -80,6 +80,7 @@ class LecteurRtf {
     void Vider();
     void FinDeParagraphe();
     void Emettre(const QTextBlockFormat& bloc, const QTextCharFormat& marque);
+    void ViderLot();
     const QTextCharFormat& FormatTexte(const FormatCaractereRtf& format);
     const QTextBlockFormat& FormatBloc(const FormatParagrapheRtf& format);
     int PoliceDe(const FormatCaractereRtf& format) const {
@@ -103,6 +104,12 @@ class LecteurRtf {
     FormatCaractereRtf formatTampon;
     std::vector<Morceau> paragraphe;
     int paragraphesFinis = 0;
+    // Paragraphs like the one before, waiting to go in together; a batch stays small enough for
+    // a slice of reading.
+    static constexpr qsizetype LotMaximal = 64 * 1024;
+    QString lot;
+    QTextCharFormat formatLot;
+    QTextBlockFormat blocPrecedent;
     char16_t demiSurrogat = 0;
     OmissionsRtf omissions;
 

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 
 namespace {
@@ -43,6 +44,7 @@ class TestLecteurRtf : public QObject {
     void insertionAuCurseur();
     void omissionsNotees_data();
     void omissionsNotees();
+    void lectureParTranches();
 };
 
 void TestLecteurRtf::texteDesFichiersDesTraitementsDeTexte_data() {
@@ -178,6 +180,10 @@ void TestLecteurRtf::formatsLus_data() {
         << "C |{,Arial,12}a\nC |{,Arial,12}b";
     QTest::newRow("font name with a Unicode letter and damage")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ec\\u345?ole\\'01 \\'a0;}}x}") << "L |{,Ecřole,12}x";
+    QTest::newRow("alike paragraphs, then others, then alike again")
+        << tables + "a\\par b\\par\\b c\\par d\\b0\\par\\par e\\par\\qc f\\par\\par g}"
+        << "L |{,Arial,12}a\nL |{,Arial,12}b\nL |{b,Arial,12}c\nL |{b,Arial,12}d\nL |\nL |{,Arial,12}e\nC "
+           "|{,Arial,12}f\nC |\nC |{,Arial,12}g";
     QTest::newRow("lengths and sizes far beyond a page are clamped")
         << tables + "\\li999999999\\fs999999999 a}"
         << "L li=31680 |{,Arial,1638}a";
@@ -340,6 +346,34 @@ void TestLecteurRtf::omissionsNotees() {
     OmissionsRtf lues(OmissionRtf::Tableaux);
     QVERIFY(LecteurRtf::Lire(rtf, document, &lues));
     QCOMPARE(lues, omissions);
+}
+
+// A long file read a slice at a time, as the editor reads it: the same paragraphs, formats and
+// paragraph marks as a reading in one go.
+void TestLecteurRtf::lectureParTranches() {
+    QByteArray rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}{\\colortbl;\\red9\\green8\\blue7;}";
+    for (int i = 0; i < 6000; ++i) {
+        rtf += i % 97 == 0 ? "\\pard\\qc " : i % 89 == 0 ? "\\pard " : "";
+        rtf += i % 13 == 0 ? "{\\b gras}" : i % 31 == 0 ? "\\f1\\cf1 " : i % 37 == 0 ? "\\plain " : "";
+        rtf += "ligne " + QByteArray::number(i) + (i % 7 == 0 ? "" : "\\par ");
+    }
+    rtf += "}";
+    auto decrire = [](const QTextDocument& document) {
+        QStringList marques;
+        for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next())
+            marques += DescriptionDocument::Caractere(bloc.charFormat(), document.defaultFont());
+        return DescriptionDocument::Decrire(document) + marques.join(QString());
+    };
+    QTextDocument entier;
+    QVERIFY(LecteurRtf::Lire(rtf, entier));
+    QTextDocument document;
+    LecteurRtf lecteur(rtf, document);
+    int tranches = 1;
+    while (!lecteur.Avancer(QDeadlineTimer(0)))
+        ++tranches;
+    QVERIFY(tranches > 10);
+    QCOMPARE(document.blockCount(), 5143);
+    QCOMPARE(decrire(document), decrire(entier));
 }
 
 QTEST_GUILESS_MAIN(TestLecteurRtf)
