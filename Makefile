@@ -46,6 +46,7 @@ bench: build
 	$(BUILD)/bench/bench_voiliers
 	$(BUILD)/bench/bench_jeux_voiliers
 	$(BUILD)/bench/bench_rtf
+	$(BUILD)/bench/bench_editeur
 	$(BUILD)/bench/bench_feuilles
 	./bench/demarrage.sh
 
