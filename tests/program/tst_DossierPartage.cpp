@@ -153,15 +153,15 @@ Issue TestDossierPartage::Executer(Usage operation, BancProgramme& banc) {
     }
     case Usage::EditeurLitLeBilan:
     case Usage::EditeurEnregistre: {
-        QTextDocument document;
-        TexteEnCours texte(prog, document);
+        TexteEnCours texte(prog);
         if (operation == Usage::EditeurLitLeBilan) {
             prog.ModeBilan = true;
             prog.FichierAOuvrir = FichierDe(operation);
             texte.Activer();
-            issue.Faite = texte.EstUnBilan() && document.toPlainText().contains(QStringLiteral("Paul"));
+            issue.Faite =
+                texte.EstUnBilan() && texte.Document().toPlainText().contains(QStringLiteral("Paul"));
         } else {
-            document.setPlainText(QStringLiteral("Chers parents,"));
+            texte.Document().setPlainText(QStringLiteral("Chers parents,"));
             texte.NomFichierTexte = chemin;
             texte.TexteNomme = true;
             issue.Faite = texte.Enregistrer();
