@@ -53,7 +53,7 @@ bench: build
 # One Debian package per program in $(BUILD)/paquets/ (CPack, from the install rules).
 package: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-	@cmake --build $(BUILD) --target carrelis navirelle donnees -j$(JOBS)
+	@cmake --build $(BUILD) --target carrelis navirelle donnees doc_paquets -j$(JOBS)
 	cd $(BUILD) && cpack -G DEB
 
 # The packages built, installed, started from an empty home on a virtual screen and removed
