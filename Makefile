@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up and everyday commands; each installs what it needs first (scripts/install-deps).
 BUILD ?= build
 SAN   ?= build-san

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long file opened in the text editor, from the menu's "Ouvrir" to its first screen painted:
 // rich texts of 4, 16 and 50 MB (some 13,000 paragraphs a megabyte) and a general results file
 // of 8 MB. Targets: 50 MB in 5 s, the results file in 1 s, the time in proportion to the size.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up speed and memory of carrelis and navirelle against a bare Qt Widgets program (bench_nu):
 # the time from the start of the process to its main window mapped and painted, and its resident
 # memory once it has settled, on a virtual screen of 1024 x 768 without a window manager.

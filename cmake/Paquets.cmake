@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One Debian package per program, built by CPack from the install rules of apps/ and data/:
 #   make package (top Makefile), or cpack -G DEB in the build folder -> build/paquets/*.deb
 # Everything installed lies under /usr; nothing goes to /etc, so that removing a package leaves

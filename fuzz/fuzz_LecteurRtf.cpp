@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all through the rich-text reader: no crash, no overflow, no runaway memory or
 // time, read as a file or pasted into the middle of a paragraph. And what the reader made,
 // written and read again, writes the same bytes and holds nothing the editor cannot show:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/Lancement.h"
 
 #include "core/AideContextuelle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/U_bilan.h"
 #include "core/Apparence.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/Unit_efface_bilans.h"
 
 #include "core/AideContextuelle.h"

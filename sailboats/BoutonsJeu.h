@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Which commands of a sailboat exercise window act at a given step of its game; "Aide" always

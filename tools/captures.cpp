@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds each program's windows on a scripted screen of 800 x 600 and 1024 x 768 and saves
 // every window as <program>_<window>_<width>x<height>.png in the folder given as first argument,
 // plus the table exercises at the start, in the middle and finished, the sheet windows in a few

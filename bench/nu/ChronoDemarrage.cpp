@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program in its folder and measures, from the start of its process, the time until its
 // main window is mapped and painted; then, after a short settle, its resident memory; then ends it.
 //

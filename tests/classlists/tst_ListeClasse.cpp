@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class list file: 256-byte records in Windows-1252, at most 50 read, the French order of
 // the names, the class lists of a folder.
 #include "classlists/ListeClasse.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Erasing to the desktop's trash from a home that has never had one: the file arrives in the
 // trash, or stays where it was when there can be none, and the program folder never receives
 // anything.

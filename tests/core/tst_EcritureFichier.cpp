@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two safe writes: whole-file replacement, and the locked append that takes back a failed
 // entry and lets the computers of a classroom take turns.
 #include "core/EcritureFichier.h"

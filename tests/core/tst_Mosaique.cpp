@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one tiling routine behind every background: repeated across and down from the top-left
 // corner, cut at the edges, and nothing at all for a missing or empty bitmap.
 #include "core/Mosaique.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 1392-byte preferences record: offsets, byte-for-byte
 // round trip, the fallbacks for damaged files, and saves that fail without harming the file.
 #include "core/Preferences.h"

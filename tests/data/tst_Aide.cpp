@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help files: every anchor the windows open exists, and the pages say what the windows do.
 #include <QFile>
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor pastes is what it saves: whatever comes from the clipboard or a drop reads back
 // the same from the file; into a plain text, only the words go. And the text on paper: as many
 // pages as it needs, each copy once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's files: rich or plain as their bytes say (a results file always plain), written
 // back in the same form.
 #include "editor/FichierEditeur.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rich-text reader on files as word processors write them, on damaged files, and on files
 // that are no rich text at all.
 #include "editor/LecteurRtf.h"

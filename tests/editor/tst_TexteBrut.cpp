@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's plain texts: which set a file is read in, one file line per paragraph, results
 // files written back to the byte, and the characters Windows-1252 cannot hold.
 #include "core/FichierTexte.h"

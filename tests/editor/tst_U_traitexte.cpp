@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text editor driven through its menus, the teacher's answers scripted through the platform:
 // the question before a change is lost, what marks a change, the results files (plain, whole,
 // and never written over a pupil's new entry without asking), the form chosen when saving,

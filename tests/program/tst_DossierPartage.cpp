@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A classroom's shared program folder, where any account may leave a trap: a link to the teacher's
 // own file (dangling or not), a named pipe, something at a lock's place, an old lock it cannot
 // remove; a folder the account may only read; a share that drops. Every save and read of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, buttons and menu entries reaching their windows, F10, help,
 // the taskbar, the geometry hold, the mosaic, and the scaling shared by every window.
 #include "core/FenetreAide.h"

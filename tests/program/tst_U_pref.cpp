@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences window of both programs, driven as a teacher would: what it shows, what
 // "Valider" writes, what "Annuler" puts back, the reload on opening, the image chooser.
 #include "core/MaintienGeometrie.h"

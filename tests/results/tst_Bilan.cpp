@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result record of both programs and its two results files: entries to the byte, the names
 // of the individual files, and what "Enregistrer" writes, refuses or reports.
 #include "core/NomDeFichier.h"

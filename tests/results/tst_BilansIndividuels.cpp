@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupils' results files as the teacher's windows find them in the program folder, and their
 // erasing: a question first, the trash where there is one, the lock of the appends, and nothing
 // but results files.

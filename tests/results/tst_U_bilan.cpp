@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: what it shows under the teacher's preferences, choosing a class and a
 // name, saving, the report and the printed exercise, and a whole game of exercise 3 ending in
 // the results files.
