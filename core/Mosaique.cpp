@@ -1,5 +1,7 @@
 #include "core/Mosaique.h"
 
+#include "core/LectureImage.h"
+
 #include <QFileInfo>
 #include <QPainter>
 
@@ -16,7 +18,7 @@ bool Mosaique::Charger(const QString& fichier) {
     if (chemin == fichierCharge && info.lastModified() == dateChargee) return !EstVide();
     fichierCharge = chemin;
     dateChargee = info.lastModified();
-    image = QImage(chemin);
+    image = LireImage(chemin, QByteArrayLiteral("bmp"));
     return !EstVide();
 }
 

@@ -1,6 +1,7 @@
 // The one tiling routine behind every background: repeated across and down from the top-left
 // corner, cut at the edges, and nothing at all for a missing or empty bitmap.
 #include "core/Mosaique.h"
+#include "support/BibliothequesChargees.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -10,6 +11,9 @@ class TestMosaique : public QObject {
     Q_OBJECT
 
   private slots:
+    // First: the plugins it watches stay loaded once any test has read or written a picture.
+    void lectureParLeFormatConnu_data();
+    void lectureParLeFormatConnu();
     void pavage_data();
     void pavage();
     void repliSurLImageParDefaut();
@@ -38,6 +42,32 @@ QImage Peindre(const Mosaique& mosaique, QSize zone) {
     return cible;
 }
 } // namespace
+
+// A bitmap is read by the bitmap reader alone; a picture of another format under a bitmap's name
+// is still read, then with the image plugins' help.
+void TestMosaique::lectureParLeFormatConnu_data() {
+    QTest::addColumn<bool>("bitmap"); // else a PNG, written by Qt once the bitmap row is done
+    QTest::newRow("bitmap: no image plugin loaded") << true;
+    QTest::newRow("PNG named .bmp: read all the same") << false;
+}
+
+void TestMosaique::lectureParLeFormatConnu() {
+    QFETCH(bool, bitmap);
+    const QString fichier = dossier.filePath(QStringLiteral("fond.bmp"));
+    if (bitmap) {
+        QFile ecrit(fichier);
+        QVERIFY(ecrit.open(QIODevice::WriteOnly) && ecrit.write(Bitmap24(QSize(7, 5), Qt::blue)) > 0);
+    } else {
+        QVERIFY(QImage(7, 5, QImage::Format_RGB32).save(fichier, "PNG"));
+    }
+    Mosaique mosaique;
+    mosaique.Choisir(fichier, QString());
+    QCOMPARE(mosaique.Image().size(), QSize(7, 5));
+    if (bitmap) {
+        QCOMPARE(mosaique.Image().pixelColor(6, 4), QColor(Qt::blue));
+        QCOMPARE(BibliothequesChargees(QStringLiteral("/imageformats/")), QStringList());
+    }
+}
 
 void TestMosaique::pavage_data() {
     QTest::addColumn<QSize>("tuile");
