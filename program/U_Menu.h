@@ -50,6 +50,7 @@ class TF_Menu : public QMainWindow {
     void ConstruireBarreDEtat();
     bool Disponible(ActionMenu action, int bouton) const;
     void CentrerBloc();
+    QFont ArialAEchelle(int pixels, bool gras) const;
 
     Programme& prog;
     Fenetres& fenetres;
