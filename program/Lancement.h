@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QIcon>
+
 struct ProfilProgramme;
 
 // The whole program entry of carrelis and navirelle: application, state, windows, event loop.
@@ -11,3 +13,11 @@ bool EcranDisponible();
 // The application's name for the desktop; no display name, which the desktop would append to
 // every caption ("Préférences — Carrelis").
 void NommerApplication(const ProfilProgramme& profil);
+
+// The program's icon at the sizes a desktop shows, read from a hicolor folder
+// (<dossier>/48x48/apps/<nom>.png...); null when none is there.
+QIcon IconeProgramme(const QString& dossierIcones, const QString& nom);
+
+// What the application gets before its first window: its names, French dates and numbers, the
+// menu bar kept in the window, the program's style and its icon.
+void PreparerApplication(const ProfilProgramme& profil);

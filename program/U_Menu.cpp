@@ -9,6 +9,7 @@
 #include "core/PlateForme.h"
 #include "core/Preferences.h"
 #include "core/Programme.h"
+#include "core/TraductionQt.h"
 #include "core/ZoneMosaique.h"
 #include "program/BoutonMenu.h"
 #include "program/Fenetres.h"
@@ -350,6 +351,14 @@ void TF_Menu::FormShow() {
     // The hold starts a moment after the window is up.
     QTimer::singleShot(1, this, [this] { mobilier->Maintien().Demarrer(); });
     if (!boutonsJeu.isEmpty() && boutonsJeu.first()->isEnabled()) boutonsJeu.first()->setFocus();
+}
+
+// The rest of the start, which painting the menu does not need, once the menu is on the screen.
+void TF_Menu::paintEvent(QPaintEvent* evenement) {
+    QMainWindow::paintEvent(evenement);
+    if (dejaPeint) return;
+    dejaPeint = true;
+    QTimer::singleShot(0, this, [] { InstallerTraductionQt(); });
 }
 
 QFont TF_Menu::ArialAEchelle(int pixels, bool gras) const {

@@ -32,6 +32,7 @@ class TF_Menu : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -56,6 +57,7 @@ class TF_Menu : public QMainWindow {
     Fenetres& fenetres;
     double rapport = 1.0;
     bool dejaMontre = false;
+    bool dejaPeint = false;
     MobilierPleinEcran* mobilier = nullptr;
     QWidget* menu = nullptr;
     QWidget* blocBoutons = nullptr;
