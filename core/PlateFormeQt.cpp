@@ -178,6 +178,7 @@ QString PlateFormeQt::ChoisirFichierAOuvrir(const QString& titre, const QString&
 // the results window, the size chooser), the help becomes its child so that it can be read,
 // scrolled and closed before the modal window is done.
 void PlateFormeQt::AfficherAide(const QString& fichierAide, const QString& ancre) {
+    InstallerTraductionQt();
     if (!aide) aide = new FenetreAide(titre); // deletes itself when the application ends
     QWidget* modale = QApplication::activeModalWidget();
     if (modale == aide) modale = aide->parentWidget();

@@ -113,18 +113,12 @@ QIcon IconeProgramme(const QString& dossierIcones, const QString& nom) {
 
 void PreparerApplication(const ProfilProgramme& profil) {
     NommerApplication(profil);
-    // Dates and numbers in French; Qt's own texts follow once the menu is painted.
+    // Dates and numbers in French; Qt's own texts follow with the first window that shows any.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     // The menu bar stays in the window, as the pupils know it: a desktop's global menu bar would
     // take it away, and asking the desktop whether it has one blocks the start on a D-Bus reply.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setStyle(new StyleProgramme);
-    // The icons the package installs in the hicolor theme, read where it puts them: a lookup in
-    // the desktop's icon theme reads the theme's whole index first. None when the files are not
-    // there: the desktop's menus still show the icon of the desktop entry.
-    QApplication::setWindowIcon(
-        IconeProgramme(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor"),
-                       profil.NomExecutable));
 }
 
 int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
@@ -150,6 +144,14 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
 
     Fenetres fenetres(programme);
     fenetres.CreerAuDemarrage();
+    // The icons the package installs in the hicolor theme, read where it puts them once the menu is
+    // painted: a lookup in the desktop's icon theme would read the theme's whole index first.
+    // None when the files are not there: the desktop's menus still show the desktop entry's icon.
+    QObject::connect(fenetres.Menu(), &TF_Menu::Peint, &application, [&profil] {
+        QApplication::setWindowIcon(
+            IconeProgramme(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor"),
+                           profil.NomExecutable));
+    });
     fenetres.Menu()->show();
     return application.exec();
 }

@@ -19,5 +19,5 @@ void NommerApplication(const ProfilProgramme& profil);
 QIcon IconeProgramme(const QString& dossierIcones, const QString& nom);
 
 // What the application gets before its first window: its names, French dates and numbers, the
-// menu bar kept in the window, the program's style and its icon.
+// menu bar kept in the window and the program's style.
 void PreparerApplication(const ProfilProgramme& profil);

@@ -9,7 +9,6 @@
 #include "core/PlateForme.h"
 #include "core/Preferences.h"
 #include "core/Programme.h"
-#include "core/TraductionQt.h"
 #include "core/ZoneMosaique.h"
 #include "program/BoutonMenu.h"
 #include "program/Fenetres.h"
@@ -353,12 +352,12 @@ void TF_Menu::FormShow() {
     if (!boutonsJeu.isEmpty() && boutonsJeu.first()->isEnabled()) boutonsJeu.first()->setFocus();
 }
 
-// The rest of the start, which painting the menu does not need, once the menu is on the screen.
 void TF_Menu::paintEvent(QPaintEvent* evenement) {
     QMainWindow::paintEvent(evenement);
     if (dejaPeint) return;
     dejaPeint = true;
-    QTimer::singleShot(0, this, [] { InstallerTraductionQt(); });
+    // Once this paint has reached the screen.
+    QTimer::singleShot(0, this, &TF_Menu::Peint);
 }
 
 QFont TF_Menu::ArialAEchelle(int pixels, bool gras) const {

@@ -30,6 +30,10 @@ class TF_Menu : public QMainWindow {
     // Puts the window back at its place at once (Left and Top), without waiting for the hold.
     void Replacer();
 
+  signals:
+    // The menu is on the screen: what the start has left for later may follow.
+    void Peint();
+
   protected:
     void showEvent(QShowEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;

@@ -1,6 +1,6 @@
-// What the program entry gives the application before and after its menu is painted: the menu
-// bar built without reading a picture, Qt's texts in French once the menu is painted, the window
-// icon read from the installed files.
+// What the start gives the application before and after its menu is painted: the menu bar built
+// without reading a picture, Qt's texts in French from the first window that shows any, the
+// window icon read from the installed files.
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "program/Lancement.h"
@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,7 +22,7 @@ class TestLancement : public QObject {
     void initTestCase();
     // First: the plugins and the translation they watch stay once anything loaded them.
     void laBarreDeMenusNeLitAucuneImage();
-    void traductionApresLaPremierePeinture();
+    void traductionAvecLaPremiereAutreFenetre();
     void iconeLueDansLeDossierInstalle_data();
     void iconeLueDansLeDossierInstalle();
 };
@@ -54,13 +55,21 @@ void TestLancement::laBarreDeMenusNeLitAucuneImage() {
     QVERIFY2(encre > 8, qPrintable(QString::number(encre)));
 }
 
-void TestLancement::traductionApresLaPremierePeinture() {
-    QCOMPARE(Annuler(), QStringLiteral("Cancel"));
+// The menu, which shows none of Qt's texts, paints without them; the first other window
+// finds Qt's texts French.
+void TestLancement::traductionAvecLaPremiereAutreFenetre() {
     BancProgramme banc;
     Fenetres fenetres(banc.prog);
     fenetres.CreerAuDemarrage();
+    QSignalSpy peint(fenetres.Menu(), &TF_Menu::Peint);
     fenetres.Menu()->show();
-    QTRY_COMPARE(Annuler(), QStringLiteral("Annuler"));
+    QVERIFY(peint.wait());
+    fenetres.Menu()->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(peint.count(), 1);
+    QCOMPARE(Annuler(), QStringLiteral("Cancel"));
+    QVERIFY(fenetres.Fenetre(IdFenetre::PubN));
+    QCOMPARE(Annuler(), QStringLiteral("Annuler"));
 }
 
 void TestLancement::iconeLueDansLeDossierInstalle_data() {
