@@ -9,6 +9,7 @@
 #include "core/Programme.h"
 #include "core/StyleProgramme.h"
 #include "program/Fenetres.h"
+#include "program/PolicesEnFond.h"
 #include "program/U_Menu.h"
 
 #include <QApplication>
@@ -131,11 +132,14 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
                      qPrintable(profil.NomExecutable), qPrintable(profil.NomExecutable));
         return 1;
     }
+    PolicesEnFond polices;
     QApplication application(argc, argv);
     PreparerApplication(profil);
 
     PlateFormeQt plateForme(profil.Titre, ModuleImpression(profil));
     Programme programme(profil, plateForme);
+    // From here on a font may be needed: a warning about the folder, then the menu.
+    polices.Attendre();
     EtablirRepProgramme(programme, Situation(profil, ligne));
     programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 
