@@ -12,13 +12,22 @@ void Mosaique::Choisir(const QString& fichier, const QString& fichierParDefaut) 
     image = QImage();
 }
 
+void Mosaique::Prevoir(const QString& fichier) {
+    const QFileInfo info(fichier);
+    if (imagePrevue.valid() || !info.isFile()) return;
+    fichierPrevu = info.absoluteFilePath();
+    datePrevue = info.lastModified();
+    imagePrevue = std::async(std::launch::async, LireImage, fichierPrevu, QByteArrayLiteral("bmp"));
+}
+
 bool Mosaique::Charger(const QString& fichier) {
     const QFileInfo info(fichier);
     const QString chemin = info.absoluteFilePath();
     if (chemin == fichierCharge && info.lastModified() == dateChargee) return !EstVide();
     fichierCharge = chemin;
     dateChargee = info.lastModified();
-    image = LireImage(chemin, QByteArrayLiteral("bmp"));
+    const bool prevue = imagePrevue.valid() && chemin == fichierPrevu && dateChargee == datePrevue;
+    image = prevue ? imagePrevue.get() : LireImage(chemin, QByteArrayLiteral("bmp"));
     return !EstVide();
 }
 

@@ -63,6 +63,8 @@ void TF_Menu::FormCreate() {
     setGeometry(prog.GeometrieMenu);
     prog.Aleatoire().Randomize();
     prog.InitValeurs();
+    // The menu's own picture, unless the preferences, read at the first showing, name another.
+    mobilier->Fond()->Prevoir(prog.ImageAccueil);
     setWindowTitle(prog.Profil().Titre);
 }
 

@@ -18,6 +18,8 @@ class TestMosaique : public QObject {
     void pavage();
     void repliSurLImageParDefaut();
     void imageVideOuAbsenteNePeintRien();
+    void imagePrevue_data();
+    void imagePrevue();
 
   private:
     QTemporaryDir dossier;
@@ -121,6 +123,35 @@ void TestMosaique::imageVideOuAbsenteNePeintRien() {
     mosaique.Choisir(vide.fileName(), dossier.filePath(QStringLiteral("absente.bmp")));
     QVERIFY(mosaique.EstVide());
     QCOMPARE(Peindre(mosaique, QSize(40, 30)).pixelColor(39, 29), QColor(Qt::white));
+}
+
+// A picture read ahead is shown only if it is still the file chosen, as it was.
+void TestMosaique::imagePrevue_data() {
+    QTest::addColumn<bool>("changeeEntreTemps");
+    QTest::addColumn<bool>("autreChoisie");
+    QTest::addColumn<QSize>("montree");
+    QTest::newRow("unchanged: the picture read ahead") << false << false << QSize(9, 4);
+    QTest::newRow("rewritten meanwhile: read again") << true << false << QSize(3, 3);
+    QTest::newRow("another one chosen: that one") << false << true << QSize(2, 7);
+}
+
+void TestMosaique::imagePrevue() {
+    QFETCH(bool, changeeEntreTemps);
+    QFETCH(bool, autreChoisie);
+    QFETCH(QSize, montree);
+    const QString prevue = Tuile(dossier, QSize(9, 4), "prevue.bmp");
+    const QString autre = Tuile(dossier, QSize(2, 7), "autre.bmp");
+    Mosaique mosaique;
+    mosaique.Prevoir(prevue);
+    if (changeeEntreTemps) {
+        Tuile(dossier, QSize(3, 3), "prevue.bmp");
+        QFile fichier(prevue);
+        QVERIFY(fichier.open(QIODevice::ReadWrite));
+        QVERIFY(
+            fichier.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    }
+    mosaique.Choisir(autreChoisie ? autre : prevue, QString());
+    QCOMPARE(mosaique.Image().size(), montree);
 }
 
 QTEST_GUILESS_MAIN(TestMosaique)
