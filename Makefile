@@ -46,6 +46,7 @@ bench: build
 	$(BUILD)/bench/bench_voiliers
 	$(BUILD)/bench/bench_jeux_voiliers
 	$(BUILD)/bench/bench_rtf
+	$(BUILD)/bench/bench_editeur
 	$(BUILD)/bench/bench_feuilles
 	./bench/demarrage.sh
 
@@ -60,10 +61,11 @@ package: deps
 essai-paquets: deps
 	./scripts/essayer-paquets
 
-# The rich-text reader under libFuzzer for FUZZ_DUREE seconds (60 by default), built apart
-# with clang in build-fuzz; fails on the first crash, leak or runaway input.
+# Every reader under libFuzzer, each for FUZZ_DUREE seconds (60 by default), built apart with
+# clang in build-fuzz; fails after the last target when one crashed, leaked, ran away or broke its
+# property, naming the inputs kept in build-fuzz/<target>/ (FUZZ_CIBLES="fuzz_A ..." picks some).
 fuzz: deps
-	./scripts/fuzz-rtf
+	./scripts/fuzz
 
 clean:
 	rm -rf $(BUILD) $(SAN) build-fuzz

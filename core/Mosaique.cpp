@@ -6,8 +6,9 @@
 #include <QPainter>
 
 void Mosaique::Choisir(const QString& fichier, const QString& fichierParDefaut) {
+    // Only an ordinary file is read: a pipe left at an image's name would hold the program.
     for (const QString& nom : {fichier, fichierParDefaut})
-        if (!nom.isEmpty() && QFileInfo::exists(nom) && Charger(nom)) return;
+        if (!nom.isEmpty() && QFileInfo(nom).isFile() && Charger(nom)) return;
     fichierCharge.clear();
     image = QImage();
 }

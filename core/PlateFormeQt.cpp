@@ -1,12 +1,12 @@
 #include "core/PlateFormeQt.h"
 
+#include "core/Corbeille.h"
 #include "core/FenetreAide.h"
 #include "core/ImprimantesQt.h"
 #include "core/TraductionQt.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QLibrary>
@@ -154,7 +154,7 @@ bool PlateFormeQt::ChoisirPolice(QFont& police) {
 }
 
 bool PlateFormeQt::MettreALaCorbeille(const QString& chemin) {
-    return QFile::moveToTrash(chemin);
+    return Corbeille::Mettre(chemin);
 }
 
 void PlateFormeQt::Annoncer(QObject& objet, QAccessible::Event evenement) {

@@ -26,6 +26,7 @@ class LexiqueRtf {
     JetonRtf Suivant();
     // The data of \binN: n bytes passed over, never beyond the end.
     void Sauter(qint64 n);
+    qsizetype Position() const { return pos; }
 
   private:
     JetonRtf ApresBarre();

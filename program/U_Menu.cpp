@@ -345,8 +345,11 @@ void TF_Menu::ActualiserDisponibilite() {
 void TF_Menu::FormShow() {
     // The preferences are read now; their window, created when first opened, reads them again
     // into its controls then (and at every opening), so it need not slow the start.
-    ChargerPreferences(prog.Prefs, prog.FichierPref);
+    QString alerte;
+    ChargerPreferences(prog.Prefs, prog.FichierPref, alerte);
     prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
+    // Said once the menu is on screen, over it.
+    if (!alerte.isEmpty()) QTimer::singleShot(0, this, [this, alerte] { prog.Plate().Avertir(alerte); });
     ActualiserDisponibilite();
     mobilier->Fond()->update();
     // The hold starts a moment after the window is up.

@@ -23,6 +23,10 @@ struct CompteRendu {
     QString Message;         // the window's result line; empty when nothing was asked
 };
 
+// Whether something that can be erased stands at chemin: a file, or what took a file's place (a
+// link, dangling or not, a pipe), which only erasing can take away; not a folder.
+bool Present(const QString& chemin);
+
 // The general results file (FichierBilan) of the program folder.
 CompteRendu EffacerBilanGeneral(const Programme& prog,
                                 std::chrono::milliseconds attente = EcritureFichier::AttenteVerrou);

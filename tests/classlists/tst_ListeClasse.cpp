@@ -143,11 +143,11 @@ void TestListeClasse::ordreFrancais() {
 void TestListeClasse::classesDuDossier() {
     QTemporaryDir dossier;
     for (const char* nom :
-         {"CM2.elv", "ce1.elv", "Élémentaire.elv", "CM1.ELV", "notes.txt", "bilan Carrelis.txt"})
+         {"CM2.elv", "ce1.elv", "Élémentaire.elv", "CM1 B.elv", "CM1.ELV", "notes.txt", "bilan Carrelis.txt"})
         QVERIFY(Ecrire(dossier.filePath(QString::fromUtf8(nom)), QByteArray()));
     QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("dossier.elv")));
     QCOMPARE(ListeClasse::ListerClasses(dossier.path()),
-             (QStringList{"ce1.elv", "CM1.ELV", "CM2.elv", "Élémentaire.elv"}));
+             (QStringList{"ce1.elv", "CM1.ELV", "CM1 B.elv", "CM2.elv", "Élémentaire.elv"}));
 }
 
 QTEST_GUILESS_MAIN(TestListeClasse)

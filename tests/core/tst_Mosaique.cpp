@@ -2,6 +2,7 @@
 // corner, cut at the edges, and nothing at all for a missing or empty bitmap.
 #include "core/Mosaique.h"
 #include "support/BibliothequesChargees.h"
+#include "support/Pieges.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -123,6 +124,11 @@ void TestMosaique::imageVideOuAbsenteNePeintRien() {
     mosaique.Choisir(vide.fileName(), dossier.filePath(QStringLiteral("absente.bmp")));
     QVERIFY(mosaique.EstVide());
     QCOMPARE(Peindre(mosaique, QSize(40, 30)).pixelColor(39, 29), QColor(Qt::white));
+    // A named pipe where the image goes is no image either, and does not hold the painting.
+    const GardeContreLAttente garde(30);
+    QVERIFY(Pieges::Tube(dossier.filePath(QStringLiteral("Fond4.bmp"))));
+    mosaique.Choisir(dossier.filePath(QStringLiteral("Fond4.bmp")), vide.fileName());
+    QVERIFY(mosaique.EstVide());
 }
 
 // A picture read ahead is shown only if it is still the file chosen, as it was.

@@ -141,7 +141,7 @@ void TestCollageTexte::copierPuisCollerNePerdRien() {
     QTextCursor curseur(&cible);
     QVERIFY(CollageTexte::Coller(*donnees, curseur, false));
     QCOMPARE(Vu(cible), Vu(source));
-    QCOMPARE(donnees->text(), QStringLiteral("Titre\tx2\nfin\n"));
+    QCOMPARE(donnees->text(), QStringLiteral("Titre\tx2\nfin"));
 }
 
 void TestCollageTexte::impressionSurAutantDePagesQuIlFaut_data() {

@@ -14,6 +14,7 @@
 #include "support/BancProgramme.h"
 #include "support/FenetreTemoin.h"
 #include "support/HasardScripte.h"
+#include "support/Pieges.h"
 #include "support/PlateFormeTest.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 Q_DECLARE_METATYPE(ProfilProgramme)
@@ -87,6 +89,7 @@ class TestMenu : public QObject {
     void fermerLeMenuTermineLeProgramme();
     void lesLegendesSontCellesDesFenetres();
     void aideUtilisableDepuisUneFenetreModale();
+    void aideQuiNEstPasUnFichierNeRetientPas();
     void lesAutresFenetresNaissentALeurPremiereOuverture();
     void boutonsEtEntreesDeJeu_data();
     void boutonsEtEntreesDeJeu();
@@ -104,6 +107,8 @@ class TestMenu : public QObject {
     void clicsSurLeFondReplacent();
     void mosaiqueDeLaccueil();
     void premiereApparitionChargeLesPreferences();
+    void preferencesQuiNeSontPasUnFichierDitesAuDemarrage_data();
+    void preferencesQuiNeSontPasUnFichierDitesAuDemarrage();
     void miseAEchelleDesControlesPlaces_data();
     void miseAEchelleDesControlesPlaces();
     void construitALEchelleDeLEcran_data();
@@ -201,6 +206,17 @@ void TestMenu::aideUtilisableDepuisUneFenetreModale() {
     plate.AfficherAide(QStringLiteral("absent.hlp"), QStringLiteral("Som"));
     QCOMPARE(aide->parentWidget(), nullptr);
     delete aide;
+}
+
+// A pipe left at the help file's name is said missing, instead of holding the program.
+void TestMenu::aideQuiNEstPasUnFichierNeRetientPas() {
+    const GardeContreLAttente garde(30);
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("AIDE_CARRELIS.HLP"));
+    QVERIFY(Pieges::Tube(fichier));
+    FenetreAide aide(QStringLiteral("Carrelis"));
+    aide.Ouvrir(fichier, QStringLiteral("Som"));
+    QVERIFY(aide.Navigateur()->toPlainText().startsWith(QStringLiteral("Aide introuvable")));
 }
 
 void TestMenu::menuCreeEnPremier() {
@@ -500,6 +516,39 @@ void TestMenu::premiereApparitionChargeLesPreferences() {
     QCOMPARE(int(banc.prog.Prefs.TailleJeu2), 5);
     QCOMPARE(int(banc.prog.PrefSauvees.TailleJeu2), 5);
     QCOMPARE(banc.prog.Prefs.ImagesPref[0], QStringLiteral("choisie.bmp"));
+    QDir::setCurrent(initial);
+}
+
+void TestMenu::preferencesQuiNeSontPasUnFichierDitesAuDemarrage_data() {
+    QTest::addColumn<bool>("tube");
+    QTest::addColumn<QString>("dit");
+    QTest::newRow("a named pipe") << true << "c'est un tube nommé (FIFO), pas un fichier ordinaire";
+    QTest::newRow("a link to another file") << false << "mettra un vrai fichier à la place du lien";
+}
+
+// The program starts, on its defaults, and says what it found, over its menu.
+void TestMenu::preferencesQuiNeSontPasUnFichierDitesAuDemarrage() {
+    QFETCH(bool, tube);
+    QFETCH(QString, dit);
+    const GardeContreLAttente garde(30);
+    QTemporaryDir dossier;
+    const QString initial = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    Preferences ailleurs;
+    ailleurs.TailleJeu2 = 5;
+    QString raison;
+    QVERIFY(EnregistrerPreferences(ailleurs, QStringLiteral("notes.txt"), raison));
+    QVERIFY(tube ? Pieges::Tube(QStringLiteral("Carrelis.pfr"))
+                 : Pieges::Lien(QStringLiteral("Carrelis.pfr"), QStringLiteral("notes.txt")));
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    QTRY_COMPARE(banc.plate.avertissements.size(), 1);
+    QVERIFY2(banc.plate.avertissements[0].startsWith(
+                 QStringLiteral("Les préférences n'ont pas pu être lues dans «\u00a0Carrelis.pfr\u00a0»")),
+             qPrintable(banc.plate.avertissements[0]));
+    QVERIFY2(banc.plate.avertissements[0].contains(dit), qPrintable(banc.plate.avertissements[0]));
+    QVERIFY(banc.menu->isVisible());
+    QCOMPARE(banc.prog.Prefs.Octets(), Preferences().Octets());
     QDir::setCurrent(initial);
 }
 

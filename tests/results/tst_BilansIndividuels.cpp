@@ -112,8 +112,10 @@ void TestBilansIndividuels::lectureDuDossier() {
 
 void TestBilansIndividuels::classesEnOrdreFrancais() {
     QTemporaryDir dossier;
-    Deposer(QDir(dossier.path()), {"Ecureuils.elv", "école.elv", "CM1.elv", "ce2.elv", "Bilan CM1 Léa.txt"});
-    QCOMPARE(BilansIndividuels::Classes(dossier.path()), (QStringList{"ce2", "CM1", "école", "Ecureuils"}));
+    Deposer(QDir(dossier.path()),
+            {"Ecureuils.elv", "école.elv", "CM1 B.elv", "CM1.elv", "ce2.elv", "Bilan CM1 Léa.txt"});
+    QCOMPARE(BilansIndividuels::Classes(dossier.path()),
+             (QStringList{"ce2", "CM1", "CM1 B", "école", "Ecureuils"}));
 }
 
 void TestBilansIndividuels::effacement_data() {
