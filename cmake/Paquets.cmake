@@ -121,19 +121,22 @@ if(DURCISSEMENT AND NOT SANITISEURS AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
   drapeaux_debian(CPPFLAGS drapeaux_cpp)
   drapeaux_debian(CXXFLAGS drapeaux_cxx)
   drapeaux_debian(LDFLAGS drapeaux_ld)
-  foreach(cible modele fenetres profils carrelis navirelle)
+  foreach(cible modele fenetres profils carrelis navirelle impression)
     target_compile_options(${cible} PRIVATE ${drapeaux_cpp} ${drapeaux_cxx})
   endforeach()
-  target_link_options(carrelis PRIVATE ${drapeaux_ld})
-  target_link_options(navirelle PRIVATE ${drapeaux_ld})
+  foreach(cible carrelis navirelle impression)
+    target_link_options(${cible} PRIVATE ${drapeaux_ld})
+  endforeach()
 endif()
 
 # strip keeps the compilers' ".comment" notes, which a program does not need: they go the way
 # Debian's own packaging strips them, whenever the install strips (cpack, cmake --install --strip).
 foreach(programme carrelis navirelle)
-  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
-    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${programme}\"
-                    COMMAND_ERROR_IS_FATAL ANY)
-  endif()" COMPONENT ${programme})
+  foreach(installe ${CMAKE_INSTALL_BINDIR}/${programme} ${CMAKE_INSTALL_LIBDIR}/${programme}/impression.so)
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${installe}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()" COMPONENT ${programme})
+  endforeach()
 endforeach()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Mosaique.h"
 
+#include "core/LectureImage.h"
+
 #include <QFileInfo>
 #include <QPainter>
 
@@ -12,13 +14,22 @@ void Mosaique::Choisir(const QString& fichier, const QString& fichierParDefaut) 
     image = QImage();
 }
 
+void Mosaique::Prevoir(const QString& fichier) {
+    const QFileInfo info(fichier);
+    if (imagePrevue.valid() || !info.isFile()) return;
+    fichierPrevu = info.absoluteFilePath();
+    datePrevue = info.lastModified();
+    imagePrevue = std::async(std::launch::async, LireImage, fichierPrevu, QByteArrayLiteral("bmp"));
+}
+
 bool Mosaique::Charger(const QString& fichier) {
     const QFileInfo info(fichier);
     const QString chemin = info.absoluteFilePath();
     if (chemin == fichierCharge && info.lastModified() == dateChargee) return !EstVide();
     fichierCharge = chemin;
     dateChargee = info.lastModified();
-    image = QImage(chemin);
+    const bool prevue = imagePrevue.valid() && chemin == fichierPrevu && dateChargee == datePrevue;
+    image = prevue ? imagePrevue.get() : LireImage(chemin, QByteArrayLiteral("bmp"));
     return !EstVide();
 }
 

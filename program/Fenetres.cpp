@@ -3,6 +3,7 @@
 
 #include "classlists/U_Eleves.h"
 #include "core/Programme.h"
+#include "core/TraductionQt.h"
 #include "editor/U_PubN.h"
 #include "editor/U_traitexte.h"
 #include "program/U_Menu.h"
@@ -107,6 +108,9 @@ QWidget* Fenetres::Fenetre(IdFenetre id) {
     // The main menu's creation fills the values every other window reads.
     if (id != IdFenetre::Menu && !Creee(IdFenetre::Menu) && Disponible(IdFenetre::Menu))
         Fenetre(IdFenetre::Menu);
+    // Qt's own texts (standard buttons, context menus) are French in every window but the menu,
+    // which has none: the start does not wait for them.
+    if (id != IdFenetre::Menu) InstallerTraductionQt();
     Enregistrer(id, Fabriques().at(id)(prog, *this));
     return Creee(id);
 }

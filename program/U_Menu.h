@@ -31,8 +31,13 @@ class TF_Menu : public QMainWindow {
     // Puts the window back at its place at once (Left and Top), without waiting for the hold.
     void Replacer();
 
+  signals:
+    // The menu is on the screen: what the start has left for later may follow.
+    void Peint();
+
   protected:
     void showEvent(QShowEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -51,11 +56,13 @@ class TF_Menu : public QMainWindow {
     void ConstruireBarreDEtat();
     bool Disponible(ActionMenu action, int bouton) const;
     void CentrerBloc();
+    QFont ArialAEchelle(int pixels, bool gras) const;
 
     Programme& prog;
     Fenetres& fenetres;
     double rapport = 1.0;
     bool dejaMontre = false;
+    bool dejaPeint = false;
     MobilierPleinEcran* mobilier = nullptr;
     QWidget* menu = nullptr;
     QWidget* blocBoutons = nullptr;

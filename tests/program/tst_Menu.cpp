@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, buttons and menu entries reaching their windows, F10, help,
 // the taskbar, the geometry hold, the mosaic, and the scaling shared by every window.
+#include "core/Echelle.h"
 #include "core/FenetreAide.h"
 #include "core/MaintienGeometrie.h"
 #include "core/MiseAEchelle.h"
 #include "core/PlateFormeQt.h"
 #include "core/Preferences.h"
 #include "core/Programme.h"
+#include "core/ZoneMosaique.h"
 #include "program/Fenetres.h"
 #include "program/Lancement.h"
 #include "program/U_Menu.h"
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -109,6 +112,8 @@ class TestMenu : public QObject {
     void preferencesQuiNeSontPasUnFichierDitesAuDemarrage();
     void miseAEchelleDesControlesPlaces_data();
     void miseAEchelleDesControlesPlaces();
+    void construitALEchelleDeLEcran_data();
+    void construitALEchelleDeLEcran();
 };
 
 void TestMenu::formCreatePrepareLeProgramme_data() {
@@ -578,6 +583,59 @@ void TestMenu::miseAEchelleDesControlesPlaces() {
     QCOMPARE(nouveau->geometry(), bouton);
     QCOMPARE(nouveau->font().pixelSize(), police);
     QCOMPARE(etiquette->font().pixelSize(), police);
+}
+
+namespace {
+// The controls of a window, without the menus that Qt's menu bar makes for itself (the one its
+// overflow arrow opens, made when the bar is laid out again).
+QList<QWidget*> Controles(const QWidget& fenetre) {
+    QList<QWidget*> controles = fenetre.findChildren<QWidget*>();
+    controles.removeIf(
+        [](const QWidget* w) { return qobject_cast<const QMenu*>(w) && w->objectName().isEmpty(); });
+    return controles;
+}
+} // namespace
+
+void TestMenu::construitALEchelleDeLEcran_data() {
+    QTest::addColumn<QSize>("ecran");
+    QTest::addColumn<int>("ppp");
+    QTest::newRow("1024 x 768 at 96 dpi") << QSize(1024, 768) << 96;
+    QTest::newRow("1024 x 768 at 120 dpi") << QSize(1024, 768) << 120;
+    QTest::newRow("1280 x 1024: the height bounds the ratio") << QSize(1280, 1024) << 96;
+}
+
+// The menu is built at the screen's scale at once: each control where, and in the font, that
+// building it at 800 x 600 and scaling it as every other window is scaled would leave it.
+void TestMenu::construitALEchelleDeLEcran() {
+    QFETCH(QSize, ecran);
+    QFETCH(int, ppp);
+    for (const ProfilProgramme& profil : {ProfilCarrelis(), ProfilNavirelle()}) {
+        BancProgramme aLEchelle(profil, ecran), aLaConception(profil, QSize(800, 600));
+        aLEchelle.plate.ppp = ppp;
+        Fenetres fenetres(aLEchelle.prog), reference(aLaConception.prog);
+        TF_Menu menu(aLEchelle.prog, fenetres), mis(aLaConception.prog, reference);
+        PlateFormeTest ecranReel;
+        ecranReel.ecran = QRect(QPoint(0, 0), ecran);
+        ecranReel.ppp = ppp;
+        MettreAEchelle(mis, ecranReel);
+        const QList<QWidget*> controles = Controles(menu), attendus = Controles(mis);
+        QCOMPARE(controles.size(), attendus.size());
+        QCOMPARE(menu.font(), mis.font());
+        for (int i = 0; i < controles.size(); ++i) {
+            QCOMPARE(controles[i]->objectName(), attendus[i]->objectName());
+            QCOMPARE(controles[i]->font(), attendus[i]->font());
+            // What a layout places, the layout places again; the menu bar lays out its own, and
+            // the mosaic takes its frame's size at each resize.
+            const QWidget* parent = controles[i]->parentWidget();
+            if (!controles[i]->isWindow() && !parent->layout() && !qobject_cast<const QMenuBar*>(parent) &&
+                !qobject_cast<const ZoneMosaique*>(controles[i]))
+                QCOMPARE(controles[i]->geometry(), attendus[i]->geometry());
+        }
+        // The edge strips sit in a layout: their widths are scaled by the menu itself.
+        const double rapport = RapportEchelle(ecran, ppp);
+        QCOMPARE(menu.findChild<QWidget*>(QStringLiteral("margedroite"))->width(), AEchelle(18, rapport));
+        QCOMPARE(menu.findChild<QWidget*>(QStringLiteral("margegauche"))->width(), AEchelle(17, rapport));
+    }
 }
 
 QTEST_MAIN(TestMenu)
