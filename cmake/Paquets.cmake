@@ -24,7 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # that draw the windows, the fonts whose metrics the layouts and sheets are measured with, and
 # the French translation of Qt's standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(depends_communs "qt6-qpa-plugins, fonts-liberation2")
+set(depends_communs "qt6-qpa-plugins, fonts-liberation2, libqt6charts6")
 set(recommends_communs "qt6-translations-l10n")
 
 set(CPACK_DEBIAN_CARRELIS_PACKAGE_NAME carrelis)

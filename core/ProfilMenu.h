@@ -23,6 +23,7 @@ enum class ActionMenu {
     BilanGeneral,
     BilanIndividuel,
     GestionBilans,
+    SuiviClasse,
     Aide,
     PagePedagogique,
     EffacerBarre,
