@@ -47,6 +47,7 @@ bench: build
 	$(BUILD)/bench/bench_jeux_voiliers
 	$(BUILD)/bench/bench_rtf
 	$(BUILD)/bench/bench_feuilles
+	$(BUILD)/bench/bench_suivi
 	./bench/demarrage.sh
 
 # One Debian package per program in $(BUILD)/paquets/ (CPack, from the install rules).
