@@ -179,8 +179,7 @@ class Lecteur {
 
     // coupee: the file ends in the middle of a line.
     FichierLu Finir(bool coupee) {
-        const bool entiere = ouverte && etape == Etape::Erreurs && detailsErreurs >= detailsBonnes;
-        if (ouverte && !entiere) {
+        if (ouverte && !Entiere()) {
             // Torn after its first lines, or before exercise 3's last ones.
             lu.FinIncomplete = true;
             Abandonner();
@@ -290,9 +289,12 @@ class Lecteur {
         Inconnues();
     }
 
+    // Whole: its errors read, and as many lines of exercise 3's errors as of its good answers.
+    bool Entiere() const { return ouverte && etape == Etape::Erreurs && detailsErreurs >= detailsBonnes; }
+
     void Fermer() {
         if (!ouverte) return;
-        if (etape == Etape::Erreurs) {
+        if (Entiere()) {
             lu.Parties.append(std::move(courante));
             ouverte = false;
             return;

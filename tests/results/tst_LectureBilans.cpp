@@ -178,6 +178,9 @@ void TestLectureBilans::fichierAbime_data() {
         << exercice3 << SorteFichier::Individuel << QStringList{"Léa"} << 0 << 0 << false;
     QTest::newRow("individual, exercise 3 torn before its last line")
         << exercice3.mid(0, 11) << SorteFichier::Individuel << QStringList{} << 1 << 0 << true;
+    QTest::newRow("individual, exercise 3 torn before its last line, then another game")
+        << Entrees({exercice3.mid(0, 11), exercice3.mid(2)}) << SorteFichier::Individuel << QStringList{"Léa"}
+        << 1 << 0 << false;
     QTest::newRow("individual, a stray line")
         << Entrees({exercice3, {"", "Paul"}, exercice3.mid(2)}) << SorteFichier::Individuel
         << QStringList{"Léa", "Léa"} << 0 << 1 << false;
