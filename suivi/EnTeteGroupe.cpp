@@ -5,7 +5,8 @@
 EnTeteGroupe::EnTeteGroupe(int role, QWidget* parent)
     : QHeaderView(Qt::Horizontal, parent), roleGroupe(role) {
     setSectionsClickable(true);
-    setHighlightSections(true);
+    // A title in bold would no longer fit the width measured for it.
+    setHighlightSections(false);
     setDefaultAlignment(Qt::AlignCenter);
 }
 

@@ -143,6 +143,7 @@ void TF_Suivi::ConstruirePageClasse(QWidget* page) {
     tableau->setColumnHidden(0, true);
     tableau->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     tableau->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableau->verticalHeader()->setHighlightSections(false);
     if ((coin = tableau->findChild<QAbstractButton*>())) {
         coin->setObjectName(QStringLiteral("CoinEleves"));
         coin->setToolTip(QStringLiteral("Trier par élève"));
@@ -349,7 +350,15 @@ void TF_Suivi::AjusterColonnes() {
         tableau->horizontalHeader()->setFont(police);
         tableau->verticalHeader()->setFont(police);
         tableau->resizeColumnsToContents();
-        const QHeaderView* entete = tableau->horizontalHeader();
+        QHeaderView* entete = tableau->horizontalHeader();
+        // A title wider than its column's cells keeps its whole width (the style's measure of
+        // the header falls short of what it paints).
+        const QFontMetrics mesure(police);
+        for (int c = 1; c < modele->columnCount(); ++c)
+            entete->resizeSection(
+                c, std::max(entete->sectionSize(c),
+                            mesure.horizontalAdvance(modele->headerData(c, Qt::Horizontal).toString()) +
+                                mesure.averageCharWidth() * 2));
         if (entete->length() + tableau->verticalHeader()->sizeHint().width() <= tableau->width() - 4) break;
     }
     tableau->verticalHeader()->setDefaultSectionSize(QFontMetrics(police).height() + 8);

@@ -7,7 +7,6 @@
 #include <QDateTimeAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QLocale>
 #include <QScatterSeries>
 #include <QValueAxis>
 
@@ -67,8 +66,6 @@ extern "C" Q_DECL_EXPORT QWidget* CreerGraphiqueSuivi(const QList<SuiviClasse::C
                                                       QWidget* parent) {
     auto* graphique = new QChart;
     graphique->setTitle(titre);
-    graphique->setLocalizeNumbers(true);
-    graphique->setLocale(QLocale(QLocale::French, QLocale::France));
     graphique->setAnimationOptions(QChart::NoAnimation);
     auto* temps = new QDateTimeAxis(graphique);
     temps->setFormat(QStringLiteral("dd/MM/yy"));
@@ -78,8 +75,8 @@ extern "C" Q_DECL_EXPORT QWidget* CreerGraphiqueSuivi(const QList<SuiviClasse::C
     auto* taux = new QValueAxis(graphique);
     taux->setRange(0, 100);
     taux->setTickCount(6);
-    taux->setLabelFormat(QStringLiteral("%d"));
-    taux->setTitleText(QStringLiteral("Bonnes réponses (%)"));
+    taux->setLabelFormat(QStringLiteral("%.0f %%"));
+    taux->setTitleText(QStringLiteral("Réussite"));
     graphique->addAxis(temps, Qt::AlignBottom);
     graphique->addAxis(taux, Qt::AlignLeft);
     for (qsizetype i = 0; i < courbes.size(); ++i)
