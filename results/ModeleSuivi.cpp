@@ -273,12 +273,15 @@ QVariant ModeleSuivi::headerData(int section, Qt::Orientation orientation, int r
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
         return eleve ? NomEleve(*eleve) : NomLigneClasse();
     }
+    // In full for whoever reads the titles one by one (a screen reader's column description, the
+    // tooltip); the header shows the short title under its exercise.
     switch (role) {
     case Qt::DisplayRole:
-        return section == 0 ? NomColonne(0) : QString::fromUtf8(Rubriques[RubriqueDe(section)]);
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:
         return NomColonne(section);
+    case RoleTitre:
+        return section == 0 ? NomColonne(0) : QString::fromUtf8(Rubriques[RubriqueDe(section)]);
     case RoleGroupe:
         return section == 0 ? QString() : exercices[static_cast<size_t>(ExerciceDe(section))];
     default:
@@ -291,7 +294,7 @@ ModeleSuivi::Tableau ModeleSuivi::Affiche() const {
     for (int c = 0; c < columnCount(); ++c) {
         tableau.Entetes.append(NomColonne(c));
         tableau.Groupes.append(headerData(c, Qt::Horizontal, RoleGroupe).toString());
-        tableau.Titres.append(headerData(c, Qt::Horizontal).toString());
+        tableau.Titres.append(headerData(c, Qt::Horizontal, RoleTitre).toString());
     }
     for (int l = 0; l < rowCount(); ++l) {
         QStringList cellules;

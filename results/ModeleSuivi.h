@@ -21,6 +21,7 @@ class ModeleSuivi : public QAbstractTableModel {
     enum Rubrique { Parties, Dernier, Meilleur, Date, Sens, NombreRubriques };
     static constexpr int RoleTri = Qt::UserRole + 1;
     static constexpr int RoleGroupe = Qt::UserRole + 2; // a column's exercise, for the grouped header
+    static constexpr int RoleTitre = Qt::UserRole + 3;  // its title under the exercise ("Meilleur")
 
     explicit ModeleSuivi(const ProfilProgramme& profil, QObject* parent = nullptr);
 

@@ -127,7 +127,7 @@ void TF_Suivi::ConstruirePageClasse(QWidget* page) {
     modele = new ModeleSuivi(profil, this);
     tableau = new QTableView(page);
     tableau->setObjectName(QStringLiteral("TableauSuivi"));
-    tableau->setHorizontalHeader(new EnTeteGroupe(ModeleSuivi::RoleGroupe, tableau));
+    tableau->setHorizontalHeader(new EnTeteGroupe(ModeleSuivi::RoleGroupe, ModeleSuivi::RoleTitre, tableau));
     tableau->setModel(modele);
     tableau->setFont(Arial(12, false));
     tableau->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -173,7 +173,7 @@ void TF_Suivi::ConstruireBoutons(QWidget* cadre) {
     QPushButton* detailEleve = Bouton(cadre, "BoutonDetail", QStringLiteral("&Détail de l'élève"));
     QPushButton* trier = Bouton(cadre, "BoutonTrier", QStringLiteral("&Trier par…"));
     trier->setMenu(MenuTri(trier));
-    QPushButton* actualiser = Bouton(cadre, "BoutonActualiser", QStringLiteral("A&ctualiser"));
+    QPushButton* actualiser = Bouton(cadre, "BoutonActualiser", QStringLiteral("Act&ualiser"));
     QPushButton* exporter = Bouton(cadre, "BoutonExporter", QStringLiteral("E&xporter…"));
     exporter->setMenu(MenuExport(exporter));
     QPushButton* imprimer = Bouton(cadre, "BoutonImprimer", QStringLiteral("&Imprimer"));
@@ -357,7 +357,8 @@ void TF_Suivi::AjusterColonnes() {
         for (int c = 1; c < modele->columnCount(); ++c)
             entete->resizeSection(
                 c, std::max(entete->sectionSize(c),
-                            mesure.horizontalAdvance(modele->headerData(c, Qt::Horizontal).toString()) +
+                            mesure.horizontalAdvance(
+                                modele->headerData(c, Qt::Horizontal, ModeleSuivi::RoleTitre).toString()) +
                                 mesure.averageCharWidth() * 2));
         if (entete->length() + tableau->verticalHeader()->sizeHint().width() <= tableau->width() - 4) break;
     }

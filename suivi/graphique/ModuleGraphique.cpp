@@ -10,6 +10,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -46,17 +47,20 @@ void AjouterCourbe(QChart& graphique, const SuiviClasse::Courbe& courbe, const A
     graphique.addSeries(points);
 }
 
-// The dates of the games, a day on either side when they all fall on one day.
+// Whole days, from the first game's to the day after the last one's, a tick a day when they are
+// few: each label names a different day.
 void Bornes(QDateTimeAxis& axe, const QList<SuiviClasse::Courbe>& courbes) {
-    QDateTime debut, fin;
+    QDate debut, fin;
     for (const SuiviClasse::Courbe& c : courbes)
         for (const auto& point : c.Points) {
-            if (!debut.isValid() || point.first < debut) debut = point.first;
-            if (!fin.isValid() || point.first > fin) fin = point.first;
+            if (!debut.isValid() || point.first.date() < debut) debut = point.first.date();
+            if (!fin.isValid() || point.first.date() > fin) fin = point.first.date();
         }
-    if (!debut.isValid()) debut = fin = QDateTime::currentDateTime();
-    if (debut.secsTo(fin) < 24 * 3600) debut = debut.addDays(-1), fin = fin.addDays(1);
-    axe.setRange(debut, fin);
+    if (!debut.isValid()) debut = fin = QDate::currentDate();
+    fin = fin.addDays(1);
+    const qint64 jours = debut.daysTo(fin);
+    axe.setRange(QDateTime(debut, QTime(0, 0)), QDateTime(fin, QTime(0, 0)));
+    axe.setTickCount(int(std::clamp<qint64>(jours + 1, 2, 7)));
 }
 
 } // namespace
@@ -70,7 +74,6 @@ extern "C" Q_DECL_EXPORT QWidget* CreerGraphiqueSuivi(const QList<SuiviClasse::C
     auto* temps = new QDateTimeAxis(graphique);
     temps->setFormat(QStringLiteral("dd/MM/yy"));
     temps->setTitleText(QStringLiteral("Date de la partie"));
-    temps->setTickCount(6);
     Bornes(*temps, courbes);
     auto* taux = new QValueAxis(graphique);
     taux->setRange(0, 100);

@@ -188,6 +188,10 @@ void TestU_Suivi::tableauAuClavierEtAuLecteurDEcran() {
                  "Exercice 1 : remplir, dernier résultat");
         QCOMPARE(interface->rowHeaderCells().first()->text(QAccessible::Name), "Hugo");
         QVERIFY(cellule->text(QAccessible::Name).contains(" sur "));
+        // What the desktop's accessibility bridge gives as the column's and the row's descriptions:
+        // the exercise is in it, the same title comes back in each group.
+        QCOMPARE(table->columnDescription(12), "Exercice 3 : défi, dernier résultat");
+        QCOMPARE(table->rowDescription(1), "Hugo");
         // Down to Léa, Enter: her games; Escape: back to the table, then out.
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(tableau, Qt::Key_Down);
