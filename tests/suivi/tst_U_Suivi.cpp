@@ -90,6 +90,16 @@ QAccessibleInterface* Accessible(QObject* objet) {
     return QAccessible::queryAccessibleInterface(objet);
 }
 
+// The name of a header cell, which Qt makes anew for each request and leaves to the caller.
+QString NomEntete(const QList<QAccessibleInterface*>& entetes) {
+    QStringList noms;
+    for (QAccessibleInterface* entete : entetes) {
+        noms << entete->text(QAccessible::Name);
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(entete));
+    }
+    return noms.join(QLatin1Char('|'));
+}
+
 } // namespace
 
 class TestU_Suivi : public QObject {
@@ -184,9 +194,8 @@ void TestU_Suivi::tableauAuClavierEtAuLecteurDEcran() {
         QVERIFY(table);
         QAccessibleInterface* cellule = table->cellAt(1, 2);
         QAccessibleTableCellInterface* interface = cellule->tableCellInterface();
-        QCOMPARE(interface->columnHeaderCells().first()->text(QAccessible::Name),
-                 "Exercice 1 : remplir, dernier résultat");
-        QCOMPARE(interface->rowHeaderCells().first()->text(QAccessible::Name), "Hugo");
+        QCOMPARE(NomEntete(interface->columnHeaderCells()), "Exercice 1 : remplir, dernier résultat");
+        QCOMPARE(NomEntete(interface->rowHeaderCells()), "Hugo");
         QVERIFY(cellule->text(QAccessible::Name).contains(" sur "));
         // What the desktop's accessibility bridge gives as the column's and the row's descriptions:
         // the exercise is in it, the same title comes back in each group.
