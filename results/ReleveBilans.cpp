@@ -248,8 +248,8 @@ Releve Lire(const Inventaire& inventaire, const ProfilProgramme& profil, const A
     const Annuaire annuaire(releve.Classes);
     std::map<QString, int> autres; // games of the other program, by its name
     int ordre = 0;
-    for (const FichierLu& lu : lus)
-        for (const PartieLue& p : lu.Contenu.Parties) {
+    for (FichierLu& lu : lus) {
+        for (PartieLue& p : lu.Contenu.Parties) {
             if (!Mienne(p, profil)) {
                 ++autres[p.Programme.isEmpty() ? QStringLiteral("un autre programme") : p.Programme];
                 continue;
@@ -262,12 +262,15 @@ Releve Lire(const Inventaire& inventaire, const ProfilProgramme& profil, const A
                 }
             }
             const auto [classe, eleve] = annuaire.De(*lu.Fichier, p);
-            Partie partie{classe, eleve, p, lu.Fichier->Nom, ordre++};
+            // Moved, not copied: a big file's games are held once.
+            Partie partie{classe, eleve, std::move(p), lu.Fichier->Nom, ordre++};
             // Without a title, exercise 3 still shows by its left and top lines.
             if (partie.Lue.NumJeu == 0 && partie.Lue.Titre.isEmpty() && partie.Lue.AvecDetail())
                 partie.Lue.NumJeu = 3;
             releve.Parties.append(std::move(partie));
         }
+        lu.Contenu.Parties = {};
+    }
     for (const auto& [programme, nombre] : autres)
         releve.Remarques.append(
             nombre == 1

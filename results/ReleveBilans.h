@@ -18,8 +18,9 @@ struct ProfilProgramme;
 // inventory lists the folder, the reading reads and sorts out what it listed.
 namespace ReleveBilans {
 
-// Larger than this, a file is no results file of a classroom: it is refused before it is read.
-constexpr qint64 TailleMax = qint64(256) * 1024 * 1024;
+// Larger than this, a file is no results file of a school (a class's year is about a megabyte):
+// it is refused before it is read, since its games would take some five times its size in memory.
+constexpr qint64 TailleMax = qint64(100) * 1024 * 1024;
 
 struct FichierBilans {
     QString Nom;    // in the program folder

@@ -79,25 +79,7 @@ TF_Suivi::TF_Suivi(Programme& programme, QWidget* parent)
     auto* colonne = new QVBoxLayout(cadre);
     colonne->setContentsMargins(14, 10, 14, 10);
 
-    auto* entete = new QHBoxLayout;
-    auto* titre = new QLabel(Titre, cadre);
-    titre->setObjectName(QStringLiteral("TitreSuivi"));
-    titre->setFont(Arial(22, true));
-    titre->setStyleSheet(QStringLiteral("color: #10288c;"));
-    auto* libelleClasse = new QLabel(QStringLiteral("&Classe :"), cadre);
-    libelleClasse->setObjectName(QStringLiteral("LibelleClasse"));
-    libelleClasse->setFont(Arial(16, true));
-    choixClasse = new QComboBox(cadre);
-    choixClasse->setObjectName(QStringLiteral("ChoixClasse"));
-    choixClasse->setAccessibleName(QStringLiteral("Classe"));
-    choixClasse->setFont(Arial(16, false));
-    choixClasse->setMinimumContentsLength(14);
-    libelleClasse->setBuddy(choixClasse);
-    entete->addWidget(titre);
-    entete->addStretch(1);
-    entete->addWidget(libelleClasse);
-    entete->addWidget(choixClasse);
-    colonne->addLayout(entete);
+    colonne->addLayout(ConstruireEntete(cadre));
 
     pages = new QStackedWidget(cadre);
     pages->setObjectName(QStringLiteral("Pages"));
@@ -116,6 +98,29 @@ TF_Suivi::TF_Suivi(Programme& programme, QWidget* parent)
 }
 
 TF_Suivi::~TF_Suivi() = default;
+
+// The window's title, and the class chooser that its label names (Alt+C).
+QHBoxLayout* TF_Suivi::ConstruireEntete(QWidget* parent) {
+    auto* entete = new QHBoxLayout;
+    auto* titre = new QLabel(Titre, parent);
+    titre->setObjectName(QStringLiteral("TitreSuivi"));
+    titre->setFont(Arial(22, true));
+    titre->setStyleSheet(QStringLiteral("color: #10288c;"));
+    auto* libelleClasse = new QLabel(QStringLiteral("&Classe :"), parent);
+    libelleClasse->setObjectName(QStringLiteral("LibelleClasse"));
+    libelleClasse->setFont(Arial(16, true));
+    choixClasse = new QComboBox(parent);
+    choixClasse->setObjectName(QStringLiteral("ChoixClasse"));
+    choixClasse->setAccessibleName(QStringLiteral("Classe"));
+    choixClasse->setFont(Arial(16, false));
+    choixClasse->setMinimumContentsLength(14);
+    libelleClasse->setBuddy(choixClasse);
+    entete->addWidget(titre);
+    entete->addStretch(1);
+    entete->addWidget(libelleClasse);
+    entete->addWidget(choixClasse);
+    return entete;
+}
 
 void TF_Suivi::ConstruirePageClasse(QWidget* page) {
     auto* colonne = new QVBoxLayout(page);

@@ -14,6 +14,7 @@ class MobilierPleinEcran;
 class PlateForme;
 class Programme;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -60,6 +61,7 @@ class TF_Suivi : public QDialog {
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:
+    QHBoxLayout* ConstruireEntete(QWidget* parent);
     void ConstruirePageClasse(QWidget* page);
     void ConstruireBoutons(QWidget* cadre);
     QPushButton* Bouton(QWidget* parent, const char* nom, const QString& libelle);
