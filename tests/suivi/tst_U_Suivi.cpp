@@ -12,6 +12,7 @@
 #include "support/ClasseEcrite.h"
 #include "support/Pdf.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleTableCellInterface>
 #include <QAction>
@@ -110,6 +111,7 @@ class TestU_Suivi : public QObject {
     void ouvertParLeMenu_data();
     void ouvertParLeMenu();
     void tableauAuClavierEtAuLecteurDEcran();
+    void chaqueToucheAltUneSeuleFois();
     void eleveEtSonGraphique();
     void lectureLongueArretable();
     void fichierDeDeuxGigaOctets();
@@ -229,6 +231,25 @@ void TestU_Suivi::tableauAuClavierEtAuLecteurDEcran() {
         QCOMPARE(tableau->model()->headerData(tableau->model()->rowCount() - 2, Qt::Vertical).toString(),
                  "Zoé");
     });
+}
+
+// Alt and a letter reach one control: two captions that share their letter would only take turns.
+void TestU_Suivi::chaqueToucheAltUneSeuleFois() {
+    Banc banc;
+    QStringList lettres;
+    for (QAbstractButton* bouton : banc.suivi->findChildren<QAbstractButton*>())
+        lettres << bouton->text();
+    for (QLabel* etiquette : banc.suivi->findChildren<QLabel*>())
+        if (etiquette->buddy()) lettres << etiquette->text();
+    QStringList vues;
+    for (const QString& texte : lettres) {
+        const qsizetype et = texte.indexOf('&');
+        if (et < 0 || et + 1 >= texte.size()) continue;
+        const QString lettre = texte.mid(et + 1, 1).toLower();
+        QVERIFY2(!vues.contains(lettre), qPrintable(texte));
+        vues << lettre;
+    }
+    QCOMPARE(vues.size(), 9);
 }
 
 // A pupil's page: every game listed (exercise 3 with its left and top counts), and the chart: one
