@@ -49,6 +49,7 @@ bench: build
 	$(BUILD)/bench/bench_rtf
 	$(BUILD)/bench/bench_editeur
 	$(BUILD)/bench/bench_feuilles
+	$(BUILD)/bench/bench_suivi
 	./bench/demarrage.sh
 
 # One Debian package per program in $(BUILD)/paquets/ (CPack, from the install rules).

@@ -61,7 +61,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # that draw the windows, the fonts whose metrics the layouts and sheets are measured with, and
 # the French translation of Qt's standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(depends_communs "qt6-qpa-plugins, fonts-liberation2")
+set(depends_communs "qt6-qpa-plugins, fonts-liberation2, libqt6charts6")
 set(recommends_communs "qt6-translations-l10n")
 
 set(CPACK_DEBIAN_CARRELIS_PACKAGE_NAME carrelis)
@@ -121,10 +121,10 @@ if(DURCISSEMENT AND NOT SANITISEURS AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
   drapeaux_debian(CPPFLAGS drapeaux_cpp)
   drapeaux_debian(CXXFLAGS drapeaux_cxx)
   drapeaux_debian(LDFLAGS drapeaux_ld)
-  foreach(cible modele fenetres profils carrelis navirelle impression)
+  foreach(cible modele fenetres profils carrelis navirelle impression graphique_suivi)
     target_compile_options(${cible} PRIVATE ${drapeaux_cpp} ${drapeaux_cxx})
   endforeach()
-  foreach(cible carrelis navirelle impression)
+  foreach(cible carrelis navirelle impression graphique_suivi)
     target_link_options(${cible} PRIVATE ${drapeaux_ld})
   endforeach()
 endif()
@@ -132,7 +132,8 @@ endif()
 # strip keeps the compilers' ".comment" notes, which a program does not need: they go the way
 # Debian's own packaging strips them, whenever the install strips (cpack, cmake --install --strip).
 foreach(programme carrelis navirelle)
-  foreach(installe ${CMAKE_INSTALL_BINDIR}/${programme} ${CMAKE_INSTALL_LIBDIR}/${programme}/impression.so)
+  foreach(installe ${CMAKE_INSTALL_BINDIR}/${programme} ${CMAKE_INSTALL_LIBDIR}/${programme}/impression.so
+                   ${CMAKE_INSTALL_LIBDIR}/${programme}/libgraphique_suivi.so)
     install(CODE "if(CMAKE_INSTALL_DO_STRIP)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
                       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${installe}\"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module loaded at the first print (core/ImprimantesQt.h): the only code of the programs that
 // links Qt's printing library.
 #include "core/ImprimantesQt.h"

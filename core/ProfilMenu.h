@@ -24,6 +24,7 @@ enum class ActionMenu {
     BilanGeneral,
     BilanIndividuel,
     GestionBilans,
+    SuiviClasse,
     Aide,
     PagePedagogique,
     EffacerBarre,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Qt's own texts in French: the buttons of the standard dialogs, the context menus of the fields.

@@ -22,6 +22,7 @@
 #include "sheets/U_ModifChxImp.h"
 #include "sheets/U_Serie.h"
 #include "sheets/U_image.h"
+#include "suivi/U_Suivi.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
 
@@ -79,6 +80,7 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::ModifImp, &Avec<TF_ModifImp>},
         {IdFenetre::Choix3D, &Avec<TF_Choix3D>},
         {IdFenetre::Serie, &Avec<TF_Serie>},
+        {IdFenetre::Suivi, &Avec<TF_Suivi>},
     };
     return table;
 }

@@ -13,6 +13,7 @@
 #include "core/ZoneMosaique.h"
 #include "program/BoutonMenu.h"
 #include "program/Fenetres.h"
+#include "suivi/U_Suivi.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -288,6 +289,7 @@ const QList<Conduite>& Conduites() {
              m.OuvrirModal(F::Traitexte);
          }},
         {A::GestionBilans, {F::EffaceBilans}, [](TF_Menu& m, Programme&) { m.OuvrirModal(F::EffaceBilans); }},
+        {A::SuiviClasse, {F::Suivi}, [](TF_Menu& m, Programme& p) { m.OuvrirSuivi(p.Dossier()); }},
         {A::Aide,
          {},
          [](TF_Menu&, Programme& p) { p.Plate().AfficherAide(p.FichierAide, QStringLiteral("Som")); }},
@@ -313,6 +315,14 @@ void TF_Menu::Executer(ActionMenu action) {
 
 void TF_Menu::OuvrirModal(IdFenetre id) {
     if (auto* dialogue = qobject_cast<QDialog*>(fenetres.Fenetre(id))) dialogue->exec();
+}
+
+void TF_Menu::OuvrirSuivi(const QString& dossier) {
+    QWidget* fenetre = fenetres.Fenetre(IdFenetre::Suivi);
+    if (auto* suivi = qobject_cast<TF_Suivi*>(fenetre))
+        suivi->Ouvrir(dossier);
+    else if (auto* dialogue = qobject_cast<QDialog*>(fenetre))
+        dialogue->exec(); // a stand-in
 }
 
 // Puts the window back at its place at once (Left and Top), without waiting for the timer.

@@ -28,6 +28,8 @@ class TF_Menu : public QMainWindow {
     void BoutonjeuClick(int bouton);
     void Executer(ActionMenu action);
     void OuvrirModal(IdFenetre id);
+    // The class follow-up over the results of dossier.
+    void OuvrirSuivi(const QString& dossier);
     // Puts the window back at its place at once (Left and Top), without waiting for the hold.
     void Replacer();
 

@@ -19,6 +19,7 @@
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tools/CapturesFeuilles.h"
 #include "tools/CapturesJeuxVoiliers.h"
+#include "tools/CapturesSuivi.h"
 #include "tools/CapturesVoiliers.h"
 
 #include <QAction>
@@ -262,6 +263,8 @@ bool Capturer(Capture& capture) {
     CapturerJeuxVoiliers(prog, fenetres,
                          [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     CapturerFenetreFeuilles(capture, fenetres);
+    CapturerSuivi(prog, fenetres,
+                  [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     return !capture.echec;
 }
 

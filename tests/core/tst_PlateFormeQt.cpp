@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running programs' platform where a start is concerned: Qt's texts already French in a
 // message box shown before the menu, and the print dialogs loaded at the first print only, or
 // their absence said in French. The test itself does not link the printing library.

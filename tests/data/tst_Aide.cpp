@@ -34,8 +34,8 @@ class TestAide : public QObject {
 void TestAide::chaqueAncreOuverteExiste_data() {
     QTest::addColumn<QString>("programme");
     QTest::addColumn<QStringList>("ancres");
-    const QStringList sujets{"Som",     "Pedagogie", "Eleves", "Edit",    "Remplir",
-                             "Trouver", "Defi",      "Bilans", "Colorier"};
+    const QStringList sujets{"Som",     "Pedagogie", "Eleves", "Edit",     "Remplir",
+                             "Trouver", "Defi",      "Bilans", "Colorier", "Suivi"};
     QTest::newRow("carrelis") << "CARRELIS"
                               << sujets + QStringList{"contexte-1", "contexte-2",  "contexte-3",
                                                       "contexte-4", "contexte-5",  "contexte-6",

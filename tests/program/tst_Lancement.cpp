@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the start gives the application before and after its menu is painted: the menu bar built
 // without reading a picture, Qt's texts in French from the first window that shows any, the
 // window icon read from the installed files.

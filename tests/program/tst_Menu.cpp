@@ -65,10 +65,10 @@ struct Banc : BancProgramme {
     QList<IdFenetre> ouvertes;
 };
 
-const QList<IdFenetre> TousLesTemoins{IdFenetre::JeuCarrelis, IdFenetre::Jeu1,      IdFenetre::Jeu23,
-                                      IdFenetre::Preferences, IdFenetre::PubN,      IdFenetre::Image,
-                                      IdFenetre::Listes,      IdFenetre::Traitexte, IdFenetre::ChoixImpInd,
-                                      IdFenetre::EffaceBilans};
+const QList<IdFenetre> TousLesTemoins{IdFenetre::JeuCarrelis,  IdFenetre::Jeu1,      IdFenetre::Jeu23,
+                                      IdFenetre::Preferences,  IdFenetre::PubN,      IdFenetre::Image,
+                                      IdFenetre::Listes,       IdFenetre::Traitexte, IdFenetre::ChoixImpInd,
+                                      IdFenetre::EffaceBilans, IdFenetre::Suivi};
 
 void EcrireImage(const QString& fichier, QColor couleur, QSize taille = QSize(16, 16)) {
     QImage image(taille, QImage::Format_RGB32);
@@ -318,6 +318,7 @@ void TestMenu::entreesModales_data() {
     QTest::newRow("general results navirelle")
         << N << "Lirelesrsultats1" << IdFenetre::Traitexte << 1 << true;
     QTest::newRow("results management") << N << "Gestiondesbilans1" << IdFenetre::EffaceBilans << -1 << false;
+    QTest::newRow("class follow-up") << C << "Suividelaclasse1" << IdFenetre::Suivi << -1 << false;
 }
 
 void TestMenu::entreesModales() {
@@ -366,6 +367,10 @@ void TestMenu::fenetresDesBilansDepuisLeMenu_data() {
                                                 << "F_Traitexte";
     QTest::newRow("carrelis: a pupil's results") << ProfilCarrelis() << "Afficherunbilanindividuel1"
                                                  << "F_choix_imp_ind";
+    QTest::newRow("carrelis: class follow-up") << ProfilCarrelis() << "Suividelaclasse1"
+                                               << "F_Suivi";
+    QTest::newRow("navirelle: class follow-up") << ProfilNavirelle() << "Suividelaclasse1"
+                                                << "F_Suivi";
 }
 
 // The real windows, modal, from each program's menu (a closed window leaves the menu usable).
