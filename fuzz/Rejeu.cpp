@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each harness linked into the programs' own build: its seeds and kept regressions run once,
 // without clang, under CTest and under the sanitizers of "make test-sanitizers". A folder that
 // does not exist is skipped (a target need not have regressions); a broken property aborts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any file name of the program folder and any class lists, through the results-file name parser
 // of the teacher's windows. A name it files under a class is exactly the name composed from that
 // class and the pupil it reads; no longer class fits the name; and a name composed from a class

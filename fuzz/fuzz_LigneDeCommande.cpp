@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any command line (the arguments cut at NUL bytes, which no argument holds, and decoded as the
 // program entry decodes them). It gives a request, or a French error that names the program and
 // nothing else; a folder given is made absolute and clean and chosen before anything else, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a class list file, through the class editor's path: read, sorted, written, read
 // again gives the same pupils; a file the editor could have written (sorted names, zeroed record
 // tails, at most 50 whole records) is written back to the byte; the sorted list is in order, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text typed as a pupil's name, a class name, or held as the class list in the preferences
 // (UTF-16 code units as they come: NUL, controls, lone surrogates included), through the file-name
 // cleaner. What it gives is empty or a plain file name of the program folder: no separator, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the preferences file. Whatever the length, the record written is 1392 bytes;
 // what is read, written and read again holds the same values and writes the same bytes; a
 // record that the programs themselves could have written comes back to the byte; a name set

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as /etc/<program>.conf, read as the start-up reads it (UTF-8). The folder it names is
 // an absolute clean path or nothing; the program then works in that folder, or in the user's own
 // when none is named; and the folder written back as a setting line is read back the same.

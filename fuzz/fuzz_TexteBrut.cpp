@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a plain text opened in the editor (a results file, a teacher's note in
 // Windows-1252, UTF-8 or another encoding). Read, written in the form it was read in and read
 // again gives the same lines in the same form; written again, the same bytes. A file whose lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sailboats/U_Jeu_23.h"
 
 #include "core/Apparence.h"

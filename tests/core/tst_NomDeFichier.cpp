@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names typed by pupils and teachers becoming file names of the program folder: what could lead
 // out of it, what a file system of the classroom refuses, and what is left of the name.
 #include "core/NomDeFichier.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table generation: the rules every table keeps over many seeded draws, and exact tables from
 // scripted draws (draw order, retries, rejections).
 #include "support/HasardScripte.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table exercise window driven as a pupil would: mouse and keyboard, whole games of every
 // exercise, the counters left for the results, the buttons over the life of a table, the size
 // chooser, and what assistive technologies are told.
