@@ -49,7 +49,7 @@ struct Banc : BancProgramme {
         for (IdFenetre id : temoins) {
             auto noter = [this, id] { ouvertes.append(id); };
             if (Exercices.contains(id))
-                fenetres.Enregistrer(id, std::make_unique<ExerciceTemoin>(noter));
+                fenetres.Enregistrer(id, std::make_unique<ExerciceTemoin>(prog, fenetres, noter));
             else
                 fenetres.Enregistrer(id, std::make_unique<FenetreTemoin>(noter));
         }

@@ -24,6 +24,10 @@ class HasardScripte final : public Hasard {
         for (int v : valeurs)
             tirages.append({v, 0});
     }
+    void Ajouter(const QList<int>& valeurs) {
+        for (int v : valeurs)
+            tirages.append({v, 0});
+    }
     void AjouterBorne(int valeur, int borne) { tirages.append({valeur, borne}); }
 
     int Rnd(int n) override {
