@@ -4,7 +4,7 @@
 #include "core/PlateForme.h"
 
 // Qt's print dialogs behind a seam. They live in a module of their own (impression.so, installed
-// beside the program in lib/<program>/), which the program loads at its first print: Qt's
+// beside the program in lib/<program>/modules/), which the program loads at its first print: Qt's
 // printing library, and the print system it reaches, then cost nothing to a start that prints
 // nothing, which is most starts.
 class ImprimantesQt {
