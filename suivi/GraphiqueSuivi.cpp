@@ -22,7 +22,8 @@ QStringList Dossiers() {
     const QString programme = QCoreApplication::applicationDirPath();
     const QString nom = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     return DossiersAjoutes() +
-           QStringList{programme, QDir(programme).filePath(QStringLiteral("../" CHEMIN_MODULES "/") + nom + QStringLiteral("/modules"))};
+           QStringList{programme, QDir(programme).filePath(QStringLiteral("../" CHEMIN_MODULES "/") + nom +
+                                                           QStringLiteral("/modules"))};
 }
 
 } // namespace
