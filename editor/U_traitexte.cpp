@@ -41,7 +41,8 @@ QMenu* NouveauMenu(QWidget* parent, const char* nom, const QString& libelle) {
 
 TF_Traitexte::TF_Traitexte(Programme& programme, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      prog(programme), richEdit1(new ZoneTexte(this)), texte(programme) {
+      prog(programme), richEdit1(new ZoneTexte(this)),
+      texte(programme.Plate(), programme.Dossier(), programme.Profil().FichierBilan) {
     setObjectName(QStringLiteral("F_Traitexte"));
     setWindowTitle(QStringLiteral("Editeur de texte."));
     setModal(true);
@@ -177,8 +178,14 @@ void TF_Traitexte::showEvent(QShowEvent* evenement) {
     if (!evenement->spontaneous()) FormActivate();
 }
 
+void TF_Traitexte::Ouvrir(const TexteAOuvrir& texteDemande) {
+    Preparer(texteDemande);
+    exec();
+}
+
 void TF_Traitexte::FormActivate() {
-    texte.Activer();
+    texte.DefinirDossier(prog.Dossier());
+    texte.Activer(aOuvrir);
     richEdit1->moveCursor(QTextCursor::Start);
     richEdit1->setFocus(Qt::OtherFocusReason);
     Actualiser();

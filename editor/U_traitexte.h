@@ -22,6 +22,11 @@ class TF_Traitexte : public QDialog {
     explicit TF_Traitexte(Programme& programme, QWidget* parent = nullptr);
     ~TF_Traitexte() override;
 
+    // Shows the text asked for, modal.
+    void Ouvrir(const TexteAOuvrir& texteDemande);
+    // The text the window shows when it is next shown.
+    void Preparer(const TexteAOuvrir& texteDemande) { aOuvrir = texteDemande; }
+
     TexteEnCours& Texte() { return texte; }
     ZoneTexte* RichEdit1() const { return richEdit1; }
     MobilierPleinEcran& Mobilier() const { return *mobilier; }
@@ -61,6 +66,7 @@ class TF_Traitexte : public QDialog {
     void Aide1Click();
 
     Programme& prog;
+    TexteAOuvrir aOuvrir;
     ZoneTexte* richEdit1;
     TexteEnCours texte;
     MobilierPleinEcran* mobilier = nullptr;

@@ -259,7 +259,7 @@ void TF_preferences::ConstruireBoutons() {
 // What stands in the way of the file is said when the teacher opens the window, once.
 QString TF_preferences::ChargerPreferences() {
     QString alerte;
-    ::ChargerPreferences(prog.Prefs, prog.FichierPref, alerte);
+    ::ChargerPreferences(prog.Prefs, prog.Profil().FichierPref, alerte);
     AfficherValeurs();
     prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
     return alerte;
@@ -372,10 +372,10 @@ void TF_preferences::VersLeChoixCoche(QObject* objet, Qt::FocusReason raison) {
 // "Annuler" gives up, "Valider" tries again.
 void TF_preferences::BoutonValiderClick() {
     QString raison;
-    if (!EnregistrerPreferences(prog.Prefs, prog.FichierPref, raison)) {
+    if (!EnregistrerPreferences(prog.Prefs, prog.Profil().FichierPref, raison)) {
         prog.Plate().Avertir(
             QStringLiteral("Les préférences n'ont pas pu être enregistrées dans «\u00a0%1\u00a0»\u00a0: %2.")
-                .arg(prog.FichierPref, raison));
+                .arg(prog.Profil().FichierPref, raison));
         return;
     }
     accept();
