@@ -484,7 +484,7 @@ void TestU_traitexte::aideDeLEditeur() {
     QFETCH(ProfilProgramme, profil);
     QFETCH(int, contexte);
     Banc banc(profil);
-    RaccourciAide f1(banc.prog);
+    RaccourciAide f1(banc.plate, banc.prog.FichierAide);
     qApp->installEventFilter(&f1);
     banc.Montrer();
     QCOMPARE(ContexteAide(*banc.fenetre), contexte);

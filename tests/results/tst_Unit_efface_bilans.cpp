@@ -170,7 +170,7 @@ void TestU_efface_bilans::nomsEtAnnoncesPourLecteurDEcran() {
 void TestU_efface_bilans::f1OuvreLAideDesBilans() {
     Banc banc(ProfilCarrelis(), {});
     banc.prog.FichierAide = QStringLiteral("AIDE_CARRELIS.HLP");
-    RaccourciAide f1(banc.prog);
+    RaccourciAide f1(banc.plate, banc.prog.FichierAide);
     qApp->installEventFilter(&f1);
     banc.Executer([&] { QTest::keyClick(banc.Bouton("Bouton_Quitter"), Qt::Key_F1); });
     QCOMPARE(banc.plate.aidesAffichees, QStringList{"AIDE_CARRELIS.HLP#Bilans"});
