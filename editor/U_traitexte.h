@@ -53,17 +53,17 @@ class TF_Traitexte : public QDialog {
     void Actualiser();
     void Apres(void (TexteEnCours::*commande)());
 
-    void Nouveau1Click();
-    void Ouvrir1Click();
-    void Enregistrer1Click();
-    void EnregistrerSous1Click();
-    void Imprimer1Click();
-    void Quitter1Click();
-    void Police1Click();
-    void Gauche1Click();
-    void Centr1Click();
-    void Droite1Click();
-    void Aide1Click();
+    void Nouveau();
+    void OuvrirFichier();
+    void Enregistrer();
+    void EnregistrerSous();
+    void Imprimer();
+    void Quitter();
+    void ChoisirPolice();
+    void AlignerAGauche();
+    void Centrer();
+    void AlignerADroite();
+    void AfficherAide();
 
     Programme& prog;
     TexteAOuvrir aOuvrir;

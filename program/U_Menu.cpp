@@ -145,7 +145,7 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
                                    ? QStringLiteral("Table de multiplication, ")
                                    : QStringLiteral("Table d'addition, ");
         bouton->setAccessibleName(groupe + SansAccelerateur(boutons[i].Libelle));
-        connect(bouton, &QPushButton::clicked, this, [this, i] { BoutonjeuClick(i); });
+        connect(bouton, &QPushButton::clicked, this, [this, i] { OuvrirJeu(i); });
         boutonsJeu.append(bouton);
     }
     QPushButton* quitter = NouveauBouton(bloc, QStringLiteral("SpeedButton3"), QStringLiteral("&Quitter"),
@@ -204,7 +204,7 @@ QAction* TF_Menu::NouvelleAction(const EntreeMenu& entree) {
     action->setObjectName(entree.Nom);
     connect(action, &QAction::triggered, this, [this, entree] {
         if (entree.Action == ActionMenu::Jeu)
-            BoutonjeuClick(entree.Bouton);
+            OuvrirJeu(entree.Bouton);
         else
             Executer(entree.Action);
     });
@@ -228,7 +228,7 @@ MaintienGeometrie& TF_Menu::Timer1() const {
     return mobilier->Maintien();
 }
 
-void TF_Menu::BoutonjeuClick(int bouton) {
+void TF_Menu::OuvrirJeu(int bouton) {
     const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
     if (bouton < 0 || bouton >= boutons.size()) return;
     const BoutonJeu& jeu = boutons[bouton];

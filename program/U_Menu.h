@@ -25,7 +25,7 @@ class TF_Menu : public QMainWindow {
     void ActualiserDisponibilite();
     MaintienGeometrie& Timer1() const;
 
-    void BoutonjeuClick(int bouton);
+    void OuvrirJeu(int bouton);
     void Executer(ActionMenu action);
     void OuvrirModal(IdFenetre id);
     // The registry, which opens the windows that answer or take values.

@@ -114,10 +114,10 @@ void TF_bilan::ConstruireChoixEleve(QWidget* cadre) {
     for (QWidget* controle : {static_cast<QWidget*>(listeClasses), static_cast<QWidget*>(listeEleves),
                               static_cast<QWidget*>(champNom)})
         controle->setFont(Arial(17, false));
-    connect(listeClasses, &QListWidget::itemClicked, this, &TF_bilan::ListBox3Click);
-    connect(listeClasses, &QListWidget::itemActivated, this, &TF_bilan::ListBox3Click);
-    connect(listeEleves, &QListWidget::itemClicked, this, &TF_bilan::ListBox1Click);
-    connect(listeEleves, &QListWidget::itemActivated, this, &TF_bilan::ListBox1Click);
+    connect(listeClasses, &QListWidget::itemClicked, this, &TF_bilan::ChoisirClasse);
+    connect(listeClasses, &QListWidget::itemActivated, this, &TF_bilan::ChoisirClasse);
+    connect(listeEleves, &QListWidget::itemClicked, this, &TF_bilan::ChoisirEleve);
+    connect(listeEleves, &QListWidget::itemActivated, this, &TF_bilan::ChoisirEleve);
     // A typed name is filed without a class.
     connect(champNom, &QLineEdit::textEdited, this, [this] { reglages.Destination.Classe.clear(); });
 }
@@ -137,14 +137,14 @@ void TF_bilan::ConstruireBoutons(QWidget* cadre) {
     imprimeExo = Bouton(cadre, QStringLiteral("ImprimeExo"), QStringLiteral("Imprimer l'exercice"),
                         QRect(390, 484, 300, 40));
     boutonEnregistrer->setStyleSheet(QStringLiteral("QPushButton { color: #006400; }"));
-    connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_bilan::Button2Click);
+    connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_bilan::Enregistrer);
     connect(boutonOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(boutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(boutonImprimerBilan, &QPushButton::clicked, this, &TF_bilan::SpeedButton1Click);
-    connect(imprimeExo, &QPushButton::clicked, this, &TF_bilan::ImprimeExoClick);
+    connect(boutonImprimerBilan, &QPushButton::clicked, this, &TF_bilan::ImprimerBilan);
+    connect(imprimeExo, &QPushButton::clicked, this, &TF_bilan::ImprimerLExercice);
     // Enter in the name field saves, as the pupil expects.
     connect(champNom, &QLineEdit::returnPressed, this, [this] {
-        if (boutonEnregistrer->isVisible()) Button2Click();
+        if (boutonEnregistrer->isVisible()) Enregistrer();
     });
 }
 
@@ -255,7 +255,7 @@ QString TF_bilan::ChargerEleves() {
     return {};
 }
 
-void TF_bilan::ListBox3Click() {
+void TF_bilan::ChoisirClasse() {
     if (!listeClasses->currentItem()) return;
     reglages.Destination.Classe = listeClasses->currentItem()->text().left(Preferences::LongueurListeClasse);
     // Said when the pupil picks the class; the class proposed at opening only stays empty.
@@ -264,7 +264,7 @@ void TF_bilan::ListBox3Click() {
                                  .arg(Libelles::Guillemets(reglages.Destination.Classe), raison));
 }
 
-void TF_bilan::ListBox1Click() {
+void TF_bilan::ChoisirEleve() {
     if (listeEleves->currentItem()) champNom->setText(listeEleves->currentItem()->text());
 }
 
@@ -275,11 +275,11 @@ Bilan TF_bilan::Composer() {
     return bilan;
 }
 
-void TF_bilan::Button2Click() {
+void TF_bilan::Enregistrer() {
     if (EnregistrerBilan(prog.Plate(), reglages.Destination, Composer())) accept();
 }
 
-void TF_bilan::SpeedButton1Click() {
+void TF_bilan::ImprimerBilan() {
     const Bilan bilan = Composer();
     if (reglages.NomEleve.isEmpty()) {
         prog.Plate().Avertir(QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer."));
@@ -289,7 +289,7 @@ void TF_bilan::SpeedButton1Click() {
     boutonImprimerBilan->setEnabled(false);
 }
 
-void TF_bilan::ImprimeExoClick() {
+void TF_bilan::ImprimerLExercice() {
     auto page = prog.Plate().ChoisirImprimante(QStringLiteral("Exercice"), QPageLayout::Landscape);
     if (!page) return;
     if (!resultat.ImprimerExercice(*page)) {

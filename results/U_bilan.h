@@ -70,11 +70,11 @@ class TF_bilan : public QDialog {
     void MontrerChoixEleve(bool visible);
     void ProposerNom();
 
-    void ListBox3Click();
-    void ListBox1Click();
-    void Button2Click();
-    void SpeedButton1Click();
-    void ImprimeExoClick();
+    void ChoisirClasse();
+    void ChoisirEleve();
+    void Enregistrer();
+    void ImprimerBilan();
+    void ImprimerLExercice();
 
     Programme& prog;
     AutresFenetres& autres;

@@ -49,8 +49,8 @@ TF_choix_imp_ind::TF_choix_imp_ind(PlateForme& plate, QWidget* parent) : QDialog
     boutonValider = Apparence::Bouton(this, QStringLiteral("Bouton_Quitter"), QStringLiteral("&Valider"),
                                       QRect(324, 320, 140, 38));
 
-    connect(listBox3, &QListWidget::itemSelectionChanged, this, &TF_choix_imp_ind::ListBox3Click);
-    connect(listBox1, &QListWidget::itemSelectionChanged, this, &TF_choix_imp_ind::ListBox1Click);
+    connect(listBox3, &QListWidget::itemSelectionChanged, this, &TF_choix_imp_ind::ChoisirClasse);
+    connect(listBox1, &QListWidget::itemSelectionChanged, this, &TF_choix_imp_ind::ChoisirEleve);
     // Enter on a class goes on to its first pupil; Enter or a double click on a pupil opens the file.
     connect(listBox3, &QListWidget::itemActivated, this, [this] {
         if (listBox1->count() == 0) return;
@@ -58,10 +58,10 @@ TF_choix_imp_ind::TF_choix_imp_ind(PlateForme& plate, QWidget* parent) : QDialog
         listBox1->setCurrentRow(0);
     });
     connect(listBox1, &QListWidget::itemActivated, this, [this] {
-        ListBox1Click();
-        Bouton_QuitterClick();
+        ChoisirEleve();
+        Valider();
     });
-    connect(boutonValider, &QPushButton::clicked, this, &TF_choix_imp_ind::Bouton_QuitterClick);
+    connect(boutonValider, &QPushButton::clicked, this, &TF_choix_imp_ind::Valider);
 
     DialogueFixe::Terminer(*this, plate);
 }
@@ -116,7 +116,7 @@ void TF_choix_imp_ind::ListerEleves() {
 }
 
 // Another class forgets the pupil chosen in the one before.
-void TF_choix_imp_ind::ListBox3Click() {
+void TF_choix_imp_ind::ChoisirClasse() {
     classeChoisie.clear();
     fichier.clear();
     {
@@ -132,13 +132,13 @@ void TF_choix_imp_ind::ListBox3Click() {
     ListerEleves();
 }
 
-void TF_choix_imp_ind::ListBox1Click() {
+void TF_choix_imp_ind::ChoisirEleve() {
     const QList<QListWidgetItem*> choisis = listBox1->selectedItems();
     if (choisis.isEmpty()) return;
     fichier = BilansIndividuels::NomFichier(classeChoisie, choisis.first()->text());
 }
 
-void TF_choix_imp_ind::Bouton_QuitterClick() {
+void TF_choix_imp_ind::Valider() {
     const QSignalBlocker bloque(listBox1);
     listBox1->clear();
     accept();

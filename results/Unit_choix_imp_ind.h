@@ -37,9 +37,9 @@ class TF_choix_imp_ind : public QDialog {
   private:
     void FormActivate();
     void ListerEleves();
-    void ListBox3Click();
-    void ListBox1Click();
-    void Bouton_QuitterClick();
+    void ChoisirClasse();
+    void ChoisirEleve();
+    void Valider();
     void Message(const QString& texte);
 
     PlateForme& plate;

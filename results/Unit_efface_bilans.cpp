@@ -53,8 +53,8 @@ TF_efface_bilans::TF_efface_bilans(PlateForme& plate, const QString& fichierGene
     boutonQuitter = Apparence::Bouton(this, QStringLiteral("Bouton_Quitter"), QStringLiteral("&Quitter"),
                                       QRect(384, 380, 120, 38));
 
-    connect(boutonEffaceG, &QPushButton::clicked, this, &TF_efface_bilans::BoutonEffaceGClick);
-    connect(boutonEffaceI, &QPushButton::clicked, this, &TF_efface_bilans::BoutonEffaceIClick);
+    connect(boutonEffaceG, &QPushButton::clicked, this, &TF_efface_bilans::EffacerBilanGeneral);
+    connect(boutonEffaceI, &QPushButton::clicked, this, &TF_efface_bilans::EffacerBilansIndividuels);
     connect(boutonQuitter, &QPushButton::clicked, this, &QDialog::accept);
 
     DialogueFixe::Terminer(*this, plate);
@@ -87,7 +87,7 @@ void TF_efface_bilans::Relire() {
     boutonEffaceI->setEnabled(listBox1->count() > 0);
 }
 
-void TF_efface_bilans::BoutonEffaceGClick() {
+void TF_efface_bilans::EffacerBilanGeneral() {
     const EffacementBilans::CompteRendu compte =
         EffacementBilans::EffacerBilanGeneral(plate, dossier, fichierGeneral);
     Relire();
@@ -96,7 +96,7 @@ void TF_efface_bilans::BoutonEffaceGClick() {
 }
 
 // Only the files listed go, whatever else begins with "Bilan" in the folder.
-void TF_efface_bilans::BoutonEffaceIClick() {
+void TF_efface_bilans::EffacerBilansIndividuels() {
     QStringList fichiers;
     for (int i = 0; i < listBox1->count(); ++i)
         fichiers.append(listBox1->item(i)->text());

@@ -28,8 +28,8 @@ class TF_efface_bilans : public QDialog {
   private:
     void FormActivate();
     void Relire();
-    void BoutonEffaceGClick();
-    void BoutonEffaceIClick();
+    void EffacerBilanGeneral();
+    void EffacerBilansIndividuels();
     void Resultat(const QString& texte);
 
     PlateForme& plate;

@@ -39,7 +39,7 @@ TF_ModifCh1::TF_ModifCh1(PlateForme& plate, const QString& enTeteJeu, QWidget* p
         choix->setGeometry(item < 4 ? 16 : 168, 26 + (item % 4) * 36, 145, 28);
         nbCasesJeu1->addButton(choix, item);
     }
-    connect(nbCasesJeu1, &QButtonGroup::idClicked, this, &TF_ModifCh1::NbCasesJeu1Click);
+    connect(nbCasesJeu1, &QButtonGroup::idClicked, this, &TF_ModifCh1::ChoisirTaille);
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     boutons->setGeometry(40, 232, 317, 36);
@@ -80,6 +80,6 @@ void TF_ModifCh1::FormActivate() {
     }
 }
 
-void TF_ModifCh1::NbCasesJeu1Click(int item) {
+void TF_ModifCh1::ChoisirTaille(int item) {
     tailleChoisie = static_cast<quint8>(item + 1);
 }

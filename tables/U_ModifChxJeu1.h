@@ -34,7 +34,7 @@ class TF_ModifCh1 : public QDialog {
 
   private:
     void FormActivate();
-    void NbCasesJeu1Click(int item);
+    void ChoisirTaille(int item);
 
     QString enTeteJeu;
     QLabel* numeroJeu;
