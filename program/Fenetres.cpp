@@ -54,6 +54,12 @@ template <class T> std::unique_ptr<QWidget> AvecPlateForme(Programme& prog, Fene
     return std::make_unique<T>(prog.Plate());
 }
 
+// A window of the platform and one text of the profile (a heading, a file name).
+template <class T, QString ProfilProgramme::*Texte>
+std::unique_ptr<QWidget> AvecPlateFormeEtProfil(Programme& prog, Fenetres&) {
+    return std::make_unique<T>(prog.Plate(), prog.Profil().*Texte);
+}
+
 template <class T> std::unique_ptr<QWidget> AvecProgramme(Programme& prog, Fenetres&) {
     return std::make_unique<T>(prog);
 }
@@ -94,29 +100,20 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
          }},
         {IdFenetre::Preferences, &AvecProgramme<TF_preferences>},
         {IdFenetre::JeuCarrelis, &JeuCarrelis},
-        {IdFenetre::ModifCh1,
-         [](Programme& prog, Fenetres&) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TF_ModifCh1>(prog.Plate(), prog.Profil().EnTeteJeu);
-         }},
+        {IdFenetre::ModifCh1, &AvecPlateFormeEtProfil<TF_ModifCh1, &ProfilProgramme::EnTeteJeu>},
         {IdFenetre::PubN, &AvecProgramme<TF_PubN>},
         {IdFenetre::Listes, &AvecProgramme<TF_Listes>},
         {IdFenetre::Bilan, &AvecAutres<TF_bilan>},
         {IdFenetre::Edit3, &AvecPlateForme<TF_Edit3>},
         {IdFenetre::ChoixImpInd, &AvecPlateForme<TF_choix_imp_ind>},
-        {IdFenetre::EffaceBilans,
-         [](Programme& prog, Fenetres&) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TF_efface_bilans>(prog.Plate(), prog.Profil().FichierBilan);
-         }},
+        {IdFenetre::EffaceBilans, &AvecPlateFormeEtProfil<TF_efface_bilans, &ProfilProgramme::FichierBilan>},
         {IdFenetre::Traitexte, &AvecProgramme<TF_Traitexte>},
         {IdFenetre::Jeu1, &JeuVoiliers<TF_Jeu_1>},
         {IdFenetre::Jeu23, &JeuVoiliers<TF_Jeu_23>},
         {IdFenetre::Image, &FenetreFeuilles},
         {IdFenetre::Consigne, &AvecPlateForme<TF_Consigne>},
         {IdFenetre::Consigne3D, &AvecProgramme<TF_Consigne3D>},
-        {IdFenetre::ModifImp,
-         [](Programme& prog, Fenetres&) -> std::unique_ptr<QWidget> {
-             return std::make_unique<TF_ModifImp>(prog.Plate(), prog.Profil().EnTeteModifImp);
-         }},
+        {IdFenetre::ModifImp, &AvecPlateFormeEtProfil<TF_ModifImp, &ProfilProgramme::EnTeteModifImp>},
         {IdFenetre::Choix3D, &AvecProgramme<TF_Choix3D>},
         {IdFenetre::Serie, &AvecPlateForme<TF_Serie>},
         {IdFenetre::Suivi, &AvecProgramme<TF_Suivi>},
