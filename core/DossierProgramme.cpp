@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/DossierProgramme.h"
 
+#include "core/PlateForme.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -193,4 +195,9 @@ DossierDeTravail EtablirDossier(const ProfilProgramme& profil, const SituationDe
             {QStringLiteral("%1 Les préférences, les bilans et les listes d'élèves ne pourront pas être "
                             "enregistrés. %2")
                  .arg(probleme, Conseil)}};
+}
+
+void RetourRepertoire(PlateForme& plate, const QString& dossier) {
+    if (QDir::currentPath() == dossier) return;
+    if (!QDir::setCurrent(dossier)) plate.Avertir(QStringLiteral("Impossible de trouver mon répertoire"));
 }

@@ -144,7 +144,7 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     EtablirRepProgramme(programme, Situation(profil, ligne));
     programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 
-    RaccourciAide raccourciAide(programme);
+    RaccourciAide raccourciAide(plateForme, programme.FichierAide);
     application.installEventFilter(&raccourciAide);
 
     Fenetres fenetres(programme);

@@ -2,7 +2,6 @@
 #include "results/U_Edit3.h"
 
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "results/Bilan.h"
 
 #include <QHBoxLayout>
@@ -49,8 +48,8 @@ void Ligne(QTextCursor& curseur, const QString& texte, const QTextBlockFormat& p
 
 } // namespace
 
-TF_Edit3::TF_Edit3(Programme& programme, QWidget* parent)
-    : QDialog(parent), prog(programme), richEdit1(new QTextEdit(this)) {
+TF_Edit3::TF_Edit3(PlateForme& plate, QWidget* parent)
+    : QDialog(parent), plate(plate), richEdit1(new QTextEdit(this)) {
     setObjectName(QStringLiteral("F_Edit3"));
     setWindowTitle(QStringLiteral("Bilan à imprimer"));
     setModal(true);
@@ -104,7 +103,7 @@ void TF_Edit3::Composer(const Bilan& bilan) {
 
 // The window's button says "print": it prints, on the printer or the PDF file chosen.
 void TF_Edit3::Imprimer() {
-    auto page = prog.Plate().ChoisirImprimante(QStringLiteral("Bilan"), QPageLayout::Portrait);
+    auto page = plate.ChoisirImprimante(QStringLiteral("Bilan"), QPageLayout::Portrait);
     if (!page) return;
     richEdit1->document()->print(page.get());
 }

@@ -43,7 +43,7 @@ SectionConsigne::SectionConsigne(int n, QWidget* parent)
     champ->setMaxLength(LongueurConsigne);
     champ->setFont(Apparence::Arial(16, false));
     champ->setAccessibleName(QStringLiteral("Consigne personnalisée"));
-    connect(groupe, &QButtonGroup::idClicked, this, &SectionConsigne::RadioGroupClick);
+    connect(groupe, &QButtonGroup::idClicked, this, &SectionConsigne::ChoisirConsigne);
     setTabOrder(groupe->button(2), champ);
 }
 
@@ -62,7 +62,7 @@ int SectionConsigne::Item() const {
 }
 
 // The teacher who asks for an instruction of her own is put where she types it.
-void SectionConsigne::RadioGroupClick(int item) {
+void SectionConsigne::ChoisirConsigne(int item) {
     if (item == ChoixConsigne::Personnalisee) champ->setFocus(Qt::OtherFocusReason);
     emit Choisi(item);
 }

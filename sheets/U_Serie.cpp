@@ -6,7 +6,6 @@
 #include "core/DialogueFixe.h"
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -27,7 +26,7 @@ QString Pages(int nombre) {
 
 } // namespace
 
-TF_Serie::TF_Serie(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
+TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(plate) {
     DialogueFixe::Ouvrir(*this, QStringLiteral("F_Serie"), QStringLiteral("Corrigé et série de feuilles"),
                          QSize(520, 330));
     setFont(Apparence::Arial(15, false));
@@ -82,7 +81,7 @@ TF_Serie::TF_Serie(Programme& programme, QWidget* parent) : QDialog(parent), pro
     connect(nombreFeuilles, &QSpinBox::valueChanged, this, &TF_Serie::Actualiser);
     connect(avecCorriges, &QCheckBox::toggled, this, &TF_Serie::Actualiser);
     Actualiser();
-    DialogueFixe::Terminer(*this, prog.Plate());
+    DialogueFixe::Terminer(*this, plate);
 }
 
 ChoixSerie TF_Serie::Choix() const {
@@ -104,12 +103,12 @@ void TF_Serie::Actualiser() {
     if (texte == resume->text()) return;
     resume->setText(texte);
     resume->setAccessibleName(texte);
-    prog.Plate().Annoncer(*resume, QAccessible::NameChanged);
+    plate.Annoncer(*resume, QAccessible::NameChanged);
 }
 
 void TF_Serie::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
     if (evenement->spontaneous()) return;
     (choixSerie->isChecked() ? choixSerie : choixCorrige)->setFocus(Qt::OtherFocusReason);
-    move(prog.Plate().GeometrieEcran().center() - rect().center());
+    move(plate.GeometrieEcran().center() - rect().center());
 }

@@ -166,7 +166,7 @@ void TestDialoguesFeuille::consigne() {
     QFETCH(QString, sortie);
     QFETCH(QString, resultat);
     Banc banc;
-    TF_Consigne dialogue(banc.prog);
+    TF_Consigne dialogue(banc.plate);
     QString consigne = depart;
     bool montre = false, ecrire = true;
     Pendant(dialogue, [&] {
@@ -205,7 +205,7 @@ void TestDialoguesFeuille::consigne() {
 // The field keeps the last text typed, even when another item was chosen in the end.
 void TestDialoguesFeuille::consigneGardeLeTexteTape() {
     Banc banc;
-    TF_Consigne dialogue(banc.prog);
+    TF_Consigne dialogue(banc.plate);
     QString consigne;
     Pendant(dialogue, [&] {
         Cocher(Radio(dialogue, QStringLiteral("RadioGroup1Item2")));
@@ -270,7 +270,7 @@ void TestDialoguesFeuille::tailleImp() {
     QFETCH(QString, sortie);
     QFETCH(int, resultat);
     Banc banc;
-    TF_ModifImp dialogue(banc.prog);
+    TF_ModifImp dialogue(banc.plate, banc.prog.Profil().EnTeteModifImp);
     quint8 taille = quint8(depart);
     bool montre = false;
     Pendant(dialogue, [&] {
@@ -295,9 +295,9 @@ void TestDialoguesFeuille::enTeteDeTailleImp() {
     QFETCH(ProfilProgramme, profil);
     QFETCH(bool, entete);
     Banc banc(profil);
-    TF_ModifImp dialogue(banc.prog);
+    TF_ModifImp dialogue(banc.plate, banc.prog.Profil().EnTeteModifImp);
     Banc autre(ProfilCarrelis());
-    TF_ModifImp sansEntete(autre.prog);
+    TF_ModifImp sansEntete(autre.plate, autre.prog.Profil().EnTeteModifImp);
     dialogue.show();
     auto* numero = dialogue.findChild<QLabel*>(QStringLiteral("NumeroJeu"));
     QCOMPARE(numero != nullptr, entete);
@@ -369,7 +369,7 @@ void TestDialoguesFeuille::serie() {
     QFETCH(QString, sortie);
     QFETCH(int, pages);
     Banc banc;
-    TF_Serie dialogue(banc.prog);
+    TF_Serie dialogue(banc.plate);
     QString resume;
     bool actifs = true;
     Pendant(dialogue, [&] {
@@ -396,11 +396,11 @@ void TestDialoguesFeuille::serie() {
 
 void TestDialoguesFeuille::nommesEtAuClavier() {
     Banc banc;
-    TF_Consigne consigne(banc.prog);
+    TF_Consigne consigne(banc.plate);
     TF_Consigne3D consigne3D(banc.prog);
-    TF_ModifImp modifImp(banc.prog);
+    TF_ModifImp modifImp(banc.plate, banc.prog.Profil().EnTeteModifImp);
     TF_Choix3D choix3D(banc.prog);
-    TF_Serie serie(banc.prog);
+    TF_Serie serie(banc.plate);
     for (QDialog* dialogue :
          std::initializer_list<QDialog*>{&consigne, &consigne3D, &modifImp, &choix3D, &serie}) {
         QVERIFY2(SansNom(*dialogue).isEmpty(), qPrintable(SansNom(*dialogue).join(' ')));
@@ -421,7 +421,7 @@ void TestDialoguesFeuille::nommesEtAuClavier() {
 void TestDialoguesFeuille::bandeAuMilieuDeLEcran() {
     Banc banc;
     banc.plate.ecran = QRect(0, 0, 1024, 768);
-    TF_Consigne dialogue(banc.prog);
+    TF_Consigne dialogue(banc.plate);
     QCOMPARE(dialogue.width(), 1024);
     QCOMPARE(dialogue.height(), 1024 * 280 / 800);
     QCOMPARE(dialogue.y(), (768 - 358) / 2);
