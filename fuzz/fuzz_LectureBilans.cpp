@@ -20,8 +20,9 @@ void Verifier(QByteArrayView octets, LectureBilans::SorteFichier sorte) {
     const LectureBilans::FichierLu relu = LectureBilans::Lire(ecrit, sorte);
     const QByteArray reecrit = EcritureEntrees::Octets(relu.Parties, sorte);
     const QByteArray detail = "entries " + QByteArray::number(lu.Parties.size()) + ", read again " +
-                              QByteArray::number(relu.Parties.size()) + "\nwritten:\n" + ecrit +
-                              "\nwritten again:\n" + reecrit;
+                              QByteArray::number(relu.Parties.size()) + "\nwritten:\n" +
+                              Harnais::MontrerOctets(ecrit) + "\nwritten again:\n" +
+                              Harnais::MontrerOctets(reecrit);
     Exiger(relu.Parties.size() == lu.Parties.size() && relu.EntreesIllisibles == 0 &&
                relu.LignesInconnues == 0 && !relu.FinIncomplete,
            "what was read, written again, reads back whole", detail);

@@ -69,12 +69,14 @@ struct Ligne {
 };
 
 // "label :<tab>n" or "label :<tab>n / total": the count lines of an entry.
+// Blanks before the label (a line indented in another editor) are not the label's tab.
 bool LigneDeCompte(Ligne& l) {
-    const qsizetype tab = l.octets.indexOf('\t');
+    const QByteArrayView ligne = SansBlancs(l.octets);
+    const qsizetype tab = ligne.indexOf('\t');
     if (tab < 0) return false;
-    const QByteArrayView avant = SansBlancs(l.octets.first(tab));
+    const QByteArrayView avant = SansBlancs(ligne.first(tab));
     if (avant.isEmpty() || avant.back() != ':') return false;
-    const QByteArrayView valeur = SansBlancs(l.octets.sliced(tab + 1));
+    const QByteArrayView valeur = SansBlancs(ligne.sliced(tab + 1));
     qsizetype pos = 0;
     l.nombre = Nombre(valeur, pos);
     if (l.nombre < 0) return false;
@@ -88,7 +90,7 @@ bool LigneDeCompte(Ligne& l) {
         paire = true;
     }
     if (pos != valeur.size()) return false;
-    l.libelle = l.octets.first(tab + 1);
+    l.libelle = ligne.first(tab + 1);
     const QByteArrayView nom = SansBlancs(avant.chopped(1));
     if (nom == LibelleBonnes && paire)
         l.sorte = Sorte::Bonnes;

@@ -158,6 +158,9 @@ void TestLectureBilans::fichierAbime_data() {
         << Entrees({lea, Entree.mid(0, 2)}) << G << QStringList{"Léa"} << 1 << 0 << true;
     QTest::newRow("errors without good answers")
         << Entrees({Sans(Entree, 4), lea}) << G << QStringList{"Léa"} << 1 << 0 << false;
+    QTest::newRow("count lines indented by another editor")
+        << Entrees({Avec(Avec(Entree, 4, "\t" + Entree[4]), 6, "  " + Entree[6]), lea}) << G
+        << QStringList{"Paul", "Léa"} << 0 << 0 << false;
     QTest::newRow("a pupil called Le Goff") << Entrees({Avec(Entree, 1, "Le Goff"), lea}) << G
                                             << QStringList{"Le Goff", "Léa"} << 0 << 0 << false;
     QTest::newRow("the other program's entry")
