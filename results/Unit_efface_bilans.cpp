@@ -72,11 +72,7 @@ void TF_efface_bilans::Relire() {
 }
 
 void TF_efface_bilans::EffacerBilanGeneral() {
-    const EffacementBilans::CompteRendu compte =
-        EffacementBilans::EffacerBilanGeneral(plate, dossier, fichierGeneral);
-    Relire();
-    if (compte.Accepte) Dire(*label1, compte.Message);
-    if (!boutonEffaceG->isEnabled()) boutonQuitter->setFocus(Qt::OtherFocusReason);
+    Montrer(EffacementBilans::EffacerBilanGeneral(plate, dossier, fichierGeneral), boutonEffaceG);
 }
 
 // Only the files listed go, whatever else begins with "Bilan" in the folder.
@@ -84,11 +80,14 @@ void TF_efface_bilans::EffacerBilansIndividuels() {
     QStringList fichiers;
     for (int i = 0; i < listBox1->count(); ++i)
         fichiers.append(listBox1->item(i)->text());
-    const EffacementBilans::CompteRendu compte =
-        EffacementBilans::EffacerBilansIndividuels(plate, dossier, fichiers);
+    Montrer(EffacementBilans::EffacerBilansIndividuels(plate, dossier, fichiers), boutonEffaceI);
+}
+
+// The folder as the erasing left it; the keyboard goes to "Quitter" once nothing is left to erase.
+void TF_efface_bilans::Montrer(const EffacementBilans::CompteRendu& compte, const QPushButton* bouton) {
     Relire();
     if (compte.Accepte) Dire(*label1, compte.Message);
-    if (!boutonEffaceI->isEnabled()) boutonQuitter->setFocus(Qt::OtherFocusReason);
+    if (!bouton->isEnabled()) boutonQuitter->setFocus(Qt::OtherFocusReason);
 }
 
 // The next showing reads the folder again.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/DialogueListe.h"
+#include "results/EffacementBilans.h"
 
 class QPushButton;
 
@@ -24,6 +25,7 @@ class TF_efface_bilans : public DialogueListe {
     void Relire();
     void EffacerBilanGeneral();
     void EffacerBilansIndividuels();
+    void Montrer(const EffacementBilans::CompteRendu& compte, const QPushButton* bouton);
 
     QString dossier;
     QString fichierGeneral;
