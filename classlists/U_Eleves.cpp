@@ -4,7 +4,6 @@
 
 #include "classlists/ListeClasse.h"
 #include "core/AideContextuelle.h"
-#include "core/DialogueFixe.h"
 #include "core/Libelles.h"
 #include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
@@ -54,9 +53,10 @@ QLineEdit* NouveauChamp(QWidget* parent, const char* nom, const QString& libelle
 
 } // namespace
 
-TF_Listes::TF_Listes(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
-    DialogueFixe::Ouvrir(*this, QStringLiteral("F_Listes"), QStringLiteral("Création de listes d'élèves."),
-                         TailleFenetre);
+TF_Listes::TF_Listes(Programme& programme, QWidget* parent)
+    : DialogueListe(programme.Plate(), QStringLiteral("F_Listes"),
+                    QStringLiteral("Création de listes d'élèves."), TailleFenetre, parent),
+      prog(programme) {
     DefinirContexteAide(*this, prog.Profil().ContexteAideListes);
 
     ConstruireMenu();
@@ -72,7 +72,7 @@ TF_Listes::TF_Listes(Programme& programme, QWidget* parent) : QDialog(parent), p
     rappelNomClasse->hide();
     AfficherNombre();
 
-    DialogueFixe::Terminer(*this, prog.Plate());
+    Terminer();
 }
 
 void TF_Listes::ConstruireMenu() {
@@ -114,12 +114,9 @@ void TF_Listes::ConstruireChamps() {
                                    QRect(16, 66, 268, 22), Arial(14, true), QColor(192, 0, 0));
     NouveauLabel(panneau, "Label2", nouvelEleve, QRect(16, 92, 268, 22));
     champEleve = NouveauChamp(panneau, "Edit2", nouvelEleve, QRect(16, 116, 268, 30), LongueurNomEleve);
-    NouveauLabel(panneau, "Label3", titreListe, QRect(16, 156, 268, 22));
-    listeEleves = new QListWidget(panneau);
-    listeEleves->setObjectName(QStringLiteral("ListBox1"));
-    listeEleves->setGeometry(16, 180, 268, 196);
-    listeEleves->setAccessibleName(NomAccessible(titreListe));
-    listeEleves->setSelectionMode(QAbstractItemView::SingleSelection);
+    listeEleves =
+        ListeTitree(panneau, "ListBox1", NouveauLabel(panneau, "Label3", titreListe, QRect(16, 156, 268, 22)),
+                    QRect(16, 180, 268, 196), QAbstractItemView::SingleSelection);
     nombreEleves = NouveauLabel(panneau, "Label5", QString(), QRect(16, 382, 268, 22), Arial(13, false),
                                 QColor(80, 80, 80));
 
@@ -158,8 +155,7 @@ void TF_Listes::ConstruireBoutons() {
     connect(boutonQuitter, &QPushButton::clicked, this, &TF_Listes::reject);
 }
 
-void TF_Listes::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
+void TF_Listes::FormActivate() {
     if (champClasse->isEnabled())
         champClasse->setFocus(Qt::OtherFocusReason);
     else
@@ -332,9 +328,4 @@ void TF_Listes::AfficherNombre() {
                               ? QStringLiteral("1 élève (%1 au plus).").arg(ListeClasse::MaxEleves)
                               : QStringLiteral("%1 élèves (%2 au plus).").arg(n).arg(ListeClasse::MaxEleves));
     nombreEleves->setAccessibleName(nombreEleves->text());
-}
-
-void TF_Listes::done(int resultat) {
-    Vider();
-    QDialog::done(resultat);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "core/DialogueListe.h"
+
 #include <QStringList>
 
 class Programme;
@@ -15,7 +16,7 @@ class QPushButton;
 // The teacher's class list editor: a class name, pupils typed one by one into a list kept in
 // alphabetical order, saved as the class's ".elv" file in the program folder. At most 50 pupils;
 // a name that cannot be a file of the folder is refused with the reason.
-class TF_Listes : public QDialog {
+class TF_Listes : public DialogueListe {
     Q_OBJECT
   public:
     explicit TF_Listes(Programme& programme, QWidget* parent = nullptr);
@@ -23,12 +24,7 @@ class TF_Listes : public QDialog {
     // The pupils as the list shows them, in the order of the file.
     const QStringList& Eleves() const { return eleves; }
 
-  public slots:
-    // Every way out empties the list and the fields: each showing starts afresh.
-    void done(int resultat) override;
-
   protected:
-    void showEvent(QShowEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:
@@ -47,7 +43,9 @@ class TF_Listes : public QDialog {
     void OuvrirFichier(const QString& chemin);
     QListWidgetItem* InsererElement(int rang, const QString& nom);
     void ActiverSaisie();
-    void Vider();
+    void FormActivate() override;
+    // Every way out empties the list and the fields: each showing starts afresh.
+    void Vider() override;
     void AfficherNombre();
 
     Programme& prog;

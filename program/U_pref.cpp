@@ -157,43 +157,48 @@ void TF_preferences::ConstruirePanneauJeu(int numJeu, const QRect& position) {
 
 QGroupBox* TF_preferences::ConstruireModifChoix(int numJeu, QWidget* panneau) {
     const QString nom = QStringLiteral("ModifChoix%1").arg(numJeu);
-    auto* groupe = new QGroupBox(QStringLiteral("Modifier les choix pendant le jeu"), panneau);
-    groupe->setObjectName(nom);
-    groupe->setAccessibleName(NomJeu(numJeu) + QStringLiteral(" : modifier les choix pendant le jeu"));
-    auto* boutons = new QButtonGroup(groupe);
-    boutons->setObjectName(nom);
+    const auto [groupe, boutons] =
+        NouveauGroupe(numJeu, panneau, nom, QStringLiteral("Modifier les choix pendant le jeu"));
     NouveauChoix(groupe, boutons, 0, nom + QStringLiteral("Oui"), QStringLiteral("oui"),
                  QRect(24, 24, 80, 22));
     NouveauChoix(groupe, boutons, 1, nom + QStringLiteral("Non"), QStringLiteral("non"),
                  QRect(124, 24, 80, 22));
-    connect(boutons, &QButtonGroup::idToggled, this, [this, numJeu](int item, bool coche) {
-        if (coche) PermettreChangement(numJeu, item);
-    });
-    for (QAbstractButton* choix : boutons->buttons())
-        choix->installEventFilter(this);
+    Relier(boutons, numJeu, &TF_preferences::PermettreChangement);
     modifChoix[numJeu - 1] = boutons;
     return groupe;
 }
 
 QGroupBox* TF_preferences::ConstruireNbCases(int numJeu, QWidget* panneau) {
     const QString nom = QStringLiteral("NbCasesJeu%1").arg(numJeu);
-    auto* groupe = new QGroupBox(QStringLiteral("Nombre de cases"), panneau);
-    groupe->setObjectName(nom);
-    groupe->setAccessibleName(NomJeu(numJeu) + QStringLiteral(" : nombre de cases"));
-    auto* boutons = new QButtonGroup(groupe);
-    boutons->setObjectName(nom);
+    const auto [groupe, boutons] = NouveauGroupe(numJeu, panneau, nom, QStringLiteral("Nombre de cases"));
     for (int item = 0; item < NbTailles; ++item) {
         const int taille = item + Preferences::TailleJeuMin;
         NouveauChoix(groupe, boutons, item, nom + QStringLiteral("Taille%1").arg(taille),
                      LibelleTaille(taille), QRect(24, 24 + item * 19, 190, 19));
     }
-    connect(boutons, &QButtonGroup::idToggled, this, [this, numJeu](int item, bool coche) {
-        if (coche) ChoisirTaille(numJeu, item);
+    Relier(boutons, numJeu, &TF_preferences::ChoisirTaille);
+    nbCasesJeu[numJeu - 1] = boutons;
+    return groupe;
+}
+
+// A box of choices for exercise numJeu, heard with the exercise's name; its buttons come next.
+std::pair<QGroupBox*, QButtonGroup*> TF_preferences::NouveauGroupe(int numJeu, QWidget* panneau,
+                                                                   const QString& nom, const QString& titre) {
+    auto* groupe = new QGroupBox(titre, panneau);
+    groupe->setObjectName(nom);
+    groupe->setAccessibleName(NomJeu(numJeu) + QStringLiteral(" : ") + titre.at(0).toLower() + titre.mid(1));
+    auto* boutons = new QButtonGroup(groupe);
+    boutons->setObjectName(nom);
+    return {groupe, boutons};
+}
+
+// The choice checked goes to choisir; the arrow keys on the buttons pass through eventFilter.
+void TF_preferences::Relier(QButtonGroup* boutons, int numJeu, void (TF_preferences::*choisir)(int, int)) {
+    connect(boutons, &QButtonGroup::idToggled, this, [this, numJeu, choisir](int item, bool coche) {
+        if (coche) (this->*choisir)(numJeu, item);
     });
     for (QAbstractButton* choix : boutons->buttons())
         choix->installEventFilter(this);
-    nbCasesJeu[numJeu - 1] = boutons;
-    return groupe;
 }
 
 QCheckBox* TF_preferences::NouvelleCase(QWidget* parent, const char* nom, const QString& libelle,

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <utility>
 
 class MobilierPleinEcran;
 class Programme;
@@ -44,6 +45,9 @@ class TF_preferences : public QDialog {
     void ConstruirePanneauJeu(int numJeu, const QRect& position);
     QGroupBox* ConstruireModifChoix(int numJeu, QWidget* panneau);
     QGroupBox* ConstruireNbCases(int numJeu, QWidget* panneau);
+    std::pair<QGroupBox*, QButtonGroup*> NouveauGroupe(int numJeu, QWidget* panneau, const QString& nom,
+                                                       const QString& titre);
+    void Relier(QButtonGroup* boutons, int numJeu, void (TF_preferences::*choisir)(int, int));
     void ConstruireCasesACocher();
     void ConstruireBoutons();
     QCheckBox* NouvelleCase(QWidget* parent, const char* nom, const QString& libelle, const QRect& position);

@@ -3,15 +3,11 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
-#include "core/DialogueFixe.h"
-#include "core/Libelles.h"
-#include "core/PlateForme.h"
 #include "results/BilansIndividuels.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 
@@ -19,33 +15,22 @@ constexpr QSize TailleFenetre(480, 372);
 
 using Apparence::Arial;
 
-QListWidget* NouvelleListe(QWidget* parent, const char* nom, QLabel* titre, const QRect& position) {
-    auto* liste = new QListWidget(parent);
-    liste->setObjectName(QLatin1String(nom));
-    liste->setGeometry(position);
-    liste->setFont(Arial(15, false));
-    liste->setSelectionMode(QAbstractItemView::SingleSelection);
-    liste->setAccessibleName(Libelles::NomAccessible(titre->text()));
-    titre->setBuddy(liste);
-    return liste;
-}
-
 } // namespace
 
-TF_choix_imp_ind::TF_choix_imp_ind(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(plate) {
-    DialogueFixe::Ouvrir(*this, QStringLiteral("F_choix_imp_ind"),
-                         QStringLiteral("Impression des bilans individuels"), TailleFenetre);
+TF_choix_imp_ind::TF_choix_imp_ind(PlateForme& plate, QWidget* parent)
+    : DialogueListe(plate, QStringLiteral("F_choix_imp_ind"),
+                    QStringLiteral("Impression des bilans individuels"), TailleFenetre, parent) {
     DefinirSujetAide(*this, QStringLiteral("Bilans"));
 
     QLabel* label1 = Apparence::Etiquette(this, QStringLiteral("Label1"), QStringLiteral("&Classes"),
                                           QRect(16, 12, 200, 24));
-    listBox3 = NouvelleListe(this, "ListBox3", label1, QRect(16, 38, 200, 224));
+    listBox3 = ListeTitree(this, "ListBox3", label1, QRect(16, 38, 200, 224),
+                           QAbstractItemView::SingleSelection, Arial(15, false));
     QLabel* label3 = Apparence::Etiquette(this, QStringLiteral("Label3"), QStringLiteral("&Elèves"),
                                           QRect(232, 12, 232, 24));
-    listBox1 = NouvelleListe(this, "ListBox1", label3, QRect(232, 38, 232, 224));
-    label2 = Apparence::Etiquette(this, QStringLiteral("Label2"), QString(), QRect(16, 270, 448, 44),
-                                  Arial(14, true), QColor(160, 0, 0));
-    label2->setWordWrap(true);
+    listBox1 = ListeTitree(this, "ListBox1", label3, QRect(232, 38, 232, 224),
+                           QAbstractItemView::SingleSelection, Arial(15, false));
+    label2 = LigneMessage("Label2", QRect(16, 270, 448, 44), QColor(160, 0, 0));
     boutonValider = Apparence::Bouton(this, QStringLiteral("Bouton_Quitter"), QStringLiteral("&Valider"),
                                       QRect(324, 320, 140, 38));
 
@@ -63,7 +48,7 @@ TF_choix_imp_ind::TF_choix_imp_ind(PlateForme& plate, QWidget* parent) : QDialog
     });
     connect(boutonValider, &QPushButton::clicked, this, &TF_choix_imp_ind::Valider);
 
-    DialogueFixe::Terminer(*this, plate);
+    Terminer();
 }
 
 std::optional<TexteAOuvrir> TF_choix_imp_ind::Choisir(const QString& dossierBilans) {
@@ -71,11 +56,6 @@ std::optional<TexteAOuvrir> TF_choix_imp_ind::Choisir(const QString& dossierBila
     fichier.clear();
     if (exec() != QDialog::Accepted || fichier.isEmpty()) return std::nullopt;
     return TexteAOuvrir::Bilan(fichier);
-}
-
-void TF_choix_imp_ind::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (!evenement->spontaneous()) FormActivate();
 }
 
 // Each showing starts from the folder as it is now.
@@ -139,20 +119,20 @@ void TF_choix_imp_ind::ChoisirEleve() {
 }
 
 void TF_choix_imp_ind::Valider() {
-    const QSignalBlocker bloque(listBox1);
-    listBox1->clear();
     accept();
 }
 
 void TF_choix_imp_ind::reject() {
     fichier.clear();
+    DialogueListe::reject();
+}
+
+// The pupil chosen stays for Choisir to read.
+void TF_choix_imp_ind::Vider() {
     const QSignalBlocker bloque(listBox1);
     listBox1->clear();
-    QDialog::reject();
 }
 
 void TF_choix_imp_ind::Message(const QString& texte) {
-    if (label2->text() == texte) return;
-    label2->setText(texte);
-    if (!texte.isEmpty()) plate.Annoncer(*label2, QAccessible::NameChanged);
+    if (label2->text() != texte) Dire(*label2, texte);
 }

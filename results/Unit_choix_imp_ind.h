@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DialogueListe.h"
 #include "core/TexteAOuvrir.h"
-
-#include <QDialog>
 
 #include <optional>
 
-class PlateForme;
-class QLabel;
-class QListWidget;
 class QPushButton;
 
 // The report chooser: a class, then a pupil who has a results file, whose file the menu then
 // opens in the text editor.
-class TF_choix_imp_ind : public QDialog {
+class TF_choix_imp_ind : public DialogueListe {
     Q_OBJECT
   public:
     explicit TF_choix_imp_ind(PlateForme& plate, QWidget* parent = nullptr);
@@ -31,18 +27,15 @@ class TF_choix_imp_ind : public QDialog {
     // Escape and the close button leave without a file: the editor does not open.
     void reject() override;
 
-  protected:
-    void showEvent(QShowEvent* evenement) override;
-
   private:
-    void FormActivate();
+    void FormActivate() override;
+    void Vider() override;
     void ListerEleves();
     void ChoisirClasse();
     void ChoisirEleve();
     void Valider();
     void Message(const QString& texte);
 
-    PlateForme& plate;
     QString dossier;
     QString classeChoisie;
     QString fichier;

@@ -3,9 +3,6 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
-#include "core/DialogueFixe.h"
-#include "core/Libelles.h"
-#include "core/PlateForme.h"
 #include "results/BilansIndividuels.h"
 #include "results/EffacementBilans.h"
 
@@ -14,7 +11,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 
@@ -25,9 +21,9 @@ using Apparence::Arial;
 } // namespace
 
 TF_efface_bilans::TF_efface_bilans(PlateForme& plate, const QString& fichierGeneral, QWidget* parent)
-    : QDialog(parent), plate(plate), fichierGeneral(fichierGeneral) {
-    DialogueFixe::Ouvrir(*this, QStringLiteral("F_efface_bilans"), QStringLiteral("Gestion des bilans"),
-                         TailleFenetre);
+    : DialogueListe(plate, QStringLiteral("F_efface_bilans"), QStringLiteral("Gestion des bilans"),
+                    TailleFenetre, parent),
+      fichierGeneral(fichierGeneral) {
     DefinirSujetAide(*this, QStringLiteral("Bilans"));
 
     label2 = Apparence::Etiquette(this, QStringLiteral("Label2"), QString(), QRect(16, 14, 488, 24));
@@ -36,19 +32,12 @@ TF_efface_bilans::TF_efface_bilans(PlateForme& plate, const QString& fichierGene
     QLabel* label3 =
         Apparence::Etiquette(this, QStringLiteral("Label3"), QStringLiteral("Bilans individuels &trouvés :"),
                              QRect(16, 100, 488, 22));
-    listBox1 = new QListWidget(this);
-    listBox1->setObjectName(QStringLiteral("ListBox1"));
-    listBox1->setGeometry(16, 124, 488, 188);
-    listBox1->setFont(Arial(14, false));
-    listBox1->setSelectionMode(QAbstractItemView::NoSelection);
-    listBox1->setAccessibleName(Libelles::NomAccessible(label3->text()));
-    label3->setBuddy(listBox1);
+    listBox1 = ListeTitree(this, "ListBox1", label3, QRect(16, 124, 488, 188), QAbstractItemView::NoSelection,
+                           Arial(14, false));
     boutonEffaceI =
         Apparence::Bouton(this, QStringLiteral("BoutonEffaceI"),
                           QStringLiteral("Effacer les bilans &individuels"), QRect(16, 320, 280, 38));
-    label1 = Apparence::Etiquette(this, QStringLiteral("Label1"), QString(), QRect(16, 366, 352, 60),
-                                  Arial(14, true), QColor(0, 100, 0));
-    label1->setWordWrap(true);
+    label1 = LigneMessage("Label1", QRect(16, 366, 352, 60), QColor(0, 100, 0));
     label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     boutonQuitter = Apparence::Bouton(this, QStringLiteral("Bouton_Quitter"), QStringLiteral("&Quitter"),
                                       QRect(384, 380, 120, 38));
@@ -57,17 +46,12 @@ TF_efface_bilans::TF_efface_bilans(PlateForme& plate, const QString& fichierGene
     connect(boutonEffaceI, &QPushButton::clicked, this, &TF_efface_bilans::EffacerBilansIndividuels);
     connect(boutonQuitter, &QPushButton::clicked, this, &QDialog::accept);
 
-    DialogueFixe::Terminer(*this, plate);
+    Terminer();
 }
 
 void TF_efface_bilans::Gerer(const QString& dossierBilans) {
     Preparer(dossierBilans);
     exec();
-}
-
-void TF_efface_bilans::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (!evenement->spontaneous()) FormActivate();
 }
 
 void TF_efface_bilans::FormActivate() {
@@ -88,11 +72,7 @@ void TF_efface_bilans::Relire() {
 }
 
 void TF_efface_bilans::EffacerBilanGeneral() {
-    const EffacementBilans::CompteRendu compte =
-        EffacementBilans::EffacerBilanGeneral(plate, dossier, fichierGeneral);
-    Relire();
-    if (compte.Accepte) Resultat(compte.Message);
-    if (!boutonEffaceG->isEnabled()) boutonQuitter->setFocus(Qt::OtherFocusReason);
+    Montrer(EffacementBilans::EffacerBilanGeneral(plate, dossier, fichierGeneral), boutonEffaceG);
 }
 
 // Only the files listed go, whatever else begins with "Bilan" in the folder.
@@ -100,20 +80,17 @@ void TF_efface_bilans::EffacerBilansIndividuels() {
     QStringList fichiers;
     for (int i = 0; i < listBox1->count(); ++i)
         fichiers.append(listBox1->item(i)->text());
-    const EffacementBilans::CompteRendu compte =
-        EffacementBilans::EffacerBilansIndividuels(plate, dossier, fichiers);
+    Montrer(EffacementBilans::EffacerBilansIndividuels(plate, dossier, fichiers), boutonEffaceI);
+}
+
+// The folder as the erasing left it; the keyboard goes to "Quitter" once nothing is left to erase.
+void TF_efface_bilans::Montrer(const EffacementBilans::CompteRendu& compte, const QPushButton* bouton) {
     Relire();
-    if (compte.Accepte) Resultat(compte.Message);
-    if (!boutonEffaceI->isEnabled()) boutonQuitter->setFocus(Qt::OtherFocusReason);
+    if (compte.Accepte) Dire(*label1, compte.Message);
+    if (!bouton->isEnabled()) boutonQuitter->setFocus(Qt::OtherFocusReason);
 }
 
-void TF_efface_bilans::Resultat(const QString& texte) {
-    label1->setText(texte);
-    plate.Annoncer(*label1, QAccessible::NameChanged);
-}
-
-// Every way out empties the list: the next showing reads the folder again.
-void TF_efface_bilans::done(int resultat) {
+// The next showing reads the folder again.
+void TF_efface_bilans::Vider() {
     listBox1->clear();
-    QDialog::done(resultat);
 }

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "core/DialogueListe.h"
+#include "results/EffacementBilans.h"
 
-class PlateForme;
-class QLabel;
-class QListWidget;
 class QPushButton;
 
 // The report manager: whether the general results file exists, which pupils' results files
 // the folder holds, and erasing either, after a question and to the trash where there is one.
-class TF_efface_bilans : public QDialog {
+class TF_efface_bilans : public DialogueListe {
     Q_OBJECT
   public:
     // fichierGeneral: the name of the general results file.
@@ -21,18 +19,14 @@ class TF_efface_bilans : public QDialog {
     // The folder the window shows when it is next shown.
     void Preparer(const QString& dossierBilans) { dossier = dossierBilans; }
 
-  protected:
-    void showEvent(QShowEvent* evenement) override;
-    void done(int resultat) override;
-
   private:
-    void FormActivate();
+    void FormActivate() override;
+    void Vider() override;
     void Relire();
     void EffacerBilanGeneral();
     void EffacerBilansIndividuels();
-    void Resultat(const QString& texte);
+    void Montrer(const EffacementBilans::CompteRendu& compte, const QPushButton* bouton);
 
-    PlateForme& plate;
     QString dossier;
     QString fichierGeneral;
     QLabel* label2 = nullptr;

@@ -120,3 +120,20 @@ std::optional<PartieCarrelis::Reponse> PartieCarrelis::Juger() {
     if (fin) Terminer();
     return Reponse{juste, courante, valeur, fin};
 }
+
+std::pair<PartieCarrelis::Touche, QChar> PartieCarrelis::ToucheDuClavier(int code, const QString& texte) {
+    static const std::pair<int, Touche> touches[] = {{Qt::Key_Return, Touche::Entree},
+                                                     {Qt::Key_Enter, Touche::Entree},
+                                                     {Qt::Key_Backspace, Touche::Effacement},
+                                                     {Qt::Key_Left, Touche::Gauche},
+                                                     {Qt::Key_Right, Touche::Droite},
+                                                     {Qt::Key_Up, Touche::Haut},
+                                                     {Qt::Key_Down, Touche::Bas},
+                                                     {Qt::Key_Space, Touche::Suivante}};
+    const bool estChiffre = texte.size() == 1 && texte.at(0).isDigit() && texte.at(0).unicode() < 128;
+    const QChar chiffre = estChiffre ? texte.at(0) : QChar();
+    for (auto [touche, sorte] : touches)
+        if (code == touche) return {sorte, chiffre};
+    const bool tapeUnChiffre = estChiffre || (code >= Qt::Key_0 && code <= Qt::Key_9);
+    return {tapeUnChiffre ? Touche::Chiffre : Touche::Autre, chiffre};
+}

@@ -8,6 +8,7 @@
 #include <QPoint>
 
 #include <optional>
+#include <utility>
 
 class Hasard;
 
@@ -41,6 +42,9 @@ class PartieCarrelis : public DeroulementPartie {
     // A key pressed. Before any cell is chosen, a key of the game goes to the first cell to be
     // found, and a digit is typed there at once.
     Effet Taper(Touche touche, QChar chiffre = {});
+    // What key `code` (a Qt::Key), typing `texte`, is to the game, and the digit it types (null
+    // for any other key): the keypad's digits count, other scripts' do not.
+    static std::pair<Touche, QChar> ToucheDuClavier(int code, const QString& texte);
 
     const ChoixExercice& Choix() const { return choix; }
     const Tableau& TableauJoue() const { return tableau; }

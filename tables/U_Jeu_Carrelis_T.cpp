@@ -50,23 +50,6 @@ QLabel* Bloc(QWidget* parent, const char* nom, const char* titre, const QColor& 
     return compteur;
 }
 
-// The digit a key types, null for any other key: the keypad's digits count, other scripts' not.
-QChar ChiffreTape(const QString& texte) {
-    const bool chiffre = texte.size() == 1 && texte.at(0).isDigit() && texte.at(0).unicode() < 128;
-    return chiffre ? texte.at(0) : QChar();
-}
-
-PartieCarrelis::Touche ToucheDuJeu(int code, QChar chiffre) {
-    using T = PartieCarrelis::Touche;
-    static const std::pair<int, T> touches[] = {
-        {Qt::Key_Return, T::Entree}, {Qt::Key_Enter, T::Entree},  {Qt::Key_Backspace, T::Effacement},
-        {Qt::Key_Left, T::Gauche},   {Qt::Key_Right, T::Droite},  {Qt::Key_Up, T::Haut},
-        {Qt::Key_Down, T::Bas},      {Qt::Key_Space, T::Suivante}};
-    for (auto [touche, sorte] : touches)
-        if (code == touche) return sorte;
-    return !chiffre.isNull() || (code >= Qt::Key_0 && code <= Qt::Key_9) ? T::Chiffre : T::Autre;
-}
-
 } // namespace
 
 TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, ImpressionTableau imprimer,
@@ -221,8 +204,8 @@ bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
     const int code = touche->key();
     if (code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_F1 || code == Qt::Key_Escape)
         return false;
-    const QChar chiffre = ChiffreTape(touche->text());
-    const PartieCarrelis::Effet effet = partie.Taper(ToucheDuJeu(code, chiffre), chiffre);
+    const auto [sorte, chiffre] = PartieCarrelis::ToucheDuClavier(code, touche->text());
+    const PartieCarrelis::Effet effet = partie.Taper(sorte, chiffre);
     if (effet.Saisie) appreciation->Effacer();
     if (effet.CaseChoisie) {
         MontrerEtape();

@@ -62,6 +62,8 @@ class TestPartieCarrelis : public QObject {
     void flechesEtEspace();
     void premiereToucheDuTableau_data();
     void premiereToucheDuTableau();
+    void touchesDuClavier_data();
+    void touchesDuClavier();
     void boutonsAChaqueEtape();
     void nouveauJeuRemetToutAZero();
     void tailleHorsDesExercicesRefusee_data();
@@ -276,6 +278,34 @@ void TestPartieCarrelis::premiereToucheDuTableau() {
 
 // "Nouveau" and "Changer" until a cell is chosen, then nothing but "Quitter" until the end,
 // "Bilan" at the end, and both again once the results were seen. "Quitter" never shows results.
+void TestPartieCarrelis::touchesDuClavier_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<Touche>("touche");
+    QTest::addColumn<QString>("chiffre"); // empty: no digit typed
+
+    QTest::newRow("7 of the keypad") << int(Qt::Key_7) << "7" << Touche::Chiffre << "7";
+    QTest::newRow("digit with no text") << int(Qt::Key_4) << "" << Touche::Chiffre << "";
+    QTest::newRow("Arabic-Indic three") << 0 << QStringLiteral("\u0663") << Touche::Autre << "";
+    QTest::newRow("letter") << int(Qt::Key_A) << "a" << Touche::Autre << "";
+    QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter) << "\r" << Touche::Entree << "";
+    QTest::newRow("Return") << int(Qt::Key_Return) << "\r" << Touche::Entree << "";
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "\b" << Touche::Effacement << "";
+    QTest::newRow("Space") << int(Qt::Key_Space) << " " << Touche::Suivante << "";
+    QTest::newRow("Up") << int(Qt::Key_Up) << "" << Touche::Haut << "";
+    QTest::newRow("Right") << int(Qt::Key_Right) << "" << Touche::Droite << "";
+}
+
+void TestPartieCarrelis::touchesDuClavier() {
+    QFETCH(int, code);
+    QFETCH(QString, texte);
+    QFETCH(Touche, touche);
+    QFETCH(QString, chiffre);
+    const auto [sorte, tape] = PartieCarrelis::ToucheDuClavier(code, texte);
+    QCOMPARE(sorte, touche);
+    QCOMPARE(tape.isNull() ? QString() : QString(tape), chiffre);
+}
+
 void TestPartieCarrelis::boutonsAChaqueEtape() {
     Partie partie(3, QStringLiteral("x"), 1, TiragesTableaux::Defi);
     PartieCarrelis& p = partie.p;
