@@ -1,12 +1,11 @@
 #pragma once
 
 #include "core/Operation.h"
+#include "core/Tirage.h"
 
 #include <QtGlobal>
 
 #include <functional>
-
-class QPagedPaintDevice;
 
 // The exercise chosen in the menu, handed to the exercise window when it opens.
 struct ChoixExercice {
@@ -36,5 +35,5 @@ struct ResultatPartie {
     CompteursResultat Compteurs;
     // Prints the table just played, alone on a page ("Imprimer l'exercice"); false when the page
     // refused it. Empty when there is nothing to print.
-    std::function<bool(QPagedPaintDevice&)> ImprimerExercice;
+    std::function<bool(const Destination& vers)> ImprimerExercice;
 };

@@ -1,6 +1,7 @@
 #include "core/PlateFormeQt.h"
 
 #include "core/FenetreAide.h"
+#include "core/SortieImprimante.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,27 +101,17 @@ QString Extension(const QString& type) {
 
 } // namespace
 
-std::unique_ptr<QPagedPaintDevice> PlateFormeQt::ChoisirImprimante(const QString& titre,
-                                                                   QPageLayout::Orientation orientation) {
-    std::unique_ptr<QPrinter> imprimante = NouvelleImprimante(titre);
-    imprimante->setPageOrientation(orientation);
+std::unique_ptr<SortieImpression>
+PlateFormeQt::ChoisirImpression(const QString& titreTravail,
+                                std::optional<QPageLayout::Orientation> orientation, int nombrePages) {
+    std::unique_ptr<QPrinter> imprimante = NouvelleImprimante(titreTravail);
+    if (orientation) imprimante->setPageOrientation(*orientation);
     QPrintDialog dialogue(imprimante.get(), QApplication::activeWindow());
-    dialogue.setWindowTitle(titre);
+    dialogue.setWindowTitle(titreTravail);
+    if (nombrePages > 0) dialogue.setMinMax(1, nombrePages);
     if (dialogue.exec() != QDialog::Accepted) return nullptr;
-    imprimante->setPageOrientation(orientation);
-    return imprimante;
-}
-
-PlateForme::Impression PlateFormeQt::ChoisirImpression(const QString& titre) {
-    std::unique_ptr<QPrinter> imprimante = NouvelleImprimante(titre);
-    QPrintDialog dialogue(imprimante.get(), QApplication::activeWindow());
-    dialogue.setWindowTitle(titre);
-    if (dialogue.exec() != QDialog::Accepted) return {};
-    Impression choix;
-    choix.Exemplaires = imprimante->copyCount();
-    choix.CopiesParLeSysteme = imprimante->supportsMultipleCopies();
-    choix.Page = std::move(imprimante);
-    return choix;
+    if (orientation) imprimante->setPageOrientation(*orientation);
+    return SortieDe(std::move(imprimante));
 }
 
 QString PlateFormeQt::ChoisirFichierAEnregistrer(const QString& titreDialogue, const QStringList& types,

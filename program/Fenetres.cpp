@@ -143,12 +143,12 @@ void Fenetres::MontrerRapport(const Bilan& bilan) {
 
 // The table of carrelis's game printed as the game left it: drawing sheets is a floor above the
 // game window, so the registry puts the two together.
-std::function<bool(QPagedPaintDevice&)> Fenetres::ImpressionDuJeuCarrelis() {
+std::function<bool(const Destination&)> Fenetres::ImpressionDuJeuCarrelis() {
     auto* jeu = qobject_cast<TF_Jeu_Carrelis_T*>(Creee(IdFenetre::JeuCarrelis));
     if (!jeu) return {};
     return [tableau = jeu->TableauJoue(), choix = jeu->Choix(),
-            consigne = prog.Consigne](QPagedPaintDevice& page) {
-        return ImprimerExercice(page, ContenuTableau{tableau, choix.Op, choix.NumJeu, consigne});
+            consigne = prog.Consigne](const Destination& vers) {
+        return ImprimerExercice(vers, ContenuTableau{tableau, choix.Op, choix.NumJeu, consigne});
     };
 }
 

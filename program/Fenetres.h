@@ -48,7 +48,7 @@ class Fenetres final : public AutresFenetres {
 
   private:
     QWidget* Creee(IdFenetre id) const;
-    std::function<bool(QPagedPaintDevice&)> ImpressionDuJeuCarrelis();
+    std::function<bool(const Destination&)> ImpressionDuJeuCarrelis();
 
     Programme& prog;
     std::vector<std::pair<IdFenetre, std::unique_ptr<QWidget>>> creees;

@@ -2,6 +2,7 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/ImpressionDepuisFenetre.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -10,7 +11,6 @@
 #include "sheets/ApercuFeuille.h"
 #include "sheets/ColonneFeuille.h"
 #include "sheets/DialoguesFeuille.h"
-#include "sheets/ImpressionDepuisFenetre.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -163,8 +163,8 @@ void TF_ImageVoiliers::BoutonAfficherClick() {
 
 void TF_ImageVoiliers::BoutonImprimerClick() {
     const FeuilleVoiliers& feuille = preparation.Feuille();
-    ImprimerDepuisFenetre(prog, QStringLiteral("Feuille d'exercices"), QPageLayout::Landscape,
-                          [&](QPagedPaintDevice& page) { return ImprimerFeuilleVoiliers(page, feuille); });
+    ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Feuille d'exercices"), QPageLayout::Landscape, 1,
+                          [&](const Destination& vers) { return ImprimerFeuilleVoiliers(vers, feuille); });
 }
 
 void TF_ImageVoiliers::BoutonSerieClick() {
@@ -173,13 +173,13 @@ void TF_ImageVoiliers::BoutonSerieClick() {
     const FeuilleVoiliers& feuille = preparation.Feuille();
     if (choix->Quoi == ChoixSerie::Genre::Corrige) {
         ImprimerDepuisFenetre(
-            prog, QStringLiteral("Corrigé"), QPageLayout::Landscape,
-            [&](QPagedPaintDevice& page) { return ImprimerCorrigeVoiliers(page, feuille); });
+            prog.Plate(), QStringLiteral("Corrigé"), QPageLayout::Landscape, 1,
+            [&](const Destination& vers) { return ImprimerCorrigeVoiliers(vers, feuille); });
         return;
     }
     ImprimerAvecProgression(
-        prog, *this, QStringLiteral("Série de feuilles"), QPageLayout::Landscape, choix->NombrePages(),
-        [&](QPagedPaintDevice& page, const Progression& progression) {
-            return ImprimerSerieVoiliers(page, feuille, *choix, prog.Aleatoire(), progression);
+        prog.Plate(), *this, QStringLiteral("Série de feuilles"), QPageLayout::Landscape,
+        choix->NombrePages(), [&](const Destination& vers, const Progression& progression) {
+            return ImprimerSerieVoiliers(vers, feuille, *choix, prog.Aleatoire(), progression);
         });
 }

@@ -357,8 +357,8 @@ void TF_Jeu_1::BoutonChangerClick() {
 
 void TF_Jeu_1::MontrerBilan() {
     // "Imprimer l'exercice" prints the table as the game left it, in the teacher's colours.
-    const auto imprimer = [this, tableau = TableauJoue(), numJeu = 1](QPagedPaintDevice& page) {
-        return ImprimerExerciceVoiliers(page, tableau, numJeu, prog.Prefs.PrefNoirEtBlanc != 0,
+    const auto imprimer = [this, tableau = TableauJoue(), numJeu = 1](const Destination& vers) {
+        return ImprimerExerciceVoiliers(vers, tableau, numJeu, prog.Prefs.PrefNoirEtBlanc != 0,
                                         prog.Consigne);
     };
     autres.MontrerBilan(ResultatPartie{1, partie.Compteurs(), imprimer});

@@ -371,8 +371,8 @@ void TF_Jeu_23::BoutonChangerClick() {
 
 void TF_Jeu_23::MontrerBilan() {
     // "Imprimer l'exercice" prints the table as the game left it, in the teacher's colours.
-    const auto imprimer = [this, tableau = TableauJoue(), numJeu = choix.NumJeu](QPagedPaintDevice& page) {
-        return ImprimerExerciceVoiliers(page, tableau, numJeu, prog.Prefs.PrefNoirEtBlanc != 0,
+    const auto imprimer = [this, tableau = TableauJoue(), numJeu = choix.NumJeu](const Destination& vers) {
+        return ImprimerExerciceVoiliers(vers, tableau, numJeu, prog.Prefs.PrefNoirEtBlanc != 0,
                                         prog.Consigne);
     };
     autres.MontrerBilan(ResultatPartie{choix.NumJeu, partie.Compteurs(), imprimer});

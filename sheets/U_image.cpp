@@ -2,6 +2,7 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/ImpressionDepuisFenetre.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -9,7 +10,6 @@
 #include "sheets/ColonneFeuille.h"
 #include "sheets/DessinFeuille.h"
 #include "sheets/DialoguesFeuille.h"
-#include "sheets/ImpressionDepuisFenetre.h"
 #include "sheets/ImpressionFeuille.h"
 
 #include <QButtonGroup>
@@ -194,9 +194,9 @@ void TF_Image::BoutonNouveauClick() {
 
 void TF_Image::BoutonImprimerClick() {
     const FeuilleTableaux& feuille = preparation.Feuille();
-    ImprimerDepuisFenetre(prog, QStringLiteral("Feuille d'exercices"),
-                          ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer),
-                          [&](QPagedPaintDevice& page) { return ImprimerFeuille(page, feuille); });
+    ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Feuille d'exercices"),
+                          ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer), 1,
+                          [&](const Destination& vers) { return ImprimerFeuille(vers, feuille); });
 }
 
 void TF_Image::BoutonSerieClick() {
@@ -205,13 +205,13 @@ void TF_Image::BoutonSerieClick() {
     const FeuilleTableaux& feuille = preparation.Feuille();
     const QPageLayout::Orientation orientation = ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer);
     if (choix->Quoi == ChoixSerie::Genre::Corrige) {
-        ImprimerDepuisFenetre(prog, QStringLiteral("Corrigé"), orientation,
-                              [&](QPagedPaintDevice& page) { return ImprimerCorrige(page, feuille); });
+        ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Corrigé"), orientation, 1,
+                              [&](const Destination& vers) { return ImprimerCorrige(vers, feuille); });
         return;
     }
-    ImprimerAvecProgression(prog, *this, QStringLiteral("Série de feuilles"), orientation,
+    ImprimerAvecProgression(prog.Plate(), *this, QStringLiteral("Série de feuilles"), orientation,
                             choix->NombrePages(),
-                            [&](QPagedPaintDevice& page, const Progression& progression) {
-                                return ImprimerSerie(page, feuille, *choix, prog.Aleatoire(), progression);
+                            [&](const Destination& vers, const Progression& progression) {
+                                return ImprimerSerie(vers, feuille, *choix, prog.Aleatoire(), progression);
                             });
 }

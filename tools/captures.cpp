@@ -93,7 +93,7 @@ void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
         jeu->hide();
     }
     // The results window of the last game with everything the teacher can allow.
-    const ResultatPartie partie{3, jeu->Compteurs(), [](QPagedPaintDevice&) { return true; }};
+    const ResultatPartie partie{3, jeu->Compteurs(), [](const Destination&) { return true; }};
     if (auto* bilan = qobject_cast<TF_bilan*>(fenetres.Fenetre(IdFenetre::Bilan))) {
         prog.Prefs.EnregistrerBilans = prog.Prefs.BilansIndividuels = 1;
         prog.Prefs.ImprimerResultats = prog.Prefs.ImprimerExercice = 1;

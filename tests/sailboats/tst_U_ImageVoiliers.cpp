@@ -11,6 +11,7 @@
 
 #include "support/CasesVoiliers.h"
 #include "support/DialoguesScriptes.h"
+#include "support/ImpressionsFeuilles.h"
 #include "support/Pdf.h"
 #include "support/PlateFormeTest.h"
 
@@ -94,6 +95,9 @@ class TestFenetreVoiliers : public QObject {
     void imprimeLesBateauxDeLApercu();
     void consigneDuProgramme();
     void corrigeEtSerie();
+    void pagesEtCopiesDemandees_data();
+    void pagesEtCopiesDemandees();
+    void impressionRateeDiteEnFrancais_data();
     void impressionRateeDiteEnFrancais();
     void dialoguesDuProgramme();
     void accessibleAuClavierEtALaVoix();
@@ -234,17 +238,36 @@ void TestFenetreVoiliers::corrigeEtSerie() {
              (QStringList{QStringLiteral("Corrigé"), QStringLiteral("Série de feuilles")}));
 }
 
+void TestFenetreVoiliers::pagesEtCopiesDemandees_data() {
+    PagesDemandees::Lignes();
+}
+
+void TestFenetreVoiliers::pagesEtCopiesDemandees() {
+    QFETCH(QString, bouton);
+    QFETCH(ChoixSerie, choix);
+    Banc banc;
+    banc.dialogues.consignes = {QStringLiteral("Complète vite.")};
+    banc.Cliquer("BoutonConsigne");
+    banc.dialogues.series = {choix};
+    PagesDemandees::Verifier(banc.plate, banc.dossier.filePath(QStringLiteral("demande.pdf")),
+                             [&] { banc.Cliquer(qPrintable(bouton)); });
+}
+
+void TestFenetreVoiliers::impressionRateeDiteEnFrancais_data() {
+    ImpressionsRatees::Lignes();
+}
+
 void TestFenetreVoiliers::impressionRateeDiteEnFrancais() {
+    QFETCH(QString, bouton);
+    QFETCH(ChoixSerie, choix);
     Banc banc;
     banc.Cliquer("BCouleur");
     const FeuilleVoiliers avant = banc.Feuille();
-    banc.plate.fichierPdf = banc.dossier.filePath(QStringLiteral("absent/voiliers.pdf"));
-    banc.Cliquer("BoutonImprimer");
-    QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY(banc.plate.avertissements.first().startsWith(QStringLiteral("L'impression n'a pas pu se faire")));
+    banc.dialogues.series = {choix};
+    ImpressionsRatees::Verifier(banc.plate, banc.dossier.path(), banc.fenetre,
+                                [&] { banc.Cliquer(qPrintable(bouton)); });
     QVERIFY(banc.Feuille().MemesCouleurs(avant));
     QVERIFY(!banc.Feuille().NoirEtBlanc);
-    QVERIFY(banc.fenetre.isVisible());
 }
 
 // Through the registry: navirelle's own sheet window, and its size chooser headed "Préparation".
