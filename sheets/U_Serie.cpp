@@ -6,6 +6,7 @@
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
+#include "sheets/ChampNombre.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QSpinBox>
 
 namespace {
 
@@ -23,6 +23,9 @@ QString Pages(int nombre) {
     return nombre == 1 ? QStringLiteral("1 page sera imprimée.")
                        : QStringLiteral("%1 pages seront imprimées.").arg(nombre);
 }
+
+const QString Bornes =
+    QStringLiteral("de %1 à %2 feuilles").arg(ChoixSerie::NombreMin).arg(ChoixSerie::NombreMax);
 
 } // namespace
 
@@ -55,10 +58,9 @@ TF_Serie::TF_Serie(Programme& programme, QWidget* parent) : QDialog(parent), pro
     const QString nombre = QStringLiteral("&Nombre de feuilles :");
     QLabel* etiquette = Apparence::Etiquette(this, QStringLiteral("LabelNombre"), nombre,
                                              QRect(50, 156, 220, 30), Apparence::Arial(15, false), Qt::black);
-    nombreFeuilles = new QSpinBox(this);
+    nombreFeuilles = new ChampNombre(ChoixSerie::NombreMin, ChoixSerie::NombreMax, this);
     nombreFeuilles->setObjectName(QStringLiteral("NombreFeuilles"));
     nombreFeuilles->setGeometry(280, 156, 90, 30);
-    nombreFeuilles->setRange(ChoixSerie::NombreMin, ChoixSerie::NombreMax);
     nombreFeuilles->setValue(ChoixSerie().NombreFeuilles);
     nombreFeuilles->setAccessibleName(Libelles::NomAccessible(nombre));
     etiquette->setBuddy(nombreFeuilles);
@@ -75,10 +77,16 @@ TF_Serie::TF_Serie(Programme& programme, QWidget* parent) : QDialog(parent), pro
     QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BoutonAnnuler"),
                                              QStringLiteral("&Annuler"), QRect(370, 276, 130, 38));
     imprimer->setDefault(true);
+    // Clicked, it leaves the keyboard in the number, which accept() then checks.
+    imprimer->setFocusPolicy(Qt::TabFocus);
     connect(imprimer, &QPushButton::clicked, this, &QDialog::accept);
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(groupe, &QButtonGroup::buttonClicked, this, &TF_Serie::Actualiser);
-    connect(nombreFeuilles, &QSpinBox::valueChanged, this, &TF_Serie::Actualiser);
+    connect(nombreFeuilles, &QSpinBox::textChanged, this, [this] {
+        nombreCorrige = false;
+        Actualiser();
+    });
+    connect(nombreFeuilles, &ChampNombre::Corrige, this, &TF_Serie::Corrige);
     connect(avecCorriges, &QCheckBox::toggled, this, &TF_Serie::Actualiser);
     Actualiser();
     DialogueFixe::Terminer(*this, prog.Plate());
@@ -99,11 +107,30 @@ void TF_Serie::Actualiser() {
     const bool serie = choixSerie->isChecked();
     nombreFeuilles->setEnabled(serie);
     avecCorriges->setEnabled(serie);
-    const QString texte = Pages(Choix().NombrePages());
+    // The summary never names a number of pages the field does not show.
+    QString texte = Pages(Choix().NombrePages());
+    if (serie && !nombreFeuilles->Lu())
+        texte = QStringLiteral("Le nombre de feuilles va %1.").arg(Bornes);
+    else if (serie && nombreCorrige)
+        texte = QStringLiteral("Nombre corrigé (%1) : %2").arg(Bornes, texte);
     if (texte == resume->text()) return;
     resume->setText(texte);
     resume->setAccessibleName(texte);
     prog.Plate().Annoncer(*resume, QAccessible::NameChanged);
+}
+
+void TF_Serie::Corrige() {
+    nombreCorrige = true;
+    Actualiser();
+}
+
+void TF_Serie::accept() {
+    if (choixSerie->isChecked() && !nombreFeuilles->Corriger()) {
+        nombreFeuilles->setFocus(Qt::OtherFocusReason);
+        nombreFeuilles->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 void TF_Serie::showEvent(QShowEvent* evenement) {

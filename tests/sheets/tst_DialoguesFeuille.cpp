@@ -101,6 +101,8 @@ class TestDialoguesFeuille : public QObject {
     void choix3D();
     void serie_data();
     void serie();
+    void nombreDeFeuillesMontreEtImprime_data();
+    void nombreDeFeuillesMontreEtImprime();
     void nommesEtAuClavier();
     void bandeAuMilieuDeLEcran();
 };
@@ -391,6 +393,90 @@ void TestDialoguesFeuille::serie() {
     QCOMPARE(obtenu->NombrePages(), pages);
     QVERIFY2(resume.startsWith(QString::number(pages) + QLatin1Char(' ')), qPrintable(resume));
     QCOMPARE(obtenu->Quoi == ChoixSerie::Genre::Corrige, choix == u"corrige");
+}
+
+void TestDialoguesFeuille::nombreDeFeuillesMontreEtImprime_data() {
+    QTest::addColumn<QString>("tape");   // what the teacher types over the number; "<vide>": erases it
+    QTest::addColumn<QString>("sortie"); // "tab", "entree", "clic" on "Imprimer...", or "voix" (text set by a
+                                         // screen reader, then Enter)
+    QTest::addColumn<QString>("montre"); // the field once the teacher goes on
+    QTest::addColumn<bool>("corrige");   // the summary says the number was corrected, and the dialog waits
+    QTest::addColumn<int>("feuilles");   // printed
+    QTest::newRow("12, Enter") << "12"
+                               << "entree"
+                               << "12" << false << 12;
+    QTest::newRow("0 is one sheet") << "0"
+                                    << "tab"
+                                    << "1" << true << 1;
+    QTest::newRow("41 is forty, not 4") << "41"
+                                        << "entree"
+                                        << "40" << true << 40;
+    QTest::newRow("999 is forty") << "999"
+                                  << "clic"
+                                  << "40" << true << 40;
+    QTest::newRow("nothing is the number before") << "<vide>"
+                                                  << "clic"
+                                                  << "30" << true << 30;
+    QTest::newRow("letters are not typed") << "ab"
+                                           << "entree"
+                                           << "30" << false << 30;
+    QTest::newRow("letters from a screen reader") << "trois"
+                                                  << "voix"
+                                                  << "30" << true << 30;
+}
+
+// The field and the summary never disagree, and what prints is what the teacher saw in the field.
+void TestDialoguesFeuille::nombreDeFeuillesMontreEtImprime() {
+    QFETCH(QString, tape);
+    QFETCH(QString, sortie);
+    QFETCH(QString, montre);
+    QFETCH(bool, corrige);
+    QFETCH(int, feuilles);
+    Banc banc;
+    TF_Serie dialogue(banc.prog);
+    QString pendant, apres, resumePendant, resumeApres;
+    bool attend = false;
+    Pendant(dialogue, [&] {
+        auto* champ = dialogue.findChild<QSpinBox*>(QStringLiteral("NombreFeuilles"));
+        auto* resume = dialogue.findChild<QLabel*>(QStringLiteral("Resume"));
+        auto* imprimer = dialogue.findChild<QPushButton*>(QStringLiteral("BoutonImprimer"));
+        dialogue.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialogue));
+        champ->setFocus();
+        champ->selectAll();
+        if (sortie == u"voix")
+            champ->findChild<QLineEdit*>()->setText(tape);
+        else if (tape == u"<vide>")
+            QTest::keyClick(champ, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(champ, tape);
+        pendant = champ->text();
+        resumePendant = resume->text();
+        if (sortie == u"tab")
+            QTest::keyClick(champ, Qt::Key_Tab);
+        else if (sortie == u"clic")
+            QTest::mouseClick(imprimer, Qt::LeftButton);
+        else
+            QTest::keyClick(champ, Qt::Key_Return);
+        apres = champ->text();
+        resumeApres = resume->text();
+        attend = sortie != u"tab" && dialogue.isVisible();
+        if (dialogue.isVisible()) QTest::mouseClick(imprimer, Qt::LeftButton);
+    });
+    const std::optional<ChoixSerie> choix = dialogue.Choisir();
+    QVERIFY(choix);
+    QCOMPARE(apres, montre);
+    QCOMPARE(choix->NombreFeuilles, feuilles);
+    // While typing, the summary names no number of pages the field does not show.
+    const bool dansLesBornes = pendant.toInt() >= 1 && pendant.toInt() <= 40;
+    QVERIFY2(resumePendant.startsWith(QString::number(pendant.toInt() * 2) + QLatin1Char(' ')) ==
+                 dansLesBornes,
+             qPrintable(pendant + " / " + resumePendant));
+    QVERIFY2(resumeApres.endsWith(QStringLiteral("%1 pages seront imprimées.").arg(feuilles * 2)),
+             qPrintable(resumeApres));
+    QCOMPARE(resumeApres.startsWith(QStringLiteral("Nombre corrigé (de 1 à 40 feuilles)")), corrige);
+    // A correction made by the print button itself, or Enter, is shown before anything prints.
+    QCOMPARE(attend, corrige && sortie != u"tab");
 }
 
 void TestDialoguesFeuille::nommesEtAuClavier() {
