@@ -1,5 +1,6 @@
 #include "program/U_pref.h"
 #include "core/Apparence.h"
+#include "core/GroupeExclusif.h"
 
 #include "core/AideContextuelle.h"
 #include "core/Libelles.h"
@@ -90,11 +91,6 @@ void Cocher(QCheckBox* caseACocher, bool coche) {
     caseACocher->setChecked(coche);
 }
 
-void Choisir(QButtonGroup* groupe, int item) {
-    const QSignalBlocker silence(groupe);
-    if (QAbstractButton* bouton = groupe->button(item)) bouton->setChecked(true);
-}
-
 } // namespace
 
 TF_preferences::TF_preferences(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
@@ -165,9 +161,7 @@ QGroupBox* TF_preferences::ConstruireModifChoix(int numJeu, QWidget* panneau) {
                  QRect(24, 24, 80, 22));
     NouveauChoix(groupe, boutons, 1, nom + QStringLiteral("Non"), QStringLiteral("non"),
                  QRect(124, 24, 80, 22));
-    connect(boutons, &QButtonGroup::idToggled, this, [this, numJeu](int item, bool coche) {
-        if (coche) ModifChoix1Click(numJeu, item);
-    });
+    GroupeExclusif::SurChoix(*boutons, [this, numJeu](int item) { ModifChoix1Click(numJeu, item); });
     for (QAbstractButton* choix : boutons->buttons())
         choix->installEventFilter(this);
     modifChoix[numJeu - 1] = boutons;
@@ -186,9 +180,7 @@ QGroupBox* TF_preferences::ConstruireNbCases(int numJeu, QWidget* panneau) {
         NouveauChoix(groupe, boutons, item, nom + QStringLiteral("Taille%1").arg(taille),
                      LibelleTaille(taille), QRect(24, 24 + item * 19, 190, 19));
     }
-    connect(boutons, &QButtonGroup::idToggled, this, [this, numJeu](int item, bool coche) {
-        if (coche) NbCasesJeu1Click(numJeu, item);
-    });
+    GroupeExclusif::SurChoix(*boutons, [this, numJeu](int item) { NbCasesJeu1Click(numJeu, item); });
     for (QAbstractButton* choix : boutons->buttons())
         choix->installEventFilter(this);
     nbCasesJeu[numJeu - 1] = boutons;
@@ -270,8 +262,8 @@ void TF_preferences::AfficherValeurs() {
     Cocher(checkBox1, p.EnregistrerBilans == 1);
     Cocher(checkBox5, p.BilansIndividuels == 1);
     for (int numJeu = 1; numJeu <= 3; ++numJeu) {
-        Choisir(nbCasesJeu[numJeu - 1], p.TailleJeu(numJeu) - Preferences::TailleJeuMin);
-        Choisir(modifChoix[numJeu - 1], p.ChoixModifiable(numJeu) != 0 ? 0 : 1);
+        GroupeExclusif::Montrer(*nbCasesJeu[numJeu - 1], p.TailleJeu(numJeu) - Preferences::TailleJeuMin);
+        GroupeExclusif::Montrer(*modifChoix[numJeu - 1], p.ChoixModifiable(numJeu) != 0 ? 0 : 1);
     }
     if (checkBox4) {
         Cocher(checkBox4, p.PrefNoirEtBlanc != 1);

@@ -1,5 +1,6 @@
 #include "sailboats/PaletteCouleurs.h"
 
+#include "core/GroupeExclusif.h"
 #include "core/PlateForme.h"
 #include "sailboats/Couleurs.h"
 #include "sailboats/NomsCouleursEcran.h"
@@ -67,7 +68,7 @@ PaletteCouleurs::PaletteCouleurs(PlateForme& plateForme, QWidget* parent)
         boutons[static_cast<size_t>(i)] = bouton;
     }
     resize(Ecart + n * (Cote + Ecart), Cote + 2 * Ecart);
-    connect(groupe, &QButtonGroup::idClicked, this, [this](int numero) {
+    GroupeExclusif::SurChoix(*groupe, [this](int numero) {
         Choisir(numero);
         emit CouleurChoisie(numero);
     });
@@ -84,7 +85,7 @@ void PaletteCouleurs::Choisir(int numero) {
     if (!bouton) return;
     const bool change = numero != couleur;
     couleur = numero;
-    bouton->setChecked(true);
+    GroupeExclusif::Montrer(*groupe, numero);
     Nommer(change);
     update();
 }

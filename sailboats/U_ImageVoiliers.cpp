@@ -2,6 +2,7 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/GroupeExclusif.h"
 #include "core/ImpressionDepuisFenetre.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
@@ -81,8 +82,8 @@ void TF_ImageVoiliers::ConstruireColonne() {
         c.Bouton(QStringLiteral("BoutonQuitter"), QStringLiteral("&Quitter"), Marron, QRect(4, 546, 72, 40));
     quitter->setFont(Apparence::Arial(18, false));
 
-    connect(jeux, &QButtonGroup::idClicked, this, &TF_ImageVoiliers::BJeu1Click);
-    connect(modes, &QButtonGroup::idClicked, this, &TF_ImageVoiliers::BCouleurClick);
+    GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { BJeu1Click(numJeu); });
+    GroupeExclusif::SurChoix(*modes, [this](int noirEtBlanc) { BCouleurClick(noirEtBlanc); });
     connect(consigne, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonConsigneClick);
     connect(changer, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonChangerClick);
     connect(nouveau, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonNouveauClick);
@@ -115,8 +116,8 @@ void TF_ImageVoiliers::FormActivate() {
 }
 
 void TF_ImageVoiliers::MontrerReglages() {
-    jeux->button(preparation.Feuille().NumJeu)->setChecked(true);
-    modes->button(preparation.Feuille().NoirEtBlanc ? 1 : 0)->setChecked(true);
+    GroupeExclusif::Montrer(*jeux, preparation.Feuille().NumJeu);
+    GroupeExclusif::Montrer(*modes, preparation.Feuille().NoirEtBlanc ? 1 : 0);
 }
 
 void TF_ImageVoiliers::AfficherFeuille() {

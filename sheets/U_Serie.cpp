@@ -3,6 +3,7 @@
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
 #include "core/DialogueFixe.h"
+#include "core/GroupeExclusif.h"
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -81,7 +82,7 @@ TF_Serie::TF_Serie(Programme& programme, QWidget* parent) : QDialog(parent), pro
     imprimer->setFocusPolicy(Qt::TabFocus);
     connect(imprimer, &QPushButton::clicked, this, &QDialog::accept);
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(groupe, &QButtonGroup::buttonClicked, this, &TF_Serie::Actualiser);
+    GroupeExclusif::SurChoix(*groupe, [this](int) { Actualiser(); });
     connect(nombreFeuilles, &QSpinBox::textChanged, this, [this] {
         nombreCorrige = false;
         Actualiser();

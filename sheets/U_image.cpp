@@ -2,6 +2,7 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/GroupeExclusif.h"
 #include "core/ImpressionDepuisFenetre.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
@@ -91,9 +92,9 @@ void TF_Image::ConstruireColonne() {
         c.Bouton(QStringLiteral("BoutonQuitter"), QStringLiteral("&Quitter"), Marron, QRect(4, 546, 72, 40));
     quitter->setFont(Apparence::Arial(18, false));
 
-    connect(operations, &QButtonGroup::idClicked, this, &TF_Image::Op1Click);
-    connect(jeux, &QButtonGroup::idClicked, this, &TF_Image::BJeu1Click);
-    connect(dispositions, &QButtonGroup::idClicked, this, &TF_Image::NbEx_A_Imprimer1Click);
+    GroupeExclusif::SurChoix(*operations, [this](int bouton) { Op1Click(bouton); });
+    GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { BJeu1Click(numJeu); });
+    GroupeExclusif::SurChoix(*dispositions, [this](int disposition) { NbEx_A_Imprimer1Click(disposition); });
     connect(consigne, &QPushButton::clicked, this, &TF_Image::BoutonConsigneClick);
     connect(changer, &QPushButton::clicked, this, &TF_Image::BoutonChangerClick);
     connect(nouveau, &QPushButton::clicked, this, &TF_Image::BoutonNouveauClick);
@@ -127,9 +128,9 @@ void TF_Image::FormActivate() {
 
 void TF_Image::MontrerReglages() {
     const FeuilleTableaux& f = preparation.Feuille();
-    operations->button(f.Op == Operation::Addition ? 0 : 1)->setChecked(true);
-    jeux->button(f.Reglages.JeuImprime)->setChecked(true);
-    dispositions->button(f.Reglages.NbExAImprimer)->setChecked(true);
+    GroupeExclusif::Montrer(*operations, f.Op == Operation::Addition ? 0 : 1);
+    GroupeExclusif::Montrer(*jeux, f.Reglages.JeuImprime);
+    GroupeExclusif::Montrer(*dispositions, f.Reglages.NbExAImprimer);
     for (QAbstractButton* bouton : jeux->buttons())
         bouton->setVisible(!f.TroisDifferents());
 }

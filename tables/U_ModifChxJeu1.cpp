@@ -1,5 +1,6 @@
 #include "tables/U_ModifChxJeu1.h"
 
+#include "core/GroupeExclusif.h"
 #include "core/MiseAEchelle.h"
 #include "core/Programme.h"
 #include "tables/Tableau.h"
@@ -38,7 +39,7 @@ TF_ModifCh1::TF_ModifCh1(Programme& programme, QWidget* parent)
         choix->setGeometry(item < 4 ? 16 : 168, 26 + (item % 4) * 36, 145, 28);
         nbCasesJeu1->addButton(choix, item);
     }
-    connect(nbCasesJeu1, &QButtonGroup::idClicked, this, &TF_ModifCh1::NbCasesJeu1Click);
+    GroupeExclusif::SurChoix(*nbCasesJeu1, [this](int item) { NbCasesJeu1Click(item); });
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     boutons->setGeometry(40, 232, 317, 36);
@@ -73,10 +74,8 @@ void TF_ModifCh1::FormActivate() {
     const quint8 taille = TailleCourante();
     numeroJeu->setText(numJeu >= 1 && numJeu <= 3 ? prog.Profil().EnTeteJeu.arg(numJeu)
                                                   : QStringLiteral("Préparation"));
-    if (QAbstractButton* choix = nbCasesJeu1->button(taille - 1)) {
-        choix->setChecked(true);
-        choix->setFocus();
-    }
+    GroupeExclusif::Montrer(*nbCasesJeu1, taille - 1);
+    if (QAbstractButton* choix = nbCasesJeu1->button(taille - 1)) choix->setFocus();
     TailleAvant = taille;
 }
 

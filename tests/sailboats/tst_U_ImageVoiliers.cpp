@@ -9,6 +9,7 @@
 #include "sheets/ApercuFeuille.h"
 #include "sheets/ReglagesFeuille.h"
 
+#include "support/ActionsAccessibles.h"
 #include "support/CasesVoiliers.h"
 #include "support/DialoguesScriptes.h"
 #include "support/ImpressionsFeuilles.h"
@@ -99,6 +100,8 @@ class TestFenetreVoiliers : public QObject {
     void pagesEtCopiesDemandees();
     void impressionRateeDiteEnFrancais_data();
     void impressionRateeDiteEnFrancais();
+    void choixAuLecteurDEcran_data();
+    void choixAuLecteurDEcran();
     void dialoguesDuProgramme();
     void accessibleAuClavierEtALaVoix();
 };
@@ -268,6 +271,32 @@ void TestFenetreVoiliers::impressionRateeDiteEnFrancais() {
                                 [&] { banc.Cliquer(qPrintable(bouton)); });
     QVERIFY(banc.Feuille().MemesCouleurs(avant));
     QVERIFY(!banc.Feuille().NoirEtBlanc);
+}
+
+void TestFenetreVoiliers::choixAuLecteurDEcran_data() {
+    QTest::addColumn<QString>("bouton"); // its spoken name
+    QTest::addColumn<QString>("reglages");
+    QTest::newRow("the exercise") << "Jeu n° 3 : trouver"
+                                  << "3 NB";
+    QTest::newRow("the drawing") << "En couleurs"
+                                 << "1 couleur";
+}
+
+// A button of the column checked through the accessibility tree chooses, as a click does: the
+// sheet changes, its preview is drawn again and "Imprimer" is offered.
+void TestFenetreVoiliers::choixAuLecteurDEcran() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, reglages);
+    Banc banc;
+    const auto etat = [&] {
+        const FeuilleVoiliers& f = banc.Feuille();
+        return QStringLiteral("%1 %2").arg(f.NumJeu).arg(f.NoirEtBlanc ? "NB" : "couleur");
+    };
+    const int dessins = banc.fenetre.Apercu()->NombreDeDessins();
+    QVERIFY(ActionsAccessibles::Basculer(banc.fenetre, bouton));
+    QCOMPARE(etat(), reglages);
+    QCOMPARE(banc.fenetre.Apercu()->NombreDeDessins(), dessins + 1);
+    QVERIFY(banc.Bouton("BoutonImprimer")->isEnabled());
 }
 
 // Through the registry: navirelle's own sheet window, and its size chooser headed "Préparation".

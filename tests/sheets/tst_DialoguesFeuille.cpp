@@ -3,6 +3,7 @@
 // named for screen readers and reached by the keyboard.
 #include "core/AideContextuelle.h"
 #include "core/Programme.h"
+#include "sheets/ChoixConsigne.h"
 #include "sheets/ReglagesFeuille.h"
 #include "sheets/U_Consigne.h"
 #include "sheets/U_Consigne3D.h"
@@ -10,6 +11,7 @@
 #include "sheets/U_ModifChxImp.h"
 #include "sheets/U_Serie.h"
 
+#include "support/ActionsAccessibles.h"
 #include "support/PlateFormeTest.h"
 
 #include <QAccessible>
@@ -103,6 +105,8 @@ class TestDialoguesFeuille : public QObject {
     void serie();
     void nombreDeFeuillesMontreEtImprime_data();
     void nombreDeFeuillesMontreEtImprime();
+    void choixAuLecteurDEcran_data();
+    void choixAuLecteurDEcran();
     void nommesEtAuClavier();
     void bandeAuMilieuDeLEcran();
 };
@@ -477,6 +481,85 @@ void TestDialoguesFeuille::nombreDeFeuillesMontreEtImprime() {
     QCOMPARE(resumeApres.startsWith(QStringLiteral("Nombre corrigé (de 1 à 40 feuilles)")), corrige);
     // A correction made by the print button itself, or Enter, is shown before anything prints.
     QCOMPARE(attend, corrige && sortie != u"tab");
+}
+
+void TestDialoguesFeuille::choixAuLecteurDEcran_data() {
+    QTest::addColumn<QString>("dialogue");
+    QTest::addColumn<QString>("choix");  // the item toggled through the accessibility tree
+    QTest::addColumn<QString>("bouton"); // then pressed there
+    QTest::addColumn<QString>("obtenu"); // what the dialog answers
+    QTest::newRow("instruction") << "Consigne"
+                                 << "Consigne par défaut"
+                                 << "OK" << ConsigneParDefaut();
+    // Checked, the teacher's own instruction takes the keyboard to its field.
+    QTest::newRow("own instruction") << "Consigne"
+                                     << "Consigne personnalisée"
+                                     << "OK"
+                                     << "Bravo";
+    QTest::newRow("instructions of 3 diff.") << "Consigne3D"
+                                             << "Consigne par défaut"
+                                             << "OK" << ConsigneParDefaut() + "||";
+    QTest::newRow("size") << "ModifImp"
+                          << "Taille 5 (5 x 5)"
+                          << "OK"
+                          << "6";
+    QTest::newRow("sizes of 3 diff.") << "Choix3D"
+                                      << "Taille 7 (5 x 7)"
+                                      << "Valider"
+                                      << "8 1 1";
+    QTest::newRow("key or class set") << "Serie"
+                                      << "Le corrigé de la feuille affichée"
+                                      << "Imprimer..."
+                                      << "1 page sera imprimée.";
+}
+
+// An item checked through the accessibility tree is the item chosen, as a click is.
+void TestDialoguesFeuille::choixAuLecteurDEcran() {
+    QFETCH(QString, dialogue);
+    QFETCH(QString, choix);
+    QFETCH(QString, bouton);
+    QFETCH(QString, obtenu);
+    Banc banc;
+    QString reponse;
+    auto repondre = [&](QDialog& d) {
+        Pendant(d, [&] {
+            d.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QVERIFY(ActionsAccessibles::Basculer(d, choix));
+            if (obtenu == u"Bravo") QTest::keyClicks(QApplication::focusWidget(), obtenu);
+            QVERIFY(ActionsAccessibles::Appuyer(d, bouton));
+        });
+    };
+    if (dialogue == u"Consigne") {
+        TF_Consigne d(banc.prog);
+        repondre(d);
+        QVERIFY(d.Choisir(reponse));
+    } else if (dialogue == u"Consigne3D") {
+        TF_Consigne3D d(banc.prog);
+        std::array<QString, 3> consignes;
+        repondre(d);
+        QVERIFY(d.Choisir(consignes));
+        reponse = consignes[0] + '|' + consignes[1] + '|' + consignes[2];
+    } else if (dialogue == u"ModifImp") {
+        TF_ModifImp d(banc.prog);
+        quint8 taille = 1;
+        repondre(d);
+        QVERIFY(d.Choisir(taille));
+        reponse = QString::number(taille);
+    } else if (dialogue == u"Choix3D") {
+        TF_Choix3D d(banc.prog);
+        std::array<quint8, 3> tailles{1, 1, 1};
+        repondre(d);
+        QVERIFY(d.Choisir(tailles));
+        reponse = QStringLiteral("%1 %2 %3").arg(tailles[0]).arg(tailles[1]).arg(tailles[2]);
+    } else {
+        TF_Serie d(banc.prog);
+        repondre(d);
+        const std::optional<ChoixSerie> serie = d.Choisir();
+        QVERIFY(serie && serie->Quoi == ChoixSerie::Genre::Corrige);
+        reponse = d.findChild<QLabel*>(QStringLiteral("Resume"))->text();
+    }
+    QCOMPARE(reponse, obtenu);
 }
 
 void TestDialoguesFeuille::nommesEtAuClavier() {

@@ -12,6 +12,7 @@
 #include "sheets/U_image.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 
+#include "support/ActionsAccessibles.h"
 #include "support/DialoguesScriptes.h"
 #include "support/ImpressionsFeuilles.h"
 #include "support/Pdf.h"
@@ -85,6 +86,8 @@ class TestFenetreFeuille : public QObject {
     void corrigeEtSerieDepuisLaFenetre();
     void consigneDesFeuillesPourLeBilan();
     void unJeuOuvertGardeSonTableau();
+    void choixAuLecteurDEcran_data();
+    void choixAuLecteurDEcran();
     void dialoguesDuProgramme();
     void accessibleAuClavierEtALaVoix();
 };
@@ -307,6 +310,37 @@ void TestFenetreFeuille::unJeuOuvertGardeSonTableau() {
     QCOMPARE(jeu->Choix().Op, Operation::Multiplication);
     for (int n = 1; n <= 3; ++n)
         QCOMPARE(prog.Prefs.TailleJeu(n), prefs.TailleJeu(n));
+}
+
+void TestFenetreFeuille::choixAuLecteurDEcran_data() {
+    QTest::addColumn<QString>("bouton"); // its spoken name
+    QTest::addColumn<QString>("reglages");
+    QTest::newRow("the operation") << "Table de multiplication"
+                                   << "x 1 1";
+    QTest::newRow("the exercise") << "Jeu n° 2 : trouver"
+                                  << "+ 2 1";
+    QTest::newRow("the layout") << "3 tableaux différents"
+                                << "+ 1 5";
+}
+
+// A button of the column checked through the accessibility tree chooses, as a click does: the
+// sheet changes, its preview is drawn again and "Imprimer" is offered.
+void TestFenetreFeuille::choixAuLecteurDEcran() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, reglages);
+    Banc banc;
+    const auto etat = [&] {
+        const FeuilleTableaux& f = banc.Feuille();
+        return QStringLiteral("%1 %2 %3")
+            .arg(f.Op == Operation::Addition ? "+" : "x")
+            .arg(f.Reglages.JeuImprime)
+            .arg(f.Reglages.NbExAImprimer);
+    };
+    const int dessins = banc.fenetre.Apercu()->NombreDeDessins();
+    QVERIFY(ActionsAccessibles::Basculer(banc.fenetre, bouton));
+    QCOMPARE(etat(), reglages);
+    QCOMPARE(banc.fenetre.Apercu()->NombreDeDessins(), dessins + 1);
+    QVERIFY(banc.Bouton("BoutonImprimer")->isEnabled());
 }
 
 // Through the registry the window opens the program's own dialogs.

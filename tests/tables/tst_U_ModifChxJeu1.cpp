@@ -1,6 +1,7 @@
 // The size chooser: its heading per program and exercise, and that a click changes the size of
 // the exercise being played at once, and only that one.
 #include "core/Programme.h"
+#include "support/ActionsAccessibles.h"
 #include "support/PlateFormeTest.h"
 #include "tables/U_ModifChxJeu1.h"
 
@@ -21,6 +22,8 @@ class TestModifCh1 : public QObject {
     void unClicChangeSeulementLExerciceEnCours();
     void annulerRemetLaTailleDeLOuverture_data();
     void annulerRemetLaTailleDeLOuverture();
+    void choixAuLecteurDEcran_data();
+    void choixAuLecteurDEcran();
 };
 
 void TestModifCh1::enTete_data() {
@@ -95,6 +98,33 @@ void TestModifCh1::annulerRemetLaTailleDeLOuverture() {
     prog.Prefs.TailleJeu1 = 6;
     choix.show();
     QCOMPARE(choix.NbCasesJeu1()->checkedId(), 5);
+}
+
+void TestModifCh1::choixAuLecteurDEcran_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("bouton"); // pressed after "Taille 2 (4 x 4)" is toggled
+    QTest::addColumn<int>("taille");
+    QTest::newRow("carrelis, OK") << ProfilCarrelis() << "OK" << 2;
+    QTest::newRow("navirelle, OK") << ProfilNavirelle() << "OK" << 2;
+    QTest::newRow("navirelle, Annuler") << ProfilNavirelle() << "Annuler" << 5;
+}
+
+// A size checked through the accessibility tree is the size chosen, as a click is.
+void TestModifCh1::choixAuLecteurDEcran() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, bouton);
+    QFETCH(int, taille);
+    PlateFormeTest plate;
+    Programme prog(profil, plate);
+    prog.Prefs.TailleJeu2 = 5;
+    TF_ModifCh1 choix(prog);
+    choix.Preparer(2);
+    choix.show();
+    QVERIFY(ActionsAccessibles::Basculer(choix, QStringLiteral("Taille 2 (4 x 4)")));
+    QCOMPARE(choix.NbCasesJeu1()->checkedId(), 1);
+    QVERIFY(ActionsAccessibles::Appuyer(choix, bouton));
+    QVERIFY(!choix.isVisible());
+    QCOMPARE(int(prog.Prefs.TailleJeu2), taille);
 }
 
 QTEST_MAIN(TestModifCh1)
