@@ -6,6 +6,7 @@
 #include "core/PlateFormeQt.h"
 #include "core/ProfilProgramme.h"
 #include "core/Programme.h"
+#include "core/TraductionQt.h"
 #include "program/Fenetres.h"
 #include "program/U_Menu.h"
 
@@ -14,8 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 #include <cstdio>
@@ -31,14 +30,6 @@ bool EcranDisponible() {
 }
 
 namespace {
-// The standard dialogs (files, printing, fonts) speak French like the rest of the program.
-void TraduireDialoguesStandard(QApplication& application, QTranslator& traducteur) {
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    if (traducteur.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&traducteur);
-}
-
 QStringList Arguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -114,7 +105,7 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     // The icon the package installs in the hicolor theme; none when run from the build tree.
     QApplication::setWindowIcon(QIcon::fromTheme(profil.NomExecutable));
     QTranslator traducteur;
-    TraduireDialoguesStandard(application, traducteur);
+    TraduireQt(application, traducteur);
 
     PlateFormeQt plateForme(profil.Titre);
     Programme programme(profil, plateForme);
