@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -209,6 +210,20 @@ void CapturerFenetreFeuilles(Capture& capture, Fenetres& fenetres) {
     feuille->hide();
 }
 
+// The class-set dialog once the teacher typed 41 and pressed Enter: the number corrected, and
+// said so in the summary.
+void CapturerNombreCorrige(Capture& capture, Fenetres& fenetres) {
+    QWidget* serie = fenetres.Fenetre(IdFenetre::Serie);
+    auto* champ = serie ? serie->findChild<QSpinBox*>(QStringLiteral("NombreFeuilles")) : nullptr;
+    if (!champ) return;
+    serie->show();
+    champ->selectAll();
+    QTest::keyClicks(champ, QStringLiteral("41"));
+    QTest::keyClick(champ, Qt::Key_Return);
+    capture.Enregistrer(*serie, QStringLiteral("F_Serie_corrige"));
+    serie->hide();
+}
+
 bool Capturer(Capture& capture) {
     PlateFormeTest plate;
     plate.ecran = QRect(QPoint(0, 0), capture.ecran);
@@ -227,6 +242,7 @@ bool Capturer(Capture& capture) {
     CapturerJeuxVoiliers(prog, fenetres,
                          [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     CapturerFenetreFeuilles(capture, fenetres);
+    CapturerNombreCorrige(capture, fenetres);
     return !capture.echec;
 }
 
