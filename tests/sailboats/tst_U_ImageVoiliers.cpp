@@ -246,14 +246,8 @@ void TestFenetreVoiliers::pagesEtCopiesDemandees_data() {
 }
 
 void TestFenetreVoiliers::pagesEtCopiesDemandees() {
-    QFETCH(QString, bouton);
-    QFETCH(ChoixSerie, choix);
     Banc banc;
-    banc.dialogues.consignes = {QStringLiteral("Complète vite.")};
-    banc.Cliquer("BoutonConsigne");
-    banc.dialogues.series = {choix};
-    PagesDemandees::Verifier(banc.plate, banc.dossier.filePath(QStringLiteral("demande.pdf")),
-                             [&] { banc.Cliquer(qPrintable(bouton)); });
+    PagesDemandees::VerifierDans(banc);
 }
 
 void TestFenetreVoiliers::impressionRateeDiteEnFrancais_data() {

@@ -199,14 +199,8 @@ void TestFenetreFeuille::pagesEtCopiesDemandees_data() {
 }
 
 void TestFenetreFeuille::pagesEtCopiesDemandees() {
-    QFETCH(QString, bouton);
-    QFETCH(ChoixSerie, choix);
     Banc banc;
-    banc.dialogues.consignes = {QStringLiteral("Complète vite.")};
-    banc.Cliquer("BoutonConsigne");
-    banc.dialogues.series = {choix};
-    PagesDemandees::Verifier(banc.plate, banc.dossier.filePath(QStringLiteral("demande.pdf")),
-                             [&] { banc.Cliquer(qPrintable(bouton)); });
+    PagesDemandees::VerifierDans(banc);
 }
 
 void TestFenetreFeuille::impressionRateeDiteEnFrancais_data() {

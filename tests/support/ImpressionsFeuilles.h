@@ -11,6 +11,8 @@
 #include <QProgressDialog>
 #include <QTest>
 
+#include <limits>
+
 Q_DECLARE_METATYPE(ChoixSerie)
 
 // What the print dialog asks of a sheet window's prints: a page range (a jammed page printed
@@ -66,6 +68,18 @@ template <class Action> void Verifier(PlateFormeTest& plate, const QString& fich
     for (const QList<MotPlace>& page : Pdf::Mots(fichier))
         lues << LignesDeMots(page, 2).value(0);
     QCOMPARE(lues, premieresLignes);
+}
+
+// The row in a sheet window's test bench (its dialogues, platform, folder and buttons): the
+// instruction set, the row's choice of key or class set, then its print.
+template <class Banc> void VerifierDans(Banc& banc) {
+    QFETCH(QString, bouton);
+    QFETCH(ChoixSerie, choix);
+    banc.dialogues.consignes = {QStringLiteral("Complète vite.")};
+    banc.Cliquer("BoutonConsigne");
+    banc.dialogues.series = {choix};
+    Verifier(banc.plate, banc.dossier.filePath(QStringLiteral("demande.pdf")),
+             [&] { banc.Cliquer(qPrintable(bouton)); });
 }
 
 } // namespace PagesDemandees
