@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up and everyday commands; each installs what it needs first (scripts/install-deps).
 BUILD ?= build
 SAN   ?= build-san
@@ -46,13 +47,15 @@ bench: build
 	$(BUILD)/bench/bench_voiliers
 	$(BUILD)/bench/bench_jeux_voiliers
 	$(BUILD)/bench/bench_rtf
+	$(BUILD)/bench/bench_editeur
 	$(BUILD)/bench/bench_feuilles
+	$(BUILD)/bench/bench_suivi
 	./bench/demarrage.sh
 
 # One Debian package per program in $(BUILD)/paquets/ (CPack, from the install rules).
 package: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-	@cmake --build $(BUILD) --target carrelis navirelle donnees -j$(JOBS)
+	@cmake --build $(BUILD) --target carrelis navirelle donnees doc_paquets -j$(JOBS)
 	cd $(BUILD) && cpack -G DEB
 
 # The packages built, installed, started from an empty home on a virtual screen and removed
@@ -60,10 +63,11 @@ package: deps
 essai-paquets: deps
 	./scripts/essayer-paquets
 
-# The rich-text reader under libFuzzer for FUZZ_DUREE seconds (60 by default), built apart
-# with clang in build-fuzz; fails on the first crash, leak or runaway input.
+# Every reader under libFuzzer, each for FUZZ_DUREE seconds (60 by default), built apart with
+# clang in build-fuzz; fails after the last target when one crashed, leaked, ran away or broke its
+# property, naming the inputs kept in build-fuzz/<target>/ (FUZZ_CIBLES="fuzz_A ..." picks some).
 fuzz: deps
-	./scripts/fuzz-rtf
+	./scripts/fuzz
 
 clean:
 	rm -rf $(BUILD) $(SAN) build-fuzz

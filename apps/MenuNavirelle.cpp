@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ProfilProgramme.h"
 
 ProfilMenu MenuNavirelle() {
@@ -38,7 +39,8 @@ ProfilMenu MenuNavirelle() {
                  {ItemMenu("Lirelesrsultats1", QStringLiteral("Afficher le &bilan général"), A::BilanGeneral),
                   ItemMenu("Afficherunbilanin1", QStringLiteral("Afficher un bilan &individuel"),
                            A::BilanIndividuel),
-                  ItemMenu("Gestiondesbilans1", QStringLiteral("&Gestion des bilans"), A::GestionBilans)}),
+                  ItemMenu("Gestiondesbilans1", QStringLiteral("&Gestion des bilans"), A::GestionBilans),
+                  ItemMenu("Suividelaclasse1", QStringLiteral("&Suivi de la classe"), A::SuiviClasse)}),
         SousMenu("Editeurs1", QStringLiteral("&Editeurs"),
                  {ItemMenu("Imprimerdesexercices1", QStringLiteral("&Imprimer des exercices"),
                            A::ImprimerExercices),

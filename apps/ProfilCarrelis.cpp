@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ProfilProgramme.h"
 
 ProfilProgramme ProfilCarrelis() {
@@ -22,7 +23,7 @@ ProfilProgramme ProfilCarrelis() {
         .MaintienPubN = false,
         .OrdreFenetres = {F::Menu, F::JeuCarrelis, F::Choix3D, F::PubN, F::Listes, F::ModifCh1, F::Bilan,
                           F::Image, F::ModifImp, F::Consigne3D, F::Edit3, F::Preferences, F::Consigne,
-                          F::ChoixImpInd, F::EffaceBilans, F::Traitexte, F::Serie},
+                          F::ChoixImpInd, F::EffaceBilans, F::Traitexte, F::Serie, F::Suivi},
         .Menu = MenuCarrelis(),
         .EnTeteJeu = QStringLiteral("Jeu n° %1"),
         .ConsigneInitiale = {},
@@ -45,5 +46,6 @@ ProfilProgramme ProfilCarrelis() {
                                  QStringLiteral("Nombre d'erreurs pour les cases en haut :")},
         .LibelleScorePremierEssai = {},
         .ExerciceImpressionUnique = false,
+        .MotsGaucheHaut = {QStringLiteral("cases à gauche"), QStringLiteral("cases en haut")},
     };
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ProfilProgramme.h"
 
 ProfilProgramme ProfilNavirelle() {
@@ -22,7 +23,7 @@ ProfilProgramme ProfilNavirelle() {
         .MaintienPubN = true,
         .OrdreFenetres = {F::Menu, F::PubN, F::Listes, F::Traitexte, F::Preferences, F::Jeu23, F::ModifImp,
                           F::Jeu1, F::Bilan, F::Edit3, F::Consigne, F::ModifCh1, F::Image, F::ChoixImpInd,
-                          F::EffaceBilans, F::Serie},
+                          F::EffaceBilans, F::Serie, F::Suivi},
         .Menu = MenuNavirelle(),
         .EnTeteJeu = QStringLiteral("Exercice n° %1"),
         .ConsigneInitiale = QStringLiteral("Complète le tableau ci-dessous :"),
@@ -46,5 +47,6 @@ ProfilProgramme ProfilNavirelle() {
                                  QStringLiteral("Nombre d'erreurs pour les voiles en haut :")},
         .LibelleScorePremierEssai = QStringLiteral("Nombre total de bonnes réponses au premier essai :"),
         .ExerciceImpressionUnique = true,
+        .MotsGaucheHaut = {QStringLiteral("coques"), QStringLiteral("voiles")},
     };
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing sheets to PDF, as the print dialog's PDF file or a printer job receives them: the
 // "3 diff." sheet of carrelis (target 50 ms), a 5 x 7 black-and-white sailboat sheet with its
 // legend (target 100 ms), and class sets of 30 sheets each followed by its key (target 3 s).

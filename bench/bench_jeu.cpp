@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the Enter key in a cell to the judged cell repainted on screen: the pupil must see
 // "Juste" or "Faux" within one frame (16 ms). The window is the real one, on the offscreen
 // platform; only Enter, the judging and the repaint are timed.

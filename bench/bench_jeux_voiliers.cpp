@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Navirelle's exercise windows, the real ones on the offscreen platform: a new 5 x 7 table set up
 // and painted; in exercise 1 a click on a cell until the boat, the bar and "Juste" are repainted;
 // in exercise 3 a click on a part until it is filled and the counters repainted. All must fit in

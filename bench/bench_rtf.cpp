@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing a formatted text of about 100 pages, in rich text and in plain text: the
 // editor does both at once when the teacher opens or saves, so they must stay well under a second.
 #include "editor/EcrivainRtf.h"

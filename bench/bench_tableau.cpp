@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to set up one table, per exercise and size, and the spread over many seeded set-ups:
 // the rejection loops have no bound, so the slowest set-up matters as much as the typical one.
 #include "ModeRapide.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boats drawn on screen: one cell (cleared, outlined, its three regions filled) on a whole
 // 300 x 350 bitmap, and a whole 5 x 7 table (7 sail headers, 5 hull headers, 35 boats), each
 // picture on its own 300 x 350 bitmap at the cell size of the screen height given. A table must

@@ -1,23 +1,37 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up speed and memory of carrelis and navirelle against a bare Qt Widgets program (bench_nu):
 # the time from the start of the process to its main window mapped and painted, and its resident
-# memory once it has settled, on a virtual screen of 1024 x 768 without a window manager.
-# The three are started the same way, in turn, TOURS times each (20 by default), after one run
-# each that warms the disk and font caches. Targets: within 1.3 x the bare program's median time,
-# under 80 MB resident.
+# memory once it has settled, on a virtual screen of 1024 x 768 without a window manager, on a
+# D-Bus session bus of its own (as a desktop gives one, with its round trips).
+# The three are started the same way, interleaved, TOURS rounds (25 by default) after one run each
+# that warms the disk and font caches; the order turns at each round. Targets: a median within
+# 1.10 x the bare program's time and 1.05 x its memory (next step: 1.05 x its time). The processor
+# time each used until its first paint is shown beside: on a machine busy with other work, the
+# elapsed times stretch and their ratio says little, the processor times hardly move.
+# TOURS=1 (the tests' quick pass) starts each once: it fails only when a menu never shows.
 set -euo pipefail
 
 racine=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$racine/build}
-tours=${TOURS:-20}
+tours=${TOURS:-25}
 chrono=$build/bench/chrono_demarrage
-rapport_max=1.3
-memoire_max_mo=80
+rapport_max=1.10
+rapport_suivant=1.05
+memoire_max=1.05
 
 for f in "$chrono" "$build/bench/bench_nu" "$build/bin/carrelis" "$build/bin/navirelle"; do
   [ -x "$f" ] || { echo "demarrage.sh : $f manque ; lancez d'abord « make build »." >&2; exit 1; }
 done
-command -v Xvfb > /dev/null || { echo "demarrage.sh : Xvfb manque (scripts/install-deps)." >&2; exit 1; }
+for outil in Xvfb dbus-run-session; do
+  command -v "$outil" > /dev/null || { echo "demarrage.sh : $outil manque (scripts/install-deps)." >&2; exit 1; }
+done
+
+# A session bus of its own, whatever the caller has: the programs talk to it at start (the
+# accessibility bus) as they do on a desktop.
+if [ -z "${DEMARRAGE_BUS_PROPRE:-}" ]; then
+  DEMARRAGE_BUS_PROPRE=1 exec dbus-run-session -- "$0" "$@"
+fi
 
 travail=$(mktemp -d)
 xvfb=
@@ -64,9 +78,13 @@ mesurer() { # name, output file
 }
 
 for n in "${noms[@]}"; do mesurer "$n" /dev/null; done
-echo "Démarrage jusqu'au menu peint, $tours lancements de chaque programme (écran $DISPLAY, 1024 x 768)..."
-for _ in $(seq "$tours"); do
-  for n in "${noms[@]}"; do mesurer "$n" "$travail/$n.txt"; done
+echo "Démarrage jusqu'au menu peint, $tours lancements de chaque programme, entrelacés (écran $DISPLAY, 1024 x 768)..."
+for tour in $(seq "$tours"); do
+  # nu carrelis navirelle, then carrelis navirelle nu...: none always follows the same one.
+  for i in 0 1 2; do
+    n=${noms[$(((tour + i) % 3))]}
+    mesurer "$n" "$travail/$n.txt"
+  done
 done
 
 # Median (the middle value, or the mean of the two middle ones) and maximum of one column.
@@ -76,24 +94,34 @@ statistique() { # file, column
     printf "%.1f %.1f\n", m, v[NR] }'
 }
 
-read -r mediane_nu _ < <(statistique "$travail/nu.txt" 1)
-ecart=0
+read -r temps_nu _ < <(statistique "$travail/nu.txt" 1)
+read -r memoire_nu _ < <(statistique "$travail/nu.txt" 2)
+read -r processeur_nu _ < <(statistique "$travail/nu.txt" 3)
+manque=0
 # Written out: printf would count the bytes of "é" and shift the columns.
 echo
-echo "programme   médiane ms   max ms   rapport   RSS Mo  objectif"
+echo "programme   médiane ms   max ms   rapport   RSS Mo   rapport   processeur ms   rapport  objectif"
 for n in "${noms[@]}"; do
-  read -r mediane maximum < <(statistique "$travail/$n.txt" 1)
-  read -r _ rss_max_ko < <(statistique "$travail/$n.txt" 2)
+  read -r temps maximum < <(statistique "$travail/$n.txt" 1)
+  read -r memoire _ < <(statistique "$travail/$n.txt" 2)
+  read -r processeur _ < <(statistique "$travail/$n.txt" 3)
   # The row, and a failure status when a program misses a target.
-  awk -v n="$n" -v m="$mediane" -v x="$maximum" -v r="$mediane_nu" -v k="$rss_max_ko" \
-    -v rm="$rapport_max" -v mm="$memoire_max_mo" 'BEGIN {
+  awk -v n="$n" -v t="$temps" -v x="$maximum" -v tn="$temps_nu" -v m="$memoire" -v mn="$memoire_nu" \
+    -v p="$processeur" -v pn="$processeur_nu" -v rt="$rapport_max" -v rs="$rapport_suivant" \
+    -v rm="$memoire_max" 'BEGIN {
       v = ""
-      if (m / r > rm) v = "trop lent"
-      if (k / 1024 >= mm) v = v (v == "" ? "" : ", ") "trop de mémoire"
-      verdict = n == "nu" ? "-" : v == "" ? "tenu" : "MANQUÉ : " v
-      printf "%-10s %11.1f %8.1f %8.2fx %8.1f  %s\n", n, m, x, m / r, k / 1024, verdict
-      exit (n != "nu" && v != "") }' || ecart=1
+      if (t / tn > rt) v = "trop lent"
+      if (m / mn > rm) v = v (v == "" ? "" : ", ") "trop de mémoire"
+      verdict = n == "nu" ? "-" : v != "" ? "MANQUÉ : " v : t / tn <= rs ? "tenu, palier suivant aussi" : "tenu"
+      printf "%-10s %11.1f %8.1f %8.2fx %8.1f %8.2fx %15.1f %8.2fx  %s\n", n, t, x, t / tn, m / 1024, m / mn,
+             p, p / pn, verdict
+      exit (n != "nu" && v != "") }' || manque=1
 done
-echo "(rapport : médiane du programme / médiane de bench_nu ; RSS : le plus haut des $tours lancements, 300 ms après la première peinture)"
-[ "$ecart" -eq 0 ] || echo "demarrage.sh : objectif manqué (au plus ${rapport_max} x le programme nu, moins de ${memoire_max_mo} Mo)." >&2
+echo "(médianes des $tours lancements ; rapports à bench_nu ; objectifs : temps ≤ ${rapport_max} x, mémoire ≤ ${memoire_max} x,"
+echo " puis temps ≤ ${rapport_suivant} x ; RSS 300 ms après la première peinture ; processeur : jusqu'à la première peinture)"
+if [ "$manque" -ne 0 ]; then
+  echo "demarrage.sh : objectif manqué (temps ≤ ${rapport_max} x, mémoire ≤ ${memoire_max} x le programme nu)." >&2
+  # One start each says nothing of the speed on a machine busy with other work: only the menus count.
+  [ "$tours" -gt 1 ] && exit 1
+fi
 exit 0

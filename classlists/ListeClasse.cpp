@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "classlists/ListeClasse.h"
 
+#include "core/AccesFichier.h"
 #include "core/EcritureFichier.h"
 #include "core/RaisonFichier.h"
 #include "core/Windows1252.h"
@@ -58,14 +60,11 @@ Contenu Lire(QByteArrayView octets) {
 }
 
 bool Charger(const QString& chemin, Contenu& contenu, QString& raison) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        raison = RaisonFichier::Lecture(fichier);
-        return false;
-    }
+    QFile fichier;
+    if (!AccesFichier::OuvrirEnLecture(fichier, chemin, raison)) return false;
     const QByteArray octets = fichier.read(qint64(MaxEleves) * TailleEnregistrement);
     if (fichier.error() != QFileDevice::NoError) {
-        raison = RaisonFichier::Lecture(fichier);
+        raison = RaisonFichier::Lecture(fichier, chemin);
         return false;
     }
     contenu = Lire(octets);
@@ -94,10 +93,15 @@ qsizetype PlaceTriee(const QStringList& eleves, QStringView nom) {
     return place - eleves.begin();
 }
 
+// Sorted on the class names: "CM1.elv" sorts after "CM1 B.elv", since a full stop comes after a
+// blank, when the class CM1 comes before the class CM1 B.
 QStringList ListerClasses(const QString& dossier) {
-    const QStringList classes =
+    QStringList classes =
         QDir(dossier).entryList({QStringLiteral("*.elv")}, QDir::Files | QDir::Readable, QDir::NoSort);
-    return Trier(classes);
+    std::stable_sort(classes.begin(), classes.end(), [](const QString& a, const QString& b) {
+        return AvantEnFrancais(QStringView(a).chopped(4), QStringView(b).chopped(4));
+    });
+    return classes;
 }
 
 } // namespace ListeClasse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -39,7 +40,8 @@ QStringList Trier(QStringList eleves);
 // Where nom goes in a sorted list: after the names it equals, as a sorted list box places it.
 qsizetype PlaceTriee(const QStringList& eleves, QStringView nom);
 
-// The class list files (".elv", any case) of a folder, in the same order, names with extension.
+// The class list files (".elv", any case) of a folder, names with extension, in the French order
+// of the class names.
 QStringList ListerClasses(const QString& dossier);
 
 } // namespace ListeClasse

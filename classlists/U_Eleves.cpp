@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "classlists/U_Eleves.h"
 #include "core/Apparence.h"
 
@@ -108,7 +109,7 @@ void TF_Listes::ConstruireChamps() {
     const QString titreListe = QStringLiteral("Liste des élèves :");
     NouveauLabel(panneau, "Label1", nomClasse, QRect(16, 10, 268, 22));
     champClasse =
-        NouveauChamp(panneau, "Edit1", nomClasse, QRect(16, 34, 268, 30), NomDeFichier::LongueurClasseMax);
+        NouveauChamp(panneau, "Edit1", nomClasse, QRect(16, 34, 268, 30), NomDeFichier::OctetsClasseMax);
     rappelNomClasse = NouveauLabel(panneau, "Label4", QStringLiteral("Il faut donner un nom à la classe."),
                                    QRect(16, 66, 268, 22), Arial(14, true), QColor(192, 0, 0));
     NouveauLabel(panneau, "Label2", nouvelEleve, QRect(16, 92, 268, 22));

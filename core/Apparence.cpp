@@ -1,12 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Apparence.h"
 
 #include "core/Libelles.h"
 
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 namespace Apparence {
+
+namespace {
+
+// The first family of the list the font database holds, or the first one when none: the
+// desktop's configuration then finds its substitute as it would have.
+QString PremiereInstallee(const QStringList& familles) {
+    const QStringList installees = QFontDatabase::families();
+    for (const QString& famille : familles)
+        if (installees.contains(famille, Qt::CaseInsensitive)) return famille;
+    return familles.first();
+}
+
+} // namespace
+
+const QString& FamilleArial() {
+    static const QString famille = PremiereInstallee(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    return famille;
+}
+
+const QString& FamilleTimes() {
+    static const QString famille = PremiereInstallee(
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
+    return famille;
+}
 
 QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, const QRect& position,
                   const QFont& police, const QColor& encre) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>
@@ -21,15 +22,23 @@ inline const QColor Marron(128, 0, 0);          // the captions of the exercise 
 inline const QColor VertJuste(0, 128, 0);
 inline const QColor RougeFaux(255, 0, 0);
 
+// The families the windows are drawn in, each resolved once per run: Arial and Times New Roman
+// where the computer has them, otherwise their metric twins (Liberation Sans and Serif, which
+// the packages bring). A font asked for by a missing family has the desktop's whole font
+// configuration searched for a substitute, again for every size: more than drawing the text
+// costs the menu.
+const QString& FamilleArial();
+const QString& FamilleTimes();
+
 inline QFont Arial(int pixels, bool gras) {
-    QFont police(QStringLiteral("Arial"));
+    QFont police(FamilleArial());
     police.setPixelSize(pixels);
     police.setBold(gras);
     return police;
 }
 
 inline QFont Times(int pixels, bool gras) {
-    QFont police(QStringLiteral("Times New Roman"));
+    QFont police(FamilleTimes());
     police.setPixelSize(pixels);
     police.setBold(gras);
     return police;

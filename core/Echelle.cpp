@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Echelle.h"
 
 #include <cmath>
@@ -13,4 +14,17 @@ double RapportEchelle(QSize ecran, int pixelsParPouce) {
 
 int AEchelle(int longueur, double rapport) {
     return static_cast<int>(std::lround(longueur * rapport));
+}
+
+QRect RectangleAEchelle(const QRect& r, double rapport) {
+    return {AEchelle(r.x(), rapport), AEchelle(r.y(), rapport), AEchelle(r.width(), rapport),
+            AEchelle(r.height(), rapport)};
+}
+
+QFont PoliceAEchelle(QFont police, double rapport) {
+    if (police.pixelSize() > 0)
+        police.setPixelSize(std::max(1, AEchelle(police.pixelSize(), rapport)));
+    else if (police.pointSizeF() > 0)
+        police.setPointSizeF(police.pointSizeF() * rapport);
+    return police;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FenetreAide.h"
 
 #include <QApplication>
@@ -29,7 +30,8 @@ FenetreAide::FenetreAide(const QString& titreProgramme, QWidget* parent)
 
 void FenetreAide::Ouvrir(const QString& fichierAide, const QString& ancreVoulue, const QWidget* servie) {
     ancre = ancreVoulue;
-    if (!QFileInfo::exists(fichierAide)) {
+    // Only an ordinary file is opened: a pipe left at its name would hold the program.
+    if (!QFileInfo(fichierAide).isFile()) {
         navigateur->setHtml(
             QStringLiteral("<h2>Aide introuvable</h2><p>Le fichier d'aide « %1 » est absent du "
                            "dossier du programme.</p>")

@@ -1,6 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FenetreExercice.h"
 
+#include "core/AideContextuelle.h"
+#include "core/Apparence.h"
+#include "core/AutresFenetres.h"
+#include "core/Echelle.h"
+#include "core/EtiquetteAppreciation.h"
+#include "core/IconeAide.h"
+#include "core/MobilierPleinEcran.h"
+#include "core/PlateForme.h"
+#include "core/Programme.h"
+
 #include <QAccessibleWidget>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,7 +30,186 @@ QAccessibleInterface* RoleFenetre(const QString&, QObject* objet) {
 
 } // namespace
 
-FenetreExercice::FenetreExercice(QWidget* parent, Qt::WindowFlags drapeaux) : QWidget(parent, drapeaux) {
+FenetreExercice::FenetreExercice(Programme& programme, AutresFenetres& autres, QList<Exercice> exercices,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
+      autres(autres), exercices(std::move(exercices)) {
     static const bool installe = (QAccessible::installFactory(&RoleFenetre), true);
     Q_UNUSED(installe);
+    resize(800, 600);
+    mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
+        return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]};
+    }});
+    if (!this->exercices.isEmpty()) choix.NumJeu = this->exercices.front().NumJeu;
+    MontrerExercice();
+}
+
+const FenetreExercice::Exercice& FenetreExercice::ExerciceEnCours() const {
+    for (const Exercice& exercice : exercices)
+        if (exercice.NumJeu == choix.NumJeu) return exercice;
+    return exercices.front();
+}
+
+void FenetreExercice::MontrerExercice() {
+    if (exercices.isEmpty()) return;
+    setWindowTitle(QString::fromUtf8(ExerciceEnCours().Titre));
+    DefinirContexteAide(*this, ExerciceEnCours().ContexteAide);
+}
+
+void FenetreExercice::ConstruireBarreDEtat(const QString& message, int largeurMessage) {
+    barreDEtat = Apparence::BarreDEtat(this, message, largeurMessage);
+}
+
+void FenetreExercice::ConstruireBoutons(QWidget* parent, std::initializer_list<DescriptionBouton> liste) {
+    // In the order of Commande.
+    static constexpr void (FenetreExercice::*actions[])() = {
+        &FenetreExercice::Commencer, &FenetreExercice::Recommencer, &FenetreExercice::ChangerDeTaille,
+        &FenetreExercice::VoirBilan, &FenetreExercice::Aide,        &FenetreExercice::Quitter};
+    for (const DescriptionBouton& b : liste) {
+        QPushButton* bouton = Apparence::BoutonExercice(parent, QString::fromLatin1(b.Nom),
+                                                        QString::fromUtf8(b.Libelle), b.Position);
+        boutons[static_cast<size_t>(b.Role)] = bouton;
+        connect(bouton, &QPushButton::clicked, this, actions[static_cast<size_t>(b.Role)]);
+    }
+    if (QPushButton* aide = Bouton(Commande::Aide)) {
+        aide->setStyleSheet(
+            QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
+        aide->setIcon(IconeAide());
+    }
+}
+
+void FenetreExercice::ConstruireAppreciation(QWidget* parent, const QRect& position) {
+    appreciation = new EtiquetteAppreciation(prog.Plate(), parent);
+    appreciation->setGeometry(position);
+}
+
+void FenetreExercice::AjouterCompteurs(QLabel* bonnes, QLabel* erreurs) {
+    compteurs = {bonnes, erreurs};
+}
+
+// The switch lies at the right end of the status bar, where the message leaves room.
+void FenetreExercice::PlacerInterrupteur(QPushButton* bouton) {
+    interrupteur = bouton;
+    interrupteur->setGeometry(636, 1, 160, 23);
+    interrupteur->setFont(Apparence::Arial(13, true));
+}
+
+void FenetreExercice::MettreAEchelle() {
+    rapport = mobilier->MettreAEchelle();
+}
+
+void FenetreExercice::Ouvrir(const ChoixExercice& choisi) {
+    choix = choisi;
+    if (!exercices.isEmpty())
+        choix.NumJeu = std::clamp(choix.NumJeu, exercices.front().NumJeu, exercices.back().NumJeu);
+    MontrerExercice();
+    appreciation->Effacer();
+    prog.Aleatoire().Randomize();
+    mobilier->Placer();
+    NouveauJeu();
+    mobilier->Tenir();
+    show();
+    raise();
+    activateWindow();
+    PlaceDuJeu()->setFocus();
+}
+
+void FenetreExercice::NouveauJeu() {
+    if (!MettreEnPlace(prog.Prefs.TailleJeu(choix.NumJeu))) MettreEnPlace(Preferences::TailleJeuParDefaut);
+    MontrerCompteurs(false);
+    MontrerEtape();
+}
+
+void FenetreExercice::MontrerEtape() {
+    const BoutonsJeu actifs = deroulement->Boutons();
+    const std::pair<Commande, bool> etats[] = {{Commande::Commencer, actifs.Commencer},
+                                               {Commande::Nouveau, actifs.Nouveau},
+                                               {Commande::Changer, actifs.Changer},
+                                               {Commande::Bilan, actifs.Bilan},
+                                               {Commande::Quitter, actifs.Quitter}};
+    for (auto [commande, actif] : etats)
+        if (QPushButton* bouton = Bouton(commande)) bouton->setEnabled(actif);
+}
+
+// A screen reader hears the score, not only the caption of its block.
+void FenetreExercice::MontrerCompteurs(bool annoncer) {
+    const CompteursResultat& n = deroulement->Compteurs();
+    const int valeurs[] = {n.NbBonnes, n.NbErreurs};
+    for (size_t i = 0; i < compteurs.size(); ++i) {
+        QLabel* compteur = compteurs[i];
+        if (!compteur) continue;
+        const QString nom =
+            QStringLiteral("%1 : %2").arg(compteur->property("titre").toString()).arg(valeurs[i]);
+        if (compteur->accessibleName() == nom) continue;
+        compteur->setText(QString::number(valeurs[i]));
+        compteur->setAccessibleName(nom);
+        if (annoncer) prog.Plate().Annoncer(*compteur, QAccessible::NameChanged);
+    }
+}
+
+void FenetreExercice::Repondu(bool juste, const QString& parole) {
+    appreciation->Afficher(juste, parole);
+    MontrerCompteurs(true);
+    MontrerEtape();
+    if (deroulement->EtapeEnCours() == DeroulementPartie::Etape::Terminee)
+        Bouton(Commande::Bilan)->setFocus();
+}
+
+void FenetreExercice::Recommencer() {
+    NouveauJeu();
+    PlaceDuJeu()->setFocus();
+}
+
+void FenetreExercice::Aide() {
+    prog.Plate().AfficherAide(prog.FichierAide, QString::fromLatin1(ExerciceEnCours().SujetAide));
+}
+
+QWidget* FenetreExercice::PlaceApresChangement() {
+    return Bouton(Commande::Changer);
+}
+
+void FenetreExercice::ChangerDeTaille() {
+    const quint8 tailleAvant = prog.Prefs.TailleJeu(choix.NumJeu);
+    autres.ChoisirTaille(choix.NumJeu);
+    if (prog.Prefs.TailleJeu(choix.NumJeu) != tailleAvant) NouveauJeu();
+    PlaceApresChangement()->setFocus();
+}
+
+void FenetreExercice::MontrerBilan() {
+    autres.MontrerBilan(ResultatPartie{choix.NumJeu, deroulement->Compteurs(), ImpressionExercice()});
+    deroulement->BilanMontre();
+}
+
+void FenetreExercice::VoirBilan() {
+    MontrerBilan();
+    MontrerEtape();
+    Bouton(Commande::Nouveau)->setFocus();
+}
+
+void FenetreExercice::Quitter() {
+    if (deroulement->QuitterOuvreBilan()) MontrerBilan();
+    quitte = true;
+    close();
+    quitte = false;
+}
+
+// Closed another way than by "Quitter" (the window manager): the answers given are not lost.
+void FenetreExercice::closeEvent(QCloseEvent* evenement) {
+    if (!quitte && deroulement && deroulement->QuitterOuvreBilan()) MontrerBilan();
+    QWidget::closeEvent(evenement);
+}
+
+void FenetreExercice::hideEvent(QHideEvent* evenement) {
+    QWidget::hideEvent(evenement);
+    if (appreciation) appreciation->Effacer();
+}
+
+void FenetreExercice::resizeEvent(QResizeEvent* evenement) {
+    QWidget::resizeEvent(evenement);
+    if (barreDEtat)
+        barreDEtat->setGeometry(0, height() - barreDEtat->height(), width(), barreDEtat->height());
+    if (interrupteur) {
+        interrupteur->move(width() - interrupteur->width() - AEchelle(4, rapport), interrupteur->y());
+        interrupteur->setIconSize(QSize(2, 1) * (interrupteur->height() * 2 / 3));
+    }
 }

@@ -1,13 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Mosaique.h"
+
+#include "core/LectureImage.h"
 
 #include <QFileInfo>
 #include <QPainter>
 
 void Mosaique::Choisir(const QString& fichier, const QString& fichierParDefaut) {
+    // Only an ordinary file is read: a pipe left at an image's name would hold the program.
     for (const QString& nom : {fichier, fichierParDefaut})
-        if (!nom.isEmpty() && QFileInfo::exists(nom) && Charger(nom)) return;
+        if (!nom.isEmpty() && QFileInfo(nom).isFile() && Charger(nom)) return;
     fichierCharge.clear();
     image = QImage();
+}
+
+void Mosaique::Prevoir(const QString& fichier) {
+    const QFileInfo info(fichier);
+    if (imagePrevue.valid() || !info.isFile()) return;
+    fichierPrevu = info.absoluteFilePath();
+    datePrevue = info.lastModified();
+    imagePrevue = std::async(std::launch::async, LireImage, fichierPrevu, QByteArrayLiteral("bmp"));
 }
 
 bool Mosaique::Charger(const QString& fichier) {
@@ -16,7 +28,8 @@ bool Mosaique::Charger(const QString& fichier) {
     if (chemin == fichierCharge && info.lastModified() == dateChargee) return !EstVide();
     fichierCharge = chemin;
     dateChargee = info.lastModified();
-    image = QImage(chemin);
+    const bool prevue = imagePrevue.valid() && chemin == fichierPrevu && dateChargee == datePrevue;
+    image = prevue ? imagePrevue.get() : LireImage(chemin, QByteArrayLiteral("bmp"));
     return !EstVide();
 }
 

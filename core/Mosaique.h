@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+
+#include <future>
 
 class QPainter;
 
@@ -13,6 +16,9 @@ class Mosaique {
   public:
     // Loads the first of the two files that exists; neither (or an empty bitmap) clears it.
     void Choisir(const QString& fichier, const QString& fichierParDefaut);
+    // Starts reading that file on another thread, while the window is still being built: the
+    // next Choisir that lands on it, unchanged, takes the picture from there.
+    void Prevoir(const QString& fichier);
     bool EstVide() const { return image.isNull() || image.width() <= 0 || image.height() <= 0; }
     const QImage& Image() const { return image; }
     // Tiles the area (0, 0, largeur, hauteur); an empty mosaic paints nothing.
@@ -24,4 +30,7 @@ class Mosaique {
     QString fichierCharge;
     QDateTime dateChargee;
     QImage image;
+    QString fichierPrevu;
+    QDateTime datePrevue;
+    std::future<QImage> imagePrevue;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/NomDeFichier.h"
 
 #include "core/Windows1252.h"
@@ -22,6 +23,10 @@ bool Blanc(QStringView nom) {
 } // namespace
 
 namespace NomDeFichier {
+
+qsizetype Octets(QStringView nom) {
+    return nom.toUtf8().size();
+}
 
 QString SansCaracteresInterdits(QStringView nom) {
     QString propre;
@@ -82,11 +87,11 @@ QString FichierListe(QStringView classe, QString& refus) {
                            "cachée dans le dossier du programme. La classe n'a pas été enregistrée.");
         return {};
     }
-    if (classe.size() > LongueurClasseMax) {
-        refus =
-            QStringLiteral("Le nom de la classe ne doit pas dépasser %1 caractères. La classe n'a pas été "
-                           "enregistrée.")
-                .arg(LongueurClasseMax);
+    if (Octets(classe) > OctetsClasseMax) {
+        refus = QStringLiteral("Le nom de la classe est trop long\u00a0: il sert de nom de fichier, qui en "
+                               "garde %1 lettres simples au plus (une lettre accentuée en compte deux, "
+                               "«\u00a0€\u00a0» trois). La classe n'a pas été enregistrée.")
+                    .arg(OctetsClasseMax);
         return {};
     }
     if (!Windows1252::PeutCoder(classe)) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -8,8 +9,19 @@
 // reaches the disk.
 namespace NomDeFichier {
 
-constexpr int LongueurClasseMax = 96; // the preferences keep 100 characters: the class and ".elv"
 constexpr QStringView ExtensionListe = u".elv";
+
+// The file systems of the classroom take names of 255 bytes, the name as the disk holds it (UTF-8,
+// where an accented letter takes two bytes and "€" three).
+constexpr int OctetsMax = 255;
+// A file written by appends keeps room for its lock's name, "." before it and ".verrou" after.
+constexpr int OctetsMaxAvecVerrou = OctetsMax - 8;
+// A class whose name fits here gives every pupil of 50 characters a results file, lock included:
+// "Bilan " + class + " " + pupil + ".txt", at most three bytes to a character of the pupil.
+constexpr int OctetsClasseMax = OctetsMaxAvecVerrou - 6 - 1 - 4 - 3 * 50;
+
+// The bytes of nom as the disk holds it.
+qsizetype Octets(QStringView nom);
 
 // name without the characters file systems refuse: \ / : * ? " < > |, control characters (C0
 // and C1) and lone surrogates.
@@ -30,8 +42,8 @@ QString FichierIndividuel(QStringView listeClasse, QStringView nomEleve);
 QString ClasseDeListe(QStringView listeClasse);
 
 // The class list file name of a class typed by the teacher, as long as the name can be a file
-// of the program folder and the preferences can keep it; otherwise empty, and refus says why
-// in French.
+// of the program folder, the preferences can keep it and its pupils' results files can be made;
+// otherwise empty, and refus says why in French.
 QString FichierListe(QStringView classe, QString& refus);
 
 // listeClasse as a file of the program folder: what precedes the last separator is dropped.

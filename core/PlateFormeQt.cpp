@@ -1,17 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/PlateFormeQt.h"
 
+#include "core/Corbeille.h"
 #include "core/FenetreAide.h"
-#include "core/SortieImprimante.h"
+#include "core/ImprimantesQt.h"
+#include "core/TraductionQt.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -20,12 +20,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+PlateFormeQt::PlateFormeQt(const QString& titre, const QString& moduleImpression)
+    : titre(titre), moduleImpression(moduleImpression) {}
+
+PlateFormeQt::~PlateFormeQt() = default;
 
 void PlateFormeQt::Avertir(const QString& texte) {
+    InstallerTraductionQt();
     QMessageBox::warning(QApplication::activeWindow(), titre, texte, QMessageBox::Ok);
 }
 
 bool PlateFormeQt::Demander(const QString& texte) {
+    InstallerTraductionQt();
     QMessageBox question(QMessageBox::Question, titre, texte, QMessageBox::NoButton,
                          QApplication::activeWindow());
     QPushButton* oui = question.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
@@ -37,6 +45,7 @@ bool PlateFormeQt::Demander(const QString& texte) {
 }
 
 PlateForme::Reponse PlateFormeQt::Confirmer(const QString& titreQuestion, const QString& texte) {
+    InstallerTraductionQt();
     QMessageBox question(QMessageBox::Question, titreQuestion, texte, QMessageBox::NoButton,
                          QApplication::activeWindow());
     QPushButton* oui = question.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
@@ -79,18 +88,6 @@ QString PlateFormeQt::FichierReglagesUtilisateur(const QString& programme) const
 
 namespace {
 
-// A printer for a job of that title; where the machine has none, the dialog's own choice is a
-// PDF file: one is proposed in the home folder.
-std::unique_ptr<QPrinter> NouvelleImprimante(const QString& titre) {
-    auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    imprimante->setDocName(titre);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        imprimante->setOutputFormat(QPrinter::PdfFormat);
-        imprimante->setOutputFileName(QDir::home().filePath(titre + QStringLiteral(".pdf")));
-    }
-    return imprimante;
-}
-
 // "Texte (*.txt)" gives "txt".
 QString Extension(const QString& type) {
     const qsizetype etoile = type.indexOf(QStringLiteral("*."));
@@ -101,22 +98,38 @@ QString Extension(const QString& type) {
 
 } // namespace
 
+ImprimantesQt* PlateFormeQt::Imprimantes() {
+    if (imprimantes) return imprimantes.get();
+    // Once loaded, the module stays for the run: the printers it hands out are its own objects.
+    QLibrary module(moduleImpression);
+    const auto fabrique = reinterpret_cast<FabriqueImprimantes>(module.resolve(SymboleFabriqueImprimantes));
+    if (fabrique) {
+        imprimantes.reset(fabrique());
+        return imprimantes.get();
+    }
+    std::fprintf(stderr, "%s : %s\n", qPrintable(titre), qPrintable(module.errorString()));
+    Avertir(QStringLiteral("L'impression n'est pas possible : %1 ne trouve pas son module d'impression "
+                           "« %2 », ou ne peut pas le charger. Réinstallez le programme, ou demandez-le à "
+                           "la personne qui s'occupe des ordinateurs de l'école.")
+                .arg(titre, QDir::toNativeSeparators(moduleImpression)));
+    return nullptr;
+}
+
 std::unique_ptr<SortieImpression>
 PlateFormeQt::ChoisirImpression(const QString& titreTravail,
                                 std::optional<QPageLayout::Orientation> orientation, int nombrePages) {
-    std::unique_ptr<QPrinter> imprimante = NouvelleImprimante(titreTravail);
-    if (orientation) imprimante->setPageOrientation(*orientation);
-    QPrintDialog dialogue(imprimante.get(), QApplication::activeWindow());
-    dialogue.setWindowTitle(titreTravail);
-    if (nombrePages > 0) dialogue.setMinMax(1, nombrePages);
-    if (dialogue.exec() != QDialog::Accepted) return nullptr;
-    if (orientation) imprimante->setPageOrientation(*orientation);
-    return SortieDe(std::move(imprimante));
+    InstallerTraductionQt();
+    ImprimantesQt* module = Imprimantes();
+    if (!module) return nullptr;
+    std::optional<ReponseImpression> reponse =
+        module->ChoisirImpression(titreTravail, orientation, nombrePages, QApplication::activeWindow());
+    return reponse ? SortieDe(std::move(*reponse), titreTravail) : nullptr;
 }
 
 QString PlateFormeQt::ChoisirFichierAEnregistrer(const QString& titreDialogue, const QStringList& types,
                                                  int& type, const QString& dossier,
                                                  const QString& fichierPropose) {
+    InstallerTraductionQt();
     QFileDialog dialogue(QApplication::activeWindow(), titreDialogue, dossier);
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setNameFilters(types);
@@ -131,6 +144,7 @@ QString PlateFormeQt::ChoisirFichierAEnregistrer(const QString& titreDialogue, c
 }
 
 bool PlateFormeQt::ChoisirPolice(QFont& police) {
+    InstallerTraductionQt();
     bool choisie = false;
     const QFont nouvelle =
         QFontDialog::getFont(&choisie, police, QApplication::activeWindow(), QStringLiteral("Police"));
@@ -139,7 +153,7 @@ bool PlateFormeQt::ChoisirPolice(QFont& police) {
 }
 
 bool PlateFormeQt::MettreALaCorbeille(const QString& chemin) {
-    return QFile::moveToTrash(chemin);
+    return Corbeille::Mettre(chemin);
 }
 
 void PlateFormeQt::Annoncer(QObject& objet, QAccessible::Event evenement) {
@@ -153,6 +167,7 @@ void PlateFormeQt::MontrerBarreDesTaches(QWidget& fenetrePrincipale) {
 
 QString PlateFormeQt::ChoisirFichierAOuvrir(const QString& titre, const QString& filtre,
                                             const QString& dossier, const QString& fichierPropose) {
+    InstallerTraductionQt();
     const QString depart =
         fichierPropose.isEmpty() ? dossier : QDir(dossier).absoluteFilePath(fichierPropose);
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), titre, depart, filtre);
@@ -162,6 +177,7 @@ QString PlateFormeQt::ChoisirFichierAOuvrir(const QString& titre, const QString&
 // the results window, the size chooser), the help becomes its child so that it can be read,
 // scrolled and closed before the modal window is done.
 void PlateFormeQt::AfficherAide(const QString& fichierAide, const QString& ancre) {
+    InstallerTraductionQt();
     if (!aide) aide = new FenetreAide(titre); // deletes itself when the application ends
     QWidget* modale = QApplication::activeModalWidget();
     if (modale == aide) modale = aide->parentWidget();

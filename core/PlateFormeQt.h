@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/PlateForme.h"
@@ -5,12 +6,16 @@
 #include <QPointer>
 
 class FenetreAide;
+class ImprimantesQt;
 
 // The platform of the running programs: Qt's message boxes, the primary screen, the system clock.
+// Qt's texts in these dialogs are French (InstallerTraductionQt), even before the menu is painted.
 class PlateFormeQt final : public PlateForme {
   public:
-    // titre heads the message boxes and the help window.
-    explicit PlateFormeQt(const QString& titre) : titre(titre) {}
+    // titre heads the message boxes and the help window; moduleImpression is the file of the
+    // print dialogs (ImprimantesQt.h), loaded at the first print.
+    explicit PlateFormeQt(const QString& titre, const QString& moduleImpression = {});
+    ~PlateFormeQt() override;
 
     void Avertir(const QString& texte) override;
     bool Demander(const QString& texte) override;
@@ -35,6 +40,11 @@ class PlateFormeQt final : public PlateForme {
                                                         int nombrePages) override;
 
   private:
+    // The print dialogs, loaded at the first call; null, and said in French, when they cannot be.
+    ImprimantesQt* Imprimantes();
+
     QString titre;
+    QString moduleImpression;
+    std::unique_ptr<ImprimantesQt> imprimantes;
     QPointer<FenetreAide> aide; // one help window for the whole run
 };

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Preferences.h"
 
+#include "core/AccesFichier.h"
 #include "core/EcritureFichier.h"
+#include "core/RaisonFichier.h"
 #include "core/Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -120,11 +124,28 @@ void Preferences::CopierSaufListeClasse(const Preferences& source) {
     ListeClasse = liste;
 }
 
-bool ChargerPreferences(Preferences& prefs, const QString& fichier) {
+bool ChargerPreferences(Preferences& prefs, const QString& fichier, QString& alerte) {
     prefs = Preferences();
-    QFile entree(fichier);
-    if (!entree.open(QIODevice::ReadOnly)) return false;
-    const QByteArray octets = entree.read(Preferences::TailleFichier);
+    alerte.clear();
+    const AccesFichier::Nature nature = AccesFichier::NatureDe(fichier);
+    if (nature == AccesFichier::Nature::Absent) return false;
+    QFile entree;
+    QString raison;
+    QByteArray octets;
+    if (AccesFichier::OuvrirEnLecture(entree, fichier, raison)) {
+        octets = entree.read(Preferences::TailleFichier);
+        if (entree.error() != QFileDevice::NoError) raison = RaisonFichier::Lecture(entree, fichier);
+    }
+    if (!raison.isEmpty()) {
+        alerte = QStringLiteral("Les préférences n'ont pas pu être lues dans «\u00a0%1\u00a0»\u00a0: %2. Le "
+                                "programme prend ses réglages par défaut.")
+                     .arg(QFileInfo(fichier).fileName(), raison);
+        if (nature == AccesFichier::Nature::Lien)
+            alerte +=
+                QStringLiteral(" «\u00a0Valider\u00a0» dans les préférences mettra un vrai fichier à la "
+                               "place du lien.");
+        return false;
+    }
     if (octets.size() < Preferences::TailleFichier) return false;
     prefs = Preferences::Lire(octets);
     return true;

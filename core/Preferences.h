@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -51,8 +52,10 @@ struct Preferences {
 };
 
 // Defaults, then the file over them. False when there is no readable, whole record (the
-// defaults stay); nothing is reported, a missing file being the normal first run.
-bool ChargerPreferences(Preferences& prefs, const QString& fichier);
+// defaults stay). A missing or short file is the normal first run and says nothing; when the name
+// holds what cannot be read as the preferences (a link, a pipe, a folder, a file this account may
+// not read), alerte says in French what was found, otherwise it is emptied.
+bool ChargerPreferences(Preferences& prefs, const QString& fichier, QString& alerte);
 
 // Writes the whole record at once: on failure the previous file stays as it was, and raison
 // says why in French.

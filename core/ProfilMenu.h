@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/Operation.h"
@@ -23,6 +24,7 @@ enum class ActionMenu {
     BilanGeneral,
     BilanIndividuel,
     GestionBilans,
+    SuiviClasse,
     Aide,
     PagePedagogique,
     EffacerBarre,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/ProfilMenu.h"
@@ -29,6 +30,7 @@ enum class IdFenetre {
     Jeu1,
     Jeu23,
     Serie, // answer keys and class sets of the sheet windows
+    Suivi, // the class's results over time, for the teacher
 };
 
 // What differs between the two programs, as data: the shared code reads it and never asks
@@ -71,6 +73,8 @@ struct ProfilProgramme {
     std::array<QString, 4> LibellesFenetreBilan;
     QString LibelleScorePremierEssai;
     bool ExerciceImpressionUnique = false;
+    // The class follow-up: its words for exercise 3's left column and top row.
+    std::array<QString, 2> MotsGaucheHaut;
 };
 
 ProfilProgramme ProfilCarrelis();

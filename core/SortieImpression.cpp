@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/SortieImpression.h"
 
 #include "core/RaisonFichier.h"
@@ -12,7 +13,7 @@ SortiePdf::SortiePdf(const QString& chemin, const QString& titre) : fichier(chem
     if (cible.exists() && !cible.isFile())
         refus = QStringLiteral("«\u00a0%1\u00a0» n'est pas un fichier").arg(QDir::toNativeSeparators(chemin));
     else if (!fichier.open(QIODevice::WriteOnly))
-        refus = RaisonFichier::Ouverture(fichier);
+        refus = RaisonFichier::Ouverture(fichier, chemin);
 }
 
 bool SortiePdf::Livrer(QString& raison) {
@@ -23,6 +24,18 @@ bool SortiePdf::Livrer(QString& raison) {
     // flush() before commit(): Qt 6.4's commit() misses a failure while it empties its buffer.
     // A file not committed is thrown away with its writer.
     if (fichier.flush() && fichier.error() == QFileDevice::NoError && fichier.commit()) return true;
-    raison = RaisonFichier::Ecriture(fichier);
+    raison = RaisonFichier::Ecriture(fichier, fichier.fileName());
     return false;
+}
+
+std::unique_ptr<SortieImpression> SortieDe(ReponseImpression reponse, const QString& titre) {
+    std::unique_ptr<SortieImpression> sortie = std::move(reponse.Imprimante);
+    if (!sortie) {
+        auto pdf = std::make_unique<SortiePdf>(reponse.FichierPdf, titre);
+        pdf->Pdf().setPageLayout(reponse.MiseEnPage);
+        pdf->Pdf().setResolution(reponse.Resolution);
+        sortie = std::move(pdf);
+    }
+    sortie->Demande = reponse.Demande;
+    return sortie;
 }

@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/Tirage.h"
 
+#include <QPageLayout>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QString>
+
+#include <memory>
 
 // Where a print job goes, as the print dialog chose it: the device to draw on, what the dialog
 // asked of the document, and the step that hands the finished pages over. Nothing reaches the
@@ -43,3 +47,17 @@ class SortiePdf final : public SortieImpression {
     QPdfWriter pdf;
     QString refus;
 };
+
+// The print dialog's answer. A printer is reached through Qt's printing library, which only the
+// print module links (ImprimantesQt.h): the module hands it over as an output of its own. A PDF
+// file is written by the program (SortiePdf), with the page and resolution the dialog set.
+struct ReponseImpression {
+    std::unique_ptr<SortieImpression> Imprimante; // null: the PDF file below
+    QString FichierPdf;
+    QPageLayout MiseEnPage;
+    int Resolution = 1200;
+    Tirage Demande;
+};
+
+// Where a job of that title goes after that answer, with the pages and copies it asked for.
+std::unique_ptr<SortieImpression> SortieDe(ReponseImpression reponse, const QString& titre);

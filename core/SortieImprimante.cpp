@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/SortieImprimante.h"
 
 #include <QPrinter>
@@ -24,23 +25,19 @@ class SortieImprimante final : public SortieImpression {
 
 } // namespace
 
-std::unique_ptr<SortieImpression> SortieDe(std::unique_ptr<QPrinter> imprimante) {
-    Tirage demande;
-    if (imprimante->printRange() == QPrinter::PageRange) demande.Pages = imprimante->pageRanges();
-    const bool copiesDessinees = !imprimante->supportsMultipleCopies();
-    if (copiesDessinees) {
-        demande.Exemplaires = imprimante->copyCount();
-        demande.Assemblees = imprimante->collateCopies();
+ReponseImpression ReponseDe(std::unique_ptr<QPrinter> imprimante) {
+    ReponseImpression reponse;
+    if (imprimante->printRange() == QPrinter::PageRange) reponse.Demande.Pages = imprimante->pageRanges();
+    if (!imprimante->supportsMultipleCopies()) {
+        reponse.Demande.Exemplaires = imprimante->copyCount();
+        reponse.Demande.Assemblees = imprimante->collateCopies();
     }
-    std::unique_ptr<SortieImpression> sortie;
     if (imprimante->outputFormat() == QPrinter::PdfFormat) {
-        auto pdf = std::make_unique<SortiePdf>(imprimante->outputFileName(), imprimante->docName());
-        pdf->Pdf().setPageLayout(imprimante->pageLayout());
-        pdf->Pdf().setResolution(imprimante->resolution());
-        sortie = std::move(pdf);
+        reponse.FichierPdf = imprimante->outputFileName();
+        reponse.MiseEnPage = imprimante->pageLayout();
+        reponse.Resolution = imprimante->resolution();
     } else {
-        sortie = std::make_unique<SortieImprimante>(std::move(imprimante));
+        reponse.Imprimante = std::make_unique<SortieImprimante>(std::move(imprimante));
     }
-    sortie->Demande = demande;
-    return sortie;
+    return reponse;
 }

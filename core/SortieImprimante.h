@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/SortieImpression.h"
@@ -6,7 +7,8 @@
 
 class QPrinter;
 
-// Where the print dialog's answer sends a job: the PDF file it names, drawn by the program with
-// every copy; or the printer, which makes the copies itself and is asked afterwards whether it
-// took the pages. The pages asked for go with either.
-std::unique_ptr<SortieImpression> SortieDe(std::unique_ptr<QPrinter> imprimante);
+// Part of the print module, the only code that links Qt's printing library (ImprimantesQt.h).
+// The print dialog's answer read from the printer it set: the PDF file it names, whose copies
+// the program draws itself; or the printer, which makes its copies from one and is asked after
+// the job whether it took the pages. The pages asked for go with either.
+ReponseImpression ReponseDe(std::unique_ptr<QPrinter> imprimante);

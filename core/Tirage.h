@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QList>
@@ -13,6 +14,8 @@ struct Tirage {
     int Exemplaires = 1;
     bool Assemblees = true; // whole copies one after the other (1 2 3 1 2 3), else 1 1 2 2 3 3
 
+    // The document's pages the range holds, from 0, each once.
+    QList<int> Choisies(int nombrePages) const;
     // The pages to draw, from 0, in the order they come out; empty when the range holds none of
     // the document's pages.
     QList<int> Ordre(int nombrePages) const;

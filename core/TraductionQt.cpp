@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/TraductionQt.h"
 
 #include <QCoreApplication>
@@ -5,10 +6,19 @@
 #include <QLocale>
 #include <QTranslator>
 
-bool TraduireQt(QCoreApplication& application, QTranslator& traducteur) {
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    if (!traducteur.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return application.installTranslator(&traducteur);
+bool InstallerTraductionQt() {
+    // Tried once per run: a machine without Qt's translations keeps the English texts.
+    static bool essayee = false;
+    static bool installee = false;
+    auto* application = QCoreApplication::instance();
+    if (essayee || !application) return installee;
+    essayee = true;
+    auto* traducteur = new QTranslator(application);
+    if (traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(traducteur))
+        installee = true;
+    else
+        delete traducteur;
+    return installee;
 }

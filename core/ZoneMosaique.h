@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/Mosaique.h"
@@ -15,6 +16,8 @@ class ZoneMosaique : public QWidget {
     ZoneMosaique(std::function<std::pair<QString, QString>()> fichiers, QWidget* parent = nullptr);
 
     const Mosaique& Tuiles() const { return mosaique; }
+    // The picture the first painting will most likely show, read meanwhile on another thread.
+    void Prevoir(const QString& fichier) { mosaique.Prevoir(fichier); }
 
   signals:
     void Clique();

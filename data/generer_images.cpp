@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the five bitmaps delivered beside carrelis and navirelle, and the icons of both programs.
 // They are made at build time from this code, so the repository holds no binary art and a picture
 // is changed by changing a few lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EcrivainRtf.h"
 
 #include "core/Windows1252.h"
@@ -5,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -16,24 +18,37 @@ int Twips(double pixels) {
     return static_cast<int>(std::lround(pixels * TwipsParPixel));
 }
 
-QByteArray Nombre(int n) {
-    return QByteArray::number(n);
-}
+// A number's digits, without allocating: a text has thousands of them.
+class Nombre {
+  public:
+    explicit Nombre(int n) : fin(std::to_chars(chiffres, chiffres + sizeof chiffres, n).ptr) {}
+    operator QByteArrayView() const { return QByteArrayView(chiffres, fin - chiffres); }
 
-QByteArray Hexa(uchar octet) {
+  private:
+    char chiffres[12];
+    char* fin;
+};
+
+void AjouterHexa(QByteArray& sortie, uchar octet) {
     static constexpr char Chiffres[] = "0123456789abcdef";
-    return QByteArray("\\'") + Chiffres[octet >> 4] + Chiffres[octet & 0x0F];
+    const char escape[] = {'\\', '\'', Chiffres[octet >> 4], Chiffres[octet & 0x0F]};
+    sortie.append(escape, sizeof escape);
 }
 
 // The characters of the 8-bit set above ASCII, to write them as \'hh; the five bytes the set
-// leaves undefined are not among them.
-QHash<char16_t, uchar> Octets1252() {
-    QHash<char16_t, uchar> table;
-    for (int octet = 0x80; octet <= 0xFF; ++octet) {
-        const QString c = Windows1252::Decoder(QByteArray(1, static_cast<char>(octet)));
-        if (c.size() == 1 && c.at(0).unicode() >= 0xA0)
-            table.insert(c.at(0).unicode(), static_cast<uchar>(octet));
-    }
+// leaves undefined are not among them. Made once: the converter is slow to find.
+const QHash<char16_t, uchar>& Octets1252() {
+    static const QHash<char16_t, uchar> table = [] {
+        QByteArray octets;
+        for (int octet = 0x80; octet <= 0xFF; ++octet)
+            octets.append(static_cast<char>(octet));
+        const QString caracteres = Windows1252::Decoder(octets);
+        QHash<char16_t, uchar> octetsDe;
+        for (qsizetype i = 0; i < caracteres.size() && caracteres.size() == octets.size(); ++i)
+            if (caracteres.at(i).unicode() >= 0xA0)
+                octetsDe.insert(caracteres.at(i).unicode(), static_cast<uchar>(octets.at(i)));
+        return octetsDe;
+    }();
     return table;
 }
 
@@ -65,7 +80,7 @@ QByteArray EcrivainRtf::Ecrire(const QTextDocument& document) {
     ecrivain.Recenser();
     ecrivain.EcrireEntete();
     for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next())
-        ecrivain.EcrireBloc(bloc, !bloc.next().isValid());
+        ecrivain.EcrireBloc(bloc);
     ecrivain.sortie += "}\r\n";
     return ecrivain.sortie;
 }
@@ -94,20 +109,26 @@ void EcrivainRtf::Recenser(const QTextCharFormat& format) {
 void EcrivainRtf::EcrireEntete() {
     sortie += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl";
     for (qsizetype i = 0; i < polices.size(); ++i) {
-        sortie += "{\\f" + Nombre(static_cast<int>(i)) + "\\fnil\\fcharset0 ";
+        sortie.append("{\\f").append(Nombre(static_cast<int>(i))).append("\\fnil\\fcharset0 ");
         EcrireNom(polices.at(i));
         sortie += ";}";
     }
     sortie += "}\r\n{\\colortbl ;";
     for (QRgb c : couleurs)
-        sortie +=
-            "\\red" + Nombre(qRed(c)) + "\\green" + Nombre(qGreen(c)) + "\\blue" + Nombre(qBlue(c)) + ';';
+        sortie.append("\\red")
+            .append(Nombre(qRed(c)))
+            .append("\\green")
+            .append(Nombre(qGreen(c)))
+            .append("\\blue")
+            .append(Nombre(qBlue(c)))
+            .append(';');
     sortie += "}\r\n";
 }
 
 // A paragraph: its properties, each run of text in a group of its own, then the properties
-// of its mark (they give an empty paragraph its height) and \par, except after the last one.
-void EcrivainRtf::EcrireBloc(const QTextBlock& bloc, bool dernier) {
+// of its mark (they give an empty paragraph its height) and \par, the last one's too, as word
+// processors write them: a reader opens no paragraph after the last \par.
+void EcrivainRtf::EcrireBloc(const QTextBlock& bloc) {
     EcrireParagraphe(bloc.blockFormat());
     for (auto it = bloc.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -118,7 +139,7 @@ void EcrivainRtf::EcrireBloc(const QTextBlock& bloc, bool dernier) {
         sortie += '}';
     }
     EcrireCaractere(bloc.charFormat());
-    sortie += dernier ? "\r\n" : "\\par\r\n";
+    sortie += "\\par\r\n";
 }
 
 void EcrivainRtf::EcrireParagraphe(const QTextBlockFormat& format) {
@@ -133,15 +154,15 @@ void EcrivainRtf::EcrireParagraphe(const QTextBlockFormat& format) {
         {"\\sa", Twips(format.bottomMargin())},
     };
     for (const auto& [mot, valeur] : longueurs)
-        if (valeur != 0) sortie += mot + Nombre(valeur);
+        if (valeur != 0) sortie.append(mot).append(Nombre(valeur));
     for (const QTextOption::Tab& taquet : format.tabPositions())
-        sortie += GenreTaquet(taquet.type) + QByteArray("\\tx") + Nombre(Twips(taquet.position));
+        sortie.append(GenreTaquet(taquet.type)).append("\\tx").append(Nombre(Twips(taquet.position)));
     sortie += ' ';
 }
 
 void EcrivainRtf::EcrireCaractere(const QTextCharFormat& format) {
-    sortie += "\\plain\\f" + Nombre(static_cast<int>(polices.indexOf(Famille(format))));
-    sortie += "\\fs" + Nombre(DemiPoints(format));
+    sortie.append("\\plain\\f").append(Nombre(static_cast<int>(polices.indexOf(Famille(format)))));
+    sortie.append("\\fs").append(Nombre(DemiPoints(format)));
     if (format.fontWeight() >= QFont::DemiBold) sortie += "\\b";
     if (format.fontItalic()) sortie += "\\i";
     if (format.fontUnderline()) sortie += "\\ul";
@@ -149,7 +170,8 @@ void EcrivainRtf::EcrireCaractere(const QTextCharFormat& format) {
     if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript) sortie += "\\super";
     if (format.verticalAlignment() == QTextCharFormat::AlignSubScript) sortie += "\\sub";
     if (format.foreground().style() != Qt::NoBrush)
-        sortie += "\\cf" + Nombre(static_cast<int>(couleurs.indexOf(format.foreground().color().rgb()) + 1));
+        sortie.append("\\cf").append(
+            Nombre(static_cast<int>(couleurs.indexOf(format.foreground().color().rgb()) + 1)));
     sortie += ' ';
 }
 
@@ -208,10 +230,10 @@ void EcrivainRtf::EcrireCaractereUnicode(char16_t c) {
     if (c < 0x20 || c == 0x7F || c == 0xFFFC) return;
     const auto it = octets1252.constFind(c);
     if (it != octets1252.constEnd()) {
-        sortie += Hexa(*it);
+        AjouterHexa(sortie, *it);
         return;
     }
-    sortie += "\\u" + Nombre(static_cast<qint16>(c)) + "\\'3f";
+    sortie.append("\\u").append(Nombre(static_cast<qint16>(c))).append("\\'3f");
 }
 
 QString EcrivainRtf::Famille(const QTextCharFormat& format) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -24,7 +25,7 @@ class EcrivainRtf {
     void Recenser();
     void Recenser(const QTextCharFormat& format);
     void EcrireEntete();
-    void EcrireBloc(const QTextBlock& bloc, bool dernier);
+    void EcrireBloc(const QTextBlock& bloc);
     void EcrireParagraphe(const QTextBlockFormat& format);
     void EcrireCaractere(const QTextCharFormat& format);
     void EcrireNom(QStringView nom);
@@ -36,6 +37,6 @@ class EcrivainRtf {
     const QTextDocument& document;
     QStringList polices;
     QList<QRgb> couleurs;
-    QHash<char16_t, uchar> octets1252;
+    const QHash<char16_t, uchar>& octets1252;
     QByteArray sortie;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QList>
@@ -13,6 +14,7 @@ struct FormatCaractereRtf {
     bool souligne = false;
     bool barre = false;
     bool cache = false;
+    bool majuscules = false; // \caps: the letters show as capitals, and are kept so
     Position position = Position::Normale;
     int police = -1;     // -1: the default font of the file (\deff)
     int demiPoints = 24; // 12 points when the file says nothing
@@ -36,6 +38,8 @@ struct FormatParagrapheRtf {
     int apres = 0;
     QList<TabulationRtf> tabulations;
     QTextOption::TabType genreTabulation = QTextOption::LeftTab; // set by \tqr, \tqc, \tqdec before \tx
+    bool dansTableau = false; // \intbl: a paragraph end only parts a table cell's lines
+    bool operator==(const FormatParagrapheRtf&) const = default;
 };
 
 struct EtatGroupeRtf {

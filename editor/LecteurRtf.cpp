@@ -1,8 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/LecteurRtf.h"
 
-#include "editor/MotsRtf.h"
-
-#include <QTextBlockFormat>
 #include <QTextDocument>
 
 using namespace MotsRtf;
@@ -40,9 +38,16 @@ QTextOption::TabType GenreTaquet(int commande) {
     }
 }
 
+constexpr char MarqueUtf8[] = "\xEF\xBB\xBF";
+
+QByteArrayView SansMarque(QByteArrayView octets) {
+    return octets.startsWith(MarqueUtf8) ? octets.sliced(3) : octets;
+}
+
 } // namespace
 
 bool LecteurRtf::EstRtf(QByteArrayView octets) {
+    octets = SansMarque(octets);
     qsizetype i = 0;
     while (i < octets.size() &&
            (octets.at(i) == ' ' || octets.at(i) == '\t' || octets.at(i) == '\r' || octets.at(i) == '\n'))
@@ -50,47 +55,71 @@ bool LecteurRtf::EstRtf(QByteArrayView octets) {
     return octets.sliced(i).startsWith("{\\rtf");
 }
 
-bool LecteurRtf::Lire(QByteArrayView octets, QTextDocument& document) {
+bool LecteurRtf::Lire(QByteArrayView octets, QTextDocument& document, OmissionsRtf* omissions) {
     if (!EstRtf(octets)) return false;
-    document.clear();
-    QTextCursor curseur(&document);
-    curseur.beginEditBlock();
-    LecteurRtf(curseur, true).Parcourir(octets);
-    curseur.endEditBlock();
+    LecteurRtf lecteur(octets, document);
+    lecteur.Avancer();
+    if (omissions) *omissions = lecteur.Omissions();
     return true;
 }
 
 bool LecteurRtf::Inserer(QByteArrayView octets, QTextCursor& curseur) {
     if (!EstRtf(octets)) return false;
-    curseur.beginEditBlock();
-    const QTextBlockFormat accueil = curseur.blockFormat();
-    const QTextCharFormat marqueAccueil = curseur.blockCharFormat();
-    const int blocDepart = curseur.blockNumber();
-    LecteurRtf(curseur, false).Parcourir(octets);
-    // The rest of the paragraph the text landed in, pushed after the last paragraph end read,
-    // keeps its own properties.
-    if (curseur.blockNumber() != blocDepart) {
-        curseur.setBlockFormat(accueil);
-        curseur.setBlockCharFormat(marqueAccueil);
-    }
-    curseur.endEditBlock();
+    LecteurRtf lecteur(octets, curseur, false);
+    lecteur.Avancer();
+    curseur = lecteur.curseur;
     return true;
 }
 
-void LecteurRtf::Parcourir(QByteArrayView octets) {
-    LexiqueRtf lexique(octets);
-    for (JetonRtf jeton = lexique.Suivant(); jeton.genre != JetonRtf::Genre::Fin; jeton = lexique.Suivant())
-        if (!Traiter(jeton, lexique)) break;
-    // Inserted text without a paragraph end of its own joins the paragraph it was put into, and
-    // takes its properties.
-    if (documentEntier)
-        FinDeParagraphe(false);
-    else
-        Vider();
+LecteurRtf::LecteurRtf(QByteArrayView octets, QTextDocument& document)
+    : LecteurRtf(octets, (document.clear(), QTextCursor(&document)), true) {}
+
+// One edit block from the first piece to the last: the document's layout, when it has one, and
+// its listeners hear of the text once, whole.
+LecteurRtf::LecteurRtf(QByteArrayView octets, const QTextCursor& curseurDepart, bool documentEntier)
+    : lexique(SansMarque(octets)), curseur(curseurDepart), documentEntier(documentEntier) {
+    curseur.beginEditBlock();
+    accueil = curseur.blockFormat();
+    marqueAccueil = curseur.blockCharFormat();
+}
+
+LecteurRtf::~LecteurRtf() {
+    if (!termine) curseur.endEditBlock();
+}
+
+bool LecteurRtf::Avancer(QDeadlineTimer fin) {
+    for (int n = 1; !termine; ++n) {
+        const JetonRtf jeton = lexique.Suivant();
+        if (jeton.genre == JetonRtf::Genre::Fin || !Traiter(jeton))
+            Terminer();
+        else if (n % 512 == 0 && fin.hasExpired())
+            return ViderLot(), false;
+    }
+    return true;
+}
+
+// The last \par ends the last paragraph and opens none: text after it makes one more. Pasted
+// text without a paragraph end of its own joins the paragraph it was put into, whose rest keeps
+// its own properties.
+void LecteurRtf::Terminer() {
+    Vider();
+    if (documentEntier) {
+        if (!paragraphe.empty() || paragraphesFinis == 0)
+            Emettre(FormatBloc(etat.paragraphe), FormatTexte(etat.caractere));
+    } else if (paragraphesFinis == 0) {
+        for (const Morceau& morceau : paragraphe)
+            curseur.insertText(morceau.texte, morceau.format);
+    } else if (!paragraphe.empty()) {
+        Emettre(accueil, marqueAccueil);
+    }
+    ViderLot();
+    paragraphe.clear();
+    curseur.endEditBlock();
+    termine = true;
 }
 
 // False once the outermost group has closed: what follows is no part of the document.
-bool LecteurRtf::Traiter(const JetonRtf& jeton, LexiqueRtf& lexique) {
+bool LecteurRtf::Traiter(const JetonRtf& jeton) {
     if (SauterRepli(jeton)) return true;
     const bool facultative = destinationFacultative;
     destinationFacultative = false;
@@ -102,7 +131,7 @@ bool LecteurRtf::Traiter(const JetonRtf& jeton, LexiqueRtf& lexique) {
         return Fermer();
     case JetonRtf::Genre::Mot:
         destinationFacultative = facultative;
-        Mot(jeton, lexique);
+        Mot(jeton);
         destinationFacultative = false;
         break;
     case JetonRtf::Genre::Symbole:
@@ -158,14 +187,15 @@ bool LecteurRtf::Fermer() {
         return true;
     }
     groupesEnSurplus = 0;
-    if (pile.size() <= 1) return false; // the document's own group: Parcourir ends the last paragraph
+    if (pile.size() <= 1) return false; // the document's own group: Terminer ends the last paragraph
     if (etat.destination == EtatGroupeRtf::Destination::TablePolices) tables.NomDePolice(u";");
     etat = std::move(pile.back());
     pile.pop_back();
     return true;
 }
 
-void LecteurRtf::Mot(const JetonRtf& jeton, LexiqueRtf& lexique) {
+// A picture, a header or a field's code is skipped whole, marked \* or not, and noted.
+void LecteurRtf::Mot(const JetonRtf& jeton) {
     const Definition definition = Chercher(jeton.mot);
     const int valeur = jeton.parametre;
     if (definition.commande == Binaire) { // its data is skipped in every destination
@@ -173,21 +203,46 @@ void LecteurRtf::Mot(const JetonRtf& jeton, LexiqueRtf& lexique) {
         return;
     }
     using Destination = EtatGroupeRtf::Destination;
+    if (etat.destination == Destination::Ignoree) return;
+    if (definition.commande == Omettre) {
+        if (etat.destination == Destination::Texte) omissions |= definition.omission;
+        etat.destination = Destination::Ignoree;
+        return;
+    }
     if (destinationFacultative && definition.commande != Ud) etat.destination = Destination::Ignoree;
     if (etat.destination == Destination::Ignoree) return;
     if (MotDeTable(definition.commande, valeur)) return;
     if (etat.destination != Destination::Texte) return;
-    const bool actif = !jeton.aParametre || valeur != 0;
+    MotDeTexte(definition, valeur, !jeton.aParametre || valeur != 0);
+}
+
+void LecteurRtf::MotDeTexte(const Definition& definition, int valeur, bool actif) {
+    using Destination = EtatGroupeRtf::Destination;
+    omissions |= definition.omission; // a table's words: its layout is lost
     switch (definition.commande) {
     case Paragraphe:
-        FinDeParagraphe(true);
+        if (!etat.paragraphe.dansTableau)
+            FinDeParagraphe();
+        else if (texteDansCellule)
+            espaceEnAttente = true;
         break;
     case Ligne:
         Ajouter(u"\u2028");
         break;
     case Tabulation:
-    case Cellule:
         Ajouter(u"\t");
+        break;
+    case Cellule:
+        FinDeCellule(false);
+        break;
+    case CelluleImbriquee:
+        FinDeCellule(true);
+        break;
+    case FinDeRangee:
+        FinDeParagraphe();
+        break;
+    case DansTableau:
+        etat.paragraphe.dansTableau = true;
         break;
     case Caractere:
         Ajouter(QStringView(&definition.caractere, 1));
@@ -201,9 +256,10 @@ void LecteurRtf::Mot(const JetonRtf& jeton, LexiqueRtf& lexique) {
         break;
     case PoliceParDefaut:
         policeParDefaut = valeur;
+        versionCaractere = -1;
         break;
     case PageDeCode:
-        tables.DefinirPageDeCode(valeur);
+        tables.DefinirPageDeCode(definition.page != 0 ? definition.page : valeur);
         break;
     case TableDesPolices:
         etat.destination = Destination::TablePolices;
@@ -269,6 +325,9 @@ void LecteurRtf::MotDeCaractere(int commande, bool actif, int valeur) {
         break;
     case Cache:
         c.cache = actif;
+        break;
+    case Majuscules:
+        c.majuscules = actif;
         break;
     case Exposant:
         c.position = Position::Exposant;
@@ -387,8 +446,7 @@ void LecteurRtf::Symbole(char symbole) {
 void LecteurRtf::Octet(uchar octet) {
     using Destination = EtatGroupeRtf::Destination;
     if (etat.destination == Destination::Texte) {
-        const int police = etat.caractere.police < 0 ? policeParDefaut : etat.caractere.police;
-        const QChar c = tables.Caractere(octet, police);
+        const QChar c = tables.Caractere(octet, PoliceDe(etat.caractere));
         Ajouter(QStringView(&c, 1));
     } else if (etat.destination == Destination::TablePolices) {
         const QChar c = tables.Caractere(octet, -1);
@@ -413,12 +471,18 @@ void LecteurRtf::Texte(QByteArrayView texte) {
         break;
     }
     case Destination::Texte: {
-        const int police = etat.caractere.police < 0 ? policeParDefaut : etat.caractere.police;
-        QString morceau;
-        morceau.reserve(texte.size());
-        for (char c : texte)
-            morceau.append(tables.Caractere(static_cast<uchar>(c), police));
-        Ajouter(morceau);
+        // The bytes straight into the run: no set holds a surrogate, only controls to drop.
+        if (texte.isEmpty()) break;
+        demiSurrogat = 0;
+        if (!PreparerAjout()) break;
+        const QString& jeu = tables.Jeu(PoliceDe(etat.caractere));
+        const qsizetype avant = tampon.size();
+        tampon.reserve(avant + texte.size());
+        for (char c : texte) {
+            const QChar lettre = jeu.at(static_cast<uchar>(c));
+            if (Admissible(lettre.unicode())) tampon.append(lettre);
+        }
+        if (tampon.size() > avant) texteDansCellule = true;
         break;
     }
     }
@@ -444,40 +508,113 @@ void LecteurRtf::AjouterUnicode(int valeur) {
     Ajouter(QStringView(&c, 1));
 }
 
-void LecteurRtf::Ajouter(QStringView texte) {
-    if (etat.caractere.cache || texte.isEmpty()) return;
-    if (!QChar::isLowSurrogate(texte.front().unicode())) demiSurrogat = 0;
+// Before text goes into the run: a new run when the format changed, and what a table row owes
+// since its last text: a tab per cell ended, or a blank for a paragraph ended inside a cell.
+// False for hidden text.
+bool LecteurRtf::PreparerAjout() {
+    if (etat.caractere.cache) return false;
     if (!tampon.isEmpty() && !(formatTampon == etat.caractere)) Vider();
     formatTampon = etat.caractere;
+    if (cellulesEnAttente > 0)
+        tampon.append(QString(cellulesEnAttente, QLatin1Char('\t')));
+    else if (espaceEnAttente)
+        tampon.append(QLatin1Char(' '));
+    cellulesEnAttente = 0;
+    espaceEnAttente = false;
+    apresCelluleImbriquee = false;
+    return true;
+}
+
+void LecteurRtf::Ajouter(QStringView texte) {
+    if (texte.isEmpty()) return;
+    if (!QChar::isLowSurrogate(texte.front().unicode())) demiSurrogat = 0;
+    if (!PreparerAjout()) return;
+    const qsizetype avant = tampon.size();
+    qsizetype debut = 0;
     for (qsizetype i = 0; i < texte.size(); ++i) {
         const QChar c = texte.at(i);
         if (c.isHighSurrogate() && i + 1 < texte.size() && texte.at(i + 1).isLowSurrogate()) {
-            tampon.append(texte.sliced(i, 2));
             ++i;
-        } else if (!c.isSurrogate() && Admissible(c.unicode())) {
-            tampon.append(c);
+            continue;
+        }
+        if (c.isSurrogate() || !Admissible(c.unicode())) {
+            tampon.append(texte.sliced(debut, i - debut));
+            debut = i + 1;
         }
     }
+    tampon.append(texte.sliced(debut));
+    if (tampon.size() > avant) texteDansCellule = true;
+}
+
+// A cell's end owes a tab to the row's next text; none after the row's last cell. The outer
+// cell ending just after a nested one owes none more.
+void LecteurRtf::FinDeCellule(bool imbriquee) {
+    if (imbriquee || !apresCelluleImbriquee) ++cellulesEnAttente;
+    apresCelluleImbriquee = imbriquee;
+    espaceEnAttente = false;
+    texteDansCellule = false;
 }
 
 void LecteurRtf::Vider() {
     if (tampon.isEmpty()) return;
-    curseur.insertText(tampon, FormatTexte(formatTampon));
-    tampon.clear();
+    if (formatTampon.majuscules) tampon = std::move(tampon).toUpper();
+    paragraphe.push_back({std::move(tampon), FormatTexte(formatTampon)});
+    tampon = QString();
 }
 
-// The properties in force at \par are those of the paragraph it ends, its mark included. The
-// last paragraph of a file often has no \par: it takes the properties in force at the end.
-void LecteurRtf::FinDeParagraphe(bool nouveau) {
+// The properties in force at \par are those of the paragraph it ends, its mark included.
+void LecteurRtf::FinDeParagraphe() {
     Vider();
-    curseur.setBlockFormat(FormatBloc(etat.paragraphe));
-    curseur.setBlockCharFormat(FormatTexte(etat.caractere));
-    if (nouveau) curseur.insertBlock();
+    Emettre(FormatBloc(etat.paragraphe), FormatTexte(etat.caractere));
+    cellulesEnAttente = 0;
+    espaceEnAttente = false;
+    texteDansCellule = false;
+    apresCelluleImbriquee = false;
 }
 
-QTextCharFormat LecteurRtf::FormatTexte(const FormatCaractereRtf& c) const {
+// A paragraph goes into the document whole, with its properties: the first into the paragraph
+// the cursor is in, each next one as a new paragraph. Most paragraphs of a file are alike: one
+// run in the format of their mark, the properties of the paragraph before. Those wait in a batch
+// that goes in with one insertion, a paragraph separator before each (see ViderLot).
+void LecteurRtf::Emettre(const QTextBlockFormat& bloc, const QTextCharFormat& marque) {
+    const bool commeLePrecedent =
+        paragraphesFinis > 0 && bloc == blocPrecedent && (lot.isEmpty() || marque == formatLot) &&
+        (paragraphe.empty() || (paragraphe.size() == 1 && paragraphe.front().format == marque));
+    if (commeLePrecedent) {
+        lot += QChar::ParagraphSeparator;
+        if (!paragraphe.empty()) lot += paragraphe.front().texte;
+        formatLot = marque;
+        if (lot.size() >= LotMaximal) ViderLot();
+    } else {
+        ViderLot();
+        if (paragraphesFinis > 0) curseur.insertBlock(bloc, marque);
+        for (const Morceau& morceau : paragraphe)
+            curseur.insertText(morceau.texte, morceau.format);
+        if (paragraphesFinis == 0) {
+            curseur.setBlockFormat(bloc);
+            curseur.setBlockCharFormat(marque);
+        }
+        blocPrecedent = bloc;
+    }
+    paragraphe.clear();
+    ++paragraphesFinis;
+}
+
+// Each separator of the batch makes a paragraph with the properties of the one the cursor is in
+// and the batch's format for its mark: what Emettre would have made one by one.
+void LecteurRtf::ViderLot() {
+    if (lot.isEmpty()) return;
+    curseur.insertText(lot, formatLot);
+    lot.resize(0);
+}
+
+const QTextCharFormat& LecteurRtf::FormatTexte(const FormatCaractereRtf& c) {
+    if (versionCaractere == tables.Version() && cleCaractere == c) return formatCaractere;
+    cleCaractere = c;
+    versionCaractere = tables.Version();
     using Position = FormatCaractereRtf::Position;
-    QTextCharFormat format;
+    QTextCharFormat& format = formatCaractere;
+    format = QTextCharFormat();
     format.setFontWeight(c.gras ? QFont::Bold : QFont::Normal);
     format.setFontItalic(c.italique);
     format.setFontUnderline(c.souligne);
@@ -485,7 +622,7 @@ QTextCharFormat LecteurRtf::FormatTexte(const FormatCaractereRtf& c) const {
     format.setVerticalAlignment(c.position == Position::Exposant ? QTextCharFormat::AlignSuperScript
                                 : c.position == Position::Indice ? QTextCharFormat::AlignSubScript
                                                                  : QTextCharFormat::AlignNormal);
-    const QString famille = tables.Famille(c.police < 0 ? policeParDefaut : c.police);
+    const QString famille = tables.Famille(PoliceDe(c));
     if (!famille.isEmpty()) format.setFontFamilies({famille});
     format.setFontPointSize(c.demiPoints / 2.0);
     const QColor couleur = tables.Couleur(c.couleur);
@@ -493,8 +630,12 @@ QTextCharFormat LecteurRtf::FormatTexte(const FormatCaractereRtf& c) const {
     return format;
 }
 
-QTextBlockFormat LecteurRtf::FormatBloc(const FormatParagrapheRtf& p) const {
-    QTextBlockFormat format;
+const QTextBlockFormat& LecteurRtf::FormatBloc(const FormatParagrapheRtf& p) {
+    if (paragrapheFait && cleParagraphe == p) return formatParagraphe;
+    cleParagraphe = p;
+    paragrapheFait = true;
+    QTextBlockFormat& format = formatParagraphe;
+    format = QTextBlockFormat();
     format.setAlignment(p.alignement);
     format.setLeftMargin(p.gauche / TwipsParPixel);
     format.setRightMargin(p.droite / TwipsParPixel);

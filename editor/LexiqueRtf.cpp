@@ -1,9 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/LexiqueRtf.h"
+
+#include <array>
 
 namespace {
 
+// What each byte is, looked up once per byte: text runs and control words make most of a file.
+enum Classe : unsigned char { Ordinaire, Lettre, FinDeTexte };
+
+constexpr std::array<Classe, 256> Classes = [] {
+    std::array<Classe, 256> classes{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        classes[static_cast<size_t>(c)] = Lettre;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        classes[static_cast<size_t>(c)] = Lettre;
+    for (char c : {'\\', '{', '}', '\r', '\n'})
+        classes[static_cast<unsigned char>(c)] = FinDeTexte;
+    return classes;
+}();
+
+Classe ClasseDe(char c) {
+    return Classes[static_cast<unsigned char>(c)];
+}
+
 bool EstLettre(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return ClasseDe(c) == Lettre;
 }
 bool EstChiffre(char c) {
     return c >= '0' && c <= '9';
@@ -82,7 +103,9 @@ JetonRtf LexiqueRtf::ApresBarre() {
 JetonRtf LexiqueRtf::MotDeControle() {
     JetonRtf jeton = Jeton(JetonRtf::Genre::Mot);
     const qsizetype debut = pos;
-    while (pos < octets.size() && EstLettre(octets.at(pos)))
+    const char* const donnees = octets.data();
+    const qsizetype fin = octets.size();
+    while (pos < fin && EstLettre(donnees[pos]))
         ++pos;
     jeton.mot = octets.sliced(debut, pos - debut);
     bool negatif = false;
@@ -116,11 +139,10 @@ bool LexiqueRtf::Hexadecimal(uchar& octet) {
 JetonRtf LexiqueRtf::Texte() {
     JetonRtf jeton = Jeton(JetonRtf::Genre::Texte);
     const qsizetype debut = pos;
-    while (pos < octets.size()) {
-        const char c = octets.at(pos);
-        if (c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n') break;
+    const char* const donnees = octets.data();
+    const qsizetype fin = octets.size();
+    while (pos < fin && ClasseDe(donnees[pos]) != FinDeTexte)
         ++pos;
-    }
     jeton.mot = octets.sliced(debut, pos - debut);
     return jeton;
 }

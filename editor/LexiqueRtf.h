@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArrayView>
@@ -26,6 +27,7 @@ class LexiqueRtf {
     JetonRtf Suivant();
     // The data of \binN: n bytes passed over, never beyond the end.
     void Sauter(qint64 n);
+    qsizetype Position() const { return pos; }
 
   private:
     JetonRtf ApresBarre();

@@ -1,15 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/MotsRtf.h"
 
-#include <algorithm>
 #include <array>
+#include <unordered_map>
 
 namespace MotsRtf {
 
 namespace {
 
-// Sorted by name for the binary search; a name not here is passed over.
+// In the order of their names; a name not here is passed over.
 constexpr std::array Mots = std::to_array<Definition>({
-    {"annotation", Ignorer},
+    {"annotation", Omettre, 0, 0, OmissionRtf::Commentaires},
+    {"ansi", PageDeCode, 0, 1252},
     {"ansicpg", PageDeCode},
     {"author", Ignorer},
     {"b", Gras},
@@ -17,13 +19,15 @@ constexpr std::array Mots = std::to_array<Definition>({
     {"blue", Bleu},
     {"bullet", Caractere, 0x2022},
     {"buptim", Ignorer},
-    {"cell", Cellule},
+    {"caps", Majuscules},
+    {"cell", Cellule, 0, 0, OmissionRtf::Tableaux},
     {"cf", Couleur},
     {"colortbl", TableDesCouleurs},
     {"comment", Ignorer},
     {"creatim", Ignorer},
     {"deff", PoliceParDefaut},
     {"dn", Bas},
+    {"do", Omettre, 0, 0, OmissionRtf::Images},
     {"doccomm", Ignorer},
     {"emdash", Caractere, 0x2014},
     {"emspace", Caractere, 0x2003},
@@ -33,21 +37,22 @@ constexpr std::array Mots = std::to_array<Definition>({
     {"fcharset", JeuDeCaracteres},
     {"fi", RetraitPremiereLigne},
     {"filetbl", Ignorer},
-    {"fldinst", Ignorer},
+    {"fldinst", Omettre, 0, 0, OmissionRtf::Champs},
     {"fonttbl", TableDesPolices},
-    {"footer", Ignorer},
-    {"footerf", Ignorer},
-    {"footerl", Ignorer},
-    {"footerr", Ignorer},
-    {"footnote", Ignorer},
+    {"footer", Omettre, 0, 0, OmissionRtf::EnTetes},
+    {"footerf", Omettre, 0, 0, OmissionRtf::EnTetes},
+    {"footerl", Omettre, 0, 0, OmissionRtf::EnTetes},
+    {"footerr", Omettre, 0, 0, OmissionRtf::EnTetes},
+    {"footnote", Omettre, 0, 0, OmissionRtf::Notes},
     {"fs", Taille},
     {"green", Vert},
-    {"header", Ignorer},
-    {"headerf", Ignorer},
-    {"headerl", Ignorer},
-    {"headerr", Ignorer},
+    {"header", Omettre, 0, 0, OmissionRtf::EnTetes},
+    {"headerf", Omettre, 0, 0, OmissionRtf::EnTetes},
+    {"headerl", Omettre, 0, 0, OmissionRtf::EnTetes},
+    {"headerr", Omettre, 0, 0, OmissionRtf::EnTetes},
     {"i", Italique},
     {"info", Ignorer},
+    {"intbl", DansTableau, 0, 0, OmissionRtf::Tableaux},
     {"keywords", Ignorer},
     {"ldblquote", Caractere, 0x201C},
     {"li", RetraitGauche},
@@ -55,14 +60,19 @@ constexpr std::array Mots = std::to_array<Definition>({
     {"listoverridetable", Ignorer},
     {"listtable", Ignorer},
     {"lquote", Caractere, 0x2018},
-    {"nonshppict", Ignorer},
+    {"mac", PageDeCode, 0, 10000},
+    {"nestcell", CelluleImbriquee, 0, 0, OmissionRtf::Tableaux},
+    {"nonesttables", Ignorer},
+    {"nonshppict", Omettre, 0, 0, OmissionRtf::Images},
     {"nosupersub", SansPosition},
-    {"object", Ignorer},
+    {"object", Omettre, 0, 0, OmissionRtf::Objets},
     {"operator", Ignorer},
     {"page", Paragraphe},
     {"par", Paragraphe},
     {"pard", Pard},
-    {"pict", Ignorer},
+    {"pc", PageDeCode, 0, 437},
+    {"pca", PageDeCode, 0, 850},
+    {"pict", Omettre, 0, 0, OmissionRtf::Images},
     {"plain", Plain},
     {"printim", Ignorer},
     {"qc", Centre},
@@ -75,12 +85,15 @@ constexpr std::array Mots = std::to_array<Definition>({
     {"revtbl", Ignorer},
     {"revtim", Ignorer},
     {"ri", RetraitDroit},
-    {"row", Paragraphe},
+    {"row", FinDeRangee, 0, 0, OmissionRtf::Tableaux},
     {"rquote", Caractere, 0x2019},
     {"rxe", Ignorer},
     {"sa", EspaceApres},
     {"sb", EspaceAvant},
     {"sect", Paragraphe},
+    {"shp", Omettre, 0, 0, OmissionRtf::Images},
+    {"shpgrp", Omettre, 0, 0, OmissionRtf::Images},
+    {"shppict", Omettre, 0, 0, OmissionRtf::Images},
     {"strike", Barre},
     {"striked", Barre},
     {"stylesheet", Ignorer},
@@ -95,6 +108,7 @@ constexpr std::array Mots = std::to_array<Definition>({
     {"tqc", TaquetCentre},
     {"tqdec", TaquetDecimal},
     {"tqr", TaquetDroit},
+    {"trowd", DefinitionRangee, 0, 0, OmissionRtf::Tableaux},
     {"tx", Taquet},
     {"txe", Ignorer},
     {"u", Unicode},
@@ -126,20 +140,19 @@ constexpr std::array Mots = std::to_array<Definition>({
     {"zwnj", Caractere, 0x200C},
 });
 
-constexpr bool MotsEnOrdre() {
-    return std::is_sorted(Mots.begin(), Mots.end(),
-                          [](const Definition& a, const Definition& b) { return a.mot < b.mot; });
-}
-static_assert(MotsEnOrdre(), "the control words must stay sorted");
-
 } // namespace
 
+// A file holds a control word every few bytes: one hash and one comparison each.
 Definition Chercher(QByteArrayView mot) {
+    static const std::unordered_map<std::string_view, Definition> index([] {
+        std::unordered_map<std::string_view, Definition> parNom;
+        for (const Definition& definition : Mots)
+            parNom.emplace(definition.mot, definition);
+        return parNom;
+    }());
     const std::string_view nom(mot.data(), static_cast<size_t>(mot.size()));
-    const auto it = std::lower_bound(Mots.begin(), Mots.end(), nom,
-                                     [](const Definition& d, std::string_view n) { return d.mot < n; });
-    if (it != Mots.end() && it->mot == nom) return *it;
-    return {nom, Inconnue};
+    const auto it = index.find(nom);
+    return it != index.end() ? it->second : Definition{nom, Inconnue};
 }
 
 } // namespace MotsRtf

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "editor/OmissionsRtf.h"
 
 #include <QByteArrayView>
 
@@ -11,23 +14,27 @@ namespace MotsRtf {
 enum Commande {
     Inconnue,
     // text
-    Paragraphe, Ligne, Tabulation, Caractere, Cellule, Unicode, RepliUnicode, Binaire,
+    Paragraphe, Ligne, Tabulation, Caractere, Unicode, RepliUnicode, Binaire,
+    // tables
+    DefinitionRangee, DansTableau, Cellule, CelluleImbriquee, FinDeRangee,
     // character properties
     Plain, Gras, Italique, Souligne, PasSouligne, Barre, Exposant, Indice, SansPosition, Haut, Bas, Cache,
-    Police, Taille, Couleur,
+    Majuscules, Police, Taille, Couleur,
     // paragraph properties
     Pard, AGauche, Centre, ADroite, Justifie, RetraitGauche, RetraitDroit, RetraitPremiereLigne,
     EspaceAvant, EspaceApres, Taquet, TaquetDroit, TaquetCentre, TaquetDecimal, TaquetBarre,
     // tables and destinations
     PoliceParDefaut, PageDeCode, JeuDeCaracteres, Rouge, Vert, Bleu,
-    TableDesPolices, TableDesCouleurs, Ignorer, Upr, Ud,
+    TableDesPolices, TableDesCouleurs, Ignorer, Omettre, Upr, Ud,
 };
 // clang-format on
 
 struct Definition {
     std::string_view mot;
     Commande commande;
-    char16_t caractere = 0; // for Caractere: the character the word stands for
+    char16_t caractere = 0;  // for Caractere: the character the word stands for
+    int page = 0;            // for PageDeCode without a number: the set the word names
+    OmissionsRtf omission{}; // for Omettre, the destination skipped; for a table word, its layout
 };
 
 Definition Chercher(QByteArrayView mot);

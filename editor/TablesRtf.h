@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArrayView>
@@ -7,7 +8,8 @@
 #include <QString>
 
 // The font and colour tables of a rich-text file being read, and the single-byte character
-// sets its \'hh escapes and plain bytes are decoded with.
+// sets its \'hh escapes and plain bytes are decoded with: the Windows sets, the Macintosh's and
+// the two of DOS.
 class TablesRtf {
   public:
     // The fonts and colours a file may declare: beyond, the extra entries are dropped.
@@ -27,22 +29,32 @@ class TablesRtf {
     QString Famille(int police) const;
     // An invalid colour for the automatic one (index 0, an empty entry, an unknown index).
     QColor Couleur(int index) const;
-    // The character of a byte in the given font: a font's own character set first, the
-    // document's (\ansicpg) otherwise, Windows-1252 where this Qt lacks the set.
-    QChar Caractere(uchar octet, int police);
+    // The 256 characters of the bytes in the given font: a font's own character set first, the
+    // document's (\ansicpg, \mac, \pc) otherwise, Windows-1252 where this Qt lacks the set.
+    const QString& Jeu(int police);
+    QChar Caractere(uchar octet, int police) { return Jeu(police).at(octet); }
+    // Grows at every change of the tables: formats made from them are made again.
+    int Version() const { return version; }
 
   private:
+    const QString& JeuDe(int police) const;
+
     struct Police {
         QString nom;
         int page = 0;
         bool nomTermine = false;
     };
-    const QString& Table(int page);
+    static const QString& Table(int page);
 
     QHash<int, Police> polices;
     int policeCourante = -1;
     QList<QColor> couleurs;
     int rouge = -1, vert = -1, bleu = -1;
     int pageDocument = 1252;
-    QHash<int, QString> tablesOctets;
+    // The set asked last: most runs of text use the font of the run before.
+    struct {
+        int police = 0, version = -1, page = 0;
+        const QString* jeu = nullptr;
+    } dernier;
+    int version = 0;
 };

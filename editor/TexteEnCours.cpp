@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TexteEnCours.h"
 
+#include "core/AccesFichier.h"
 #include "core/ImpressionTexte.h"
 #include "core/Libelles.h"
 #include "core/Programme.h"
@@ -9,7 +11,6 @@
 #include "results/BilansIndividuels.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
 
@@ -24,6 +25,38 @@ QString Nom(const QString& chemin) {
     return Guillemets(QFileInfo(chemin).fileName());
 }
 
+// "lettre.rtf" gives "lettre (copie).rtf", beside it.
+QString Copie(const QString& chemin) {
+    const QFileInfo fichier(chemin);
+    const QString suffixe = fichier.suffix().isEmpty() ? QString() : QLatin1Char('.') + fichier.suffix();
+    return fichier.dir().filePath(fichier.completeBaseName() + QStringLiteral(" (copie)") + suffixe);
+}
+
+bool MemeFichier(const QString& a, const QString& b) {
+    const QFileInfo fa(a), fb(b);
+    return fa.absoluteFilePath() == fb.absoluteFilePath() ||
+           (fa.exists() && fa.canonicalFilePath() == fb.canonicalFilePath());
+}
+
+// "des images, un en-tête ou un pied de page et l'adresse d'un lien"
+QString Decrire(OmissionsRtf omissions) {
+    static const std::pair<OmissionRtf, const char*> Noms[] = {
+        {OmissionRtf::Images, "des images"},
+        {OmissionRtf::Objets, "des objets d'autres programmes"},
+        {OmissionRtf::EnTetes, "un en-tête ou un pied de page"},
+        {OmissionRtf::Champs, "l'adresse d'un lien ou le code d'un champ"},
+        {OmissionRtf::Tableaux, "la disposition d'un tableau"},
+        {OmissionRtf::Notes, "des notes de bas de page"},
+        {OmissionRtf::Commentaires, "des commentaires"},
+    };
+    QStringList parties;
+    for (const auto& [omission, nom] : Noms)
+        if (omissions.testFlag(omission)) parties += QString::fromUtf8(nom);
+    const QString dernier = parties.takeLast();
+    return parties.isEmpty() ? dernier
+                             : parties.join(QStringLiteral(", ")) + QStringLiteral(" et ") + dernier;
+}
+
 // The file's name has the last word: a ".txt" holds plain text and a ".rtf" rich text, whatever
 // the type left selected; a name without either takes the type's extension.
 std::pair<QString, Forme> FormeChoisie(QString chemin, int type, const Forme& actuelle) {
@@ -36,7 +69,7 @@ std::pair<QString, Forme> FormeChoisie(QString chemin, int type, const Forme& ac
     else
         chemin += riche ? QStringLiteral(".rtf") : QStringLiteral(".txt");
     const TexteBrut::Codage codage = actuelle.riche ? TexteBrut::Codage::Windows1252 : actuelle.codage;
-    return {chemin, Forme{riche, codage}};
+    return {chemin, Forme{riche, codage, actuelle.uneLigneVide}};
 }
 
 } // namespace
@@ -44,14 +77,19 @@ std::pair<QString, Forme> FormeChoisie(QString chemin, int type, const Forme& ac
 const QStringList TexteEnCours::Types{QStringLiteral("Rich Text Format (*.rtf)"),
                                       QStringLiteral("Texte (*.txt)")};
 
-TexteEnCours::TexteEnCours(Programme& programme, QTextDocument& document)
-    : prog(programme), document(document) {}
+TexteEnCours::TexteEnCours(Programme& programme)
+    : prog(programme), document(std::make_unique<QTextDocument>()) {}
+
+TexteEnCours::~TexteEnCours() = default;
 
 void TexteEnCours::Activer() {
     if (prog.ModeBilan && !prog.FichierAOuvrir.isEmpty()) {
         const QString chemin = QDir(prog.Dossier()).filePath(prog.FichierAOuvrir);
-        if (QFileInfo(chemin).isFile() && Charger(chemin, true)) return;
-        if (!QFileInfo::exists(chemin))
+        // Not there yet, in a folder that is there; anything else is for the reading to tell.
+        const bool absent = AccesFichier::NatureDe(chemin) == AccesFichier::Nature::Absent &&
+                            QFileInfo(prog.Dossier()).isDir();
+        if (!absent && Charger(chemin, true)) return;
+        if (absent)
             prog.Plate().Avertir(
                 QStringLiteral("Le fichier %1 n'existe pas encore\u00a0: aucun résultat n'y a "
                                "été enregistré.")
@@ -93,18 +131,38 @@ void TexteEnCours::OuvrirTexte() {
     prog.RetourRepertoire();
 }
 
+// Over a file that held more than the editor shows, the teacher is asked first; "Non" offers
+// another name.
 bool TexteEnCours::Enregistrer() {
-    return TexteNomme ? Ecrire(NomFichierTexte, forme) : EnregistrerSous();
+    if (!TexteNomme) return EnregistrerSous();
+    if (omissions && !AccepterLaPerte(NomFichierTexte, true)) return EnregistrerSous(Copie(NomFichierTexte));
+    return Ecrire(NomFichierTexte, forme);
 }
 
 bool TexteEnCours::EnregistrerSous() {
+    return EnregistrerSous(NomFichierTexte);
+}
+
+bool TexteEnCours::EnregistrerSous(const QString& proposition) {
     int type = forme.riche ? 0 : 1;
     const QString chemin = prog.Plate().ChoisirFichierAEnregistrer(QStringLiteral("Enregistrer sous"), Types,
-                                                                   type, prog.Dossier(), NomFichierTexte);
+                                                                   type, prog.Dossier(), proposition);
     prog.RetourRepertoire();
     if (chemin.isEmpty()) return false;
     const auto [fichier, voulue] = FormeChoisie(chemin, type, forme);
+    if (omissions && MemeFichier(fichier, NomFichierTexte) && !AccepterLaPerte(fichier, false)) return false;
     return Ecrire(fichier, voulue);
+}
+
+bool TexteEnCours::AccepterLaPerte(const QString& chemin, bool autreNomPropose) {
+    QString question =
+        QStringLiteral("Le fichier %1 vient d'un autre programme et contient ce que l'éditeur ne peut pas "
+                       "montrer : %2. L'enregistrer ici le ferait disparaître de ce fichier.\n\n"
+                       "Remplacer quand même %1 ?")
+            .arg(Nom(chemin), Decrire(omissions));
+    if (autreNomPropose)
+        question += QStringLiteral(" Répondez « Non » pour enregistrer le texte sous un autre nom.");
+    return prog.Plate().Demander(question);
 }
 
 bool TexteEnCours::Quitter() {
@@ -123,27 +181,34 @@ void TexteEnCours::Imprimer() {
                                                     : QFileInfo(NomFichierTexte).fileName();
     ImprimerDepuisFenetre(
         prog.Plate(), titre, std::nullopt, 0,
-        [this](const Destination& vers) { return ImpressionTexte::Imprimer(document, vers); },
+        [this](const Destination& vers) { return ImpressionTexte::Imprimer(*document, vers); },
         QStringLiteral("Le texte n'a pas pu être imprimé\u00a0: l'imprimante ou le fichier choisi n'a pas "
                        "accepté les pages."));
 }
 
-// A file that cannot be read leaves the text on screen as it was.
+// A file that cannot be read, or whose reading the teacher stops, leaves the text on screen as
+// it was.
 bool TexteEnCours::Charger(const QString& chemin, bool estBilan) {
     QByteArray octets;
     QString raison;
-    const bool lu =
-        estBilan ? EcritureFichier::SousVerrou(
-                       chemin, [&](QString& r) { return FichierEditeur::LireOctets(chemin, octets, r); },
-                       raison, attenteVerrou)
-                 : FichierEditeur::LireOctets(chemin, octets, raison);
+    const bool lu = estBilan ? EcritureFichier::LireSousVerrou(chemin, octets, raison, attenteVerrou)
+                             : FichierEditeur::LireOctets(chemin, octets, raison);
     if (!lu) {
         prog.Plate().Avertir(
             QStringLiteral("Le fichier %1 n'a pas pu être ouvert\u00a0: %2.").arg(Nom(chemin), raison));
         return false;
     }
-    FichierEditeur::Decoder(octets, document, forme, estBilan);
-    document.clearUndoRedoStacks();
+    std::unique_ptr<QTextDocument> nouveau = NouveauDocument();
+    {
+        FichierEditeur::Lecture lecture(octets, *nouveau, estBilan);
+        if (!(lireEnTranches ? lireEnTranches(lecture, chemin) : lecture.Avancer())) return false;
+        forme = lecture.FormeLue();
+        omissions = lecture.Omissions();
+    }
+    nouveau->setUndoRedoEnabled(true);
+    std::swap(document, nouveau);
+    if (documentRemplace) documentRemplace(*document);
+    nouveau.reset();
     NomFichierTexte = chemin;
     TexteNomme = true;
     TexteModifie = false;
@@ -170,6 +235,7 @@ bool TexteEnCours::Ecrire(const QString& chemin, Forme voulue) {
     }
     NomFichierTexte = chemin;
     forme = voulue;
+    omissions = {};
     TexteNomme = true;
     TexteModifie = false;
     bilan = versUnBilan;
@@ -180,10 +246,10 @@ bool TexteEnCours::Ecrire(const QString& chemin, Forme voulue) {
 // A character the plain file's set cannot hold would be written "?": the teacher decides.
 bool TexteEnCours::Encoder(const Forme& voulue, QByteArray& octets) {
     if (voulue.riche) {
-        octets = EcrivainRtf::Ecrire(document);
+        octets = EcrivainRtf::Ecrire(*document);
         return true;
     }
-    const QStringList lignes = TexteBrut::Lignes(document);
+    const QStringList lignes = TexteBrut::Lignes(*document, voulue.uneLigneVide);
     const QString manquants = TexteBrut::Intraduisibles(lignes, voulue.codage);
     if (!manquants.isEmpty() &&
         !prog.Plate().Demander(
@@ -207,8 +273,8 @@ bool TexteEnCours::RemplacerBilan(const QString& chemin, const QByteArray& octet
             chemin,
             [&](QString& r) {
                 if (attendu) {
-                    QFile fichier(chemin);
-                    actuel = fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+                    QString illisible;
+                    if (!EcritureFichier::LireTout(chemin, actuel, illisible)) actuel.clear();
                     change = actuel != *attendu;
                     if (change) return true;
                 }
@@ -244,10 +310,23 @@ bool TexteEnCours::EstBilan(const QString& chemin) const {
                 .isEmpty();
 }
 
+// A document for a file being read: with the editor's font and margins, without undo (it would
+// double the memory of a long file).
+std::unique_ptr<QTextDocument> TexteEnCours::NouveauDocument() const {
+    auto nouveau = std::make_unique<QTextDocument>();
+    nouveau->setUndoRedoEnabled(false);
+    nouveau->setDefaultFont(document->defaultFont());
+    nouveau->setDocumentMargin(document->documentMargin());
+    nouveau->setDefaultTextOption(document->defaultTextOption());
+    nouveau->setIndentWidth(document->indentWidth());
+    return nouveau;
+}
+
 void TexteEnCours::Vider() {
-    document.clear();
-    document.clearUndoRedoStacks();
+    document->clear();
+    document->clearUndoRedoStacks();
     forme = Forme{};
+    omissions = {};
     bilan = false;
     octetsLus.reset();
     TexteModifie = false;

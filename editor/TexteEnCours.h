@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/EcritureFichier.h"
@@ -8,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class Programme;
@@ -17,11 +20,23 @@ class QTextDocument;
 // without its window. A file is written back in the form it was read in, or in the type the
 // teacher chose when saving it under a name. A results file (handed over by the menu, or opened
 // by hand from the program folder) always stays plain text, and is written back under the lock
-// of the appends, after asking when pupils added to it since it was opened. Questions, dialogs
-// and messages go through the platform.
+// of the appends, after asking when pupils added to it since it was opened. A rich text that
+// held what the editor cannot show (pictures, headers...) is written over only after asking.
+// Questions, dialogs and messages go through the platform.
+//
+// A file is read into a document of its own, which replaces the one shown once it is whole:
+// the window may show how far the reading is, and stop it, the text on screen untouched.
 class TexteEnCours {
   public:
-    TexteEnCours(Programme& programme, QTextDocument& document);
+    explicit TexteEnCours(Programme& programme);
+    ~TexteEnCours();
+
+    QTextDocument& Document() const { return *document; }
+    // Told of each new document, before the former one goes: the window shows it.
+    std::function<void(QTextDocument&)> documentRemplace;
+    // Reads a file into its new document; false when the teacher stopped it. Unset, the whole
+    // file is read at once.
+    std::function<bool(FichierEditeur::Lecture&, const QString& chemin)> lireEnTranches;
 
     // The window is shown: the results file named by FichierAOuvrir when ModeBilan, otherwise a
     // start with no file (the text itself is kept).
@@ -41,6 +56,8 @@ class TexteEnCours {
     bool TexteSeulement() const { return !forme.riche; }
     bool EstUnBilan() const { return bilan; }
     const FichierEditeur::Forme& FormeDuFichier() const { return forme; }
+    // What the file held that the editor does not show; empty once the editor wrote the text.
+    OmissionsRtf Omissions() const { return omissions; }
 
     QString NomFichierTexte; // the file last opened or saved, full path
     bool TexteNomme = false; // "&Enregistrer" writes into NomFichierTexte without asking a name
@@ -56,6 +73,9 @@ class TexteEnCours {
     PlateForme::Reponse Confirmation();
     void OuvrirTexte();
     bool Charger(const QString& chemin, bool estBilan);
+    std::unique_ptr<QTextDocument> NouveauDocument() const;
+    bool EnregistrerSous(const QString& proposition);
+    bool AccepterLaPerte(const QString& chemin, bool autreNomPropose);
     bool Ecrire(const QString& chemin, FichierEditeur::Forme voulue);
     bool Encoder(const FichierEditeur::Forme& voulue, QByteArray& octets);
     bool RemplacerBilan(const QString& chemin, const QByteArray& octets, QString& raison);
@@ -63,8 +83,9 @@ class TexteEnCours {
     void Vider();
 
     Programme& prog;
-    QTextDocument& document;
+    std::unique_ptr<QTextDocument> document;
     FichierEditeur::Forme forme;
+    OmissionsRtf omissions;
     bool bilan = false;                  // NomFichierTexte is a results file
     std::optional<QByteArray> octetsLus; // that file as read or last written here
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/U_traitexte.h"
 
 #include "core/AideContextuelle.h"
@@ -7,11 +8,17 @@
 #include "core/Programme.h"
 #include "editor/ZoneTexte.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QShowEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -34,7 +41,7 @@ QMenu* NouveauMenu(QWidget* parent, const char* nom, const QString& libelle) {
 
 TF_Traitexte::TF_Traitexte(Programme& programme, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      prog(programme), richEdit1(new ZoneTexte(this)), texte(programme, *richEdit1->document()) {
+      prog(programme), richEdit1(new ZoneTexte(this)), texte(programme) {
     setObjectName(QStringLiteral("F_Traitexte"));
     setWindowTitle(QStringLiteral("Editeur de texte."));
     setModal(true);
@@ -50,7 +57,7 @@ TF_Traitexte::TF_Traitexte(Programme& programme, QWidget* parent)
     richEdit1->setObjectName(QStringLiteral("RichEdit1"));
     richEdit1->setAccessibleName(QStringLiteral("Texte"));
     richEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    richEdit1->document()->setDocumentMargin(12);
+    texte.Document().setDocumentMargin(12);
     richEdit1->TexteSeulement([this] { return texte.TexteSeulement(); });
     disposition->addWidget(richEdit1);
 
@@ -58,13 +65,58 @@ TF_Traitexte::TF_Traitexte(Programme& programme, QWidget* parent)
     options.IntervalleMs = 1000; // the editor's hold is slower than the other windows'
     mobilier = new MobilierPleinEcran(*this, prog, options);
     mobilier->MettreAEchelle();
+    Montrer(texte.Document());
     richEdit1->setFont(PoliceTexte());
-    // Whatever changes the document (keys, Delete, undo, drops, alignment, fonts) marks it.
-    connect(richEdit1->document(), &QTextDocument::contentsChanged, this, [this] {
+    texte.documentRemplace = [this](QTextDocument& document) { Montrer(document); };
+    texte.lireEnTranches = [this](FichierEditeur::Lecture& lecture, const QString& chemin) {
+        return LireEnMontrantLAvancement(lecture, chemin);
+    };
+    Actualiser();
+}
+
+// The text's documents belong to the text: none may outlive it in the editing area.
+TF_Traitexte::~TF_Traitexte() {
+    richEdit1->setDocument(nullptr);
+}
+
+// Whatever changes the document (keys, Delete, undo, drops, alignment, fonts) marks it.
+void TF_Traitexte::Montrer(QTextDocument& document) {
+    richEdit1->setDocument(&document);
+    connect(&document, &QTextDocument::contentsChanged, this, [this] {
         texte.Modifier();
         Actualiser();
     });
-    Actualiser();
+}
+
+// Nothing but the progress bar answers while a file is read: the text behind it stays as it
+// was until the new one is whole.
+bool TF_Traitexte::LireEnMontrantLAvancement(FichierEditeur::Lecture& lecture, const QString& chemin) {
+    QElapsedTimer chrono;
+    chrono.start();
+    std::unique_ptr<QProgressDialog> progression;
+    while (!lecture.Avancer(QDeadlineTimer(tranche))) {
+        if (!progression && chrono.elapsed() >= delaiProgression.count()) {
+            progression = std::make_unique<QProgressDialog>(
+                QStringLiteral("Ouverture de %1…").arg(Libelles::Guillemets(QFileInfo(chemin).fileName())),
+                QStringLiteral("&Annuler"), 0, 1000, this);
+            progression->setObjectName(QStringLiteral("ProgressionOuverture"));
+            progression->setWindowTitle(windowTitle());
+            progression->setWindowModality(Qt::WindowModal);
+            progression->setMinimumDuration(0);
+            progression->setMinimumWidth(progression->fontMetrics().averageCharWidth() * 50);
+            progression->setAutoReset(false);
+            // Escape and the close box do what "Annuler" does.
+            connect(progression.get(), &QDialog::rejected, progression.get(), &QProgressDialog::cancel);
+            if (auto* barre = progression->findChild<QProgressBar*>())
+                barre->setAccessibleName(QStringLiteral("Avancement de l'ouverture"));
+            progression->show();
+        }
+        if (!progression) continue;
+        progression->setValue(lecture.Pourmille());
+        QApplication::processEvents();
+        if (progression->wasCanceled()) return false;
+    }
+    return true;
 }
 
 void TF_Traitexte::ConstruireMenu() {

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "editor/TexteEnCours.h"
 
 #include <QDialog>
+
+#include <chrono>
 
 class MobilierPleinEcran;
 class Programme;
@@ -17,10 +20,16 @@ class TF_Traitexte : public QDialog {
     Q_OBJECT
   public:
     explicit TF_Traitexte(Programme& programme, QWidget* parent = nullptr);
+    ~TF_Traitexte() override;
 
     TexteEnCours& Texte() { return texte; }
     ZoneTexte* RichEdit1() const { return richEdit1; }
     MobilierPleinEcran& Mobilier() const { return *mobilier; }
+
+    // A file is read in slices, between which the window answers; a reading longer than
+    // delaiProgression shows a progress bar whose "Annuler" stops it.
+    std::chrono::milliseconds delaiProgression{300};
+    std::chrono::milliseconds tranche{40};
 
   public slots:
     // Escape and the close button do what "&Quitter" does.
@@ -33,6 +42,8 @@ class TF_Traitexte : public QDialog {
     void ConstruireMenu();
     QAction* Entree(QMenu* menu, const char* nom, const QString& libelle, void (TF_Traitexte::*action)(),
                     const QKeySequence& raccourci = {});
+    void Montrer(QTextDocument& document);
+    bool LireEnMontrantLAvancement(FichierEditeur::Lecture& lecture, const QString& chemin);
     void FormActivate();
     void Actualiser();
     void Apres(void (TexteEnCours::*commande)());

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/Fenetres.h"
 
 #include "classlists/U_Eleves.h"
 #include "core/Programme.h"
+#include "core/TraductionQt.h"
 #include "editor/U_PubN.h"
 #include "editor/U_traitexte.h"
 #include "program/U_Menu.h"
@@ -20,6 +22,7 @@
 #include "sheets/U_ModifChxImp.h"
 #include "sheets/U_Serie.h"
 #include "sheets/U_image.h"
+#include "suivi/U_Suivi.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
 
@@ -77,6 +80,7 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
         {IdFenetre::ModifImp, &Avec<TF_ModifImp>},
         {IdFenetre::Choix3D, &Avec<TF_Choix3D>},
         {IdFenetre::Serie, &Avec<TF_Serie>},
+        {IdFenetre::Suivi, &Avec<TF_Suivi>},
     };
     return table;
 }
@@ -84,7 +88,10 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
 } // namespace
 
 void Fenetres::CreerAuDemarrage() {
-    Fenetre(IdFenetre::Menu);
+    auto* menu = qobject_cast<TF_Menu*>(Fenetre(IdFenetre::Menu));
+    // A screen reader names the menu's actions from the moment it is on the screen, in French as
+    // the rest ("Appuyer", not "Press"); the first paint does not wait for Qt's texts.
+    if (menu) QObject::connect(menu, &TF_Menu::Peint, menu, [] { InstallerTraductionQt(); });
 }
 
 void Fenetres::CreerDansLOrdre() {
@@ -106,6 +113,9 @@ QWidget* Fenetres::Fenetre(IdFenetre id) {
     // The main menu's creation fills the values every other window reads.
     if (id != IdFenetre::Menu && !Creee(IdFenetre::Menu) && Disponible(IdFenetre::Menu))
         Fenetre(IdFenetre::Menu);
+    // Qt's own texts (standard buttons, context menus) are French in every window but the menu,
+    // which has none: the start does not wait for them.
+    if (id != IdFenetre::Menu) InstallerTraductionQt();
     Enregistrer(id, Fabriques().at(id)(prog, *this));
     return Creee(id);
 }

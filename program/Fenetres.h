@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/AutresFenetres.h"
@@ -24,7 +25,7 @@ class Fenetres final : public AutresFenetres {
     explicit Fenetres(Programme& programme);
     ~Fenetres();
 
-    // The main menu.
+    // The main menu; Qt's French texts follow its first paint.
     void CreerAuDemarrage();
     // Every window of the program, in its order (screenshots, tests).
     void CreerDansLOrdre();

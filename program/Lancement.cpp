@@ -1,13 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/Lancement.h"
 
 #include "core/AideContextuelle.h"
 #include "core/DossierProgramme.h"
+#include "core/LectureImage.h"
 #include "core/LigneDeCommande.h"
 #include "core/PlateFormeQt.h"
 #include "core/ProfilProgramme.h"
 #include "core/Programme.h"
-#include "core/TraductionQt.h"
+#include "core/StyleProgramme.h"
 #include "program/Fenetres.h"
+#include "program/PolicesEnFond.h"
 #include "program/U_Menu.h"
 
 #include <QApplication>
@@ -15,7 +18,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QTranslator>
+#include <QLocale>
+#include <QPixmap>
 
 #include <cstdio>
 #include <optional>
@@ -30,6 +34,7 @@ bool EcranDisponible() {
 }
 
 namespace {
+
 QStringList Arguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -71,6 +76,13 @@ SituationDemarrage Situation(const ProfilProgramme& profil, const LigneDeCommand
             ligne.Dossier,       LireReglage(reglage), reglage};
 }
 
+// The print dialogs' module: /usr/lib/carrelis/impression.so for /usr/bin/carrelis.
+QString ModuleImpression(const ProfilProgramme& profil) {
+    return QDir::cleanPath(
+        QCoreApplication::applicationDirPath() +
+        QStringLiteral("/../" DOSSIER_BIBLIOTHEQUES "/%1/impression.so").arg(profil.NomExecutable));
+}
+
 // Settles the program folder and makes it the current directory; what went wrong is said on the
 // terminal and in a message box before the menu shows.
 void EtablirRepProgramme(Programme& programme, const SituationDemarrage& situation) {
@@ -90,6 +102,27 @@ void NommerApplication(const ProfilProgramme& profil) {
     QGuiApplication::setDesktopFileName(profil.IdBureau);
 }
 
+QIcon IconeProgramme(const QString& dossierIcones, const QString& nom) {
+    QIcon icone;
+    for (const int taille : {16, 32, 48, 64}) {
+        const QImage image =
+            LireImage(QDir(dossierIcones).filePath(QStringLiteral("%1x%1/apps/%2.png").arg(taille).arg(nom)),
+                      QByteArrayLiteral("png"));
+        if (!image.isNull()) icone.addPixmap(QPixmap::fromImage(image));
+    }
+    return icone;
+}
+
+void PreparerApplication(const ProfilProgramme& profil) {
+    NommerApplication(profil);
+    // Dates and numbers in French; Qt's own texts follow with the first window that shows any.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // The menu bar stays in the window, as the pupils know it: a desktop's global menu bar would
+    // take it away, and asking the desktop whether it has one blocks the start on a D-Bus reply.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(new StyleProgramme);
+}
+
 int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     const LigneDeCommande ligne = LireLigneDeCommande(Arguments(argc, argv), profil);
     if (const std::optional<int> fin = Repondre(ligne, profil)) return *fin;
@@ -100,15 +133,14 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
                      qPrintable(profil.NomExecutable), qPrintable(profil.NomExecutable));
         return 1;
     }
+    PolicesEnFond polices;
     QApplication application(argc, argv);
-    NommerApplication(profil);
-    // The icon the package installs in the hicolor theme; none when run from the build tree.
-    QApplication::setWindowIcon(QIcon::fromTheme(profil.NomExecutable));
-    QTranslator traducteur;
-    TraduireQt(application, traducteur);
+    PreparerApplication(profil);
 
-    PlateFormeQt plateForme(profil.Titre);
+    PlateFormeQt plateForme(profil.Titre, ModuleImpression(profil));
     Programme programme(profil, plateForme);
+    // From here on a font may be needed: a warning about the folder, then the menu.
+    polices.Attendre();
     EtablirRepProgramme(programme, Situation(profil, ligne));
     programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 
@@ -117,6 +149,14 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
 
     Fenetres fenetres(programme);
     fenetres.CreerAuDemarrage();
+    // The icons the package installs in the hicolor theme, read where it puts them once the menu is
+    // painted: a lookup in the desktop's icon theme would read the theme's whole index first.
+    // None when the files are not there: the desktop's menus still show the desktop entry's icon.
+    QObject::connect(fenetres.Menu(), &TF_Menu::Peint, &application, [&profil] {
+        QApplication::setWindowIcon(
+            IconeProgramme(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor"),
+                           profil.NomExecutable));
+    });
     fenetres.Menu()->show();
     return application.exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/U_Menu.h"
 #include "core/Apparence.h"
 
@@ -5,7 +6,6 @@
 #include "core/Echelle.h"
 #include "core/FenetreExercice.h"
 #include "core/MaintienGeometrie.h"
-#include "core/MiseAEchelle.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Preferences.h"
@@ -13,6 +13,7 @@
 #include "core/ZoneMosaique.h"
 #include "program/BoutonMenu.h"
 #include "program/Fenetres.h"
+#include "suivi/U_Suivi.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -39,9 +40,13 @@ QString SansAccelerateur(QString libelle) {
 } // namespace
 
 TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
-    : QMainWindow(parent), prog(programme), fenetres(fenetres) {
+    : QMainWindow(parent), prog(programme), fenetres(fenetres),
+      rapport(RapportEchelle(programme.Plate().GeometrieEcran().size(), programme.Plate().PixelsParPouce())) {
     setObjectName(QStringLiteral("F_Menu"));
-    resize(800, 600);
+    // Built at the screen's scale from the start: built at the design size and scaled after, each
+    // control would have its font looked up twice and the window laid out again at every change.
+    setFont(PoliceAEchelle(font(), rapport));
+    resize(AEchelle(800, rapport), AEchelle(600, rapport));
     DefinirContexteAide(*this, ContexteMenu);
     ConstruireCentre();
     ConstruireBarre();
@@ -54,15 +59,14 @@ void TF_Menu::FormCreate() {
     prog.Plate().MasquerBarreDesTaches(*this);
     // The program entry has already settled the folder; a menu built alone works where it stands.
     if (prog.RepProgramme.isEmpty()) prog.RepProgramme = QDir::currentPath();
-    rapport = mobilier->MettreAEchelle();
-    for (const char* marge : {"margedroite", "margegauche"})
-        if (auto* bande = findChild<QWidget*>(QLatin1String(marge)))
-            bande->setFixedWidth(AEchelle(bande->minimumWidth(), rapport));
+    // The window was built at the screen's scale (the constructor).
     // A full-screen window takes the screen's geometry whatever its design size.
     prog.GeometrieMenu = prog.Plate().GeometrieEcran();
     setGeometry(prog.GeometrieMenu);
     prog.Aleatoire().Randomize();
     prog.InitValeurs();
+    // The menu's own picture, unless the preferences, read at the first showing, name another.
+    mobilier->Fond()->Prevoir(prog.ImageAccueil);
     setWindowTitle(prog.Profil().Titre);
 }
 
@@ -76,10 +80,10 @@ void TF_Menu::ConstruireCentre() {
     // for the tests and the accessibility tree that find them.
     auto* gauche = new QFrame(centre);
     gauche->setObjectName(QStringLiteral("margedroite"));
-    gauche->setFixedWidth(18);
+    gauche->setFixedWidth(AEchelle(18, rapport));
     auto* droite = new QFrame(centre);
     droite->setObjectName(QStringLiteral("margegauche"));
-    droite->setFixedWidth(17);
+    droite->setFixedWidth(AEchelle(17, rapport));
     auto* milieu = new QWidget(centre);
     milieu->setObjectName(QStringLiteral("milieu"));
     auto* colonne = new QVBoxLayout(milieu);
@@ -107,7 +111,7 @@ void TF_Menu::ConstruireCentre() {
     connect(mobilier->Fond(), &ZoneMosaique::Clique, this, &TF_Menu::Replacer);
     blocBoutons = new QWidget(menu);
     blocBoutons->setObjectName(QStringLiteral("BlocBoutons"));
-    blocBoutons->setGeometry(QRect(QPoint(0, 0), TailleBloc));
+    blocBoutons->setGeometry(RectangleAEchelle(QRect(QPoint(0, 0), TailleBloc), rapport));
     ConstruireBlocBoutons(blocBoutons);
     menu->installEventFilter(this);
     setCentralWidget(centre);
@@ -117,7 +121,7 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
     for (const TitreGroupe& groupe : prog.Profil().Menu.Groupes) {
         auto* panneau = new QFrame(bloc);
         panneau->setObjectName(groupe.NomPanneau);
-        panneau->setGeometry(groupe.Position);
+        panneau->setGeometry(RectangleAEchelle(groupe.Position, rapport));
         panneau->setFrameShape(QFrame::Box);
         panneau->setLineWidth(2);
         panneau->setAutoFillBackground(true);
@@ -128,8 +132,8 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
         auto* titre = new QLabel(groupe.Libelle, panneau);
         titre->setObjectName(groupe.NomLabel);
         titre->setAlignment(Qt::AlignCenter);
-        titre->setFont(Arial(24, true));
-        titre->setGeometry(QRect(QPoint(0, 0), groupe.Position.size()));
+        titre->setFont(ArialAEchelle(24, true));
+        titre->setGeometry(RectangleAEchelle(QRect(QPoint(0, 0), groupe.Position.size()), rapport));
         titre->setAccessibleName(groupe.Libelle);
     }
     const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
@@ -153,8 +157,8 @@ QPushButton* TF_Menu::NouveauBouton(QWidget* parent, const QString& nom, const Q
                                     const QRect& position) {
     auto* bouton = new BoutonMenu(libelle, parent);
     bouton->setObjectName(nom);
-    bouton->setGeometry(position);
-    bouton->setFont(Arial(22, true));
+    bouton->setGeometry(RectangleAEchelle(position, rapport));
+    bouton->setFont(ArialAEchelle(22, true));
     bouton->setAccessibleName(SansAccelerateur(libelle));
     bouton->setCursor(Qt::PointingHandCursor);
     bouton->setAutoDefault(false);
@@ -186,6 +190,8 @@ void TF_Menu::AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entre
         }
         auto* sousMenu = new QMenu(entree.Libelle, menuParent);
         sousMenu->setObjectName(entree.Nom);
+        // A menu is a window of its own: it does not take the menu bar's font.
+        sousMenu->setFont(PoliceAEchelle(sousMenu->font(), rapport));
         sousMenu->setAccessibleName(SansAccelerateur(entree.Libelle));
         if (entree.Replace) connect(sousMenu, &QMenu::aboutToShow, this, &TF_Menu::Replacer);
         AjouterEntrees(sousMenu, entree.SousEntrees);
@@ -210,7 +216,7 @@ void TF_Menu::ConstruireBarreDEtat() {
     auto* message = new QLabel(QStringLiteral("Fais ton choix avec la souris ou le clavier."), statusBar());
     message->setObjectName(QStringLiteral("StatusBar1Panel"));
     message->setAlignment(Qt::AlignCenter);
-    message->setFont(Arial(16, false));
+    message->setFont(ArialAEchelle(16, false));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(message, 1);
@@ -283,6 +289,7 @@ const QList<Conduite>& Conduites() {
              m.OuvrirModal(F::Traitexte);
          }},
         {A::GestionBilans, {F::EffaceBilans}, [](TF_Menu& m, Programme&) { m.OuvrirModal(F::EffaceBilans); }},
+        {A::SuiviClasse, {F::Suivi}, [](TF_Menu& m, Programme& p) { m.OuvrirSuivi(p.Dossier()); }},
         {A::Aide,
          {},
          [](TF_Menu&, Programme& p) { p.Plate().AfficherAide(p.FichierAide, QStringLiteral("Som")); }},
@@ -308,6 +315,14 @@ void TF_Menu::Executer(ActionMenu action) {
 
 void TF_Menu::OuvrirModal(IdFenetre id) {
     if (auto* dialogue = qobject_cast<QDialog*>(fenetres.Fenetre(id))) dialogue->exec();
+}
+
+void TF_Menu::OuvrirSuivi(const QString& dossier) {
+    QWidget* fenetre = fenetres.Fenetre(IdFenetre::Suivi);
+    if (auto* suivi = qobject_cast<TF_Suivi*>(fenetre))
+        suivi->Ouvrir(dossier);
+    else if (auto* dialogue = qobject_cast<QDialog*>(fenetre))
+        dialogue->exec(); // a stand-in
 }
 
 // Puts the window back at its place at once (Left and Top), without waiting for the timer.
@@ -341,13 +356,28 @@ void TF_Menu::ActualiserDisponibilite() {
 void TF_Menu::FormShow() {
     // The preferences are read now; their window, created when first opened, reads them again
     // into its controls then (and at every opening), so it need not slow the start.
-    ChargerPreferences(prog.Prefs, prog.FichierPref);
+    QString alerte;
+    ChargerPreferences(prog.Prefs, prog.FichierPref, alerte);
     prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
+    // Said once the menu is on screen, over it.
+    if (!alerte.isEmpty()) QTimer::singleShot(0, this, [this, alerte] { prog.Plate().Avertir(alerte); });
     ActualiserDisponibilite();
     mobilier->Fond()->update();
     // The hold starts a moment after the window is up.
     QTimer::singleShot(1, this, [this] { mobilier->Maintien().Demarrer(); });
     if (!boutonsJeu.isEmpty() && boutonsJeu.first()->isEnabled()) boutonsJeu.first()->setFocus();
+}
+
+void TF_Menu::paintEvent(QPaintEvent* evenement) {
+    QMainWindow::paintEvent(evenement);
+    if (dejaPeint) return;
+    dejaPeint = true;
+    // Once this paint has reached the screen.
+    QTimer::singleShot(0, this, &TF_Menu::Peint);
+}
+
+QFont TF_Menu::ArialAEchelle(int pixels, bool gras) const {
+    return PoliceAEchelle(Arial(pixels, gras), rapport);
 }
 
 void TF_Menu::showEvent(QShowEvent* evenement) {

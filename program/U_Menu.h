@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/ProfilMenu.h"
@@ -27,11 +28,18 @@ class TF_Menu : public QMainWindow {
     void BoutonjeuClick(int bouton);
     void Executer(ActionMenu action);
     void OuvrirModal(IdFenetre id);
+    // The class follow-up over the results of dossier.
+    void OuvrirSuivi(const QString& dossier);
     // Puts the window back at its place at once (Left and Top), without waiting for the hold.
     void Replacer();
 
+  signals:
+    // The menu is on the screen: what the start has left for later may follow.
+    void Peint();
+
   protected:
     void showEvent(QShowEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -50,11 +58,13 @@ class TF_Menu : public QMainWindow {
     void ConstruireBarreDEtat();
     bool Disponible(ActionMenu action, int bouton) const;
     void CentrerBloc();
+    QFont ArialAEchelle(int pixels, bool gras) const;
 
     Programme& prog;
     Fenetres& fenetres;
     double rapport = 1.0;
     bool dejaMontre = false;
+    bool dejaPeint = false;
     MobilierPleinEcran* mobilier = nullptr;
     QWidget* menu = nullptr;
     QWidget* blocBoutons = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/U_pref.h"
 #include "core/Apparence.h"
 #include "core/GroupeExclusif.h"
@@ -247,10 +248,13 @@ void TF_preferences::ConstruireBoutons() {
     connect(boutonAnnuler, &QPushButton::clicked, this, &TF_preferences::reject);
 }
 
-void TF_preferences::ChargerPreferences() {
-    ::ChargerPreferences(prog.Prefs, prog.FichierPref);
+// What stands in the way of the file is said when the teacher opens the window, once.
+QString TF_preferences::ChargerPreferences() {
+    QString alerte;
+    ::ChargerPreferences(prog.Prefs, prog.FichierPref, alerte);
     AfficherValeurs();
     prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
+    return alerte;
 }
 
 // Shown without running the handlers: a value is set only by what the teacher does, so a
@@ -382,5 +386,5 @@ void TF_preferences::showEvent(QShowEvent* evenement) {
 }
 
 void TF_preferences::FormActivate() {
-    ChargerPreferences();
+    if (const QString alerte = ChargerPreferences(); !alerte.isEmpty()) prog.Plate().Avertir(alerte);
 }

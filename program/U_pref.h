@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/Mosaique.h"
@@ -24,7 +25,8 @@ class TF_preferences : public QDialog {
 
     // Rereads the file into the record, shows it and keeps the copy that "Annuler" puts back.
     // The main menu calls it when it is first shown; the window at creation and each opening.
-    void ChargerPreferences();
+    // What stood in the way of the file, in French; empty when nothing did.
+    QString ChargerPreferences();
 
   public slots:
     void reject() override;

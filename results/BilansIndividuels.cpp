@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/BilansIndividuels.h"
 
 #include "classlists/ListeClasse.h"
@@ -9,11 +10,13 @@ namespace {
 const QString Prefixe = QStringLiteral("Bilan ");
 const QString Extension = QStringLiteral(".txt");
 
-// The plain files of the folder that may be results files. Hidden files are left out: the lock
-// files of the appends (EcritureFichier::FichierVerrou) are, and a pupil's file never is.
+// The names of the folder that may be results files. Hidden files are left out: the lock files of
+// the appends (EcritureFichier::FichierVerrou) are, and a pupil's file never is. What took a file's
+// place (a dangling link, a pipe) is listed: the teacher sees it, and may erase it.
 QStringList Candidats(const QString& dossier) {
     return QDir(dossier).entryList({Prefixe + QLatin1Char('*') + Extension},
-                                   QDir::Files | QDir::NoDotAndDotDot | QDir::CaseSensitive, QDir::NoSort);
+                                   QDir::Files | QDir::System | QDir::NoDotAndDotDot | QDir::CaseSensitive,
+                                   QDir::NoSort);
 }
 
 QStringList AvecIndividuel(QStringList classes) {

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/EffacementBilans.h"
 
+#include "core/AccesFichier.h"
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
+#include "core/RaisonFichier.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,17 +29,24 @@ QString RaisonEffacement(const QFile& fichier) {
 }
 
 // One file, its lock held. A file already gone counts as erased: another computer of the
-// classroom may have erased it a moment before.
+// classroom may have erased it a moment before. What the name holds is looked at, never followed:
+// a link goes, not what it leads to. The trash's word is checked against the folder.
 Issue Effacer(PlateForme& plate, const QString& chemin, bool definitivement, QString& raison,
               std::chrono::milliseconds attente) {
     Issue issue = Issue::Echec;
     EcritureFichier::SousVerrou(
         chemin,
         [&](QString& r) {
-            if (!QFileInfo(chemin).isFile())
+            const AccesFichier::Nature nature = AccesFichier::NatureDe(chemin);
+            if (nature == AccesFichier::Nature::Absent)
                 issue = Issue::Absent;
+            else if (nature == AccesFichier::Nature::Dossier)
+                r = RaisonFichier::PasUnFichier(chemin, nature);
             else if (!definitivement)
-                issue = plate.MettreALaCorbeille(chemin) ? Issue::DansLaCorbeille : Issue::Refuse;
+                issue = plate.MettreALaCorbeille(chemin) &&
+                                AccesFichier::NatureDe(chemin) == AccesFichier::Nature::Absent
+                            ? Issue::DansLaCorbeille
+                            : Issue::Refuse;
             else if (QFile fichier(chemin); fichier.remove())
                 issue = Issue::Efface;
             else
@@ -160,9 +170,14 @@ CompteRendu Effacer(const Programme& prog, const QStringList& fichiers, const Te
 
 namespace EffacementBilans {
 
+bool Present(const QString& chemin) {
+    const AccesFichier::Nature nature = AccesFichier::NatureDe(chemin);
+    return nature != AccesFichier::Nature::Absent && nature != AccesFichier::Nature::Dossier;
+}
+
 CompteRendu EffacerBilanGeneral(const Programme& prog, std::chrono::milliseconds attente) {
     const QString fichier = prog.FichierBilan.isEmpty() ? prog.Profil().FichierBilan : prog.FichierBilan;
-    if (!QFileInfo(QDir(prog.Dossier()).filePath(fichier)).isFile()) return {};
+    if (!Present(QDir(prog.Dossier()).filePath(fichier))) return {};
     return Effacer(prog, {fichier}, Textes{true}, attente);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/EcritureFichier.h"
@@ -22,6 +23,10 @@ struct CompteRendu {
     QStringList Echecs;      // could not be erased (their reasons are in the message shown)
     QString Message;         // the window's result line; empty when nothing was asked
 };
+
+// Whether something that can be erased stands at chemin: a file, or what took a file's place (a
+// link, dangling or not, a pipe), which only erasing can take away; not a folder.
+bool Present(const QString& chemin);
 
 // The general results file (FichierBilan) of the program folder.
 CompteRendu EffacerBilanGeneral(const Programme& prog,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/FichiersBilans.h"
 
 #include "core/FichierTexte.h"
@@ -19,6 +20,22 @@ QString RefusNom(const QString& nom) {
                "Le bilan n'a pas été enregistré\u00a0: le nom %1 ne garde aucune lettre qui puisse "
                "servir de nom de fichier. Écris ton nom avec des lettres.")
         .arg(Guillemets(nom));
+}
+
+// The class comes from a list file's name, which may have been made elsewhere than in the class
+// editor: its pupils' files, with their locks, must still fit the file systems' names.
+QString RefusLongueur(const Programme& prog, const QString& fichier) {
+    if (NomDeFichier::Octets(fichier) <= NomDeFichier::OctetsMaxAvecVerrou) return {};
+    return QStringLiteral("Le bilan n'a pas été enregistré\u00a0: le nom de la classe %1 est trop long pour "
+                          "nommer les fichiers de ses élèves. Demande à ton enseignant de donner à la classe "
+                          "un nom plus court.")
+        .arg(Guillemets(NomDeFichier::ClasseDeListe(prog.Prefs.ListeClasse)));
+}
+
+// Why the pupil's file cannot be named, or empty.
+QString RefusFichierIndividuel(const Programme& prog, const Bilan& bilan) {
+    const QString fichier = NomDeFichier::FichierIndividuel(prog.Prefs.ListeClasse, bilan.NomEleve);
+    return fichier.isEmpty() ? RefusNom(bilan.NomEleve) : RefusLongueur(prog, fichier);
 }
 
 QString FichierGeneral(const Programme& prog) {
@@ -48,8 +65,9 @@ EcritureBilan EcrireBilanGeneral(const Programme& prog, const Bilan& bilan,
 
 EcritureBilan EcrireBilanIndividuel(const Programme& prog, const Bilan& bilan,
                                     std::chrono::milliseconds attente) {
+    if (const QString refus = RefusFichierIndividuel(prog, bilan); !refus.isEmpty())
+        return {false, {}, refus};
     const QString fichier = NomDeFichier::FichierIndividuel(prog.Prefs.ListeClasse, bilan.NomEleve);
-    if (fichier.isEmpty()) return {false, {}, RefusNom(bilan.NomEleve)};
     return Ajouter(prog, fichier, bilan.EntreeIndividuelle(true), bilan.EntreeIndividuelle(false), attente);
 }
 
@@ -63,8 +81,9 @@ bool EnregistrerBilan(const Programme& prog, const Bilan& bilan) {
     }
     const bool general = prog.Prefs.EnregistrerBilans;
     const bool individuel = prog.Prefs.BilansIndividuels;
-    if (individuel && NomDeFichier::FichierIndividuel(prog.Prefs.ListeClasse, bilan.NomEleve).isEmpty()) {
-        prog.Plate().Avertir(RefusNom(bilan.NomEleve));
+    if (const QString refus = individuel ? RefusFichierIndividuel(prog, bilan) : QString();
+        !refus.isEmpty()) {
+        prog.Plate().Avertir(refus);
         return false;
     }
     EcritureBilan ecriture;

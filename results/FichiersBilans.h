@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/EcritureFichier.h"
@@ -23,7 +24,7 @@ EcrireBilanGeneral(const Programme& prog, const Bilan& bilan,
 
 // Appends the record to the pupil's own file, named from Prefs.ListeClasse and the record's
 // name; a file created by this entry first receives the name. A name that leaves nothing usable
-// for a file name is refused, nothing written.
+// for a file name, or a class too long for its pupils' file names, is refused, nothing written.
 [[nodiscard]] EcritureBilan
 EcrireBilanIndividuel(const Programme& prog, const Bilan& bilan,
                       std::chrono::milliseconds attente = EcritureFichier::AttenteVerrou);

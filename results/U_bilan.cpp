@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/U_bilan.h"
 #include "core/Apparence.h"
 
 #include "classlists/ListeClasse.h"
 #include "core/AideContextuelle.h"
 #include "core/AutresFenetres.h"
+#include "core/Libelles.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
@@ -233,23 +235,27 @@ void TF_bilan::ListerClasses() {
     listeClasses->addItems(ListeClasse::ListerClasses(prog.Dossier()));
 }
 
-void TF_bilan::ChargerEleves() {
+QString TF_bilan::ChargerEleves() {
     const QString& classe = prog.Prefs.ListeClasse;
-    if (classe.isEmpty()) return;
+    if (classe.isEmpty()) return {};
     listeEleves->clear();
     champNom->clear();
     // A name stored in the preferences may carry a folder: only the file in the program folder counts.
     const QString nom = NomDeFichier::SansDossier(classe);
     ListeClasse::Contenu contenu;
     QString raison;
-    if (ListeClasse::Charger(QDir(prog.Dossier()).filePath(nom), contenu, raison))
-        listeEleves->addItems(contenu.Eleves);
+    if (!ListeClasse::Charger(QDir(prog.Dossier()).filePath(nom), contenu, raison)) return raison;
+    listeEleves->addItems(contenu.Eleves);
+    return {};
 }
 
 void TF_bilan::ListBox3Click() {
     if (!listeClasses->currentItem()) return;
     prog.Prefs.ListeClasse = listeClasses->currentItem()->text().left(Preferences::LongueurListeClasse);
-    ChargerEleves();
+    // Said when the pupil picks the class; the class proposed at opening only stays empty.
+    if (const QString raison = ChargerEleves(); !raison.isEmpty())
+        prog.Plate().Avertir(QStringLiteral("La liste de la classe %1 n'a pas pu être lue\u00a0: %2.")
+                                 .arg(Libelles::Guillemets(prog.Prefs.ListeClasse), raison));
 }
 
 void TF_bilan::ListBox1Click() {

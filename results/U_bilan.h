@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/Partie.h"
@@ -27,7 +28,8 @@ class TF_bilan : public QDialog {
     void Preparer(const ResultatPartie& partie) { resultat = partie; }
 
     void ListerClasses();
-    void ChargerEleves();
+    // The pupils of the class of the preferences; why its list could not be read, or empty.
+    QString ChargerEleves();
 
   public slots:
     // Escape and the close button do what the visible, enabled "Annuler" does, and nothing

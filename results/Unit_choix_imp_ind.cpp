@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/Unit_choix_imp_ind.h"
 
 #include "core/AideContextuelle.h"

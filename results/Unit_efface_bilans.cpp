@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/Unit_efface_bilans.h"
 
 #include "core/AideContextuelle.h"
@@ -73,7 +74,7 @@ void TF_efface_bilans::FormActivate() {
 // What the folder holds now: the general file, the pupils' files.
 void TF_efface_bilans::Relire() {
     const QString general = prog.FichierBilan.isEmpty() ? prog.Profil().FichierBilan : prog.FichierBilan;
-    const bool trouve = QFileInfo(QDir(prog.Dossier()).filePath(general)).isFile();
+    const bool trouve = EffacementBilans::Present(QDir(prog.Dossier()).filePath(general));
     label2->setText(trouve ? QStringLiteral("Le bilan général a été trouvé")
                            : QStringLiteral("Pas de bilan général"));
     boutonEffaceG->setEnabled(trouve);

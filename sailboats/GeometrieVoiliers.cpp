@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sailboats/GeometrieVoiliers.h"
 
 GeometrieVoiliers GeometrieVoiliers::Calculer(int hauteurEcran, int lignes, int colonnes) {

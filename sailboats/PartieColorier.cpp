@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sailboats/PartieColorier.h"
 
 #include "core/Hasard.h"
@@ -12,12 +13,8 @@ bool PartieColorier::NouveauJeu(int jeu, int taille, Hasard& hasard) {
     const int lignes = tableau.NbTotalGauche, colonnes = tableau.NbTotalHaut;
     // Two parts a boat; in exercise 3 the samples' parts are given and the headers are found.
     nbTotal = 2 * lignes * colonnes + (jeu == 3 ? lignes - colonnes : 0);
-    compteurs = CompteursResultat{};
-    compteurs.NbTotal = static_cast<quint8>(nbTotal);
-    compteurs.NbTotalGauche = tableau.NbTotalGauche;
-    compteurs.NbTotalHaut = tableau.NbTotalHaut;
+    Recommencer(nbTotal, tableau.NbTotalGauche, tableau.NbTotalHaut);
     nbColories = 0;
-    commencee = bilanVu = false;
     teteCoqueFaite = teteCoqueEssayee = {};
     teteVoileFaite = teteVoileEssayee = {};
     coqueFaite = coqueEssayee = voileFaite = voileEssayee = {};
@@ -66,7 +63,7 @@ PartieColorier::Effet PartieColorier::ColorierCase(int ligne, int colonne, Parti
 // A right part counts as a good answer only at its first try; every wrong try is an error.
 PartieColorier::Effet PartieColorier::Juger(bool juste, bool& faite, bool& essayee, int* bonnesEntete,
                                             int* erreursEntete) {
-    commencee = true;
+    EntrerEnJeu();
     if (juste) {
         ++nbColories;
         faite = true;
@@ -79,6 +76,7 @@ PartieColorier::Effet PartieColorier::Juger(bool juste, bool& faite, bool& essay
         if (erreursEntete) ++*erreursEntete;
     }
     essayee = true;
+    if (Terminee()) Terminer();
     return juste ? Effet::Juste : Effet::Faux;
 }
 
@@ -93,18 +91,4 @@ int PartieColorier::CouleurCase(int ligne, int colonne, PartieBateau partie) con
     const bool faite =
         EstModele(ligne, colonne) || (coque ? coqueFaite[ligne][colonne] : voileFaite[ligne][colonne]);
     return faite ? CouleurJuste(partie, ligne, colonne) : 0;
-}
-
-void PartieColorier::BilanMontre() {
-    if (commencee) bilanVu = true;
-}
-
-bool PartieColorier::QuitterOuvreBilan() const {
-    return nbColories + compteurs.NbErreurs > 0 && !bilanVu;
-}
-
-BoutonsJeu PartieColorier::Boutons() const {
-    if (bilanVu || !commencee) return {.Nouveau = true, .Changer = true};
-    if (Terminee()) return {.Bilan = true};
-    return {};
 }

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Partie.h"
-#include "sailboats/BoutonsJeu.h"
+#include "core/DeroulementPartie.h"
 #include "sailboats/TableauVoiliers.h"
 
 #include <array>
@@ -16,9 +16,11 @@ enum class PartieBateau { Voiles, Coque };
 // wrong one is refused and counted; the good answers count the parts right at the first try.
 // Exercise 2 gives the header colours; exercise 3 hides them and shows one coloured sample boat
 // per column, and the headers are to be coloured too.
-class PartieColorier {
+class PartieColorier : public DeroulementPartie {
   public:
     enum class Effet { Aucun, Juste, Faux };
+
+    PartieColorier() : DeroulementPartie({.BilanEnQuittant = true}) {}
 
     // A new table of exercise numJeu (2 or 3) of size `taille` (1..7). False, and the game left
     // as it was, for any other exercise or size.
@@ -35,14 +37,10 @@ class PartieColorier {
         return y < ligneFlottaison ? PartieBateau::Voiles : PartieBateau::Coque;
     }
 
-    void BilanMontre();
     bool Terminee() const { return nbTotal > 0 && nbColories == nbTotal; }
-    bool QuitterOuvreBilan() const;
-    BoutonsJeu Boutons() const;
 
     int NumJeu() const { return numJeu; }
     const TableauVoiliers& Tableau() const { return tableau; }
-    const CompteursResultat& Compteurs() const { return compteurs; }
     int NbColories() const { return nbColories; }
     bool EstModele(int ligne, int colonne) const { return numJeu == 3 && tableau.EstModele(ligne, colonne); }
     // The colour each picture shows now, 0 while it is uncoloured.
@@ -66,11 +64,8 @@ class PartieColorier {
 
     int numJeu = 0;
     TableauVoiliers tableau;
-    CompteursResultat compteurs;
     int nbTotal = 0;
     int nbColories = 0;
-    bool commencee = false; // a first answer was given
-    bool bilanVu = false;
     ParLigne teteCoqueFaite{}, teteCoqueEssayee{};
     ParColonne teteVoileFaite{}, teteVoileEssayee{};
     ParCase coqueFaite{}, coqueEssayee{}, voileFaite{}, voileEssayee{};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sailboats/PartieRemplir.h"
 
 #include "core/Hasard.h"
@@ -8,20 +9,16 @@ bool PartieRemplir::NouveauJeu(int taille, Hasard& hasard) {
     TableauVoiliers nouveau;
     if (taille < 1 || !nouveau.DefinirTaille(taille) || !nouveau.TirerCouleurs(hasard)) return false;
     tableau = nouveau;
-    compteurs = CompteursResultat{};
-    compteurs.NbTotalGauche = tableau.NbTotalGauche;
-    compteurs.NbTotalHaut = tableau.NbTotalHaut;
-    compteurs.NbTotal = static_cast<quint8>(tableau.NbTotalGauche * tableau.NbTotalHaut);
+    Recommencer(tableau.NbTotalGauche * tableau.NbTotalHaut, tableau.NbTotalGauche, tableau.NbTotalHaut);
     casePlacee = {};
     remplie = {};
     ligneEnCours = colonneEnCours = nbPlaces = 0;
-    etape = Etape::MiseEnPlace;
     return true;
 }
 
 bool PartieRemplir::Commencer(Hasard& hasard) {
-    if (etape != Etape::MiseEnPlace || compteurs.NbTotal == 0) return false;
-    etape = Etape::EnJeu;
+    if (EtapeEnCours() != Etape::MiseEnPlace || compteurs.NbTotal == 0) return false;
+    EntrerEnJeu();
     ProposerVoilier(hasard);
     return true;
 }
@@ -40,7 +37,7 @@ void PartieRemplir::ProposerVoilier(Hasard& hasard) {
 }
 
 bool PartieRemplir::CaseCliquable(int ligne, int colonne) const {
-    return etape == Etape::EnJeu && ligne >= 1 && ligne <= tableau.NbTotalGauche && colonne >= 1 &&
+    return EtapeEnCours() == Etape::EnJeu && ligne >= 1 && ligne <= tableau.NbTotalGauche && colonne >= 1 &&
            colonne <= tableau.NbTotalHaut && !remplie[ligne][colonne];
 }
 
@@ -51,34 +48,12 @@ std::optional<PartieRemplir::Reponse> PartieRemplir::Repondre(int ligne, int col
     const Reponse reponse{juste, ligneEnCours, colonneEnCours, nbPlaces >= compteurs.NbTotal};
     remplie[ligneEnCours][colonneEnCours] = true;
     if (reponse.Fin) {
-        etape = Etape::Terminee;
+        Terminer();
         ligneEnCours = colonneEnCours = 0;
     } else {
         ProposerVoilier(hasard);
     }
     return reponse;
-}
-
-void PartieRemplir::BilanMontre() {
-    if (etape == Etape::Terminee || compteurs.NbBonnes + compteurs.NbErreurs > 0) etape = Etape::BilanVu;
-}
-
-bool PartieRemplir::QuitterOuvreBilan() const {
-    return compteurs.NbBonnes + compteurs.NbErreurs > 0 && etape != Etape::BilanVu;
-}
-
-BoutonsJeu PartieRemplir::Boutons() const {
-    switch (etape) {
-    case Etape::MiseEnPlace:
-        return {.Commencer = true, .Nouveau = true, .Changer = true};
-    case Etape::EnJeu:
-        return {};
-    case Etape::Terminee:
-        return {.Bilan = true};
-    case Etape::BilanVu:
-        return {.Nouveau = true, .Changer = true};
-    }
-    return {};
 }
 
 int PartieRemplir::HauteurPanneauBarres(int hauteurEcran, int nbTotal, int hauteurMax) {

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Partie.h"
-#include "sailboats/BoutonsJeu.h"
+#include "core/DeroulementPartie.h"
 #include "sailboats/TableauVoiliers.h"
 
 #include <array>
@@ -12,15 +12,16 @@ class Hasard;
 // The rules of exercise 1: the boats of an empty table are proposed one at a time, in random
 // order, and the pupil says in which cell each belongs. Right or wrong, the boat then goes into
 // its own cell; each boat gets exactly one answer.
-class PartieRemplir {
+class PartieRemplir : public DeroulementPartie {
   public:
-    enum class Etape { MiseEnPlace, EnJeu, Terminee, BilanVu };
     struct Reponse {
         bool Juste;
         int Ligne; // the cell the boat goes to, whatever cell was clicked
         int Colonne;
         bool Fin; // that was the last boat
     };
+
+    PartieRemplir() : DeroulementPartie({.Commencer = true, .BilanEnQuittant = true}) {}
 
     // A new table of size `taille` (1..7): colours drawn, every cell empty, no boat proposed.
     // False, and the game left as it was, when the size is not one of the exercises'.
@@ -30,16 +31,8 @@ class PartieRemplir {
     // The pupil clicks cell (ligne, colonne). Nothing when the game is not running or the cell
     // already holds its boat; a wrong cell that is still empty stays empty and clickable.
     std::optional<Reponse> Repondre(int ligne, int colonne, Hasard& hasard);
-    // The results window was shown for this game.
-    void BilanMontre();
 
-    // "Quitter" shows the results first when answers were given and the results not yet seen.
-    bool QuitterOuvreBilan() const;
-    BoutonsJeu Boutons() const;
-
-    Etape EtapeEnCours() const { return etape; }
     const TableauVoiliers& Tableau() const { return tableau; }
-    const CompteursResultat& Compteurs() const { return compteurs; }
     bool CaseRemplie(int ligne, int colonne) const { return remplie[ligne][colonne]; }
     bool CaseCliquable(int ligne, int colonne) const;
     // The boat proposed now; 0 and 0 when none.
@@ -60,11 +53,9 @@ class PartieRemplir {
         std::array<std::array<bool, TableauVoiliers::ColonnesMax + 1>, TableauVoiliers::LignesMax + 1>;
 
     TableauVoiliers tableau;
-    CompteursResultat compteurs;
     ParCase casePlacee{}; // the boat of this cell was proposed
     ParCase remplie{};    // the boat of this cell is drawn in it
     int ligneEnCours = 0;
     int colonneEnCours = 0;
     int nbPlaces = 0;
-    Etape etape = Etape::MiseEnPlace;
 };

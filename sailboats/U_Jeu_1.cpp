@@ -1,24 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sailboats/U_Jeu_1.h"
-#include "sailboats/ImpressionVoiliers.h"
 
-#include "core/AideContextuelle.h"
 #include "core/Apparence.h"
-#include "core/AutresFenetres.h"
 #include "core/Echelle.h"
-#include "core/IconeAide.h"
-#include "core/MobilierPleinEcran.h"
+#include "core/EtiquetteAppreciation.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "sailboats/BarreScore.h"
 #include "sailboats/BoutonTrames.h"
 #include "sailboats/Couleurs.h"
 #include "sailboats/DescriptionsVoiliers.h"
-#include "sailboats/EtiquetteAppreciation.h"
 #include "sailboats/ImageVoilier.h"
 #include "sailboats/TableauImages.h"
-#include "sailboats/TramesEcran.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -26,7 +20,6 @@ namespace {
 
 using Apparence::Arial;
 
-constexpr int ContexteJeu1 = 2;
 const QColor FondTableau(216, 208, 200);
 
 // Design sizes (800 x 600): the score column at the right, the row of buttons above the status
@@ -36,71 +29,57 @@ constexpr int HautBarres = 48;
 constexpr int HauteurBoutons = 36, LargeurBouton = 100, EcartBoutons = 8;
 constexpr int Bord = 8;
 
+QRect PlaceBouton(int rang) {
+    return QRect(rang * (LargeurBouton + EcartBoutons), 0, LargeurBouton, HauteurBoutons);
+}
+
 } // namespace
 
 TF_Jeu_1::TF_Jeu_1(Programme& programme, AutresFenetres& autres, QWidget* parent)
-    : FenetreExercice(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
-      autres(autres) {
+    : FenetreJeuVoiliers(
+          programme, autres, {{1, "Navirelle : exercice n° 1", 2, "Trouver"}},
+          QStringLiteral("Les flèches choisissent une case, Entrée y place le bateau proposé."), parent) {
     setObjectName(QStringLiteral("F_Jeu_1"));
-    setWindowTitle(QStringLiteral("Navirelle : exercice n° 1"));
-    DefinirContexteAide(*this, ContexteJeu1);
-    resize(800, 600);
-    FormCreate();
-}
-
-void TF_Jeu_1::FormCreate() {
-    mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
-        return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]};
-    }});
-    tableau = new TableauImages(prog.Plate(), this);
-    tableau->move(Bord, Bord);
-    tableau->setAccessibleDescription(
-        QStringLiteral("Les flèches choisissent une case, Entrée y place le bateau proposé."));
+    Suivre(partie);
     for (int r = 1; r <= TableauVoiliers::LignesMax; ++r)
         for (int c = 1; c <= TableauVoiliers::ColonnesMax; ++c)
             connect(tableau->Case(r, c), &ImageVoilier::Clic, this, [this, r, c] { CaseCliquee(r, c); });
     connect(tableau, &TableauImages::ToucheJouee, this, &TF_Jeu_1::ToucheJouee);
-    panelProposition = Apparence::Panneau(this, QStringLiteral("PanelProposition"), QRect(), FondTableau);
-    imageAPlacer = new ImageVoilier(panelProposition);
+    cadreProposition = Apparence::Panneau(this, QStringLiteral("PanelProposition"), QRect(), FondTableau);
+    imageAPlacer = new ImageVoilier(cadreProposition);
     imageAPlacer->setObjectName(QStringLiteral("ImageAPlacer"));
     ConstruireScores();
     ConstruireBoutons();
-    statusBar1 =
-        Apparence::BarreDEtat(this, QStringLiteral("Avec la souris, choisis la case qui convient."), 600);
-    boutonTrames = new BoutonTrames(prog, statusBar1);
-    boutonTrames->setGeometry(636, 1, 160, 23);
-    boutonTrames->setFont(Arial(13, true));
-    connect(boutonTrames, &BoutonTrames::TramesChangees, this, &TF_Jeu_1::AppliquerTrames);
-    QWidget::setTabOrder(tableau, boutonCommencer);
-    QWidget::setTabOrder(boutonQuitter, boutonTrames);
-    rapport = mobilier->MettreAEchelle();
-    AppliquerTrames(boutonTrames->isChecked());
+    ConstruireBarreEtTrames(QStringLiteral("Avec la souris, choisis la case qui convient."), 600);
+    QWidget::setTabOrder(tableau, Bouton(Commande::Commencer));
+    QWidget::setTabOrder(Bouton(Commande::Quitter), boutonTrames);
+    TerminerConstruction();
 }
 
 void TF_Jeu_1::ConstruireScores() {
-    panel1 = Apparence::Panneau(this, QStringLiteral("Panel1"),
-                                QRect(800 - LargeurScores, 0, LargeurScores, 575), FondTableau);
+    colonneScores = Apparence::Panneau(this, QStringLiteral("Panel1"),
+                                       QRect(800 - LargeurScores, 0, LargeurScores, 575), FondTableau);
     for (auto [nom, texte, x, encre] : {std::tuple{"Label2", "Bonnes réponses", 16, Apparence::VertJuste},
                                         std::tuple{"Label1", "Mauvaises réponses", 70, Apparence::Marron}}) {
-        QLabel* etiquette = Apparence::Etiquette(panel1, QString::fromLatin1(nom), QString::fromUtf8(texte),
-                                                 QRect(x, 4, 62, 40), Arial(10, true), encre);
+        QLabel* etiquette =
+            Apparence::Etiquette(colonneScores, QString::fromLatin1(nom), QString::fromUtf8(texte),
+                                 QRect(x, 4, 62, 40), Arial(10, true), encre);
         etiquette->setWordWrap(true);
         etiquette->setAlignment(Qt::AlignCenter);
     }
-    bScore = new BarreScore(QStringLiteral("Bonnes réponses"), Apparence::VertJuste, panel1);
-    bScore->setObjectName(QStringLiteral("PanelBScore"));
-    bScore->setGeometry(22, HautBarres, 50, 100);
-    mScore = new BarreScore(QStringLiteral("Mauvaises réponses"), Apparence::RougeFaux, panel1);
-    mScore->setObjectName(QStringLiteral("PanelMScore"));
-    mScore->setGeometry(78, HautBarres, 50, 100);
-    etMax = Apparence::Etiquette(panel1, QStringLiteral("EtMax"), QString(), QRect(0, 0, 20, 16),
-                                 Arial(11, true), Qt::black);
-    etZero = Apparence::Etiquette(panel1, QStringLiteral("EtZero"), QStringLiteral("0"), QRect(0, 0, 20, 16),
-                                  Arial(11, true), Qt::black);
-    for (QLabel* etiquette : {etMax, etZero})
+    barreBonnes = new BarreScore(QStringLiteral("Bonnes réponses"), Apparence::VertJuste, colonneScores);
+    barreBonnes->setObjectName(QStringLiteral("PanelBScore"));
+    barreBonnes->setGeometry(22, HautBarres, 50, 100);
+    barreErreurs = new BarreScore(QStringLiteral("Mauvaises réponses"), Apparence::RougeFaux, colonneScores);
+    barreErreurs->setObjectName(QStringLiteral("PanelMScore"));
+    barreErreurs->setGeometry(78, HautBarres, 50, 100);
+    graduationMax = Apparence::Etiquette(colonneScores, QStringLiteral("EtMax"), QString(),
+                                         QRect(0, 0, 20, 16), Arial(11, true), Qt::black);
+    graduationZero = Apparence::Etiquette(colonneScores, QStringLiteral("EtZero"), QStringLiteral("0"),
+                                          QRect(0, 0, 20, 16), Arial(11, true), Qt::black);
+    for (QLabel* etiquette : {graduationMax, graduationZero})
         etiquette->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    appreciation = new EtiquetteAppreciation(prog.Plate(), panel1);
-    appreciation->setGeometry(0, 505, LargeurScores, 60);
+    ConstruireAppreciation(colonneScores, QRect(0, 505, LargeurScores, 60));
 }
 
 void TF_Jeu_1::ConstruireBoutons() {
@@ -108,95 +87,36 @@ void TF_Jeu_1::ConstruireBoutons() {
     rangeeBoutons->setObjectName(QStringLiteral("RangeeBoutons"));
     rangeeBoutons->setGeometry(Bord, 600 - 25 - Bord - HauteurBoutons, 6 * (LargeurBouton + EcartBoutons),
                                HauteurBoutons);
-    const std::pair<const char*, const char*> boutons[] = {{"BoutonCommencer", "&Commencer"},
-                                                           {"BoutonNouveauJeu", "&Nouveau"},
-                                                           {"BoutonChanger", "Chan&ger"},
-                                                           {"BoutonBilan", "&Bilan"},
-                                                           {"BAide", "&Aide"},
-                                                           {"BoutonQuitter", "&Quitter"}};
-    QPushButton* crees[6];
-    for (int i = 0; i < 6; ++i) {
-        crees[i] = Apparence::BoutonExercice(
-            rangeeBoutons, QString::fromLatin1(boutons[i].first), QString::fromUtf8(boutons[i].second),
-            QRect(i * (LargeurBouton + EcartBoutons), 0, LargeurBouton, HauteurBoutons));
-        crees[i]->setFont(Arial(16, true));
-    }
-    boutonCommencer = crees[0];
-    boutonNouveauJeu = crees[1];
-    boutonChanger = crees[2];
-    boutonBilan = crees[3];
-    bAide = crees[4];
-    boutonQuitter = crees[5];
-    bAide->setStyleSheet(
-        QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
-    bAide->setIcon(IconeAide());
-    connect(boutonCommencer, &QPushButton::clicked, this, &TF_Jeu_1::BoutonCommencerClick);
-    connect(boutonNouveauJeu, &QPushButton::clicked, this, [this] {
-        NouveauJeu1();
-        boutonCommencer->setFocus();
-    });
-    connect(boutonChanger, &QPushButton::clicked, this, &TF_Jeu_1::BoutonChangerClick);
-    connect(boutonBilan, &QPushButton::clicked, this, &TF_Jeu_1::BoutonBilanClick);
-    connect(bAide, &QPushButton::clicked, this,
-            [this] { prog.Plate().AfficherAide(prog.FichierAide, QStringLiteral("Trouver")); });
-    connect(boutonQuitter, &QPushButton::clicked, this, &TF_Jeu_1::BoutonQuitterClick);
-
+    FenetreExercice::ConstruireBoutons(
+        rangeeBoutons, {{Commande::Commencer, "BoutonCommencer", "&Commencer", PlaceBouton(0)},
+                        {Commande::Nouveau, "BoutonNouveauJeu", "&Nouveau", PlaceBouton(1)},
+                        {Commande::Changer, "BoutonChanger", "Chan&ger", PlaceBouton(2)},
+                        {Commande::Bilan, "BoutonBilan", "&Bilan", PlaceBouton(3)},
+                        {Commande::Aide, "BAide", "&Aide", PlaceBouton(4)},
+                        {Commande::Quitter, "BoutonQuitter", "&Quitter", PlaceBouton(5)}});
+    for (QPushButton* bouton : rangeeBoutons->findChildren<QPushButton*>())
+        bouton->setFont(Arial(16, true));
     // Over the three buttons that wait for the results, once the table is full.
-    auto* termine = Apparence::Panneau(
-        this, QStringLiteral("PanelJeuTermine"),
-        QRect(Bord, rangeeBoutons->y(), 3 * LargeurBouton + 2 * EcartBoutons, HauteurBoutons),
-        QColor(176, 240, 176));
-    QLabel* texte = Apparence::Etiquette(termine, QStringLiteral("LabelJeuTermine"),
-                                         QStringLiteral("Le jeu est terminé !"), termine->rect(),
-                                         Arial(18, true), Apparence::RougeFaux);
-    texte->setAlignment(Qt::AlignCenter);
-    termine->hide();
-    panelJeuTermine = termine;
+    ConstruireJeuTermine(
+        QRect(Bord, rangeeBoutons->y(), 3 * LargeurBouton + 2 * EcartBoutons, HauteurBoutons), 18);
 }
 
-void TF_Jeu_1::Ouvrir(const ChoixExercice& choisi) {
-    choix = choisi;
-    choix.NumJeu = 1;
-    FormActivate();
-    show();
-    raise();
-    activateWindow();
-    boutonCommencer->setFocus();
+QWidget* TF_Jeu_1::PlaceDuJeu() {
+    return Bouton(Commande::Commencer);
 }
 
-void TF_Jeu_1::FormActivate() {
-    appreciation->Effacer();
-    prog.Aleatoire().Randomize();
-    mobilier->Placer();
-    NouveauJeu1();
-    mobilier->Tenir();
-}
-
-void TF_Jeu_1::NouveauJeu1() {
-    Hasard& hasard = prog.Aleatoire();
-    if (!partie.NouveauJeu(prog.Prefs.TailleJeu(1), hasard))
-        partie.NouveauJeu(Preferences::TailleJeuParDefaut, hasard);
-    panelJeuTermine->hide();
-    Disposer();
-    Redessiner();
-    MontrerBoutons();
+bool TF_Jeu_1::NouvellePartie(int taille) {
+    return partie.NouveauJeu(taille, prog.Aleatoire());
 }
 
 void TF_Jeu_1::resizeEvent(QResizeEvent* evenement) {
-    QWidget::resizeEvent(evenement);
-    statusBar1->setGeometry(0, height() - statusBar1->height(), width(), statusBar1->height());
-    boutonTrames->move(width() - boutonTrames->width() - AEchelle(4, rapport), boutonTrames->y());
-    boutonTrames->setIconSize(QSize(2, 1) * (boutonTrames->height() * 2 / 3));
-    bAide->setIconSize(QSize(1, 1) * (bAide->height() / 2));
-    panel1->setGeometry(width() - panel1->width(), 0, panel1->width(), statusBar1->y());
-    appreciation->move(0, panel1->height() - AEchelle(70, rapport));
-    const int hautBoutons = statusBar1->y() - AEchelle(Bord + HauteurBoutons, rapport);
+    FenetreJeuVoiliers::resizeEvent(evenement);
+    colonneScores->setGeometry(width() - colonneScores->width(), 0, colonneScores->width(), barreDEtat->y());
+    appreciation->move(0, colonneScores->height() - AEchelle(70, rapport));
+    const int hautBoutons = barreDEtat->y() - AEchelle(Bord + HauteurBoutons, rapport);
     rangeeBoutons->move(rangeeBoutons->x(), hautBoutons);
-    panelJeuTermine->move(panelJeuTermine->x(), hautBoutons);
-    if (partie.Compteurs().NbTotal > 0) {
-        Disposer();
-        Redessiner();
-    }
+    jeuTermine->move(jeuTermine->x(), hautBoutons);
+    Redisposer();
 }
 
 // The table, the boat beside it and the bars, as large as the screen's height allows without
@@ -204,15 +124,15 @@ void TF_Jeu_1::resizeEvent(QResizeEvent* evenement) {
 void TF_Jeu_1::Disposer() {
     const TableauVoiliers& t = partie.Tableau();
     const int bord = AEchelle(Bord, rapport);
-    const QSize place(panel1->x() - 2 * bord, rangeeBoutons->y() - 2 * bord);
+    const QSize place(colonneScores->x() - 2 * bord, rangeeBoutons->y() - 2 * bord);
     const GeometrieVoiliers g =
         GeometrieVoiliers::DansLaPlace(prog.Plate().GeometrieEcran().height(), t.NbTotalGauche, t.NbTotalHaut,
                                        place, [](int w) { return w / 3 + w * 3 / 2; });
     tableau->move(bord, bord);
     tableau->Disposer(g);
-    panelProposition->setGeometry(g.W / 3 + tableau->x() + tableau->width(), g.A + tableau->y() + g.Marge,
+    cadreProposition->setGeometry(g.W / 3 + tableau->x() + tableau->width(), g.A + tableau->y() + g.Marge,
                                   g.W * 3 / 2, g.A * 3 / 2);
-    imageAPlacer->setGeometry((panelProposition->width() - g.W) / 2, (panelProposition->height() - g.A) / 2,
+    imageAPlacer->setGeometry((cadreProposition->width() - g.W) / 2, (cadreProposition->height() - g.A) / 2,
                               g.W - 2, g.A - 2);
     for (int r = 1; r <= t.NbTotalGauche; ++r)
         for (int c = 1; c <= t.NbTotalHaut; ++c)
@@ -225,15 +145,25 @@ void TF_Jeu_1::PlacerBarres() {
     const int haut = AEchelle(HautBarres, rapport);
     const int place = appreciation->y() - AEchelle(12, rapport) - haut - 2 * BarreScore::Bord;
     const int hauteur = PartieRemplir::HauteurPanneauBarres(prog.Plate().GeometrieEcran().height(), n, place);
-    for (BarreScore* barre : {bScore, mScore}) {
+    for (BarreScore* barre : {barreBonnes, barreErreurs}) {
         barre->move(barre->x(), haut);
         barre->Definir(hauteur, n);
     }
-    bScore->Afficher(partie.Compteurs().NbBonnes);
-    mScore->Afficher(partie.Compteurs().NbErreurs);
-    etMax->setText(QString::number(n));
-    etMax->move(etMax->x(), haut + bScore->Graduation(n) - etMax->height() / 2);
-    etZero->move(etZero->x(), haut + bScore->Pied() - etZero->height() / 2);
+    barreBonnes->Afficher(partie.Compteurs().NbBonnes);
+    barreErreurs->Afficher(partie.Compteurs().NbErreurs);
+    graduationMax->setText(QString::number(n));
+    graduationMax->move(graduationMax->x(), haut + barreBonnes->Graduation(n) - graduationMax->height() / 2);
+    graduationZero->move(graduationZero->x(), haut + barreBonnes->Pied() - graduationZero->height() / 2);
+}
+
+// The bar that grew is heard.
+void TF_Jeu_1::MontrerCompteurs(bool annoncer) {
+    const CompteursResultat& n = partie.Compteurs();
+    for (auto [barre, valeur] : {std::pair{barreBonnes, n.NbBonnes}, std::pair{barreErreurs, n.NbErreurs}}) {
+        if (barre->Valeur() == valeur) continue;
+        barre->Afficher(valeur);
+        if (annoncer) prog.Plate().Annoncer(*barre, QAccessible::NameChanged);
+    }
 }
 
 void TF_Jeu_1::Redessiner() {
@@ -284,57 +214,34 @@ void TF_Jeu_1::MontrerBateauAPlacer(bool annoncer) {
     if (annoncer) prog.Plate().Annoncer(*imageAPlacer, QAccessible::NameChanged);
 }
 
-void TF_Jeu_1::MontrerBoutons() {
-    const BoutonsJeu b = partie.Boutons();
-    boutonCommencer->setEnabled(b.Commencer);
-    boutonNouveauJeu->setEnabled(b.Nouveau);
-    boutonChanger->setEnabled(b.Changer);
-    boutonChanger->setVisible(prog.Prefs.ChoixModifiable(1));
-    boutonBilan->setEnabled(b.Bilan);
-    boutonQuitter->setEnabled(b.Quitter);
-}
-
-void TF_Jeu_1::AppliquerTrames(bool actives) {
-    const int echelle = TramesEcran::Echelle(prog.Plate().GeometrieEcran().height());
-    tableau->DefinirTrames(actives, echelle);
+void TF_Jeu_1::TramerAussi(bool actives, int echelle) {
     imageAPlacer->DefinirTrames(actives, echelle);
 }
 
-void TF_Jeu_1::BoutonCommencerClick() {
+void TF_Jeu_1::Commencer() {
     if (!partie.Commencer(prog.Aleatoire())) return;
     const TableauVoiliers& t = partie.Tableau();
     for (int r = 1; r <= t.NbTotalGauche; ++r)
         for (int c = 1; c <= t.NbTotalHaut; ++c)
             tableau->Case(r, c)->setEnabled(partie.CaseCliquable(r, c));
     MontrerBateauAPlacer(true);
-    MontrerBoutons();
+    MontrerEtape();
     tableau->setFocus();
 }
 
+// Right or wrong, the boat goes into its own cell and the next one is proposed.
 void TF_Jeu_1::CaseCliquee(int ligne, int colonne) {
-    if (!partie.CaseCliquable(ligne, colonne)) return;
-    appreciation->Effacer();
     const auto reponse = partie.Repondre(ligne, colonne, prog.Aleatoire());
     if (!reponse) return;
-    const CompteursResultat& n = partie.Compteurs();
-    BarreScore* barre = reponse->Juste ? bScore : mScore;
-    barre->Afficher(reponse->Juste ? n.NbBonnes : n.NbErreurs);
     DessinerCase(reponse->Ligne, reponse->Colonne);
     QString parole = reponse->Juste ? QStringLiteral("Juste")
                                     : QStringLiteral("Faux : ce bateau va ligne %1, colonne %2")
                                           .arg(reponse->Ligne)
                                           .arg(reponse->Colonne);
     if (reponse->Fin) parole += QStringLiteral(". Le jeu est terminé !");
-    appreciation->Afficher(reponse->Juste, parole);
-    prog.Plate().Annoncer(*barre, QAccessible::NameChanged);
+    Repondu(reponse->Juste, parole);
     tableau->NommerCommeLeCadre(false);
     MontrerBateauAPlacer(!reponse->Fin);
-    if (reponse->Fin) {
-        MontrerBoutons();
-        panelJeuTermine->show();
-        panelJeuTermine->raise();
-        boutonBilan->setFocus();
-    }
 }
 
 // Keyboard play: Enter or Space places the boat in the framed cell (and starts the game when
@@ -342,50 +249,8 @@ void TF_Jeu_1::CaseCliquee(int ligne, int colonne) {
 void TF_Jeu_1::ToucheJouee(QPoint cadre, int touche) {
     if (touche != Qt::Key_Return && touche != Qt::Key_Enter && touche != Qt::Key_Space) return;
     if (partie.EtapeEnCours() == PartieRemplir::Etape::MiseEnPlace) {
-        BoutonCommencerClick();
+        Commencer();
         return;
     }
     CaseCliquee(cadre.y(), cadre.x());
-}
-
-void TF_Jeu_1::BoutonChangerClick() {
-    const quint8 tailleAvant = prog.Prefs.TailleJeu(1);
-    autres.ChoisirTaille(1);
-    if (prog.Prefs.TailleJeu(1) != tailleAvant) NouveauJeu1();
-    boutonChanger->setFocus();
-}
-
-void TF_Jeu_1::MontrerBilan() {
-    // "Imprimer l'exercice" prints the table as the game left it, in the teacher's colours.
-    const auto imprimer = [this, tableau = TableauJoue(), numJeu = 1](const Destination& vers) {
-        return ImprimerExerciceVoiliers(vers, tableau, numJeu, prog.Prefs.PrefNoirEtBlanc != 0,
-                                        prog.Consigne);
-    };
-    autres.MontrerBilan(ResultatPartie{1, partie.Compteurs(), imprimer});
-    partie.BilanMontre();
-}
-
-void TF_Jeu_1::BoutonBilanClick() {
-    MontrerBilan();
-    panelJeuTermine->hide();
-    MontrerBoutons();
-    boutonNouveauJeu->setFocus();
-}
-
-void TF_Jeu_1::BoutonQuitterClick() {
-    if (partie.QuitterOuvreBilan()) MontrerBilan();
-    quitte = true;
-    close();
-    quitte = false;
-}
-
-// Closed another way than by "Quitter" (the window manager): the answers given are not lost.
-void TF_Jeu_1::closeEvent(QCloseEvent* evenement) {
-    if (!quitte && partie.QuitterOuvreBilan()) MontrerBilan();
-    QWidget::closeEvent(evenement);
-}
-
-void TF_Jeu_1::hideEvent(QHideEvent* evenement) {
-    QWidget::hideEvent(evenement);
-    appreciation->Effacer();
 }

@@ -1,25 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sailboats/U_Jeu_23.h"
-#include "sailboats/ImpressionVoiliers.h"
 
-#include "core/AideContextuelle.h"
 #include "core/Apparence.h"
-#include "core/AutresFenetres.h"
 #include "core/Echelle.h"
-#include "core/IconeAide.h"
-#include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "sailboats/BoutonTrames.h"
 #include "sailboats/Couleurs.h"
 #include "sailboats/DescriptionsVoiliers.h"
-#include "sailboats/EtiquetteAppreciation.h"
 #include "sailboats/ImageVoilier.h"
 #include "sailboats/PaletteCouleurs.h"
 #include "sailboats/PaletteVoiliers.h"
 #include "sailboats/TableauImages.h"
-#include "sailboats/TramesEcran.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -34,7 +27,9 @@ constexpr int LargeurColonne = 160;
 constexpr int Bord = 8;
 constexpr int LargeurBloc = 145;
 
-const char* const Legendes[] = {"", "", "Navirelle : exercice n° 2", "Navirelle : exercice n° 3"};
+QRect PlaceBouton(int rang) {
+    return QRect(0, 324 + 44 * rang, LargeurBloc, 37);
+}
 
 // What a screen reader user may do with a boat: colour its sails or its hull.
 QList<ImageVoilier::Action> ActionsBateau(const ImageVoilier& image, int marge) {
@@ -48,52 +43,31 @@ QList<ImageVoilier::Action> ActionsBateau(const ImageVoilier& image, int marge) 
 } // namespace
 
 TF_Jeu_23::TF_Jeu_23(Programme& programme, AutresFenetres& autres, QWidget* parent)
-    : FenetreExercice(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
-      autres(autres) {
+    : FenetreJeuVoiliers(
+          programme, autres,
+          {{2, "Navirelle : exercice n° 2", 3, "Colorier"}, {3, "Navirelle : exercice n° 3", 4, "Remplir"}},
+          QStringLiteral("Les flèches choisissent une case ; V colorie les voiles, "
+                         "C la coque, P revient à la palette."),
+          parent) {
     setObjectName(QStringLiteral("F_Jeu_23"));
-    resize(800, 600);
-    FormCreate();
-}
-
-void TF_Jeu_23::FormCreate() {
-    mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
-        return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]};
-    }});
-    tableau = new TableauImages(prog.Plate(), this);
-    tableau->move(Bord, Bord);
-    tableau->setAccessibleDescription(
-        QStringLiteral("Les flèches choisissent une case ; V colorie les voiles, "
-                       "C la coque, P revient à la palette."));
+    Suivre(partie);
     ConnecterImages();
     palette = new PaletteCouleurs(prog.Plate(), this);
     palette->move(Bord, 400);
     connect(palette, &PaletteCouleurs::Retour, tableau, [this] { tableau->setFocus(); });
-    auto* termine = Apparence::Panneau(this, QStringLiteral("PanelJeuTermine"), palette->geometry(),
-                                       QColor(176, 240, 176));
-    QLabel* texte = Apparence::Etiquette(termine, QStringLiteral("LabelJeuTermine"),
-                                         QStringLiteral("Le jeu est terminé !"), termine->rect(),
-                                         Arial(22, true), Apparence::RougeFaux);
-    texte->setAlignment(Qt::AlignCenter);
-    termine->hide();
-    panelJeuTermine = termine;
+    ConstruireJeuTermine(palette->geometry(), 22);
     ConstruireColonneDroite();
-    statusBar1 = Apparence::BarreDEtat(
-        this, QStringLiteral("Avec la souris, choisis une couleur et colorie les coques ou les voiles."),
-        636);
-    boutonTrames = new BoutonTrames(prog, statusBar1);
-    boutonTrames->setGeometry(636, 1, 160, 23);
-    boutonTrames->setFont(Arial(13, true));
-    connect(boutonTrames, &BoutonTrames::TramesChangees, this, &TF_Jeu_23::AppliquerTrames);
+    ConstruireBarreEtTrames(
+        QStringLiteral("Avec la souris, choisis une couleur et colorie les coques ou les voiles."), 636);
     // Back to the palette or to the table from anywhere in the window.
     connect(new QShortcut(QKeySequence(QStringLiteral("Alt+P")), this), &QShortcut::activated, this,
             [this] { palette->setFocus(); });
     connect(new QShortcut(QKeySequence(QStringLiteral("Alt+T")), this), &QShortcut::activated, this,
             [this] { tableau->setFocus(); });
     QWidget::setTabOrder(tableau, palette);
-    QWidget::setTabOrder(palette, boutonChanger);
-    QWidget::setTabOrder(boutonQuitter, boutonTrames);
-    rapport = mobilier->MettreAEchelle();
-    AppliquerTrames(boutonTrames->isChecked());
+    QWidget::setTabOrder(palette, Bouton(Commande::Changer));
+    QWidget::setTabOrder(Bouton(Commande::Quitter), boutonTrames);
+    TerminerConstruction();
 }
 
 void TF_Jeu_23::ConnecterImages() {
@@ -130,89 +104,39 @@ QLabel* TF_Jeu_23::Compteur(QWidget* colonne, const char* nom, const char* titre
 }
 
 void TF_Jeu_23::ConstruireColonneDroite() {
-    panel1 = new QWidget(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setGeometry(800 - LargeurColonne, 0, LargeurColonne, 575);
-    labelBR = Compteur(panel1, "Panel2", "Bonnes réponses", Apparence::VertJuste, 8, "LabelBR",
-                       Apparence::VertJuste);
-    labelMr = Compteur(panel1, "PanelChrono3", "Mauvaises réponses", QColor(128, 64, 64), 132, "LabelMr",
-                       Apparence::Marron);
-    appreciation = new EtiquetteAppreciation(prog.Plate(), panel1);
-    appreciation->setGeometry(0, 258, LargeurBloc, 58);
-    const std::pair<const char*, const char*> boutons[] = {{"BoutonChanger", "Chan&ger"},
-                                                           {"BoutonNouveauJeu", "&Nouveau jeu"},
-                                                           {"BoutonBilan", "&Bilan"},
-                                                           {"BAide", "&Aide"},
-                                                           {"BoutonQuitter", "&Quitter"}};
-    QPushButton* crees[5];
-    for (int i = 0; i < 5; ++i)
-        crees[i] = Apparence::BoutonExercice(panel1, QString::fromLatin1(boutons[i].first),
-                                             QString::fromUtf8(boutons[i].second),
-                                             QRect(0, 324 + 44 * i, LargeurBloc, 37));
-    boutonChanger = crees[0];
-    boutonNouveauJeu = crees[1];
-    boutonBilan = crees[2];
-    bAide = crees[3];
-    boutonQuitter = crees[4];
-    bAide->setStyleSheet(
-        QStringLiteral("QPushButton { color: green; } QPushButton:disabled { color: gray; }"));
-    bAide->setIcon(IconeAide());
-    connect(boutonChanger, &QPushButton::clicked, this, &TF_Jeu_23::BoutonChangerClick);
-    connect(boutonNouveauJeu, &QPushButton::clicked, this, [this] {
-        NouveauJeu();
-        tableau->setFocus();
-    });
-    connect(boutonBilan, &QPushButton::clicked, this, &TF_Jeu_23::BoutonBilanClick);
-    connect(bAide, &QPushButton::clicked, this, [this] {
-        prog.Plate().AfficherAide(prog.FichierAide,
-                                  choix.NumJeu == 2 ? QStringLiteral("Colorier") : QStringLiteral("Remplir"));
-    });
-    connect(boutonQuitter, &QPushButton::clicked, this, &TF_Jeu_23::BoutonQuitterClick);
+    colonneDroite = new QWidget(this);
+    colonneDroite->setObjectName(QStringLiteral("Panel1"));
+    colonneDroite->setGeometry(800 - LargeurColonne, 0, LargeurColonne, 575);
+    AjouterCompteurs(Compteur(colonneDroite, "Panel2", "Bonnes réponses", Apparence::VertJuste, 8, "LabelBR",
+                              Apparence::VertJuste),
+                     Compteur(colonneDroite, "PanelChrono3", "Mauvaises réponses", QColor(128, 64, 64), 132,
+                              "LabelMr", Apparence::Marron));
+    ConstruireAppreciation(colonneDroite, QRect(0, 258, LargeurBloc, 58));
+    ConstruireBoutons(colonneDroite, {{Commande::Changer, "BoutonChanger", "Chan&ger", PlaceBouton(0)},
+                                      {Commande::Nouveau, "BoutonNouveauJeu", "&Nouveau jeu", PlaceBouton(1)},
+                                      {Commande::Bilan, "BoutonBilan", "&Bilan", PlaceBouton(2)},
+                                      {Commande::Aide, "BAide", "&Aide", PlaceBouton(3)},
+                                      {Commande::Quitter, "BoutonQuitter", "&Quitter", PlaceBouton(4)}});
 }
 
+// Every opening starts on blue.
 void TF_Jeu_23::Ouvrir(const ChoixExercice& choisi) {
-    choix = choisi;
-    choix.NumJeu = choix.NumJeu == 3 ? 3 : 2;
-    FormActivate();
-    show();
-    raise();
-    activateWindow();
-    tableau->setFocus();
-}
-
-void TF_Jeu_23::FormActivate() {
-    setWindowTitle(QString::fromUtf8(Legendes[choix.NumJeu]));
-    DefinirContexteAide(*this, choix.NumJeu == 2 ? 3 : 4);
-    appreciation->Effacer();
-    prog.Aleatoire().Randomize();
     palette->Choisir(PaletteVoiliers::CouleurDeDepart);
-    mobilier->Placer();
-    NouveauJeu();
-    mobilier->Tenir();
+    FenetreJeuVoiliers::Ouvrir(choisi);
 }
 
-void TF_Jeu_23::NouveauJeu() {
-    Hasard& hasard = prog.Aleatoire();
-    if (!partie.NouveauJeu(choix.NumJeu, prog.Prefs.TailleJeu(choix.NumJeu), hasard))
-        partie.NouveauJeu(choix.NumJeu, Preferences::TailleJeuParDefaut, hasard);
-    panelJeuTermine->hide();
-    Disposer();
-    Redessiner();
-    MontrerCompteurs(false);
-    MontrerBoutons();
+QWidget* TF_Jeu_23::PlaceDuJeu() {
+    return tableau;
+}
+
+bool TF_Jeu_23::NouvellePartie(int taille) {
+    return partie.NouveauJeu(choix.NumJeu, taille, prog.Aleatoire());
 }
 
 void TF_Jeu_23::resizeEvent(QResizeEvent* evenement) {
-    QWidget::resizeEvent(evenement);
-    statusBar1->setGeometry(0, height() - statusBar1->height(), width(), statusBar1->height());
-    boutonTrames->move(width() - boutonTrames->width() - AEchelle(4, rapport), boutonTrames->y());
-    boutonTrames->setIconSize(QSize(2, 1) * (boutonTrames->height() * 2 / 3));
-    bAide->setIconSize(QSize(1, 1) * (bAide->height() / 2));
-    panel1->move(width() - panel1->width(), 0);
-    if (partie.NumJeu() != 0) {
-        Disposer();
-        Redessiner();
-    }
+    FenetreJeuVoiliers::resizeEvent(evenement);
+    colonneDroite->move(width() - colonneDroite->width(), 0);
+    Redisposer();
 }
 
 // The table as large as the screen's height allows without reaching the column at the right or
@@ -220,13 +144,13 @@ void TF_Jeu_23::resizeEvent(QResizeEvent* evenement) {
 void TF_Jeu_23::Disposer() {
     const TableauVoiliers& t = partie.Tableau();
     const int bord = AEchelle(Bord, rapport);
-    const QSize place(panel1->x() - 2 * bord, statusBar1->y() - 3 * bord - palette->height());
+    const QSize place(colonneDroite->x() - 2 * bord, barreDEtat->y() - 3 * bord - palette->height());
     const GeometrieVoiliers g = GeometrieVoiliers::DansLaPlace(prog.Plate().GeometrieEcran().height(),
                                                                t.NbTotalGauche, t.NbTotalHaut, place);
     tableau->move(bord, bord);
     tableau->Disposer(g);
     palette->move(bord, tableau->y() + tableau->height() + bord);
-    panelJeuTermine->setGeometry(palette->geometry());
+    jeuTermine->setGeometry(palette->geometry());
 }
 
 void TF_Jeu_23::Redessiner() {
@@ -279,32 +203,7 @@ void TF_Jeu_23::DessinerCase(int r, int c) {
         DescriptionsVoiliers::CaseAColorier(r, c, coque, voiles, partie.EstModele(r, c)));
 }
 
-// A screen reader hears the score, not only the caption of its block.
-void TF_Jeu_23::MontrerCompteurs(bool annoncer) {
-    const CompteursResultat& n = partie.Compteurs();
-    for (auto [compteur, valeur] : {std::pair{labelBR, n.NbBonnes}, std::pair{labelMr, n.NbErreurs}}) {
-        const QString nom = QStringLiteral("%1 : %2").arg(compteur->property("titre").toString()).arg(valeur);
-        if (compteur->accessibleName() == nom) continue;
-        compteur->setText(QString::number(valeur));
-        compteur->setAccessibleName(nom);
-        if (annoncer) prog.Plate().Annoncer(*compteur, QAccessible::NameChanged);
-    }
-}
-
-// Which "Modifier les choix pendant le jeu" governs "Changer": the exercise's own, as the
-// preferences window shows one per exercise.
-void TF_Jeu_23::MontrerBoutons() {
-    const BoutonsJeu b = partie.Boutons();
-    boutonNouveauJeu->setEnabled(b.Nouveau);
-    boutonChanger->setEnabled(b.Changer);
-    boutonChanger->setVisible(prog.Prefs.ChoixModifiable(choix.NumJeu));
-    boutonBilan->setEnabled(b.Bilan);
-    boutonQuitter->setEnabled(b.Quitter);
-}
-
-void TF_Jeu_23::AppliquerTrames(bool actives) {
-    const int echelle = TramesEcran::Echelle(prog.Plate().GeometrieEcran().height());
-    tableau->DefinirTrames(actives, echelle);
+void TF_Jeu_23::TramerAussi(bool actives, int echelle) {
     palette->DefinirTrames(actives, echelle);
 }
 
@@ -312,7 +211,7 @@ void TF_Jeu_23::EnteteCliquee(PartieBateau quoi, int n) {
     const PartieColorier::Effet effet = partie.ColorierEntete(quoi, n, palette->Couleur());
     if (effet == PartieColorier::Effet::Aucun) return;
     DessinerEntete(quoi, n);
-    Juger(effet, quoi);
+    Juger(effet);
 }
 
 void TF_Jeu_23::CaseAppuyee(int r, int c, QPoint position) {
@@ -324,25 +223,17 @@ void TF_Jeu_23::Colorier(PartieBateau quoi, int r, int c) {
     const PartieColorier::Effet effet = partie.ColorierCase(r, c, quoi, palette->Couleur());
     if (effet == PartieColorier::Effet::Aucun) return;
     DessinerCase(r, c);
-    Juger(effet, quoi);
+    Juger(effet);
 }
 
 // After an answer: "Juste" or "Faux" for 5 s, the counters, the commands, and at the end the
 // message over the palette.
-void TF_Jeu_23::Juger(PartieColorier::Effet effet, PartieBateau) {
-    appreciation->Effacer();
+void TF_Jeu_23::Juger(PartieColorier::Effet effet) {
     const bool juste = effet == PartieColorier::Effet::Juste;
     QString parole = juste ? QStringLiteral("Juste") : QStringLiteral("Faux");
     if (partie.Terminee()) parole += QStringLiteral(". Le jeu est terminé !");
-    appreciation->Afficher(juste, parole);
-    MontrerCompteurs(true);
-    MontrerBoutons();
+    Repondu(juste, parole);
     tableau->NommerCommeLeCadre(juste);
-    if (partie.Terminee()) {
-        panelJeuTermine->show();
-        panelJeuTermine->raise();
-        boutonBilan->setFocus();
-    }
 }
 
 // Keyboard play on the framed picture: V paints sails, C a hull; on a header, Enter or Space
@@ -361,47 +252,4 @@ void TF_Jeu_23::ToucheJouee(QPoint cadre, int touche) {
         if (tableau->Case(cadre.y(), cadre.x())->isEnabled())
             Colorier(touche == Qt::Key_V ? PartieBateau::Voiles : PartieBateau::Coque, cadre.y(), cadre.x());
     }
-}
-
-void TF_Jeu_23::BoutonChangerClick() {
-    const quint8 tailleAvant = prog.Prefs.TailleJeu(choix.NumJeu);
-    autres.ChoisirTaille(choix.NumJeu);
-    if (prog.Prefs.TailleJeu(choix.NumJeu) != tailleAvant) NouveauJeu();
-    panelJeuTermine->hide();
-    boutonChanger->setFocus();
-}
-
-void TF_Jeu_23::MontrerBilan() {
-    // "Imprimer l'exercice" prints the table as the game left it, in the teacher's colours.
-    const auto imprimer = [this, tableau = TableauJoue(), numJeu = choix.NumJeu](const Destination& vers) {
-        return ImprimerExerciceVoiliers(vers, tableau, numJeu, prog.Prefs.PrefNoirEtBlanc != 0,
-                                        prog.Consigne);
-    };
-    autres.MontrerBilan(ResultatPartie{choix.NumJeu, partie.Compteurs(), imprimer});
-    partie.BilanMontre();
-}
-
-void TF_Jeu_23::BoutonBilanClick() {
-    MontrerBilan();
-    panelJeuTermine->hide();
-    MontrerBoutons();
-    boutonNouveauJeu->setFocus();
-}
-
-void TF_Jeu_23::BoutonQuitterClick() {
-    if (partie.QuitterOuvreBilan()) MontrerBilan();
-    quitte = true;
-    close();
-    quitte = false;
-}
-
-// Closed another way than by "Quitter" (the window manager): the answers given are not lost.
-void TF_Jeu_23::closeEvent(QCloseEvent* evenement) {
-    if (!quitte && partie.QuitterOuvreBilan()) MontrerBilan();
-    QWidget::closeEvent(evenement);
-}
-
-void TF_Jeu_23::hideEvent(QHideEvent* evenement) {
-    QWidget::hideEvent(evenement);
-    appreciation->Effacer();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheets/ChoixConsigne.h"
 
 #include "sheets/ReglagesFeuille.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheets/U_ModifChoix3D.h"
 
 #include "core/AideContextuelle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds each program's windows on a scripted screen of 800 x 600 and 1024 x 768 and saves
 // every window as <program>_<window>_<width>x<height>.png in the folder given as first argument,
 // plus the table exercises at the start, in the middle and finished, the sheet windows in a few
@@ -18,6 +19,7 @@
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tools/CapturesFeuilles.h"
 #include "tools/CapturesJeuxVoiliers.h"
+#include "tools/CapturesSuivi.h"
 #include "tools/CapturesVoiliers.h"
 
 #include <QAction>
@@ -31,6 +33,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -148,8 +151,9 @@ void CapturerBilans(Capture& capture, Programme& prog, PlateFormeTest& plate, Fe
     prog.RepProgramme = repertoire;
 }
 
-// The text editor on a general results file, and on a formatted letter, which is also printed
-// (<program>_F_Traitexte_impression.pdf) to be looked at at the printer's resolution.
+// The text editor on a general results file, on a formatted letter, which is also printed
+// (<program>_F_Traitexte_impression.pdf) to be looked at at the printer's resolution, on a table
+// written by a converter, and the progress bar of a long file being opened.
 void CapturerEditeur(Capture& capture, Programme& prog, PlateFormeTest& plate, Fenetres& fenetres) {
     auto* editeur = fenetres.Obtenir<TF_Traitexte>(IdFenetre::Traitexte);
     if (!editeur) return;
@@ -192,6 +196,38 @@ void CapturerEditeur(Capture& capture, Programme& prog, PlateFormeTest& plate, F
         capture.sortie.filePath(capture.profil.NomExecutable + QStringLiteral("_F_Traitexte_impression.pdf"));
     editeur->findChild<QAction*>(QStringLiteral("Imprimer1"))->trigger();
     plate.fichierPdf.clear();
+    editeur->findChild<QAction*>(QStringLiteral("Quitter1"))->trigger();
+
+    const QString tableau = QDir(dossier.path()).filePath(QStringLiteral("Tableau.rtf"));
+    QByteArray rangees =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24{\\b\\caps R\\'e9sultats du trimestre}\\par";
+    for (const char* rangee : {"\\b \\'c9l\\'e8ve", "L\\'e9a", "Hugo"})
+        rangees += "\\trowd\\cellx2500\\cellx5000\\cellx7500\\pard\\intbl " + QByteArray(rangee) +
+                   "\\par\\cell\\pard\\intbl 14 / 20\\par\\cell\\pard\\intbl 3\\par\\cell\\row";
+    QFile fichierTableau(tableau);
+    if (fichierTableau.open(QIODevice::WriteOnly)) fichierTableau.write(rangees + "\\pard\\par}");
+    fichierTableau.close();
+    editeur->show();
+    plate.reponsesOuvrir = {tableau};
+    editeur->findChild<QAction*>(QStringLiteral("Ouvrir1"))->trigger();
+    capture.Enregistrer(*editeur, QStringLiteral("F_Traitexte_tableau"));
+
+    const QString long_ = QDir(dossier.path()).filePath(QStringLiteral("Long.txt"));
+    QFile fichierLong(long_);
+    if (fichierLong.open(QIODevice::WriteOnly))
+        fichierLong.write(QByteArray("Une ligne\r\n").repeated(200000));
+    fichierLong.close();
+    editeur->delaiProgression = std::chrono::milliseconds(0);
+    editeur->tranche = std::chrono::milliseconds(0);
+    QTimer::singleShot(0, editeur, [&] {
+        if (auto* barre = editeur->findChild<QWidget*>(QStringLiteral("ProgressionOuverture"))) {
+            capture.Enregistrer(*barre, QStringLiteral("F_Traitexte_ouverture"));
+            QTest::keyClick(barre, Qt::Key_Escape);
+        }
+    });
+    plate.reponsesOuvrir = {long_};
+    editeur->findChild<QAction*>(QStringLiteral("Ouvrir1"))->trigger();
+    editeur->delaiProgression = std::chrono::milliseconds(300);
     editeur->findChild<QAction*>(QStringLiteral("Quitter1"))->trigger();
     prog.RepProgramme = repertoire;
 }
@@ -243,6 +279,8 @@ bool Capturer(Capture& capture) {
                          [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     CapturerFenetreFeuilles(capture, fenetres);
     CapturerNombreCorrige(capture, fenetres);
+    CapturerSuivi(prog, fenetres,
+                  [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     return !capture.echec;
 }
 

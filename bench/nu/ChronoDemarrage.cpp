@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program in its folder and measures, from the start of its process, the time until its
-// main window is mapped and painted; then, after a short settle, its resident memory; then ends it.
+// main window is mapped and painted, and the processor time its threads used until then; then,
+// after a short settle, its resident memory; then ends it.
 //
 // Usage: chrono_demarrage <window title> <program folder> <program> [its arguments...]
-// Prints "<milliseconds> <resident kB>" on one line; exit status 1 when the window never shows.
+// Prints "<milliseconds> <resident kB> <processor milliseconds>" on one line; exit status 1 when
+// the window never shows. The processor time hardly moves when other work shares the machine,
+// which the elapsed time does.
 //
 // Run on an X server without a window manager and with a black root window (Xvfb -br): a top-level
 // window is then a child of the root, and it counts as painted once its first pixels are not black
@@ -14,8 +18,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <poll.h>
@@ -76,6 +82,37 @@ long MemoireResidenteKo(pid_t pid) {
     return -1;
 }
 
+// The time the threads of the process have run on a processor, from the scheduler's nanosecond
+// count of each, kept as they were last seen: a thread that has ended still counts.
+class TempsProcesseur {
+  public:
+    explicit TempsProcesseur(pid_t pid) : taches("/proc/" + std::to_string(pid) + "/task") {}
+
+    void Relever() {
+        struct Fermer {
+            void operator()(DIR* d) const { closedir(d); }
+        };
+        std::unique_ptr<DIR, Fermer> dossier(opendir(taches.c_str()));
+        if (!dossier) return;
+        while (const dirent* tache = readdir(dossier.get())) {
+            if (tache->d_name[0] == '.') continue;
+            std::ifstream compte(taches + "/" + tache->d_name + "/schedstat");
+            double execution = 0;
+            if (compte >> execution) parTache[tache->d_name] = execution;
+        }
+    }
+    double Millisecondes() const {
+        double nanosecondes = 0;
+        for (const auto& [tache, execution] : parTache)
+            nanosecondes += execution;
+        return nanosecondes / 1e6;
+    }
+
+  private:
+    std::string taches;
+    std::map<std::string, double> parTache;
+};
+
 void Terminer(pid_t pid) {
     kill(pid, SIGTERM);
     for (int i = 0; i < 200; ++i) {
@@ -97,10 +134,16 @@ pid_t Lancer(const char* dossier, char** programmeEtArguments) {
     return pid;
 }
 
+struct Peinture {
+    Horloge::time_point Moment;
+    double ProcesseurMs;
+};
+
 // Waits for the named top-level window to be mapped, then for its first painting.
-std::optional<Horloge::time_point> AttendrePeinture(xcb_connection_t* x, pid_t pid, const std::string& titre,
-                                                    Horloge::time_point debut) {
+std::optional<Peinture> AttendrePeinture(xcb_connection_t* x, pid_t pid, const std::string& titre,
+                                         Horloge::time_point debut) {
     xcb_window_t fenetre = XCB_WINDOW_NONE;
+    TempsProcesseur processeur(pid);
     pollfd attente{xcb_get_file_descriptor(x), POLLIN, 0};
     while (Horloge::now() - debut < DelaiMaximal) {
         while (auto evenement = Prendre(xcb_poll_for_event(x))) {
@@ -110,7 +153,9 @@ std::optional<Horloge::time_point> AttendrePeinture(xcb_connection_t* x, pid_t p
                 fenetre = carte->window;
         }
         if (xcb_connection_has_error(x) || waitpid(pid, nullptr, WNOHANG) == pid) return std::nullopt;
-        if (fenetre != XCB_WINDOW_NONE && EstPeinte(x, fenetre)) return Horloge::now();
+        processeur.Relever();
+        if (fenetre != XCB_WINDOW_NONE && EstPeinte(x, fenetre))
+            return Peinture{Horloge::now(), processeur.Millisecondes()};
         poll(&attente, 1, 1);
     }
     return std::nullopt;
@@ -152,6 +197,7 @@ int main(int argc, char** argv) {
     const long memoire = MemoireResidenteKo(pid);
     Terminer(pid);
     xcb_disconnect(x);
-    std::printf("%.1f %ld\n", std::chrono::duration<double, std::milli>(*peinte - debut).count(), memoire);
+    std::printf("%.1f %ld %.1f\n", std::chrono::duration<double, std::milli>(peinte->Moment - debut).count(),
+                memoire, peinte->ProcesseurMs);
     return 0;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: what any Qt Widgets program costs before it does
 // anything of its own. One full-screen main window with a label, covering the screen as the
 // programs' menus do.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader is given, through AT-SPI, for the actions of the controls of a running
 program: each action's name (an identifier, "Press"), its localized name and its description.
 Run by lancer-atspi inside its own D-Bus session and virtual screen. Exit status 1, with one line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class list file: 256-byte records in Windows-1252, at most 50 read, the French order of
 // the names, the class lists of a folder.
 #include "classlists/ListeClasse.h"
@@ -143,11 +144,11 @@ void TestListeClasse::ordreFrancais() {
 void TestListeClasse::classesDuDossier() {
     QTemporaryDir dossier;
     for (const char* nom :
-         {"CM2.elv", "ce1.elv", "Élémentaire.elv", "CM1.ELV", "notes.txt", "bilan Carrelis.txt"})
+         {"CM2.elv", "ce1.elv", "Élémentaire.elv", "CM1 B.elv", "CM1.ELV", "notes.txt", "bilan Carrelis.txt"})
         QVERIFY(Ecrire(dossier.filePath(QString::fromUtf8(nom)), QByteArray()));
     QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("dossier.elv")));
     QCOMPARE(ListeClasse::ListerClasses(dossier.path()),
-             (QStringList{"ce1.elv", "CM1.ELV", "CM2.elv", "Élémentaire.elv"}));
+             (QStringList{"ce1.elv", "CM1.ELV", "CM1 B.elv", "CM2.elv", "Élémentaire.elv"}));
 }
 
 QTEST_GUILESS_MAIN(TestListeClasse)

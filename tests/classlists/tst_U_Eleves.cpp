@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class list editor driven as a teacher would, mouse and keyboard: what it shows, what lands
 // on disk, and every name, limit or failure it refuses with a French message.
 #include "classlists/U_Eleves.h"

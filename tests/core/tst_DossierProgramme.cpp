@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program folder: which folder each start-up situation gives, the system-wide setting, the
 // preparation of the folder and the messages when it cannot be used.
 #include "core/DossierProgramme.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two safe writes: whole-file replacement, and the locked append that takes back a failed
 // entry and lets the computers of a classroom take turns.
 #include "core/EcritureFichier.h"
@@ -126,6 +127,9 @@ void TestEcritureFichier::ajoutRateLaisseLeFichierCommeIlEtait_data() {
     QTest::newRow("a folder has the lock's name")
         << "verrou" << true << 0
         << "un dossier «\u00a0.bilan Carrelis.txt.verrou\u00a0» occupe la place du verrou";
+    // The file's name fits the 255 bytes of a name; its lock's, 8 bytes longer, does not.
+    QTest::newRow("a name of 250 bytes: its lock's passes 255")
+        << "long" << true << 0 << "le nom «\u00a0.aaa";
 }
 
 void TestEcritureFichier::ajoutRateLaisseLeFichierCommeIlEtait() {
@@ -136,7 +140,9 @@ void TestEcritureFichier::ajoutRateLaisseLeFichierCommeIlEtait() {
     QTemporaryDir racine;
     const QString dossier = racine.filePath(QStringLiteral("programme"));
     QVERIFY(QDir().mkdir(dossier));
-    const QString chemin = dossier + QStringLiteral("/bilan Carrelis.txt");
+    const QString chemin =
+        dossier + (cas == QLatin1String("long") ? QLatin1Char('/') + QString(246, QLatin1Char('a')) + ".txt"
+                                                : QStringLiteral("/bilan Carrelis.txt"));
     const QByteArray avant = QByteArray("\r\nPaul\r\n").leftJustified(600, 'a');
     if (existe) QVERIFY(Ecrire(chemin, avant));
     const QByteArray entree(1000, 'e');
@@ -155,6 +161,8 @@ void TestEcritureFichier::ajoutRateLaisseLeFichierCommeIlEtait() {
     } else if (cas == QLatin1String("verrou")) {
         QVERIFY(QDir().mkdir(EcritureFichier::FichierVerrou(chemin)));
         ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison, std::chrono::milliseconds(200));
+    } else if (cas == QLatin1String("long")) {
+        ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison);
     } else {
         QVERIFY(QDir().mkdir(chemin));
         ecrit = EcritureFichier::Ajouter(chemin, entree, entree, raison);

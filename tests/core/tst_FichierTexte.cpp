@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1252 text files with CR LF, written whole and read back
 // with any line ends.
 #include "core/EcritureFichier.h"

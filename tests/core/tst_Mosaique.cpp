@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one tiling routine behind every background: repeated across and down from the top-left
 // corner, cut at the edges, and nothing at all for a missing or empty bitmap.
 #include "core/Mosaique.h"
+#include "support/BibliothequesChargees.h"
+#include "support/Pieges.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -10,10 +13,15 @@ class TestMosaique : public QObject {
     Q_OBJECT
 
   private slots:
+    // First: the plugins it watches stay loaded once any test has read or written a picture.
+    void lectureParLeFormatConnu_data();
+    void lectureParLeFormatConnu();
     void pavage_data();
     void pavage();
     void repliSurLImageParDefaut();
     void imageVideOuAbsenteNePeintRien();
+    void imagePrevue_data();
+    void imagePrevue();
 
   private:
     QTemporaryDir dossier;
@@ -38,6 +46,32 @@ QImage Peindre(const Mosaique& mosaique, QSize zone) {
     return cible;
 }
 } // namespace
+
+// A bitmap is read by the bitmap reader alone; a picture of another format under a bitmap's name
+// is still read, then with the image plugins' help.
+void TestMosaique::lectureParLeFormatConnu_data() {
+    QTest::addColumn<bool>("bitmap"); // else a PNG, written by Qt once the bitmap row is done
+    QTest::newRow("bitmap: no image plugin loaded") << true;
+    QTest::newRow("PNG named .bmp: read all the same") << false;
+}
+
+void TestMosaique::lectureParLeFormatConnu() {
+    QFETCH(bool, bitmap);
+    const QString fichier = dossier.filePath(QStringLiteral("fond.bmp"));
+    if (bitmap) {
+        QFile ecrit(fichier);
+        QVERIFY(ecrit.open(QIODevice::WriteOnly) && ecrit.write(Bitmap24(QSize(7, 5), Qt::blue)) > 0);
+    } else {
+        QVERIFY(QImage(7, 5, QImage::Format_RGB32).save(fichier, "PNG"));
+    }
+    Mosaique mosaique;
+    mosaique.Choisir(fichier, QString());
+    QCOMPARE(mosaique.Image().size(), QSize(7, 5));
+    if (bitmap) {
+        QCOMPARE(mosaique.Image().pixelColor(6, 4), QColor(Qt::blue));
+        QCOMPARE(BibliothequesChargees(QStringLiteral("/imageformats/")), QStringList());
+    }
+}
 
 void TestMosaique::pavage_data() {
     QTest::addColumn<QSize>("tuile");
@@ -91,6 +125,40 @@ void TestMosaique::imageVideOuAbsenteNePeintRien() {
     mosaique.Choisir(vide.fileName(), dossier.filePath(QStringLiteral("absente.bmp")));
     QVERIFY(mosaique.EstVide());
     QCOMPARE(Peindre(mosaique, QSize(40, 30)).pixelColor(39, 29), QColor(Qt::white));
+    // A named pipe where the image goes is no image either, and does not hold the painting.
+    const GardeContreLAttente garde(30);
+    QVERIFY(Pieges::Tube(dossier.filePath(QStringLiteral("Fond4.bmp"))));
+    mosaique.Choisir(dossier.filePath(QStringLiteral("Fond4.bmp")), vide.fileName());
+    QVERIFY(mosaique.EstVide());
+}
+
+// A picture read ahead is shown only if it is still the file chosen, as it was.
+void TestMosaique::imagePrevue_data() {
+    QTest::addColumn<bool>("changeeEntreTemps");
+    QTest::addColumn<bool>("autreChoisie");
+    QTest::addColumn<QSize>("montree");
+    QTest::newRow("unchanged: the picture read ahead") << false << false << QSize(9, 4);
+    QTest::newRow("rewritten meanwhile: read again") << true << false << QSize(3, 3);
+    QTest::newRow("another one chosen: that one") << false << true << QSize(2, 7);
+}
+
+void TestMosaique::imagePrevue() {
+    QFETCH(bool, changeeEntreTemps);
+    QFETCH(bool, autreChoisie);
+    QFETCH(QSize, montree);
+    const QString prevue = Tuile(dossier, QSize(9, 4), "prevue.bmp");
+    const QString autre = Tuile(dossier, QSize(2, 7), "autre.bmp");
+    Mosaique mosaique;
+    mosaique.Prevoir(prevue);
+    if (changeeEntreTemps) {
+        Tuile(dossier, QSize(3, 3), "prevue.bmp");
+        QFile fichier(prevue);
+        QVERIFY(fichier.open(QIODevice::ReadWrite));
+        QVERIFY(
+            fichier.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    }
+    mosaique.Choisir(autreChoisie ? autre : prevue, QString());
+    QCOMPARE(mosaique.Image().size(), montree);
 }
 
 QTEST_GUILESS_MAIN(TestMosaique)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names typed by pupils and teachers becoming file names of the program folder: what could lead
 // out of it, what a file system of the classroom refuses, and what is left of the name.
 #include "core/NomDeFichier.h"
@@ -10,6 +11,8 @@ class TestNomDeFichier : public QObject {
   private slots:
     void nomsDesBilansIndividuels_data();
     void nomsDesBilansIndividuels();
+    void classesBorneesEnOctets_data();
+    void classesBorneesEnOctets();
 };
 
 void TestNomDeFichier::nomsDesBilansIndividuels_data() {
@@ -73,6 +76,33 @@ void TestNomDeFichier::nomsDesBilansIndividuels() {
     QFETCH(QString, nom);
     QFETCH(QString, fichier);
     QCOMPARE(NomDeFichier::FichierIndividuel(listeClasse, nom), fichier);
+}
+
+// The disk counts bytes: "é" takes two, "€" three. A class the editor takes leaves room for any
+// pupil's results file and its lock.
+void TestNomDeFichier::classesBorneesEnOctets_data() {
+    QTest::addColumn<QString>("classe");
+    QTest::addColumn<bool>("acceptee");
+    QTest::newRow("short") << "CE1" << true;
+    QTest::newRow("longest in plain letters") << QString(NomDeFichier::OctetsClasseMax, u'a') << true;
+    QTest::newRow("one letter more") << QString(NomDeFichier::OctetsClasseMax + 1, u'a') << false;
+    QTest::newRow("accents count twice") << QString(NomDeFichier::OctetsClasseMax / 2, u'é') << true;
+    QTest::newRow("84 euros, once taken then refused by the disk") << QString(84, u'€') << false;
+}
+
+void TestNomDeFichier::classesBorneesEnOctets() {
+    QFETCH(QString, classe);
+    QFETCH(bool, acceptee);
+    QString refus;
+    const QString liste = NomDeFichier::FichierListe(classe, refus);
+    QCOMPARE(liste.isEmpty(), !acceptee);
+    if (!acceptee) {
+        QVERIFY2(refus.startsWith(QStringLiteral("Le nom de la classe est trop long")), qPrintable(refus));
+        return;
+    }
+    const QString bilan = NomDeFichier::FichierIndividuel(liste, QString(50, u'€'));
+    QVERIFY(NomDeFichier::Octets(QLatin1Char('.') + bilan + QStringLiteral(".verrou")) <=
+            NomDeFichier::OctetsMax);
 }
 
 QTEST_GUILESS_MAIN(TestNomDeFichier)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 1392-byte preferences record: offsets, byte-for-byte
 // round trip, the fallbacks for damaged files, and saves that fail without harming the file.
 #include "core/Preferences.h"
@@ -180,14 +181,19 @@ void TestPreferences::fichierAbimeDonneLeRepli() {
 
 void TestPreferences::fichierAbsentOuIllisibleDonneLesValeursParDefaut_data() {
     QTest::addColumn<int>("cas");
-    QTest::newRow("no file") << 0;
-    QTest::newRow("a folder of that name") << 1;
-    QTest::newRow("a short file") << 2;
+    QTest::addColumn<QString>("alerte"); // what the teacher is told; empty: nothing
+    QTest::newRow("no file") << 0 << "";
+    QTest::newRow("a folder of that name")
+        << 1
+        << "Les préférences n'ont pas pu être lues dans «\u00a0Carrelis.pfr\u00a0»\u00a0: un dossier porte "
+           "déjà ce nom. Le programme prend ses réglages par défaut.";
+    QTest::newRow("a short file") << 2 << "";
 }
 
 // Whatever the memory held before, a load that finds no record leaves the defaults.
 void TestPreferences::fichierAbsentOuIllisibleDonneLesValeursParDefaut() {
     QFETCH(int, cas);
+    QFETCH(QString, alerte);
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("Carrelis.pfr"));
     if (cas == 1) QVERIFY(QDir().mkdir(chemin));
@@ -196,7 +202,9 @@ void TestPreferences::fichierAbsentOuIllisibleDonneLesValeursParDefaut() {
     p.ChoixModifiable1 = 0;
     p.ChoixModifiable2 = 1;
     p.TailleJeu2 = 6;
-    QVERIFY(!ChargerPreferences(p, chemin));
+    QString dit = QStringLiteral("ancienne alerte");
+    QVERIFY(!ChargerPreferences(p, chemin, dit));
+    QCOMPARE(dit, alerte);
     QCOMPARE(p.Octets(), Preferences().Octets());
     QCOMPARE(p.ChoixModifiable1, quint8(1));
     QCOMPARE(p.ChoixModifiable2, quint8(0));
@@ -210,15 +218,15 @@ void TestPreferences::enregistrerPuisRelire() {
     const QString chemin = dossier.filePath(QStringLiteral("Navirelle.pfr"));
     QVERIFY(ER::Ecrire(chemin, ER::Valide(11)));
     Preferences p;
-    QVERIFY(ChargerPreferences(p, chemin));
     QString raison;
+    QVERIFY(ChargerPreferences(p, chemin, raison));
     QVERIFY(EnregistrerPreferences(p, chemin, raison));
     QCOMPARE(ER::Lire(chemin), ER::Valide(11));
 
     p.TailleJeu1 = 6;
     QVERIFY(EnregistrerPreferences(p, chemin, raison));
     Preferences relu;
-    QVERIFY(ChargerPreferences(relu, chemin));
+    QVERIFY(ChargerPreferences(relu, chemin, raison));
     QCOMPARE(relu.TailleJeu1, quint8(6));
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("Navirelle.pfr")});
 }

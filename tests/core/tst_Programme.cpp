@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up values of both programs, the return to the program folder and the scaling ratio.
 #include "core/Echelle.h"
 #include "core/Programme.h"

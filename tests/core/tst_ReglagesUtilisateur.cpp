@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's own settings: kept from one run to the next in the file the platform gives, told
 // to every window at once, and a file that refuses them reported without losing the choice.
 #include "core/Programme.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A print job from the print dialog's answer to the pages handed over: the pages and copies asked
 // for, in their order; a PDF file put in place whole or not at all; every failure said, with its
 // reason, and never counted done.
@@ -206,7 +207,8 @@ void TestTravailImpression::reponseDuDialogue() {
     imprimante->setPageRanges(QPageRanges::fromString(pages.isEmpty() ? QStringLiteral("3-4") : pages));
     imprimante->setCopyCount(copies);
     imprimante->setCollateCopies(assemblees);
-    const std::unique_ptr<SortieImpression> sortie = SortieDe(std::move(imprimante));
+    const std::unique_ptr<SortieImpression> sortie =
+        SortieDe(ReponseDe(std::move(imprimante)), QStringLiteral("Série de feuilles"));
     QCOMPARE(sortie->Demande.Pages, QPageRanges::fromString(pages));
     QCOMPARE(sortie->Demande.Exemplaires, copies);
     QCOMPARE(sortie->Demande.Assemblees, assemblees);

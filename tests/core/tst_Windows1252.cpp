@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1252 codec of every text and record the programs write: all of 0x80..0x9F, every
 // byte back intact, and "?" for what the set cannot hold.
 #include "core/FichierTexte.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help files: every anchor the windows open exists, and the pages say what the windows do.
 #include <QFile>
 #include <QRegularExpression>
@@ -33,8 +34,8 @@ class TestAide : public QObject {
 void TestAide::chaqueAncreOuverteExiste_data() {
     QTest::addColumn<QString>("programme");
     QTest::addColumn<QStringList>("ancres");
-    const QStringList sujets{"Som",     "Pedagogie", "Eleves", "Edit",    "Remplir",
-                             "Trouver", "Defi",      "Bilans", "Colorier"};
+    const QStringList sujets{"Som",     "Pedagogie", "Eleves", "Edit",     "Remplir",
+                             "Trouver", "Defi",      "Bilans", "Colorier", "Suivi"};
     QTest::newRow("carrelis") << "CARRELIS"
                               << sujets + QStringList{"contexte-1", "contexte-2",  "contexte-3",
                                                       "contexte-4", "contexte-5",  "contexte-6",

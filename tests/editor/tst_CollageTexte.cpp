@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor pastes is what it saves: whatever comes from the clipboard or a drop reads back
 // the same from the file; into a plain text, only the words go. And the text on paper: as many
 // pages as it needs, each copy once.
@@ -141,7 +142,7 @@ void TestCollageTexte::copierPuisCollerNePerdRien() {
     QTextCursor curseur(&cible);
     QVERIFY(CollageTexte::Coller(*donnees, curseur, false));
     QCOMPARE(Vu(cible), Vu(source));
-    QCOMPARE(donnees->text(), QStringLiteral("Titre\tx2\nfin\n"));
+    QCOMPARE(donnees->text(), QStringLiteral("Titre\tx2\nfin"));
 }
 
 void TestCollageTexte::impressionSurAutantDePagesQuIlFaut_data() {

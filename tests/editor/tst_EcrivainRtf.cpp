@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rich-text writer: every format the editor holds comes back the same through the reader,
 // the bytes are plain ASCII with the usual escapes, and another reader (unrtf) finds the same text.
 #include "editor/EcrivainRtf.h"

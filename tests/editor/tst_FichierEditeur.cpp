@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's files: rich or plain as their bytes say (a results file always plain), written
 // back in the same form.
 #include "editor/FichierEditeur.h"
@@ -35,6 +36,7 @@ class TestFichierEditeur : public QObject {
     void formeSelonLesOctets();
     void texteBrutApresTexteRicheSansMiseEnForme();
     void fichierIlliseLaisseLeDocument();
+    void fichierTropGrandRefuseSansLeLire();
 };
 
 void TestFichierEditeur::formeSelonLesOctets_data() {
@@ -48,9 +50,21 @@ void TestFichierEditeur::formeSelonLesOctets_data() {
                                 << "Élève";
     QTest::newRow("plain UTF-8") << QByteArray("\xC3\x89l\xC3\xA8ve\r\n") << false
                                  << Forme{false, Codage::Utf8} << "Élève";
+    QTest::newRow("UTF-16 of a Windows notepad") << QByteArray("\xFF\xFEL\0\xE9\0a\0\r\0\n\0\r\0\n\0", 16)
+                                                 << false << Forme{false, Codage::Utf16LE} << "Léa\n";
+    QTest::newRow("big-endian UTF-16")
+        << QByteArray("\xFE\xFF\0L\0\xE9\0\r\0\n", 10) << false << Forme{false, Codage::Utf16BE} << "Lé";
+    QTest::newRow("one empty line stays one")
+        << QByteArray("\r\n") << false << Forme{false, Codage::Windows1252, true} << "";
+    QTest::newRow("one empty line in UTF-16")
+        << QByteArray("\xFF\xFE\r\0\n\0", 6) << false << Forme{false, Codage::Utf16LE, true} << "";
+    QTest::newRow("rich text after a UTF-8 byte-order mark")
+        << QByteArray("\xEF\xBB\xBF{\\rtf1 \\'e9t\\'e9\\par}") << false << Forme{} << "été";
     QTest::newRow("a results file whose first line looks like rich text stays plain")
         << QByteArray("{\\rtf1 x}\r\nNombre d'erreurs :\t4\r\n") << true << Forme{false, Codage::Windows1252}
         << "{\\rtf1 x}\nNombre d'erreurs :\t4";
+    QTest::newRow("one empty line is not an empty file")
+        << QByteArray("\r\n") << false << Forme{false, Codage::Windows1252, true} << "";
 }
 
 // Read, then saved untouched in the form it was read in: the same text, and for plain text the
@@ -103,6 +117,26 @@ void TestFichierEditeur::fichierIlliseLaisseLeDocument() {
     QVERIFY(!FichierEditeur::Lire(dossier.path(), document, forme, raison));
     QCOMPARE(document.toPlainText(), QStringLiteral("en cours"));
     QCOMPARE(forme, (Forme{false, Codage::Utf8}));
+}
+
+// A file too large for any teacher's text is refused from its size alone: its bytes are never
+// read (a sparse file of 64 MB and one byte takes no room on the disk).
+void TestFichierEditeur::fichierTropGrandRefuseSansLeLire() {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("enorme.txt"));
+    QFile fichier(chemin);
+    QVERIFY(fichier.open(QIODevice::WriteOnly));
+    QVERIFY(fichier.resize(FichierEditeur::TailleMaximale + 1));
+    fichier.close();
+    QByteArray octets;
+    QString raison;
+    QVERIFY(!FichierEditeur::LireOctets(chemin, octets, raison));
+    QVERIFY(octets.isEmpty());
+    QCOMPARE(raison, QStringLiteral(
+                         "il fait 64\u00a0Mo, et l'éditeur n'ouvre pas les fichiers de plus de 64\u00a0Mo"));
+    QVERIFY(fichier.resize(FichierEditeur::TailleMaximale));
+    QVERIFY(FichierEditeur::LireOctets(chemin, octets, raison));
+    QCOMPARE(octets.size(), FichierEditeur::TailleMaximale);
 }
 
 QTEST_GUILESS_MAIN(TestFichierEditeur)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rich-text reader on files as word processors write them, on damaged files, and on files
 // that are no rich text at all.
 #include "editor/LecteurRtf.h"
@@ -5,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 
 namespace {
@@ -41,6 +43,9 @@ class TestLecteurRtf : public QObject {
     void cequiNEstPasDuRtfEstRefuse_data();
     void cequiNEstPasDuRtfEstRefuse();
     void insertionAuCurseur();
+    void omissionsNotees_data();
+    void omissionsNotees();
+    void lectureParTranches();
 };
 
 void TestLecteurRtf::texteDesFichiersDesTraitementsDeTexte_data() {
@@ -55,7 +60,7 @@ void TestLecteurRtf::texteDesFichiersDesTraitementsDeTexte_data() {
                "\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720 point\\par\r\n"
                "\\pard\\qc\\cf1\\ul Centr\\'e9 rouge\\ulnone\\par\r\n}\r\n") +
                QByteArray(1, '\0')
-        << QStringLiteral("Bonjour les élèves !\n\u00B7\tpoint\nCentré rouge\n");
+        << QStringLiteral("Bonjour les élèves !\n\u00B7\tpoint\nCentré rouge");
     QTest::newRow("office suite with style sheet, information and page styles")
         << QByteArray(
                "{\\rtf1\\ansi\\deff3\\adeflang1025\r\n{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New "
@@ -71,7 +76,7 @@ void TestLecteurRtf::texteDesFichiersDesTraitementsDeTexte_data() {
                "\r\nPremi\\u232\\'e8re ligne}\r\n\\par \\pard\\plain \\s0\\qr\\li567\\tx1134\\tqr\\tx5670{\\b"
                "\\rtlch \\ltrch\\loch\\fs28\\loch\\f2\r\nDeuxi\\u232\\'e8me}{\\rtlch \\ltrch\\loch\r\n\\tab "
                "fin}\r\n\\par }")
-        << QStringLiteral("Première ligne\nDeuxième\tfin\n");
+        << QStringLiteral("Première ligne\nDeuxième\tfin");
     QTest::newRow("Unicode part of \\upr read, its 8-bit copy skipped")
         << QByteArray(
                "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}{\\upr{\\f0 Chinois : ?}{\\*\\ud{"
@@ -99,7 +104,7 @@ void TestLecteurRtf::texteDesFichiersDesTraitementsDeTexte_data() {
         << QStringLiteral("—–•‘’“”\u00A0\u00AD\u2011\t|\u2003\u2002\u2005\u200D\u200C");
     QTest::newRow("line end inside a paragraph, table cells and rows")
         << QByteArray("{\\rtf1 a\\line b\\par\\trowd\\cellx1000\\cellx2000 c1\\cell c2\\cell\\row d}")
-        << QStringLiteral("a\u2028b\nc1\tc2\t\nd");
+        << QStringLiteral("a\u2028b\nc1\tc2\nd");
     QTest::newRow("hidden text left out")
         << QByteArray("{\\rtf1 vu{\\v cach\\'e9}\\v encore\\v0  vu}") << QStringLiteral("vu vu");
     QTest::newRow("Cyrillic font set and code page")
@@ -109,6 +114,32 @@ void TestLecteurRtf::texteDesFichiersDesTraitementsDeTexte_data() {
         << QStringLiteral("При\u00E9");
     QTest::newRow("a document code page other than 1252")
         << QByteArray("{\\rtf1\\ansi\\ansicpg1250 \\'9a\\'e8}") << QStringLiteral("šč");
+    QTest::newRow("a table with a paragraph end in every cell: a row a line, a tab between cells")
+        << QByteArray(
+               "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\trowd\\trgaph108\\cellx2000\\cellx4000\\cellx6000"
+               "\\pard\\intbl\\li100 Nom\\par\\cell\\pard\\intbl\\qc "
+               "Pr\\'e9nom\\par\\cell\\pard\\intbl\\cell\\row"
+               "\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl\\cell\\pard\\intbl L\\'e9a\\par "
+               "Marie\\par\\cell\\pard\\intbl{CM1\\par}\\cell\\row\\pard Fin\\par}")
+        << QStringLiteral("Nom\tPrénom\n\tLéa Marie\tCM1\nFin");
+    QTest::newRow("nested cells keep a tab between them; their copy for old readers is skipped")
+        << QByteArray(
+               "{\\rtf1\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\nestcell b\\nestcell{\\*\\nesttableprops"
+               "\\trowd\\nestrow}{\\nonesttables a b\\par}\\cell c\\cell\\row}")
+        << QStringLiteral("a\tb\tc");
+    QTest::newRow("capitals") << QByteArray("{\\rtf1 {\\caps \\'e9cole} et {\\caps\\caps0 non}}")
+                              << QStringLiteral("ÉCOLE et non");
+    QTest::newRow("Macintosh set") << QByteArray("{\\rtf1\\mac \\'8e\\'8f\\'88}") << QStringLiteral("éèà");
+    QTest::newRow("DOS sets") << QByteArray("{\\rtf1\\pc \\'82\\'8a}") << QStringLiteral("éè");
+    QTest::newRow("DOS set after a Macintosh font")
+        << QByteArray("{\\rtf1\\pca{\\fonttbl{\\f0\\fcharset77 Geneva;}{\\f1 Courier;}}\\f0\\'8e\\f1\\'8e}")
+        << QStringLiteral("éÄ");
+    QTest::newRow("a final paragraph end opens no paragraph, even after closing groups")
+        << QByteArray("{\\rtf1 {\\b a\\par}\\pard\\qc{\\*\\themedata 0a}}") << QStringLiteral("a");
+    QTest::newRow("two final paragraph ends leave one empty paragraph")
+        << QByteArray("{\\rtf1 a\\par\\par }") << QStringLiteral("a\n");
+    QTest::newRow("a UTF-8 byte-order mark before the header")
+        << QByteArray("\xEF\xBB\xBF{\\rtf1 a}") << QStringLiteral("a");
     QTest::newRow("text after the document's last brace ignored")
         << QByteArray("{\\rtf1 fin}\r\n\0garbage", 22) << QStringLiteral("fin");
 }
@@ -150,6 +181,10 @@ void TestLecteurRtf::formatsLus_data() {
         << "C |{,Arial,12}a\nC |{,Arial,12}b";
     QTest::newRow("font name with a Unicode letter and damage")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ec\\u345?ole\\'01 \\'a0;}}x}") << "L |{,Ecřole,12}x";
+    QTest::newRow("alike paragraphs, then others, then alike again")
+        << tables + "a\\par b\\par\\b c\\par d\\b0\\par\\par e\\par\\qc f\\par\\par g}"
+        << "L |{,Arial,12}a\nL |{,Arial,12}b\nL |{b,Arial,12}c\nL |{b,Arial,12}d\nL |\nL |{,Arial,12}e\nC "
+           "|{,Arial,12}f\nC |\nC |{,Arial,12}g";
     QTest::newRow("lengths and sizes far beyond a page are clamped")
         << tables + "\\li999999999\\fs999999999 a}"
         << "L li=31680 |{,Arial,1638}a";
@@ -205,7 +240,7 @@ void TestLecteurRtf::fichiersAbimesLusSansDommage_data() {
     QTest::newRow("escape with one digit at the end") << QByteArray("{\\rtf1 x\\'4") << "x";
     QTest::newRow("escape with no hex digit") << QByteArray("{\\rtf1 x\\'zz y}") << "xzz y";
     QTest::newRow("backslash at the very end") << QByteArray("{\\rtf1 x\\") << "x";
-    QTest::newRow("control word cut at the end") << QByteArray("{\\rtf1 x\\par") << "x\n";
+    QTest::newRow("control word cut at the end") << QByteArray("{\\rtf1 x\\par") << "x";
     QTest::newRow("100000 nested groups") << Imbrique(100000, "{", "x", true) << "xy";
     QTest::newRow("100000 nested groups never closed") << Imbrique(100000, "{\\b ", "x", false) << "x";
     QTest::newRow("100000 nested skipped destinations") << Imbrique(100000, "{\\*\\z ", "x", true) << "y";
@@ -249,6 +284,10 @@ void TestLecteurRtf::cequiNEstPasDuRtfEstRefuse_data() {
     QTest::newRow("a brace and text") << QByteArray("{rtf1 x}") << false;
     QTest::newRow("blank lines before the header") << QByteArray(" \r\n\t{\\rtf1 x}") << true;
     QTest::newRow("header alone") << QByteArray("{\\rtf") << true;
+    QTest::newRow("UTF-8 byte-order mark before the header") << QByteArray("\xEF\xBB\xBF {\\rtf1 x}") << true;
+    QTest::newRow("a byte-order mark before plain text") << QByteArray("\xEF\xBB\xBF"
+                                                                       "rtf")
+                                                         << false;
 }
 
 // What is not rich text leaves the document as it was, for the caller to read it as plain text.
@@ -275,6 +314,67 @@ void TestLecteurRtf::insertionAuCurseur() {
     QCOMPARE(document.begin().blockFormat().alignment(), Qt::AlignHCenter);
     QVERIFY(!LecteurRtf::Inserer("gras", curseur));
     QCOMPARE(document.toPlainText(), QStringLiteral("debut gras fin"));
+}
+
+void TestLecteurRtf::omissionsNotees_data() {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<OmissionsRtf>("omissions");
+    using O = OmissionRtf;
+    QTest::newRow("text and formats only")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s0 "
+                      "Normal;}}"
+                      "{\\info{\\title t}}{\\*\\generator x}{\\*\\bkmkstart b}\\b a\\tab\\line b\\par}")
+        << OmissionsRtf();
+    QTest::newRow("pictures, as they are or marked optional")
+        << QByteArray("{\\rtf1 a{\\pict 00}{\\*\\shppict{\\pict 01}}{\\nonshppict{\\pict 02}}}")
+        << OmissionsRtf(O::Images);
+    QTest::newRow("a header, a link's address, a table")
+        << QByteArray("{\\rtf1{\\header x}{\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt l}}"
+                      "\\trowd\\cellx100\\intbl c\\cell\\row}")
+        << (O::EnTetes | O::Champs | O::Tableaux);
+    QTest::newRow("objects, notes and comments")
+        << QByteArray("{\\rtf1 a{\\object{\\*\\objdata 0}}{\\footnote n}{\\*\\annotation c}}")
+        << (O::Objets | O::Notes | O::Commentaires);
+    QTest::newRow("inside a skipped destination nothing counts")
+        << QByteArray("{\\rtf1 a{\\*\\unknown{\\pict 00}{\\header h}}}") << OmissionsRtf();
+}
+
+// What the editor cannot show, and would not write back, is noted; the rest of a file is not.
+void TestLecteurRtf::omissionsNotees() {
+    QFETCH(QByteArray, rtf);
+    QFETCH(OmissionsRtf, omissions);
+    QTextDocument document;
+    OmissionsRtf lues(OmissionRtf::Tableaux);
+    QVERIFY(LecteurRtf::Lire(rtf, document, &lues));
+    QCOMPARE(lues, omissions);
+}
+
+// A long file read a slice at a time, as the editor reads it: the same paragraphs, formats and
+// paragraph marks as a reading in one go.
+void TestLecteurRtf::lectureParTranches() {
+    QByteArray rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}{\\colortbl;\\red9\\green8\\blue7;}";
+    for (int i = 0; i < 6000; ++i) {
+        rtf += i % 97 == 0 ? "\\pard\\qc " : i % 89 == 0 ? "\\pard " : "";
+        rtf += i % 13 == 0 ? "{\\b gras}" : i % 31 == 0 ? "\\f1\\cf1 " : i % 37 == 0 ? "\\plain " : "";
+        rtf += "ligne " + QByteArray::number(i) + (i % 7 == 0 ? "" : "\\par ");
+    }
+    rtf += "}";
+    auto decrire = [](const QTextDocument& document) {
+        QStringList marques;
+        for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next())
+            marques += DescriptionDocument::Caractere(bloc.charFormat(), document.defaultFont());
+        return DescriptionDocument::Decrire(document) + marques.join(QString());
+    };
+    QTextDocument entier;
+    QVERIFY(LecteurRtf::Lire(rtf, entier));
+    QTextDocument document;
+    LecteurRtf lecteur(rtf, document);
+    int tranches = 1;
+    while (!lecteur.Avancer(QDeadlineTimer(0)))
+        ++tranches;
+    QVERIFY(tranches > 10);
+    QCOMPARE(document.blockCount(), 5143);
+    QCOMPARE(decrire(document), decrire(entier));
 }
 
 QTEST_GUILESS_MAIN(TestLecteurRtf)

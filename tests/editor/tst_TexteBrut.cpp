@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's plain texts: which set a file is read in, one file line per paragraph, results
 // files written back to the byte, and the characters Windows-1252 cannot hold.
 #include "core/FichierTexte.h"
@@ -6,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -31,6 +33,12 @@ QByteArray FichierDeBilans() {
     return entree + FichierTexte::EncoderLignes(bilan.EntreeGenerale());
 }
 
+// Little-endian UTF-16 with its mark, as a Windows notepad saves a "Unicode" text.
+QByteArray Utf16(const QString& texte, bool grandBout = false) {
+    QStringEncoder encodeur(grandBout ? QStringConverter::Utf16BE : QStringConverter::Utf16LE);
+    return (grandBout ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE")) + encodeur(texte);
+}
+
 QByteArray OctetsImprimables() {
     QByteArray octets = "\t";
     for (int octet = 0x20; octet <= 0xFF; ++octet)
@@ -53,6 +61,8 @@ class TestTexteBrut : public QObject {
     void caracteresQueLeJeuNeContientPas_data();
     void caracteresQueLeJeuNeContientPas();
     void ecrireSurLeDisquePuisRelire();
+    void lectureParTranches_data();
+    void lectureParTranches();
 };
 
 void TestTexteBrut::jeuDeCaracteresReconnu_data() {
@@ -81,6 +91,9 @@ void TestTexteBrut::jeuDeCaracteresReconnu_data() {
     QTest::newRow("any line ends in Windows-1252")
         << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"} << Codage::Windows1252;
     QTest::newRow("empty file") << QByteArray() << QStringList{} << Codage::Windows1252;
+    QTest::newRow("UTF-16 of a Windows notepad")
+        << Utf16("Léa\r\n€ 中\r\n") << QStringList{"Léa", "€ 中"} << Codage::Utf16LE;
+    QTest::newRow("big-endian UTF-16") << Utf16("a\nb", true) << QStringList{"a", "b"} << Codage::Utf16BE;
 }
 
 void TestTexteBrut::jeuDeCaracteresReconnu() {
@@ -102,6 +115,9 @@ void TestTexteBrut::fichierRelitEtReecritALOctetPres_data() {
     QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF\xC3\xA9\r\nx\r\n");
     QTest::newRow("a line far longer than the screen") << QByteArray(20000, 'm') + "\r\n";
     QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("UTF-16, empty lines and a letter beyond 16 bits")
+        << Utf16("Léa\r\n\r\n\U0001F600 fin\r\n");
+    QTest::newRow("big-endian UTF-16") << Utf16("Zoé\r\n", true);
 }
 
 // Through a document and back, as the editor opens a file and saves it untouched.
@@ -183,6 +199,48 @@ void TestTexteBrut::ecrireSurLeDisquePuisRelire() {
     QVERIFY(
         !TexteBrut::Ecrire(dossier.filePath(QStringLiteral("absent/x.txt")), document, lu.codage, raison));
     QVERIFY(raison.contains(QStringLiteral("introuvable")));
+}
+
+void TestTexteBrut::lectureParTranches_data() {
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<Codage>("codage");
+    QTest::addColumn<bool>("uneLigneVide");
+    // Slices are 64 KiB long: what lies across their edges must come out whole.
+    const qsizetype tranche = 64 * 1024;
+    QTest::newRow("CR LF cut by the slice's edge") << QByteArray(tranche - 1, 'a') + "\r\nb\r\n"
+                                                   << Codage::Windows1252 << false;
+    QTest::newRow("a lone CR at the slice's edge, then an empty line")
+        << QByteArray(tranche - 1, 'a') + "\r\rb" << Codage::Windows1252 << false;
+    QTest::newRow("a UTF-8 letter cut by the slice's edge") << QByteArray(tranche - 1, 'a') + "\xC3\xA9\r\n"
+                                                            << Codage::Utf8 << false;
+    QTest::newRow("UTF-16 CR LF cut by the slice's edge")
+        << Utf16(QString(tranche / 2 - 2, u'a') + "\r\n\r\nb") << Codage::Utf16LE << false;
+    QTest::newRow("many slices of short lines")
+        << QByteArray("ab\r\n").repeated(100000) << Codage::Windows1252 << false;
+    QTest::newRow("one empty line") << QByteArray("\r\n") << Codage::Windows1252 << true;
+    QTest::newRow("one empty line in UTF-16") << Utf16("\r\n") << Codage::Utf16LE << true;
+    QTest::newRow("two empty lines") << QByteArray("\n\n") << Codage::Windows1252 << false;
+    QTest::newRow("empty") << QByteArray() << Codage::Windows1252 << false;
+}
+
+// A slice at a time, as the editor reads a long file: the same lines as a whole reading, and the
+// same bytes written back.
+void TestTexteBrut::lectureParTranches() {
+    QFETCH(QByteArray, octets);
+    QFETCH(Codage, codage);
+    QFETCH(bool, uneLigneVide);
+    QTextDocument document;
+    TexteBrut::Lecteur lecteur(octets, document);
+    int tranches = 1;
+    while (!lecteur.Avancer(QDeadlineTimer(0)))
+        ++tranches;
+    QCOMPARE(tranches, static_cast<int>(qMax<qsizetype>(1, (octets.size() + 65535) / 65536)));
+    QCOMPARE(lecteur.CodageLu(), codage);
+    QCOMPARE(lecteur.UneLigneVide(), uneLigneVide);
+    const TexteBrut::TexteLu entier = TexteBrut::Decoder(octets);
+    QCOMPARE(TexteBrut::Lignes(document, lecteur.UneLigneVide()), entier.lignes);
+    QCOMPARE(TexteBrut::Encoder(TexteBrut::Lignes(document, lecteur.UneLigneVide()), codage),
+             TexteBrut::Encoder(entier.lignes, entier.codage));
 }
 
 QTEST_MAIN(TestTexteBrut) // the layout of a wrapped paragraph needs fonts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: what it shows at each showing, its letter animation, its timers, how it
 // closes and its tiled background.
 #include "core/AideContextuelle.h"

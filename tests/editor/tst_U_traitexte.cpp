@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text editor driven through its menus, the teacher's answers scripted through the platform:
 // the question before a change is lost, what marks a change, the results files (plain, whole,
 // and never written over a pupil's new entry without asking), the form chosen when saving,
@@ -10,6 +11,8 @@
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateFormeQt.h"
 #include "core/Programme.h"
+#include "editor/EcrivainRtf.h"
+#include "editor/FichierEditeur.h"
 #include "editor/U_traitexte.h"
 #include "editor/ZoneTexte.h"
 #include "support/DisquePlein.h"
@@ -24,6 +27,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +133,13 @@ class TestU_traitexte : public QObject {
     void lecteurDEcranSaitQuelFichier();
     void questionDuBureau_data();
     void questionDuBureau();
+    void ecrireSurUnFichierDUnAutreProgramme_data();
+    void ecrireSurUnFichierDUnAutreProgramme();
+    void lectureLongueArreteeOuMenee_data();
+    void lectureLongueArreteeOuMenee();
+    void fichierTropGrandNOuvrePas();
+    void reecritLeFichierCommeIlEtait_data();
+    void reecritLeFichierCommeIlEtait();
 };
 
 void TestU_traitexte::questionAvantDePerdre_data() {
@@ -555,6 +567,217 @@ void TestU_traitexte::questionDuBureau() {
     QCOMPARE(plate.Confirmer(QStringLiteral("Confirmation"), QStringLiteral("Enregistrer ?")), reponse);
     boutons.sort();
     QCOMPARE(boutons, (QStringList{"&Non", "&Oui"}));
+}
+
+void TestU_traitexte::ecrireSurUnFichierDUnAutreProgramme_data() {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("commande");
+    QTest::addColumn<bool>("oui");
+    QTest::addColumn<QString>("nomChoisi"); // in the save dialog, when it opens; empty: given up
+    QTest::addColumn<QString>("question");  // what the question names; empty: none asked
+    QTest::addColumn<bool>("remplace");     // the file now holds the editor's text
+    const QByteArray image = "{\\rtf1 Sortie{\\*\\shppict{\\pict\\pngblip 89504e47}} au parc\\par}";
+    const QByteArray entete =
+        "{\\rtf1{\\header Ecole}{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt lien}}\\par}";
+    QTest::newRow("a picture, Oui: replaced") << image << "Enregistrer1" << true << ""
+                                              << "des images" << true;
+    QTest::newRow("a picture, Non: a copy proposed, given up") << image << "Enregistrer1" << false << ""
+                                                               << "des images" << false;
+    QTest::newRow("a picture, Non: saved as the copy")
+        << image << "Enregistrer1" << false << "texte (copie).rtf"
+        << "des images" << false;
+    QTest::newRow("a header and a link, saved as itself, Non: nothing written")
+        << entete << "EnregistrerSous1" << false << "texte.rtf"
+        << "un en-tête ou un pied de page et l'adresse d'un lien" << false;
+    QTest::newRow("saved as itself, Oui") << entete << "EnregistrerSous1" << true << "texte.rtf"
+                                          << "un en-tête ou un pied de page" << true;
+    QTest::newRow("a picture, saved as another file: no question")
+        << image << "EnregistrerSous1" << false << "autre.rtf"
+        << "" << false;
+    QTest::newRow("written by the editor: no question")
+        << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil Arial;}}{\\colortbl ;}\\pard Sortie\\par}")
+        << "Enregistrer1" << false << ""
+        << "" << true;
+}
+
+// Writing the text over a file that held what the editor cannot show asks first, "Non" by
+// default, and "Non" offers another name; the question comes once: the file the editor wrote
+// holds all of the text.
+void TestU_traitexte::ecrireSurUnFichierDUnAutreProgramme() {
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, commande);
+    QFETCH(bool, oui);
+    QFETCH(QString, nomChoisi);
+    QFETCH(QString, question);
+    QFETCH(bool, remplace);
+    Banc banc;
+    const QString fichier = QStringLiteral("texte.rtf");
+    banc.Ecrire(fichier, rtf);
+    banc.plate.reponsesOuvrir = {banc.Chemin(fichier)};
+    banc.Montrer();
+    banc.Menu("Ouvrir1");
+    banc.Taper(QStringLiteral("Note : "));
+    banc.plate.reponsesQuestions = {oui};
+    if (!nomChoisi.isEmpty()) banc.plate.reponsesEnregistrer = {{banc.Chemin(nomChoisi), -1}};
+    banc.Menu(qPrintable(commande));
+    QCOMPARE(banc.plate.questions.size(), question.isEmpty() ? 0 : 1);
+    if (!question.isEmpty()) {
+        QVERIFY2(banc.plate.questions.first().contains(question), qPrintable(banc.plate.questions.first()));
+        QVERIFY(banc.plate.questions.first().contains(QStringLiteral("«\u00a0texte.rtf\u00a0»")));
+        QCOMPARE(banc.plate.questions.first().contains(QStringLiteral("sous un autre nom")),
+                 commande == QLatin1String("Enregistrer1"));
+    }
+    const bool copieProposee = !question.isEmpty() && !oui && commande == QLatin1String("Enregistrer1");
+    if (copieProposee)
+        QCOMPARE(banc.plate.dialoguesEnregistrer.last().fichierPropose, banc.Chemin("texte (copie).rtf"));
+    QCOMPARE(banc.Lire(fichier) != rtf, remplace);
+    if (remplace) QVERIFY(banc.Lire(fichier).contains("Note : "));
+    const bool ecrit = remplace || (!nomChoisi.isEmpty() && nomChoisi != fichier);
+    QCOMPARE(banc.Modifie(), !ecrit);
+    if (!nomChoisi.isEmpty() && nomChoisi != fichier) QVERIFY(banc.Lire(nomChoisi).contains("Note : "));
+    // Once the editor wrote the text, its file holds all of it: no more question.
+    if (!ecrit) return;
+    banc.Taper(QStringLiteral("!"));
+    banc.Menu("Enregistrer1");
+    QCOMPARE(banc.plate.questions.size(), question.isEmpty() ? 0 : 1);
+    QVERIFY(!banc.Modifie());
+}
+
+void TestU_traitexte::lectureLongueArreteeOuMenee_data() {
+    QTest::addColumn<QString>("geste"); // on the progress bar's window
+    QTest::addColumn<bool>("rtf");
+    QTest::newRow("Annuler pressed by a screen reader, rich text") << "Annuler" << true;
+    QTest::newRow("Escape, plain text") << "Echap" << false;
+    QTest::newRow("left to its end") << "" << true;
+    QTest::newRow("the general results file from the menu, Annuler: an empty editor")
+        << "Annuler bilan" << false;
+}
+
+// A long reading shows its progress and answers "Annuler": the text on screen, its file and
+// its state stay as they were. Left alone, it ends with the file on screen.
+void TestU_traitexte::lectureLongueArreteeOuMenee() {
+    QFETCH(QString, geste);
+    QFETCH(bool, rtf);
+    Banc banc;
+    const bool bilan = geste.endsWith(QLatin1String("bilan"));
+    const QString fichier = bilan ? QStringLiteral("bilan Carrelis.txt")
+                            : rtf ? QStringLiteral("long.rtf")
+                                  : QStringLiteral("long.txt");
+    banc.Ecrire(fichier, rtf ? "{\\rtf1 " + QByteArray("{\\b Une ligne}\\par ").repeated(20000) + "}"
+                             : QByteArray("Une ligne\r\n").repeated(100000));
+    banc.Ecrire(QStringLiteral("court.txt"), "Avant\r\n");
+    banc.plate.reponsesOuvrir = {banc.Chemin(QStringLiteral("court.txt")), banc.Chemin(fichier)};
+    banc.Montrer();
+    banc.Menu("Ouvrir1");
+    banc.Taper(QStringLiteral("Mon "));
+    banc.fenetre->delaiProgression = std::chrono::milliseconds(0);
+    banc.fenetre->tranche = std::chrono::milliseconds(0);
+    QString etiquette, bouton;
+    double valeur = -1;
+    QTimer::singleShot(0, [&] {
+        auto* dialogue = banc.fenetre->findChild<QProgressDialog*>(QStringLiteral("ProgressionOuverture"));
+        QVERIFY(dialogue && dialogue->isVisible());
+        etiquette = dialogue->labelText();
+        QAccessibleInterface* barre =
+            QAccessible::queryAccessibleInterface(dialogue->findChild<QProgressBar*>());
+        QCOMPARE(barre->role(), QAccessible::ProgressBar);
+        QCOMPARE(barre->text(QAccessible::Name), QStringLiteral("Avancement de l'ouverture"));
+        valeur = barre->valueInterface()->currentValue().toDouble();
+        for (QAbstractButton* b : dialogue->findChildren<QAbstractButton*>()) {
+            QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(b);
+            bouton = interface->text(QAccessible::Name);
+            if (geste.startsWith(QLatin1String("Annuler")))
+                interface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        if (geste == QLatin1String("Echap")) QTest::keyClick(dialogue, Qt::Key_Escape);
+        // A pressed button clicks a moment later: the reading must not end in between.
+        if (!geste.isEmpty()) QTRY_VERIFY(dialogue->wasCanceled());
+    });
+    banc.plate.reponsesConfirmer = {Reponse::Non};
+    if (bilan) {
+        banc.Menu("Quitter1");
+        banc.Montrer(fichier);
+    } else {
+        banc.Menu("Ouvrir1");
+    }
+    QCOMPARE(etiquette, QStringLiteral("Ouverture de «\u00a0%1\u00a0»…").arg(fichier));
+    QCOMPARE(bouton, QStringLiteral("Annuler"));
+    QVERIFY(valeur >= 0 && valeur < 1000);
+    QVERIFY(!banc.fenetre->findChild<QProgressDialog*>() ||
+            !banc.fenetre->findChild<QProgressDialog*>()->isVisible());
+    const QTextDocument& montre = *banc.Zone()->document();
+    QCOMPARE(&montre, &banc.fenetre->Texte().Document());
+    if (bilan) {
+        QCOMPARE(banc.Texte(), QString());
+        QVERIFY(banc.fenetre->Texte().NomFichierTexte.isEmpty());
+        QVERIFY(!banc.fenetre->Texte().EstUnBilan());
+        QVERIFY(banc.plate.avertissements.isEmpty());
+        return;
+    }
+    if (!geste.isEmpty()) {
+        QCOMPARE(banc.Texte(), QStringLiteral("Mon Avant"));
+        QCOMPARE(banc.fenetre->Texte().NomFichierTexte, banc.Chemin(QStringLiteral("court.txt")));
+        QVERIFY(banc.Modifie());
+        QVERIFY(banc.plate.avertissements.isEmpty());
+        return;
+    }
+    QCOMPARE(montre.blockCount(), 20000);
+    QCOMPARE(banc.fenetre->Texte().NomFichierTexte, banc.Chemin(fichier));
+    QVERIFY(!banc.Modifie());
+    // The new document has the editor's font and margins, and what is typed marks it.
+    QCOMPARE(montre.defaultFont().family(), QStringLiteral("Arial"));
+    QCOMPARE(montre.documentMargin(), 12.0);
+    banc.Taper(QStringLiteral("x"));
+    QVERIFY(banc.Modifie());
+    QVERIFY(banc.Action("Enregistrer1")->isEnabled());
+}
+
+// Refused from its size alone, said in French; the text on screen stays.
+void TestU_traitexte::fichierTropGrandNOuvrePas() {
+    Banc banc;
+    QFile enorme(banc.Chemin(QStringLiteral("enorme.rtf")));
+    QVERIFY(enorme.open(QIODevice::WriteOnly) && enorme.resize(2 * FichierEditeur::TailleMaximale));
+    enorme.close();
+    banc.Montrer();
+    banc.Taper(QStringLiteral("Brouillon"));
+    banc.plate.reponsesConfirmer = {Reponse::Non};
+    banc.plate.reponsesOuvrir = {enorme.fileName()};
+    banc.Menu("Ouvrir1");
+    QCOMPARE(banc.plate.avertissements,
+             QStringList{
+                 "Le fichier «\u00a0enorme.rtf\u00a0» n'a pas pu être ouvert\u00a0: il fait 128\u00a0Mo, et "
+                 "l'éditeur n'ouvre pas les fichiers de plus de 64\u00a0Mo."});
+    QCOMPARE(banc.Texte(), QStringLiteral("Brouillon"));
+    QVERIFY(banc.Modifie());
+}
+
+void TestU_traitexte::reecritLeFichierCommeIlEtait_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QByteArray>("octets");
+    QTest::newRow("a Unicode text of a Windows notepad")
+        << "mot.txt" << QByteArray("\xFF\xFEL\0\xE9\0o\0 \0\x3E\x26\r\0\n\0\r\0\n\0", 20);
+    QTest::newRow("big-endian UTF-16") << "mot.txt" << QByteArray("\xFE\xFF\0a\0\r\0\n", 8);
+    QTest::newRow("one empty line") << "vide.txt" << QByteArray("\r\n");
+    QTest::newRow("a results file of one empty line") << "bilan Carrelis.txt" << QByteArray("\r\n");
+}
+
+// Opened, touched and put back as it was, then saved: the same bytes, whatever set the file
+// was written in; no question about characters a Unicode file holds.
+void TestU_traitexte::reecritLeFichierCommeIlEtait() {
+    QFETCH(QString, nom);
+    QFETCH(QByteArray, octets);
+    Banc banc;
+    banc.Ecrire(nom, octets);
+    banc.plate.reponsesOuvrir = {banc.Chemin(nom)};
+    banc.Montrer();
+    banc.Menu("Ouvrir1");
+    banc.Taper(QStringLiteral("x"));
+    QTest::keyClick(banc.Zone(), Qt::Key_Backspace);
+    banc.Menu("Enregistrer1");
+    QVERIFY(!banc.Modifie());
+    QCOMPARE(banc.Lire(nom), octets);
+    QVERIFY(banc.plate.questions.isEmpty());
+    QVERIFY(banc.plate.avertissements.isEmpty());
 }
 
 QTEST_MAIN(TestU_traitexte)

@@ -1,17 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, buttons and menu entries reaching their windows, F10, help,
 // the taskbar, the geometry hold, the mosaic, and the scaling shared by every window.
+#include "core/Echelle.h"
 #include "core/FenetreAide.h"
 #include "core/MaintienGeometrie.h"
 #include "core/MiseAEchelle.h"
 #include "core/PlateFormeQt.h"
 #include "core/Preferences.h"
 #include "core/Programme.h"
+#include "core/ZoneMosaique.h"
 #include "program/Fenetres.h"
 #include "program/Lancement.h"
 #include "program/U_Menu.h"
 #include "support/BancProgramme.h"
 #include "support/FenetreTemoin.h"
 #include "support/HasardScripte.h"
+#include "support/Pieges.h"
 #include "support/PlateFormeTest.h"
 
 #include <QAction>
@@ -22,10 +26,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 Q_DECLARE_METATYPE(ProfilProgramme)
@@ -43,7 +49,7 @@ struct Banc : BancProgramme {
         for (IdFenetre id : temoins) {
             auto noter = [this, id] { ouvertes.append(id); };
             if (Exercices.contains(id))
-                fenetres.Enregistrer(id, std::make_unique<ExerciceTemoin>(noter));
+                fenetres.Enregistrer(id, std::make_unique<ExerciceTemoin>(prog, fenetres, noter));
             else
                 fenetres.Enregistrer(id, std::make_unique<FenetreTemoin>(noter));
         }
@@ -59,10 +65,10 @@ struct Banc : BancProgramme {
     QList<IdFenetre> ouvertes;
 };
 
-const QList<IdFenetre> TousLesTemoins{IdFenetre::JeuCarrelis, IdFenetre::Jeu1,      IdFenetre::Jeu23,
-                                      IdFenetre::Preferences, IdFenetre::PubN,      IdFenetre::Image,
-                                      IdFenetre::Listes,      IdFenetre::Traitexte, IdFenetre::ChoixImpInd,
-                                      IdFenetre::EffaceBilans};
+const QList<IdFenetre> TousLesTemoins{IdFenetre::JeuCarrelis,  IdFenetre::Jeu1,      IdFenetre::Jeu23,
+                                      IdFenetre::Preferences,  IdFenetre::PubN,      IdFenetre::Image,
+                                      IdFenetre::Listes,       IdFenetre::Traitexte, IdFenetre::ChoixImpInd,
+                                      IdFenetre::EffaceBilans, IdFenetre::Suivi};
 
 void EcrireImage(const QString& fichier, QColor couleur, QSize taille = QSize(16, 16)) {
     QImage image(taille, QImage::Format_RGB32);
@@ -84,6 +90,7 @@ class TestMenu : public QObject {
     void fermerLeMenuTermineLeProgramme();
     void lesLegendesSontCellesDesFenetres();
     void aideUtilisableDepuisUneFenetreModale();
+    void aideQuiNEstPasUnFichierNeRetientPas();
     void lesAutresFenetresNaissentALeurPremiereOuverture();
     void boutonsEtEntreesDeJeu_data();
     void boutonsEtEntreesDeJeu();
@@ -101,8 +108,12 @@ class TestMenu : public QObject {
     void clicsSurLeFondReplacent();
     void mosaiqueDeLaccueil();
     void premiereApparitionChargeLesPreferences();
+    void preferencesQuiNeSontPasUnFichierDitesAuDemarrage_data();
+    void preferencesQuiNeSontPasUnFichierDitesAuDemarrage();
     void miseAEchelleDesControlesPlaces_data();
     void miseAEchelleDesControlesPlaces();
+    void construitALEchelleDeLEcran_data();
+    void construitALEchelleDeLEcran();
 };
 
 void TestMenu::formCreatePrepareLeProgramme_data() {
@@ -196,6 +207,17 @@ void TestMenu::aideUtilisableDepuisUneFenetreModale() {
     plate.AfficherAide(QStringLiteral("absent.hlp"), QStringLiteral("Som"));
     QCOMPARE(aide->parentWidget(), nullptr);
     delete aide;
+}
+
+// A pipe left at the help file's name is said missing, instead of holding the program.
+void TestMenu::aideQuiNEstPasUnFichierNeRetientPas() {
+    const GardeContreLAttente garde(30);
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("AIDE_CARRELIS.HLP"));
+    QVERIFY(Pieges::Tube(fichier));
+    FenetreAide aide(QStringLiteral("Carrelis"));
+    aide.Ouvrir(fichier, QStringLiteral("Som"));
+    QVERIFY(aide.Navigateur()->toPlainText().startsWith(QStringLiteral("Aide introuvable")));
 }
 
 void TestMenu::menuCreeEnPremier() {
@@ -296,6 +318,7 @@ void TestMenu::entreesModales_data() {
     QTest::newRow("general results navirelle")
         << N << "Lirelesrsultats1" << IdFenetre::Traitexte << 1 << true;
     QTest::newRow("results management") << N << "Gestiondesbilans1" << IdFenetre::EffaceBilans << -1 << false;
+    QTest::newRow("class follow-up") << C << "Suividelaclasse1" << IdFenetre::Suivi << -1 << false;
 }
 
 void TestMenu::entreesModales() {
@@ -344,6 +367,10 @@ void TestMenu::fenetresDesBilansDepuisLeMenu_data() {
                                                 << "F_Traitexte";
     QTest::newRow("carrelis: a pupil's results") << ProfilCarrelis() << "Afficherunbilanindividuel1"
                                                  << "F_choix_imp_ind";
+    QTest::newRow("carrelis: class follow-up") << ProfilCarrelis() << "Suividelaclasse1"
+                                               << "F_Suivi";
+    QTest::newRow("navirelle: class follow-up") << ProfilNavirelle() << "Suividelaclasse1"
+                                                << "F_Suivi";
 }
 
 // The real windows, modal, from each program's menu (a closed window leaves the menu usable).
@@ -498,6 +525,39 @@ void TestMenu::premiereApparitionChargeLesPreferences() {
     QDir::setCurrent(initial);
 }
 
+void TestMenu::preferencesQuiNeSontPasUnFichierDitesAuDemarrage_data() {
+    QTest::addColumn<bool>("tube");
+    QTest::addColumn<QString>("dit");
+    QTest::newRow("a named pipe") << true << "c'est un tube nommé (FIFO), pas un fichier ordinaire";
+    QTest::newRow("a link to another file") << false << "mettra un vrai fichier à la place du lien";
+}
+
+// The program starts, on its defaults, and says what it found, over its menu.
+void TestMenu::preferencesQuiNeSontPasUnFichierDitesAuDemarrage() {
+    QFETCH(bool, tube);
+    QFETCH(QString, dit);
+    const GardeContreLAttente garde(30);
+    QTemporaryDir dossier;
+    const QString initial = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    Preferences ailleurs;
+    ailleurs.TailleJeu2 = 5;
+    QString raison;
+    QVERIFY(EnregistrerPreferences(ailleurs, QStringLiteral("notes.txt"), raison));
+    QVERIFY(tube ? Pieges::Tube(QStringLiteral("Carrelis.pfr"))
+                 : Pieges::Lien(QStringLiteral("Carrelis.pfr"), QStringLiteral("notes.txt")));
+    Banc banc(ProfilCarrelis());
+    banc.menu->show();
+    QTRY_COMPARE(banc.plate.avertissements.size(), 1);
+    QVERIFY2(banc.plate.avertissements[0].startsWith(
+                 QStringLiteral("Les préférences n'ont pas pu être lues dans «\u00a0Carrelis.pfr\u00a0»")),
+             qPrintable(banc.plate.avertissements[0]));
+    QVERIFY2(banc.plate.avertissements[0].contains(dit), qPrintable(banc.plate.avertissements[0]));
+    QVERIFY(banc.menu->isVisible());
+    QCOMPARE(banc.prog.Prefs.Octets(), Preferences().Octets());
+    QDir::setCurrent(initial);
+}
+
 void TestMenu::miseAEchelleDesControlesPlaces_data() {
     QTest::addColumn<int>("largeurEcran");
     QTest::addColumn<int>("ppp");
@@ -528,6 +588,59 @@ void TestMenu::miseAEchelleDesControlesPlaces() {
     QCOMPARE(nouveau->geometry(), bouton);
     QCOMPARE(nouveau->font().pixelSize(), police);
     QCOMPARE(etiquette->font().pixelSize(), police);
+}
+
+namespace {
+// The controls of a window, without the menus that Qt's menu bar makes for itself (the one its
+// overflow arrow opens, made when the bar is laid out again).
+QList<QWidget*> Controles(const QWidget& fenetre) {
+    QList<QWidget*> controles = fenetre.findChildren<QWidget*>();
+    controles.removeIf(
+        [](const QWidget* w) { return qobject_cast<const QMenu*>(w) && w->objectName().isEmpty(); });
+    return controles;
+}
+} // namespace
+
+void TestMenu::construitALEchelleDeLEcran_data() {
+    QTest::addColumn<QSize>("ecran");
+    QTest::addColumn<int>("ppp");
+    QTest::newRow("1024 x 768 at 96 dpi") << QSize(1024, 768) << 96;
+    QTest::newRow("1024 x 768 at 120 dpi") << QSize(1024, 768) << 120;
+    QTest::newRow("1280 x 1024: the height bounds the ratio") << QSize(1280, 1024) << 96;
+}
+
+// The menu is built at the screen's scale at once: each control where, and in the font, that
+// building it at 800 x 600 and scaling it as every other window is scaled would leave it.
+void TestMenu::construitALEchelleDeLEcran() {
+    QFETCH(QSize, ecran);
+    QFETCH(int, ppp);
+    for (const ProfilProgramme& profil : {ProfilCarrelis(), ProfilNavirelle()}) {
+        BancProgramme aLEchelle(profil, ecran), aLaConception(profil, QSize(800, 600));
+        aLEchelle.plate.ppp = ppp;
+        Fenetres fenetres(aLEchelle.prog), reference(aLaConception.prog);
+        TF_Menu menu(aLEchelle.prog, fenetres), mis(aLaConception.prog, reference);
+        PlateFormeTest ecranReel;
+        ecranReel.ecran = QRect(QPoint(0, 0), ecran);
+        ecranReel.ppp = ppp;
+        MettreAEchelle(mis, ecranReel);
+        const QList<QWidget*> controles = Controles(menu), attendus = Controles(mis);
+        QCOMPARE(controles.size(), attendus.size());
+        QCOMPARE(menu.font(), mis.font());
+        for (int i = 0; i < controles.size(); ++i) {
+            QCOMPARE(controles[i]->objectName(), attendus[i]->objectName());
+            QCOMPARE(controles[i]->font(), attendus[i]->font());
+            // What a layout places, the layout places again; the menu bar lays out its own, and
+            // the mosaic takes its frame's size at each resize.
+            const QWidget* parent = controles[i]->parentWidget();
+            if (!controles[i]->isWindow() && !parent->layout() && !qobject_cast<const QMenuBar*>(parent) &&
+                !qobject_cast<const ZoneMosaique*>(controles[i]))
+                QCOMPARE(controles[i]->geometry(), attendus[i]->geometry());
+        }
+        // The edge strips sit in a layout: their widths are scaled by the menu itself.
+        const double rapport = RapportEchelle(ecran, ppp);
+        QCOMPARE(menu.findChild<QWidget*>(QStringLiteral("margedroite"))->width(), AEchelle(18, rapport));
+        QCOMPARE(menu.findChild<QWidget*>(QStringLiteral("margegauche"))->width(), AEchelle(17, rapport));
+    }
 }
 
 QTEST_MAIN(TestMenu)

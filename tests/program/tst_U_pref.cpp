@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences window of both programs, driven as a teacher would: what it shows, what
 // "Valider" writes, what "Annuler" puts back, the reload on opening, the image chooser.
 #include "core/MaintienGeometrie.h"
@@ -6,6 +7,7 @@
 #include "program/U_pref.h"
 #include "support/BancProgramme.h"
 #include "support/EnregistrementPreferences.h"
+#include "support/Pieges.h"
 #include "support/PlateFormeTest.h"
 
 #include <QAccessible>
@@ -386,16 +388,22 @@ void TestU_pref::changerLImageRefuseUnCheminInconservable() {
 }
 
 void TestU_pref::echecDEnregistrementAverti_data() {
-    QTest::addColumn<bool>("lectureSeule");
-    QTest::newRow("read-only folder") << true;
-    QTest::newRow("a folder in place of the file") << false;
+    QTest::addColumn<QString>("cas");
+    QTest::newRow("read-only folder") << "lecture seule";
+    QTest::newRow("a folder in place of the file") << "dossier";
+    QTest::newRow("a named pipe in place of the file") << "tube";
 }
 
 // The previous file stays, the teacher is told why, and the window stays open with the choices.
+// What stands in place of the file is said as the window opens.
 void TestU_pref::echecDEnregistrementAverti() {
-    QFETCH(bool, lectureSeule);
+    QFETCH(QString, cas);
+    const GardeContreLAttente garde(30);
+    const bool lectureSeule = cas == QLatin1String("lecture seule");
     const QByteArray ancien = ER::Valide(8);
-    if (lectureSeule) {
+    if (cas == QLatin1String("tube")) {
+        QVERIFY(Pieges::Tube(QStringLiteral("Carrelis.pfr")));
+    } else if (lectureSeule) {
         QVERIFY(ER::Ecrire(QStringLiteral("Carrelis.pfr"), ancien));
         QVERIFY(QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         if (QFile essai(QStringLiteral("essai")); essai.open(QIODevice::WriteOnly)) {
@@ -414,15 +422,22 @@ void TestU_pref::echecDEnregistrementAverti() {
     QFile::setPermissions(QStringLiteral("."),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(banc.plate.avertissements.size(), 1);
+    QCOMPARE(banc.plate.avertissements.size(), lectureSeule ? 1 : 2);
+    if (!lectureSeule)
+        QVERIFY2(
+            banc.plate.avertissements[0].startsWith(QStringLiteral("Les préférences n'ont pas pu être lues")),
+            qPrintable(banc.plate.avertissements[0]));
     const QString debut = QStringLiteral(
         "Les préférences n'ont pas pu être enregistrées dans «\u00a0Carrelis.pfr\u00a0»\u00a0: ");
-    QVERIFY2(banc.plate.avertissements[0].startsWith(debut), qPrintable(banc.plate.avertissements[0]));
-    QVERIFY(banc.plate.avertissements[0].size() > debut.size() + 1); // the reason follows
+    QVERIFY2(banc.plate.avertissements.last().startsWith(debut),
+             qPrintable(banc.plate.avertissements.last()));
+    QVERIFY(banc.plate.avertissements.last().size() > debut.size() + 1); // the reason follows
     QVERIFY(banc.fenetre->isVisible());
     QCOMPARE(banc.prog.Prefs.TailleJeu3, quint8(6));
     if (lectureSeule)
         QCOMPARE(banc.Fichier(), ancien);
+    else if (cas == QLatin1String("tube"))
+        QVERIFY(Pieges::EstTube(QStringLiteral("Carrelis.pfr")));
     else
         QVERIFY(QFileInfo(QStringLiteral("Carrelis.pfr")).isDir());
     QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden).size(), lectureSeule ? 1 : 0);

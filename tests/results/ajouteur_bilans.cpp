@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One computer of a classroom saving many games in a row into the shared program folder:
 //   ajouteur_bilans <folder> <computer number> <number of games>
 // Each game goes into the general results file, the first ones also into the individual file

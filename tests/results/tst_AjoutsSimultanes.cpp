@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A classroom whose computers share one program folder: eight processes save 200 games each at
 // the same moment; every entry must arrive whole, once, and the individual file that they all
 // create together must carry its header once.

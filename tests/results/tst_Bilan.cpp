@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result record of both programs and its two results files: entries to the byte, the names
 // of the individual files, and what "Enregistrer" writes, refuses or reports.
 #include "core/NomDeFichier.h"
@@ -270,21 +271,32 @@ void TestBilan::enregistrerSelonLesPreferences() {
 void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("message"); // how the warning starts; empty: none, as for no name
+    QTest::addColumn<QString>("liste");   // the class list chosen
     QTest::newRow("nothing usable") << "../"
-                                    << "Le bilan n'a pas été enregistré";
+                                    << "Le bilan n'a pas été enregistré"
+                                    << "";
     QTest::newRow("blanks only, like no name") << "   "
+                                               << ""
                                                << "";
     // Written "?" in the files, "Léo 李" and "Léo 王" would be the same pupil.
     QTest::newRow("outside Windows-1252")
-        << QString::fromUtf16(u"Léo 李") << QString::fromUtf16(u"Le nom «\u00a0Léo 李\u00a0» contient");
+        << QString::fromUtf16(u"Léo 李") << QString::fromUtf16(u"Le nom «\u00a0Léo 李\u00a0» contient") << "";
+    // A list made elsewhere than in the class editor: its own name fits 255 bytes, its pupils'
+    // files do, but not their locks.
+    QTest::newRow("a class too long for its pupils' files")
+        << "Paul"
+        << "Le bilan n'a pas été enregistré\u00a0: le nom de la classe «\u00a0€€€"
+        << QString(80, QChar(0x20AC)) + ".elv";
 }
 
 void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire() {
     QFETCH(QString, nom);
     QFETCH(QString, message);
+    QFETCH(QString, liste);
     Banc banc(ProfilNavirelle());
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
+    banc.prog.Prefs.ListeClasse = liste;
     QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, nom)));
     QCOMPARE(banc.plate.avertissements.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())

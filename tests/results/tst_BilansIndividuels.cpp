@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupils' results files as the teacher's windows find them in the program folder, and their
 // erasing: a question first, the trash where there is one, the lock of the appends, and nothing
 // but results files.
@@ -112,8 +113,10 @@ void TestBilansIndividuels::lectureDuDossier() {
 
 void TestBilansIndividuels::classesEnOrdreFrancais() {
     QTemporaryDir dossier;
-    Deposer(QDir(dossier.path()), {"Ecureuils.elv", "école.elv", "CM1.elv", "ce2.elv", "Bilan CM1 Léa.txt"});
-    QCOMPARE(BilansIndividuels::Classes(dossier.path()), (QStringList{"ce2", "CM1", "école", "Ecureuils"}));
+    Deposer(QDir(dossier.path()),
+            {"Ecureuils.elv", "école.elv", "CM1 B.elv", "CM1.elv", "ce2.elv", "Bilan CM1 Léa.txt"});
+    QCOMPARE(BilansIndividuels::Classes(dossier.path()),
+             (QStringList{"ce2", "CM1", "CM1 B", "école", "Ecureuils"}));
 }
 
 void TestBilansIndividuels::effacement_data() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: what it shows under the teacher's preferences, choosing a class and a
 // name, saving, the report and the printed exercise, and a whole game of exercise 3 ending in
 // the results files.
@@ -10,6 +11,7 @@
 #include "sheets/ImpressionFeuille.h"
 #include "support/BancProgramme.h"
 #include "support/FenetreTemoin.h"
+#include "support/Pieges.h"
 #include "support/PlateFormeTest.h"
 #include "tables/CaseTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"
@@ -93,6 +95,7 @@ class TestBilanFenetre : public QObject {
     void premiereFenetreDuneSeanceVideLaClasse();
     void seulUnNomModifieQuitteLaClasse_data();
     void seulUnNomModifieQuitteLaClasse();
+    void classeQuiEstUnLienDiteAuChoix();
     void imprimerLeBilanDemandeUnNom();
     void imprimerLeBilanComposeLeRapport();
     void imprimerLExerciceEnPaysage();
@@ -251,6 +254,26 @@ void TestBilanFenetre::seulUnNomModifieQuitteLaClasse() {
     QVERIFY(!banc.bilan->isVisible());
     const QStringList bilans = QDir(banc.dossier.path()).entryList({QStringLiteral("Bilan *")}, QDir::Files);
     QCOMPARE(bilans, QStringList{fichier});
+}
+
+// A class list that is a link to a list elsewhere is not read: the pupil is told, and no name of
+// that other list is offered.
+void TestBilanFenetre::classeQuiEstUnLienDiteAuChoix() {
+    Banc banc;
+    QVERIFY(QDir().mkdir(QStringLiteral("ailleurs")));
+    EcrireClasse(QStringLiteral("ailleurs/CM1.elv"), {QStringLiteral("Hugo")});
+    QVERIFY(Pieges::Lien(QStringLiteral("CM1.elv"), QStringLiteral("ailleurs/CM1.elv")));
+    banc.Preferences(false, true, false, false);
+    banc.Jeu(1, 5, 12, 7);
+    banc.Montrer();
+    auto* classes = banc.Controle<QListWidget>("ListBox3");
+    QTest::mouseClick(classes->viewport(), Qt::LeftButton, {},
+                      classes->visualItemRect(classes->item(0)).center());
+    QCOMPARE(banc.Controle<QListWidget>("ListBox1")->count(), 0);
+    QCOMPARE(banc.plate.avertissements.size(), 1);
+    QVERIFY2(banc.plate.avertissements[0].startsWith(QStringLiteral(
+                 "La liste de la classe «\u00a0CM1.elv\u00a0» n'a pas pu être lue\u00a0: c'est un lien")),
+             qPrintable(banc.plate.avertissements[0]));
 }
 
 void TestBilanFenetre::imprimerLeBilanDemandeUnNom() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report chooser driven by mouse and keyboard: which classes and pupils it offers, which
 // file it leaves for the editor, and every way out.
 #include "core/Programme.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report manager driven as a teacher would: what it finds, what its buttons erase after the
 // question, and what it says afterwards.
 #include "core/AideContextuelle.h"

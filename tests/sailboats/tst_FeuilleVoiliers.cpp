@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sailboat sheets: what is printed shows the colours of the preview, part by part, in colour
 // and in hatches, for the three kinds of exercise; the legend names the colours used and only
 // in black and white; the page is landscape with the table centred; the key colours every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boat picture of the exercise windows: shown as drawn whether enabled or not, drawn at its
 // control's size even beyond 300 x 350, clicks only while enabled.
 #include "sailboats/Couleurs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What pupils who do not see the screen hear: colours named as they look on screen, agreeing
 // with the part they colour, the description of every picture, and the palette keys.
 #include "sailboats/DescriptionsVoiliers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of exercises 2 and 3 without a window: parts to colour, first tries, the header
 // counters of exercise 3, the deck line, samples, and the clicks that are no answer at all.
 #include "sailboats/PartieColorier.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of exercise 1 without a window: whole games by scripted draws, the bars after each
 // answer, wrong and repeated clicks, the commands at each step and when quitting shows the results.
 #include "sailboats/PartieRemplir.h"

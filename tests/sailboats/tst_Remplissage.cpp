@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two flood fills on small drawn maps: what each mode reaches and what stops it.
 // Map letters: '#' black, '.' silver, 'w' white, 'r' red, 'b' blue.
 #include "sailboats/Remplissage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour draw of a sailboat table: the rules every table keeps over many seeded draws, the
 // spread of the colours and samples, and exact tables from scripted draws.
 #include "sailboats/Couleurs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hatches over the colours on screen: the sheets' patterns on every boat colour, lines that show
 // on dark colours, nothing on the background or the outlines.
 #include "sailboats/Couleurs.h"

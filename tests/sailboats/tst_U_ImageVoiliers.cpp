@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Navirelle's sheet window: each showing starts afresh in black and white; which actions keep
 // the colours and which draw new ones; the preview drawn once per change; the print shows the
 // preview's boats, part by part, on a landscape page; the program's instruction; the key and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Navirelle's exercise 1 driven as pupils play it: by the mouse, from the keyboard alone and
 // through the accessibility tree alone, with and without hatches, on every screen from 800 x 600
 // to 1920 x 1200, down to the bytes of the results files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Navirelle's exercises 2 and 3 driven as pupils play them: the palette and the mouse, the
 // keyboard alone, the accessibility tree alone, the clicks that are no answers, the exercise
 // changed while the window is open, and the bytes of the results files.

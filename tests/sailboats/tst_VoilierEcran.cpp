@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boats on screen, by their pixels: for every picture size the windows can show, the outline is
 // pure black on silver and each fill covers its region and nothing else; fills replace one
 // another; each picture has its own deck line.

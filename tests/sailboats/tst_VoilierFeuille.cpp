@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boats of the sheets: the colours a part is printed in, the hatches of each colour in black
 // and white (both layers, lines in the right direction), and hatch lines as far apart on a
 // 600 dpi page, image or PDF, as on the screen.

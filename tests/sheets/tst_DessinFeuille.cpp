@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sheet drawing on a 96 dpi preview image: grid lines where the layout arithmetic puts them,
 // nothing drawn outside the tables and their instruction bands, which cells carry a number for
 // each kind of exercise, the three tables of "3 diff.", the answer key, and surfaces too small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet dialogs: what each showing selects, what "OK" / "&Valider" keep and what
 // "Annuler", Escape and the close button leave as it was; the class set chooser; every control
 // named for screen readers and reached by the keyboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sheet layout arithmetic: the places and cell sizes of the five layouts (the worked examples
 // and hand-computed cases), the instruction bands, the number-font search and the settings'
 // size indexes.

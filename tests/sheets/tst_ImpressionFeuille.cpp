@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing to PDF: the page is turned as the layout needs; what is printed reads as the preview
 // reads, in every layout; the key holds every number of its sheet and no other; a class set is
 // one job of different sheets with their keys; the printed exercise shows its sign, instruction

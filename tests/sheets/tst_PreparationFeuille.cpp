@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of carrelis's sheet window, without the window: which actions draw new tables,
 // which keep them, and what each showing starts from. The sheet never shares its tables.
 #include "core/Hasard.h"

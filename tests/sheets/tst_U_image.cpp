@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carrelis's sheet window: each showing starts afresh; which actions draw new tables and which
 // keep them; the preview drawn once per change; printing the preview's tables, its key and a
 // class set through the print dialog; a failed job said in French; a game left open keeps its

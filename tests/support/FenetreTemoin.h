@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/FenetreExercice.h"
@@ -32,7 +33,10 @@ class FenetreTemoin : public QDialog {
 // A stand-in for an exercise window: keeps the exercises it was opened with.
 class ExerciceTemoin : public FenetreExercice {
   public:
-    explicit ExerciceTemoin(std::function<void()> travail = {}) : travail(std::move(travail)) {}
+    ExerciceTemoin(Programme& prog, AutresFenetres& autres, std::function<void()> travail = {})
+        : FenetreExercice(prog, autres, {}), travail(std::move(travail)) {
+        Suivre(partie);
+    }
 
     void Ouvrir(const ChoixExercice& choix) override {
         choix_.append(choix);
@@ -41,7 +45,12 @@ class ExerciceTemoin : public FenetreExercice {
     }
     const QList<ChoixExercice>& Choix() const { return choix_; }
 
+  protected:
+    bool MettreEnPlace(int) override { return true; }
+    QWidget* PlaceDuJeu() override { return this; }
+
   private:
     std::function<void()> travail;
     QList<ChoixExercice> choix_;
+    DeroulementPartie partie{{}};
 };

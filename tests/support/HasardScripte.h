@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/Hasard.h"
@@ -20,6 +21,10 @@ class HasardScripte final : public Hasard {
     explicit HasardScripte(std::initializer_list<int> valeurs) { Ajouter(valeurs); }
 
     void Ajouter(std::initializer_list<int> valeurs) {
+        for (int v : valeurs)
+            tirages.append({v, 0});
+    }
+    void Ajouter(const QList<int>& valeurs) {
         for (int v : valeurs)
             tirages.append({v, 0});
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "sheets/SerieFeuilles.h"
@@ -15,21 +16,26 @@
 
 Q_DECLARE_METATYPE(ChoixSerie)
 
-// What the print dialog asks of a sheet window's prints: a page range (a jammed page printed
-// again) and copies, which a PDF file gets drawn. Every page is known by its first line: a class
-// set's title, the key's, or the sheet's instruction "Complète vite.".
+// What the print dialog asks of a window's prints: a page range (a jammed page printed again) and
+// copies, which a PDF file gets drawn. Every page is known by its first line: for a sheet window,
+// a class set's title, the key's, or the sheet's instruction "Complète vite.".
 namespace PagesDemandees {
 
-// The columns "bouton", "choix", "pages" (as the dialog writes them), "exemplaires",
+// What Verifier reads of a row: "pages" (as the dialog writes them), "exemplaires",
 // "assemblees", "pagesDocument" (what the dialog offers) and "premieresLignes".
-inline void Lignes() {
-    QTest::addColumn<QString>("bouton");
-    QTest::addColumn<ChoixSerie>("choix");
+inline void Colonnes() {
     QTest::addColumn<QString>("pages");
     QTest::addColumn<int>("exemplaires");
     QTest::addColumn<bool>("assemblees");
     QTest::addColumn<int>("pagesDocument");
     QTest::addColumn<QStringList>("premieresLignes");
+}
+
+// A sheet window's rows: "bouton" and "choix" (what "Corrigé et série" answers), then Colonnes.
+inline void Lignes() {
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<ChoixSerie>("choix");
+    Colonnes();
     const ChoixSerie corrige{ChoixSerie::Genre::Corrige, 1, false};
     const QString f1 = QStringLiteral("Feuille n° 1"), f2 = QStringLiteral("Feuille n° 2"),
                   c1 = QStringLiteral("Corrigé de la feuille n° 1"),
@@ -49,8 +55,7 @@ inline void Lignes() {
                                          << QStringList(2, QStringLiteral("Complète vite."));
 }
 
-// Sets the instruction, asks for the row's pages and copies, runs imprimer (the click) and reads
-// what came out.
+// Asks for the row's pages and copies, runs imprimer (the click) and reads what came out.
 template <class Action> void Verifier(PlateFormeTest& plate, const QString& fichier, Action imprimer) {
     QFETCH(QString, pages);
     QFETCH(int, exemplaires);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact challenge layouts from scripted draws: each size's chains, the draw order and bounds.
 #include "support/HasardScripte.h"
 #include "tables/DispositionDefi.h"

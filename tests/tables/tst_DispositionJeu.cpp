@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of play that need no window: moving with the arrows, the table's geometry and what a
 // screen reader is told of a cell.
 #include "tables/DispositionJeu.h"

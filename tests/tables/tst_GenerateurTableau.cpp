@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table generation: the rules every table keeps over many seeded draws, and exact tables from
 // scripted draws (draw order, retries, rejections).
 #include "support/HasardScripte.h"
 #include "support/Signes.h"
+#include "support/TiragesTableaux.h"
 #include "tables/GenerateurTableau.h"
 
 #include <QTest>
@@ -284,7 +286,7 @@ void TestGenerateurTableau::tirerTableauSuitLOrdreDesTirages_data() {
     QTest::addColumn<int>("cellule23"); // value of cell (2, 3)
     // 0 and 1 barred from the columns: 10 goes to the rows without a third draw; barred and
     // already used values are drawn again.
-    const QList<int> sansTroisieme{0, 0, 0, 1, 7, 10, 7, 3, 2, 10, 0, 1, 9};
+    const QList<int> sansTroisieme = TiragesTableaux::Remplir;
     const QList<int> bornesSansTroisieme{2, 2, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11};
     QTest::newRow("0 and 1 barred from columns, sum") << sansTroisieme << bornesSansTroisieme << "+"
                                                       << QList<int>{7, 10, 3, 2} << QList<int>{0, 1, 9} << 19;
@@ -321,31 +323,8 @@ void TestGenerateurTableau::tirerTableauSuitLOrdreDesTirages() {
 // Three columns on three rows would give every row header: the pairing is drawn again, the
 // headers of the table stay.
 void TestGenerateurTableau::trouverRefuseTousOuAucunEnteteEtGardeLesEntetes() {
-    HasardScripte hasard{0,
-                         0,
-                         2,
-                         3,
-                         4,
-                         5,
-                         6,
-                         7,
-                         8,
-                         /* pairing */ 0,
-                         0,
-                         1,
-                         2,
-                         /* give rows */ 1,
-                         1,
-                         /* row 3 left out */ 0,
-                         0,
-                         0,
-                         1,
-                         /* pairing */ 2,
-                         1,
-                         0,
-                         2,
-                         /* column 2, row 1 */ 0,
-                         1};
+    HasardScripte hasard;
+    hasard.Ajouter(TiragesTableaux::Trouver);
     Tableau t;
     t.DefinirTaille(1);
     GenerateurTableau(t, hasard, Operation::Addition).DisposerTrouver();
@@ -382,8 +361,8 @@ void TestGenerateurTableau::trouverNeDonneJamaisUnEnteteNul() {
 
 // The 0-headed row given with one of its cells shows three 0s with the corner: a new table.
 void TestGenerateurTableau::defiRefusePlusDUnZeroMontre() {
-    HasardScripte hasard{0, 0, 2, 3, 4, 5, 0, 6, 7, /* layout s=0 */ 0, 0, 0, 1, 1, 2, 1,
-                         1, 1, 2, 3, 4, 5, 6, 7, 8, /* layout s=1 */ 1, 2, 2, 0, 0};
+    HasardScripte hasard;
+    hasard.Ajouter(TiragesTableaux::Defi);
     Tableau t;
     t.DefinirTaille(1);
     GenerateurTableau(t, hasard, Operation::Multiplication).DisposerDefi();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing an answer in a cell: digits, Backspace, Left, Enter, no leading zero, three digits at
 // most, and typing blocked once Enter has judged the cell.
 #include "tables/SaisieReponse.h"

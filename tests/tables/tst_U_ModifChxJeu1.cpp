@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size chooser: its heading per program and exercise, and that a click changes the size of
 // the exercise being played at once, and only that one.
 #include "core/Programme.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLabel>
@@ -14,6 +15,10 @@ class EtiquetteAppreciation : public QLabel {
 
     EtiquetteAppreciation(PlateForme& plateForme, QWidget* parent);
 
+    // The names tests and assistive technologies find: the label's, what it is called while it
+    // shows nothing, and its timer's.
+    void Nommer(const QString& objet, const QString& auRepos, const QString& minuterie);
+
     // `parole`: what is said, when more than the word itself.
     void Afficher(bool juste, const QString& parole = {});
     // Stops the 5 seconds too: a new answer starts them again.
@@ -23,4 +28,5 @@ class EtiquetteAppreciation : public QLabel {
   private:
     PlateForme& plate;
     QTimer* timer2;
+    QString nomAuRepos;
 };

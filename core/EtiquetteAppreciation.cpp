@@ -1,4 +1,5 @@
-#include "sailboats/EtiquetteAppreciation.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/EtiquetteAppreciation.h"
 
 #include "core/Apparence.h"
 #include "core/PlateForme.h"
@@ -7,14 +8,19 @@
 
 EtiquetteAppreciation::EtiquetteAppreciation(PlateForme& plateForme, QWidget* parent)
     : QLabel(parent), plate(plateForme), timer2(new QTimer(this)) {
-    setObjectName(QStringLiteral("Appreciation"));
+    Nommer(QStringLiteral("Appreciation"), QStringLiteral("Appréciation"), QStringLiteral("Timer2"));
     setAlignment(Qt::AlignCenter);
     setFont(Apparence::Times(48, true));
-    setAccessibleName(QStringLiteral("Appréciation"));
-    timer2->setObjectName(QStringLiteral("Timer2"));
     timer2->setInterval(DureeMs);
     timer2->setSingleShot(true);
     connect(timer2, &QTimer::timeout, this, &EtiquetteAppreciation::Effacer);
+}
+
+void EtiquetteAppreciation::Nommer(const QString& objet, const QString& auRepos, const QString& minuterie) {
+    setObjectName(objet);
+    nomAuRepos = auRepos;
+    if (text().isEmpty()) setAccessibleName(nomAuRepos);
+    timer2->setObjectName(minuterie);
 }
 
 void EtiquetteAppreciation::Afficher(bool juste, const QString& parole) {
@@ -31,5 +37,5 @@ void EtiquetteAppreciation::Afficher(bool juste, const QString& parole) {
 void EtiquetteAppreciation::Effacer() {
     timer2->stop();
     clear();
-    setAccessibleName(QStringLiteral("Appréciation"));
+    setAccessibleName(nomAuRepos);
 }

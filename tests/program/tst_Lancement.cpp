@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the start gives the application before and after its menu is painted: the menu bar built
+// without reading a picture, Qt's texts in French once the menu is painted or with the first
+// window that shows any before, the window icon read from the installed files.
+#include "core/Programme.h"
+#include "program/Fenetres.h"
+#include "program/Lancement.h"
+#include "program/U_Menu.h"
+#include "support/BancProgramme.h"
+#include "support/BibliothequesChargees.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+class TestLancement : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    // First: the plugins and the translation they watch stay once anything loaded them.
+    void laBarreDeMenusNeLitAucuneImage();
+    void traductionApresLaPremierePeinture();
+    void iconeLueDansLeDossierInstalle_data();
+    void iconeLueDansLeDossierInstalle();
+    void traductionAvecUneFenetreAvantLaPeinture();
+};
+
+namespace {
+
+QString Annuler() {
+    return QCoreApplication::translate("QPlatformTheme", "Cancel");
+}
+
+// Calls temoin at each paint of the object it watches, before the paint.
+class TemoinDePeinture final : public QObject {
+  public:
+    explicit TemoinDePeinture(std::function<void()> temoin) : temoin(std::move(temoin)) {}
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Paint) temoin();
+        return QObject::eventFilter(objet, evenement);
+    }
+
+  private:
+    std::function<void()> temoin;
+};
+
+} // namespace
+
+void TestLancement::initTestCase() {
+    PreparerApplication(ProfilCarrelis());
+}
+
+void TestLancement::laBarreDeMenusNeLitAucuneImage() {
+    BancProgramme banc;
+    Fenetres fenetres(banc.prog);
+    TF_Menu menu(banc.prog, fenetres);
+    QCOMPARE(BibliothequesChargees(QStringLiteral("/imageformats/")), QStringList());
+    // The arrow shown when the entries do not fit is drawn all the same.
+    const QImage fleche =
+        menu.style()
+            ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, menu.menuBar())
+            .pixmap(16, 16)
+            .toImage();
+    int encre = 0;
+    for (int y = 0; y < fleche.height(); ++y)
+        for (int x = 0; x < fleche.width(); ++x)
+            encre += qAlpha(fleche.pixel(x, y)) > 128;
+    QVERIFY2(encre > 8, qPrintable(QString::number(encre)));
+}
+
+// The menu paints before Qt's texts are read; once it is on the screen, a screen reader is told
+// its buttons' actions in French, and every other window finds Qt's texts French.
+void TestLancement::traductionApresLaPremierePeinture() {
+    BancProgramme banc;
+    Fenetres fenetres(banc.prog);
+    fenetres.CreerAuDemarrage();
+    TF_Menu& menu = *fenetres.Menu();
+    QStringList lorsDesPeintures;
+    TemoinDePeinture temoin([&] { lorsDesPeintures << Annuler(); });
+    menu.installEventFilter(&temoin);
+    QSignalSpy peint(&menu, &TF_Menu::Peint);
+    menu.show();
+    QVERIFY(peint.wait());
+    menu.removeEventFilter(&temoin);
+    QCOMPARE(lorsDesPeintures.value(0), QStringLiteral("Cancel"));
+    QCOMPARE(Annuler(), QStringLiteral("Annuler"));
+    const QList<QPushButton*> boutons = menu.findChildren<QPushButton*>();
+    QVERIFY(!boutons.isEmpty());
+    for (QPushButton* bouton : boutons) {
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(bouton)->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->localizedActionName(QAccessibleActionInterface::pressAction()),
+                 QStringLiteral("Appuyer"));
+    }
+}
+
+// A window opened before the menu is painted (the preferences by F10 at once) finds Qt's texts
+// French too. Only meaningful in a process where nothing installed them yet: the tests run it
+// alone as tst_Lancement_fenetre_avant_menu.
+void TestLancement::traductionAvecUneFenetreAvantLaPeinture() {
+    if (Annuler() != QStringLiteral("Cancel")) QSKIP("Qt's texts are French already in this process");
+    BancProgramme banc;
+    Fenetres fenetres(banc.prog);
+    fenetres.CreerAuDemarrage();
+    QVERIFY(fenetres.Fenetre(IdFenetre::PubN));
+    QCOMPARE(Annuler(), QStringLiteral("Annuler"));
+}
+
+void TestLancement::iconeLueDansLeDossierInstalle_data() {
+    QTest::addColumn<QList<int>>("livrees");
+    QTest::newRow("the sizes a desktop shows") << QList<int>{16, 32, 48, 64};
+    QTest::newRow("others are not read") << QList<int>{22, 48, 256};
+    QTest::newRow("none: no icon") << QList<int>{};
+}
+
+void TestLancement::iconeLueDansLeDossierInstalle() {
+    QFETCH(QList<int>, livrees);
+    QTemporaryDir hicolor;
+    QList<QSize> attendues;
+    for (const int taille : livrees) {
+        QVERIFY(QDir(hicolor.path()).mkpath(QStringLiteral("%1x%1/apps").arg(taille)));
+        QImage image(taille, taille, QImage::Format_ARGB32);
+        image.fill(Qt::darkBlue);
+        QVERIFY(image.save(hicolor.filePath(QStringLiteral("%1x%1/apps/carrelis.png").arg(taille))));
+        if (QList<int>{16, 32, 48, 64}.contains(taille)) attendues.append(QSize(taille, taille));
+    }
+    const QIcon icone = IconeProgramme(hicolor.path(), QStringLiteral("carrelis"));
+    QCOMPARE(icone.availableSizes(), attendues);
+    QCOMPARE(icone.isNull(), attendues.isEmpty());
+}
+
+QTEST_MAIN(TestLancement)
+#include "tst_Lancement.moc"
