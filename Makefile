@@ -35,7 +35,7 @@ test-sanitizers: export UBSAN_OPTIONS = print_stacktrace=1:halt_on_error=1
 test-sanitizers: deps
 	@cmake -S . -B $(SAN) -DCMAKE_BUILD_TYPE=Debug -DSANITISEURS=ON > /dev/null
 	@cmake --build $(SAN) -j$(JOBS)
-	cd $(SAN) && ctest --output-on-failure -j$(JOBS)
+	cd $(SAN) && $(CURDIR)/scripts/tests-sanitiseurs -j$(JOBS)
 
 # Every window of both programs as PNG files under $(BUILD)/screenshots/.
 screenshots: build

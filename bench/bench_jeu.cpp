@@ -24,7 +24,7 @@ void BM_ToucheEntreeJusquALaCaseRepeinte(benchmark::State& etat) {
     PlateFormeTest plate;
     plate.ecran = QRect(0, 0, 1024, 768);
     Programme prog(ProfilCarrelis(), plate);
-    Fenetres fenetres(prog);
+    FenetresTemoins fenetres(prog);
     // "Bilan" opens the results window modally at the end of each table: a stand-in that closes at
     // once lets the run go on, and keeps the results files out of the folder the run starts in.
     fenetres.Enregistrer(IdFenetre::Bilan, std::make_unique<FenetreTemoin>());

@@ -34,7 +34,7 @@ struct Banc {
     }
     PlateFormeTest plate;
     Programme prog;
-    Fenetres fenetres;
+    FenetresTemoins fenetres;
 };
 
 QPushButton* Bouton(QWidget* fenetre, const char* nom) {

@@ -88,11 +88,11 @@ void TF_Listes::ConstruireMenu() {
         entree->setObjectName(QLatin1String(nom));
         return entree;
     };
-    ajouter("Nouvellesrie1", QStringLiteral("&Nouvelle classe"), &TF_Listes::bouton_nouveauClick);
+    ajouter("Nouvellesrie1", QStringLiteral("&Nouvelle classe"), &TF_Listes::NouvelleListe);
     ajouter("Ouvrirunsrieexistante1", QStringLiteral("&Ouvrir une classe existante"),
-            &TF_Listes::bouton_ouvrirClick);
+            &TF_Listes::OuvrirListe);
     enregistrer1 = ajouter("Enregistrerlasrieencours1", QStringLiteral("&Enregistrer la classe en cours"),
-                           &TF_Listes::bouton_enregistrerClick);
+                           &TF_Listes::Enregistrer);
     fichier->addSeparator()->setObjectName(QStringLiteral("N1"));
     ajouter("Quitter1", QStringLiteral("&Quitter"), &TF_Listes::reject);
     QAction* aide = barre->addAction(QStringLiteral("Ai&de     "));
@@ -126,7 +126,7 @@ void TF_Listes::ConstruireChamps() {
     champClasse->installEventFilter(this);
     listeEleves->installEventFilter(this);
     connect(champEleve, &QLineEdit::returnPressed, this, &TF_Listes::Edit2Entree);
-    connect(listeEleves, &QListWidget::itemSelectionChanged, this, &TF_Listes::ListBox1Click);
+    connect(listeEleves, &QListWidget::itemSelectionChanged, this, &TF_Listes::ChoisirEleve);
 }
 
 QPushButton* TF_Listes::NouveauBouton(const char* nom, const QString& libelle, int haut) {
@@ -151,10 +151,10 @@ void TF_Listes::ConstruireBoutons() {
         QRect(GaucheBoutons + 4, 292, LargeurBoutons - 8, 100), Italique(13), QColor(64, 74, 96));
     conseil->setWordWrap(true);
     conseil->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(boutonNouveau, &QPushButton::clicked, this, &TF_Listes::bouton_nouveauClick);
-    connect(boutonOuvrir, &QPushButton::clicked, this, &TF_Listes::bouton_ouvrirClick);
-    connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_Listes::bouton_enregistrerClick);
-    connect(boutonRayer, &QPushButton::clicked, this, &TF_Listes::bouton_rayerClick);
+    connect(boutonNouveau, &QPushButton::clicked, this, &TF_Listes::NouvelleListe);
+    connect(boutonOuvrir, &QPushButton::clicked, this, &TF_Listes::OuvrirListe);
+    connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_Listes::Enregistrer);
+    connect(boutonRayer, &QPushButton::clicked, this, &TF_Listes::Rayer);
     connect(boutonQuitter, &QPushButton::clicked, this, &TF_Listes::reject);
 }
 
@@ -179,13 +179,13 @@ bool TF_Listes::eventFilter(QObject* objet, QEvent* evenement) {
     }
     // Delete does from the keyboard what the button does.
     if (objet == listeEleves && touche == Qt::Key_Delete && boutonRayer->isEnabled()) {
-        bouton_rayerClick();
+        Rayer();
         return true;
     }
     return QDialog::eventFilter(objet, evenement);
 }
 
-void TF_Listes::bouton_nouveauClick() {
+void TF_Listes::NouvelleListe() {
     Vider();
     ActiverSaisie();
     champClasse->setFocus(Qt::OtherFocusReason);
@@ -200,7 +200,7 @@ void TF_Listes::ActiverSaisie() {
 
 // The dialog may leave the current directory elsewhere: the program folder comes back in
 // every case.
-void TF_Listes::bouton_ouvrirClick() {
+void TF_Listes::OuvrirListe() {
     const QString chemin = prog.Plate().ChoisirFichierAOuvrir(QStringLiteral("Ouvrir une classe existante"),
                                                               QStringLiteral("fichiers élèves (*.elv)"),
                                                               QDir::currentPath(), QString());
@@ -235,7 +235,7 @@ void TF_Listes::OuvrirFichier(const QString& chemin) {
                      QString::number(ListeClasse::MaxEleves)));
 }
 
-void TF_Listes::bouton_enregistrerClick() {
+void TF_Listes::Enregistrer() {
     const QString classe = champClasse->text();
     if (classe.isEmpty()) {
         rappelNomClasse->show();
@@ -266,7 +266,7 @@ void TF_Listes::bouton_enregistrerClick() {
                                  .arg(Guillemets(fichier), raison));
 }
 
-void TF_Listes::bouton_rayerClick() {
+void TF_Listes::Rayer() {
     const int rang = listeEleves->currentRow();
     if (rang < 0 || !listeEleves->currentItem()->isSelected()) return;
     eleves.removeAt(rang);
@@ -310,7 +310,7 @@ QListWidgetItem* TF_Listes::InsererElement(int rang, const QString& nom) {
     return element;
 }
 
-void TF_Listes::ListBox1Click() {
+void TF_Listes::ChoisirEleve() {
     if (!listeEleves->selectedItems().isEmpty()) boutonRayer->setEnabled(true);
 }
 

@@ -37,12 +37,12 @@ class TF_Listes : public QDialog {
     void ConstruireBoutons();
     QPushButton* NouveauBouton(const char* nom, const QString& libelle, int haut);
 
-    void bouton_nouveauClick();
-    void bouton_ouvrirClick();
-    void bouton_enregistrerClick();
-    void bouton_rayerClick();
+    void NouvelleListe();
+    void OuvrirListe();
+    void Enregistrer();
+    void Rayer();
     void Edit2Entree();
-    void ListBox1Click();
+    void ChoisirEleve();
 
     void OuvrirFichier(const QString& chemin);
     QListWidgetItem* InsererElement(int rang, const QString& nom);

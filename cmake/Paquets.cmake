@@ -132,8 +132,8 @@ endif()
 # strip keeps the compilers' ".comment" notes, which a program does not need: they go the way
 # Debian's own packaging strips them, whenever the install strips (cpack, cmake --install --strip).
 foreach(programme carrelis navirelle)
-  foreach(installe ${CMAKE_INSTALL_BINDIR}/${programme} ${CMAKE_INSTALL_LIBDIR}/${programme}/impression.so
-                   ${CMAKE_INSTALL_LIBDIR}/${programme}/libgraphique_suivi.so)
+  foreach(installe ${CMAKE_INSTALL_BINDIR}/${programme} ${CMAKE_INSTALL_LIBDIR}/${programme}/modules/impression.so
+                   ${CMAKE_INSTALL_LIBDIR}/${programme}/modules/libgraphique_suivi.so)
     install(CODE "if(CMAKE_INSTALL_DO_STRIP)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
                       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${installe}\"

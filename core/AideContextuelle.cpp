@@ -2,7 +2,6 @@
 #include "core/AideContextuelle.h"
 
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,13 +33,14 @@ QString AncreAide(const QWidget& fenetre) {
     return sujet.isEmpty() ? AncreContexte(ContexteAide(fenetre)) : sujet;
 }
 
-RaccourciAide::RaccourciAide(Programme& programme, QObject* parent) : QObject(parent), prog(programme) {}
+RaccourciAide::RaccourciAide(PlateForme& plate, const QString& fichierAide, QObject* parent)
+    : QObject(parent), plate(plate), fichierAide(fichierAide) {}
 
 bool RaccourciAide::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1 &&
         objet->isWidgetType()) {
         const QWidget* fenetre = static_cast<QWidget*>(objet)->window();
-        prog.Plate().AfficherAide(prog.FichierAide, AncreAide(*fenetre));
+        plate.AfficherAide(fichierAide, AncreAide(*fenetre));
         return true;
     }
     return QObject::eventFilter(objet, evenement);

@@ -4,7 +4,7 @@
 #include <QObject>
 
 class QWidget;
-class Programme;
+class PlateForme;
 
 // Each window carries its help context number; F1 opens the help at the context of the
 // active window (anchor "contexte-N"), or at the contents when it has none. A window may name
@@ -19,9 +19,11 @@ QString AncreAide(const QWidget& fenetre);
 class RaccourciAide : public QObject {
     Q_OBJECT
   public:
-    explicit RaccourciAide(Programme& programme, QObject* parent = nullptr);
+    // fichierAide: the program's help file, full path.
+    RaccourciAide(PlateForme& plate, const QString& fichierAide, QObject* parent = nullptr);
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:
-    Programme& prog;
+    PlateForme& plate;
+    QString fichierAide;
 };

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/DossierProgramme.h"
 
+#include "core/PlateForme.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryFile>
+
+#include <optional>
 
 namespace {
 
@@ -100,16 +103,40 @@ QString FichierReglageSysteme(const ProfilProgramme& profil) {
     return QStringLiteral("/etc/%1.conf").arg(profil.NomExecutable);
 }
 
+namespace {
+
+// The blanks a setting's line may hold around its key and value: ASCII ones, as in any /etc file.
+bool EstBlanc(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\v' || c == u'\f';
+}
+
+// "dossier = value" (any case, blanks or none around "="): the value without its blanks, or
+// nothing when the line sets something else. Read by hand: a regular expression here would load
+// and touch half a megabyte of the expression library at every start.
+std::optional<QString> ValeurDossier(QStringView ligne) {
+    static constexpr QLatin1StringView Cle("dossier");
+    if (!ligne.startsWith(Cle, Qt::CaseInsensitive)) return std::nullopt;
+    qsizetype i = Cle.size();
+    while (i < ligne.size() && EstBlanc(ligne[i]))
+        ++i;
+    if (i == ligne.size() || ligne[i] != u'=') return std::nullopt;
+    qsizetype debut = i + 1, fin = ligne.size();
+    while (debut < fin && EstBlanc(ligne[debut]))
+        ++debut;
+    while (fin > debut && EstBlanc(ligne[fin - 1]))
+        --fin;
+    return ligne.sliced(debut, fin - debut).toString();
+}
+
+} // namespace
+
 QString LireReglageDossier(const QString& texte, const QString& personnel) {
-    static const QRegularExpression ligneDossier(QStringLiteral("^\\s*dossier\\s*=\\s*(.*?)\\s*$"),
-                                                 QRegularExpression::CaseInsensitiveOption);
     QString dossier;
     for (const QString& ligne : texte.split(QLatin1Char('\n'))) {
         const QString nette = ligne.trimmed();
         if (nette.startsWith(QLatin1Char('#')) || nette.startsWith(QLatin1Char(';'))) continue;
-        const QRegularExpressionMatch trouve = ligneDossier.match(nette);
-        if (trouve.hasMatch() && !SansGuillemets(trouve.captured(1)).isEmpty())
-            dossier = SansGuillemets(trouve.captured(1));
+        const std::optional<QString> valeur = ValeurDossier(nette);
+        if (valeur && !SansGuillemets(*valeur).isEmpty()) dossier = SansGuillemets(*valeur);
     }
     return dossier.isEmpty() ? QString() : Developper(dossier, personnel, personnel);
 }
@@ -168,4 +195,9 @@ DossierDeTravail EtablirDossier(const ProfilProgramme& profil, const SituationDe
             {QStringLiteral("%1 Les préférences, les bilans et les listes d'élèves ne pourront pas être "
                             "enregistrés. %2")
                  .arg(probleme, Conseil)}};
+}
+
+void RetourRepertoire(PlateForme& plate, const QString& dossier) {
+    if (QDir::currentPath() == dossier) return;
+    if (!QDir::setCurrent(dossier)) plate.Avertir(QStringLiteral("Impossible de trouver mon répertoire"));
 }

@@ -75,3 +75,9 @@ EtatDossier PreparerDossier(const QString& chemin, bool creerParents, const QStr
 // a French message saying so; when neither can, the chosen folder all the same, or the current
 // directory when it does not exist, with a message saying that nothing will be saved.
 DossierDeTravail EtablirDossier(const ProfilProgramme& profil, const SituationDemarrage& situation);
+
+class PlateForme;
+
+// Brings the current directory back to the program folder, which file dialogs may have moved;
+// says it when the folder is gone.
+void RetourRepertoire(PlateForme& plate, const QString& dossier);

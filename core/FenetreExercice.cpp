@@ -38,7 +38,7 @@ FenetreExercice::FenetreExercice(Programme& programme, AutresFenetres& autres, Q
     Q_UNUSED(installe);
     resize(800, 600);
     mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
-        return std::pair{prog.Prefs.ImagesPref[1], prog.ImageExo[0]};
+        return std::pair{prog.Prefs.ImagesPref[1], prog.Profil().ImageExo};
     }});
     if (!this->exercices.isEmpty()) choix.NumJeu = this->exercices.front().NumJeu;
     MontrerExercice();
@@ -169,10 +169,33 @@ QWidget* FenetreExercice::PlaceApresChangement() {
 }
 
 void FenetreExercice::ChangerDeTaille() {
-    const quint8 tailleAvant = prog.Prefs.TailleJeu(choix.NumJeu);
-    autres.ChoisirTaille(choix.NumJeu);
-    if (prog.Prefs.TailleJeu(choix.NumJeu) != tailleAvant) NouveauJeu();
+    quint8& taille = prog.Prefs.TailleJeu(choix.NumJeu);
+    if (const std::optional<quint8> choisie = autres.ChoisirTaille(choix.NumJeu, taille);
+        choisie && *choisie != taille) {
+        taille = *choisie;
+        NouveauJeu();
+    }
     PlaceApresChangement()->setFocus();
+}
+
+PlateForme& FenetreExercice::Plate() const {
+    return prog.Plate();
+}
+
+Hasard& FenetreExercice::Aleatoire() const {
+    return prog.Aleatoire();
+}
+
+const Preferences& FenetreExercice::Prefs() const {
+    return prog.Prefs;
+}
+
+ReglagesUtilisateur& FenetreExercice::Reglages() const {
+    return prog.Reglages();
+}
+
+QRect FenetreExercice::GeometrieMenu() const {
+    return prog.GeometrieMenu;
 }
 
 void FenetreExercice::MontrerBilan() {

@@ -13,10 +13,14 @@
 
 class AutresFenetres;
 class EtiquetteAppreciation;
+class Hasard;
 class MobilierPleinEcran;
+class PlateForme;
 class Programme;
 class QLabel;
 class QPushButton;
+class ReglagesUtilisateur;
+struct Preferences;
 
 // An exercise window, shown by the menu without blocking it, and the frame its games share: the
 // tiled background and the geometry hold, the status bar and its place for a switch at the right,
@@ -80,6 +84,14 @@ class FenetreExercice : public QWidget {
     // The commands as the step of the game allows; a window adds what follows the step.
     virtual void MontrerEtape();
     virtual void MontrerCompteurs(bool annoncer);
+
+    // What a game window reads of the program: the platform, the draws, the teacher's
+    // preferences, the pupil's own settings and the menu's place.
+    PlateForme& Plate() const;
+    Hasard& Aleatoire() const;
+    const Preferences& Prefs() const;
+    ReglagesUtilisateur& Reglages() const;
+    QRect GeometrieMenu() const;
 
     // A new table of the exercise, at its size in the preferences.
     void NouveauJeu();

@@ -11,7 +11,7 @@
 class QWidget;
 
 // Qt's print dialog behind a seam. It lives in a module of its own (impression.so, installed
-// beside the program in lib/<program>/), which the program loads at its first print: Qt's
+// beside the program in lib/<program>/modules/), which the program loads at its first print: Qt's
 // printing library, and the print system it reaches, then cost nothing to a start that prints
 // nothing, which is most starts. Everything that needs a QPrinter is in the module; what a job
 // draws, its pages and copies, stay with the program.

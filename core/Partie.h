@@ -8,6 +8,9 @@
 
 #include <functional>
 
+// A pupil's name as the results files and the class lists keep it.
+constexpr int LongueurNomEleve = 50;
+
 // The exercise chosen in the menu, handed to the exercise window when it opens.
 struct ChoixExercice {
     int NumJeu = 1; // 1..3

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Programme.h"
 
+#include "core/DossierProgramme.h"
 #include "core/PlateForme.h"
 #include "core/ReglagesUtilisateur.h"
 
@@ -18,20 +19,11 @@ ReglagesUtilisateur& Programme::Reglages() const {
 }
 
 void Programme::InitValeurs() {
-    TitreVersion = profil.TitreVersion;
-    DatesVersion = profil.DatesVersion;
-    FichierPref = profil.FichierPref;
-    FichierBilan = profil.FichierBilan;
-    ImageAccueil = profil.ImageAccueil;
-    ImageExo.fill(profil.ImageExo);
-    ImageTitre = profil.ImageTitre;
     Consigne = profil.ConsigneInitiale;
 }
 
 void Programme::RetourRepertoire() {
-    if (QDir::currentPath() == RepProgramme) return;
-    if (!QDir::setCurrent(RepProgramme))
-        plateForme.Avertir(QStringLiteral("Impossible de trouver mon répertoire"));
+    ::RetourRepertoire(plateForme, RepProgramme);
 }
 
 QString Programme::Dossier() const {
@@ -39,7 +31,7 @@ QString Programme::Dossier() const {
 }
 
 QString Programme::ImageParDefaut(int i) const {
-    if (i == 0) return ImageAccueil;
-    if (i >= 1 && i <= static_cast<int>(ImageExo.size())) return ImageExo[static_cast<size_t>(i - 1)];
+    if (i == 0) return profil.ImageAccueil;
+    if (i >= 1 && i <= 5) return profil.ImageExo;
     return {};
 }

@@ -9,14 +9,10 @@
 #include <QRect>
 #include <QString>
 
-#include <array>
 #include <memory>
 
 class PlateForme;
 class ReglagesUtilisateur;
-
-// A pupil's name as the results files and the class lists keep it.
-constexpr int LongueurNomEleve = 50;
 
 // The state of one running program, owned by its entry and handed to every window. Tests build
 // their own, so that no state leaks from one test into another.
@@ -32,7 +28,7 @@ class Programme {
     // The user's own settings, in the place the platform gives, read at the first request.
     ReglagesUtilisateur& Reglages() const;
 
-    // Fills the per-program titles, file names and default image names.
+    // Sets the values a run starts with (the instruction of printed exercises).
     void InitValeurs();
     // Brings the current directory back to the program folder, which file dialogs may have moved.
     void RetourRepertoire();
@@ -43,24 +39,11 @@ class Programme {
     QString Dossier() const;
 
     QString RepProgramme;
-    QString FichierAide;
-    QString FichierPref;
-    QString FichierBilan;
-    QString ImageAccueil;
-    std::array<QString, 5> ImageExo;
-    QString ImageTitre;
-    QString TitreVersion;
-    QString DatesVersion;
+    QString FichierAide; // full path, settled with the folder at start
     QRect GeometrieMenu;
 
     Preferences Prefs;
     Preferences PrefSauvees; // the loaded values, put back by "Annuler" (ListeClasse aside)
-
-    QString NomEleve; // at most LongueurNomEleve characters
-
-    QString FichierAOuvrir;
-    int ModeBilan = 0;
-    QString ClasseChoisie;
 
     QString Consigne; // the instruction of printed exercises, shared by the sheets and the results window
 

@@ -2,9 +2,9 @@
 #include "editor/TexteEnCours.h"
 
 #include "core/AccesFichier.h"
+#include "core/DossierProgramme.h"
 #include "core/ImpressionTexte.h"
 #include "core/Libelles.h"
-#include "core/Programme.h"
 #include "core/TravailImpression.h"
 #include "editor/EcrivainRtf.h"
 #include "editor/TexteBrut.h"
@@ -77,23 +77,27 @@ std::pair<QString, Forme> FormeChoisie(QString chemin, int type, const Forme& ac
 const QStringList TexteEnCours::Types{QStringLiteral("Rich Text Format (*.rtf)"),
                                       QStringLiteral("Texte (*.txt)")};
 
-TexteEnCours::TexteEnCours(Programme& programme)
-    : prog(programme), document(std::make_unique<QTextDocument>()) {}
+TexteEnCours::TexteEnCours(PlateForme& plate, const QString& dossier, const QString& fichierGeneral)
+    : plate(plate), dossier(dossier), fichierGeneral(fichierGeneral),
+      document(std::make_unique<QTextDocument>()) {}
 
 TexteEnCours::~TexteEnCours() = default;
 
-void TexteEnCours::Activer() {
-    if (prog.ModeBilan && !prog.FichierAOuvrir.isEmpty()) {
-        const QString chemin = QDir(prog.Dossier()).filePath(prog.FichierAOuvrir);
+void TexteEnCours::RetourRepertoire() {
+    ::RetourRepertoire(plate, dossier);
+}
+
+void TexteEnCours::Activer(const TexteAOuvrir& texte) {
+    if (texte.Sorte == TexteAOuvrir::Mode::Bilan && !texte.Fichier.isEmpty()) {
+        const QString chemin = QDir(dossier).filePath(texte.Fichier);
         // Not there yet, in a folder that is there; anything else is for the reading to tell.
-        const bool absent = AccesFichier::NatureDe(chemin) == AccesFichier::Nature::Absent &&
-                            QFileInfo(prog.Dossier()).isDir();
+        const bool absent =
+            AccesFichier::NatureDe(chemin) == AccesFichier::Nature::Absent && QFileInfo(dossier).isDir();
         if (!absent && Charger(chemin, true)) return;
         if (absent)
-            prog.Plate().Avertir(
-                QStringLiteral("Le fichier %1 n'existe pas encore\u00a0: aucun résultat n'y a "
-                               "été enregistré.")
-                    .arg(Nom(chemin)));
+            plate.Avertir(QStringLiteral("Le fichier %1 n'existe pas encore\u00a0: aucun résultat n'y a "
+                                         "été enregistré.")
+                              .arg(Nom(chemin)));
     }
     TexteModifie = false;
     TexteNomme = false;
@@ -101,8 +105,8 @@ void TexteEnCours::Activer() {
 }
 
 PlateForme::Reponse TexteEnCours::Confirmation() {
-    return prog.Plate().Confirmer(QStringLiteral("Confirmation"),
-                                  QStringLiteral("Enregistrer les modifications du texte en cours ?"));
+    return plate.Confirmer(QStringLiteral("Confirmation"),
+                           QStringLiteral("Enregistrer les modifications du texte en cours ?"));
 }
 
 // "&Oui" saves under a name and keeps the text on screen; Escape stays.
@@ -117,18 +121,18 @@ void TexteEnCours::Nouveau() {
 }
 
 void TexteEnCours::Ouvrir() {
-    prog.RetourRepertoire();
+    RetourRepertoire();
     const PlateForme::Reponse reponse = TexteModifie ? Confirmation() : PlateForme::Reponse::Non;
     if (reponse == PlateForme::Reponse::Oui) EnregistrerSous();
     if (reponse == PlateForme::Reponse::Non) OuvrirTexte();
-    prog.RetourRepertoire();
+    RetourRepertoire();
 }
 
 void TexteEnCours::OuvrirTexte() {
-    const QString chemin = prog.Plate().ChoisirFichierAOuvrir(QStringLiteral("Ouvrir"), FiltreOuverture,
-                                                              prog.Dossier(), QString());
+    const QString chemin =
+        plate.ChoisirFichierAOuvrir(QStringLiteral("Ouvrir"), FiltreOuverture, dossier, QString());
     if (!chemin.isEmpty()) Charger(chemin, EstBilan(chemin));
-    prog.RetourRepertoire();
+    RetourRepertoire();
 }
 
 // Over a file that held more than the editor shows, the teacher is asked first; "Non" offers
@@ -145,9 +149,9 @@ bool TexteEnCours::EnregistrerSous() {
 
 bool TexteEnCours::EnregistrerSous(const QString& proposition) {
     int type = forme.riche ? 0 : 1;
-    const QString chemin = prog.Plate().ChoisirFichierAEnregistrer(QStringLiteral("Enregistrer sous"), Types,
-                                                                   type, prog.Dossier(), proposition);
-    prog.RetourRepertoire();
+    const QString chemin = plate.ChoisirFichierAEnregistrer(QStringLiteral("Enregistrer sous"), Types, type,
+                                                            dossier, proposition);
+    RetourRepertoire();
     if (chemin.isEmpty()) return false;
     const auto [fichier, voulue] = FormeChoisie(chemin, type, forme);
     if (omissions && MemeFichier(fichier, NomFichierTexte) && !AccepterLaPerte(fichier, false)) return false;
@@ -162,7 +166,7 @@ bool TexteEnCours::AccepterLaPerte(const QString& chemin, bool autreNomPropose) 
             .arg(Nom(chemin), Decrire(omissions));
     if (autreNomPropose)
         question += QStringLiteral(" Répondez « Non » pour enregistrer le texte sous un autre nom.");
-    return prog.Plate().Demander(question);
+    return plate.Demander(question);
 }
 
 bool TexteEnCours::Quitter() {
@@ -180,7 +184,7 @@ void TexteEnCours::Imprimer() {
     const QString titre = NomFichierTexte.isEmpty() ? QStringLiteral("Editeur de texte")
                                                     : QFileInfo(NomFichierTexte).fileName();
     ImprimerDepuisFenetre(
-        prog.Plate(), titre, std::nullopt, 0,
+        plate, titre, std::nullopt, 0,
         [this](const Destination& vers) { return ImpressionTexte::Imprimer(*document, vers); },
         QStringLiteral("Le texte n'a pas pu être imprimé\u00a0: l'imprimante ou le fichier choisi n'a pas "
                        "accepté les pages."));
@@ -194,7 +198,7 @@ bool TexteEnCours::Charger(const QString& chemin, bool estBilan) {
     const bool lu = estBilan ? EcritureFichier::LireSousVerrou(chemin, octets, raison, attenteVerrou)
                              : FichierEditeur::LireOctets(chemin, octets, raison);
     if (!lu) {
-        prog.Plate().Avertir(
+        plate.Avertir(
             QStringLiteral("Le fichier %1 n'a pas pu être ouvert\u00a0: %2.").arg(Nom(chemin), raison));
         return false;
     }
@@ -227,10 +231,9 @@ bool TexteEnCours::Ecrire(const QString& chemin, Forme voulue) {
                                    : EcritureFichier::Remplacer(chemin, octets, raison);
     if (!ecrit) {
         if (!raison.isEmpty())
-            prog.Plate().Avertir(
-                QStringLiteral("Le texte n'a pas été enregistré dans %1\u00a0: %2. Le fichier est "
-                               "resté tel qu'il était.")
-                    .arg(Nom(chemin), raison));
+            plate.Avertir(QStringLiteral("Le texte n'a pas été enregistré dans %1\u00a0: %2. Le fichier est "
+                                         "resté tel qu'il était.")
+                              .arg(Nom(chemin), raison));
         return false;
     }
     NomFichierTexte = chemin;
@@ -252,10 +255,9 @@ bool TexteEnCours::Encoder(const Forme& voulue, QByteArray& octets) {
     const QStringList lignes = TexteBrut::Lignes(*document, voulue.uneLigneVide);
     const QString manquants = TexteBrut::Intraduisibles(lignes, voulue.codage);
     if (!manquants.isEmpty() &&
-        !prog.Plate().Demander(
-            QStringLiteral("Un texte simple ne peut pas garder ces caractères\u00a0: %1. Ils "
-                           "seront écrits «\u00a0?\u00a0». Enregistrer quand même\u00a0?")
-                .arg(manquants)))
+        !plate.Demander(QStringLiteral("Un texte simple ne peut pas garder ces caractères\u00a0: %1. Ils "
+                                       "seront écrits «\u00a0?\u00a0». Enregistrer quand même\u00a0?")
+                            .arg(manquants)))
         return false;
     octets = TexteBrut::Encoder(lignes, voulue.codage);
     return true;
@@ -282,13 +284,12 @@ bool TexteEnCours::RemplacerBilan(const QString& chemin, const QByteArray& octet
             },
             raison, attenteVerrou);
         if (!fait || !change) return fait;
-        if (!prog.Plate().Demander(
-                QStringLiteral("Le fichier %1 a changé depuis son ouverture\u00a0: des élèves y "
-                               "ont sans doute enregistré de nouveaux résultats. Le remplacer "
-                               "quand même par le texte de l'éditeur\u00a0? Ces nouveaux "
-                               "résultats seraient perdus.")
-                    .arg(Nom(chemin)))) {
-            prog.Plate().Avertir(
+        if (!plate.Demander(QStringLiteral("Le fichier %1 a changé depuis son ouverture\u00a0: des élèves y "
+                                           "ont sans doute enregistré de nouveaux résultats. Le remplacer "
+                                           "quand même par le texte de l'éditeur\u00a0? Ces nouveaux "
+                                           "résultats seraient perdus.")
+                                .arg(Nom(chemin)))) {
+            plate.Avertir(
                 QStringLiteral("Le texte n'a pas été enregistré. Pour le garder, enregistrez-le sous un "
                                "autre nom\u00a0; pour voir les nouveaux résultats, quittez l'éditeur "
                                "et rouvrez le bilan."));
@@ -302,12 +303,10 @@ bool TexteEnCours::RemplacerBilan(const QString& chemin, const QByteArray& octet
 // The general results file, or a pupil's, in the program folder.
 bool TexteEnCours::EstBilan(const QString& chemin) const {
     const QFileInfo info(chemin);
-    if (QFileInfo(info.absolutePath()).canonicalFilePath() != QFileInfo(prog.Dossier()).canonicalFilePath())
+    if (QFileInfo(info.absolutePath()).canonicalFilePath() != QFileInfo(dossier).canonicalFilePath())
         return false;
-    const QString general = prog.FichierBilan.isEmpty() ? prog.Profil().FichierBilan : prog.FichierBilan;
-    return info.fileName() == general ||
-           !BilansIndividuels::ClasseDe(info.fileName(), BilansIndividuels::Classes(prog.Dossier()))
-                .isEmpty();
+    return info.fileName() == fichierGeneral ||
+           !BilansIndividuels::ClasseDe(info.fileName(), BilansIndividuels::Classes(dossier)).isEmpty();
 }
 
 // A document for a file being read: with the editor's font and margins, without undo (it would

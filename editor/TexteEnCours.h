@@ -3,6 +3,7 @@
 
 #include "core/EcritureFichier.h"
 #include "core/PlateForme.h"
+#include "core/TexteAOuvrir.h"
 #include "editor/FichierEditeur.h"
 
 #include <QByteArray>
@@ -13,7 +14,6 @@
 #include <memory>
 #include <optional>
 
-class Programme;
 class QTextDocument;
 
 // The text the editor holds and the file it belongs to: the menu commands of the editor
@@ -28,7 +28,9 @@ class QTextDocument;
 // the window may show how far the reading is, and stop it, the text on screen untouched.
 class TexteEnCours {
   public:
-    explicit TexteEnCours(Programme& programme);
+    // The program folder and the name of its general results file: the editor's dialogs start in
+    // that folder, and its results files stay plain.
+    TexteEnCours(PlateForme& plate, const QString& dossier, const QString& fichierGeneral);
     ~TexteEnCours();
 
     QTextDocument& Document() const { return *document; }
@@ -38,9 +40,11 @@ class TexteEnCours {
     // file is read at once.
     std::function<bool(FichierEditeur::Lecture&, const QString& chemin)> lireEnTranches;
 
-    // The window is shown: the results file named by FichierAOuvrir when ModeBilan, otherwise a
-    // start with no file (the text itself is kept).
-    void Activer();
+    // The window is shown: the results file asked for, otherwise a start with no file (the text
+    // itself is kept).
+    void Activer(const TexteAOuvrir& texte);
+    // The program folder, where the dialogs start and the results files lie.
+    void DefinirDossier(const QString& dossierProgramme) { dossier = dossierProgramme; }
     void Nouveau();
     void Ouvrir();
     // False when nothing was written (given up, refused or failed; a failure is said).
@@ -82,7 +86,11 @@ class TexteEnCours {
     bool EstBilan(const QString& chemin) const;
     void Vider();
 
-    Programme& prog;
+    void RetourRepertoire();
+
+    PlateForme& plate;
+    QString dossier;
+    QString fichierGeneral;
     std::unique_ptr<QTextDocument> document;
     FichierEditeur::Forme forme;
     OmissionsRtf omissions;

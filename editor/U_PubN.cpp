@@ -99,7 +99,7 @@ TF_PubN::TF_PubN(Programme& programme, QWidget* parent)
     mobilier = new MobilierPleinEcran(*this, prog,
                                       {.Images =
                                            [this] {
-                                               return std::pair{prog.ImageTitre, QString()};
+                                               return std::pair{prog.Profil().ImageTitre, QString()};
                                            },
                                        .Automatique = false,
                                        .NomMaintien = QStringLiteral("Timer2")});
@@ -188,10 +188,10 @@ void TF_PubN::FormActivate() {
     // the program, for a window that is seldom opened.
     if (LabelTexte->text().isEmpty())
         LabelTexte->setText(EnHtml(ParagraphesEnseignants(prog.Profil().PresentationPubN)));
-    LabelVersion->setText(prog.TitreVersion);
-    LabelVersion->setAccessibleName(prog.TitreVersion);
-    LabelDate->setText(prog.DatesVersion);
-    LabelDate->setAccessibleName(prog.DatesVersion);
+    LabelVersion->setText(prog.Profil().TitreVersion);
+    LabelVersion->setAccessibleName(prog.Profil().TitreVersion);
+    LabelDate->setText(prog.Profil().DatesVersion);
+    LabelDate->setAccessibleName(prog.Profil().DatesVersion);
     mobilier->Placer();
     if (prog.Profil().MaintienPubN) {
         animation->start();

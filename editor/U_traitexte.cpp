@@ -41,7 +41,8 @@ QMenu* NouveauMenu(QWidget* parent, const char* nom, const QString& libelle) {
 
 TF_Traitexte::TF_Traitexte(Programme& programme, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      prog(programme), richEdit1(new ZoneTexte(this)), texte(programme) {
+      prog(programme), richEdit1(new ZoneTexte(this)),
+      texte(programme.Plate(), programme.Dossier(), programme.Profil().FichierBilan) {
     setObjectName(QStringLiteral("F_Traitexte"));
     setWindowTitle(QStringLiteral("Editeur de texte."));
     setModal(true);
@@ -126,16 +127,16 @@ void TF_Traitexte::ConstruireMenu() {
     layout()->setMenuBar(barre);
 
     QMenu* fichier = NouveauMenu(barre, "Fichier1", QStringLiteral("&Fichier     "));
-    Entree(fichier, "Nouveau1", QStringLiteral("&Nouveau"), &TF_Traitexte::Nouveau1Click);
+    Entree(fichier, "Nouveau1", QStringLiteral("&Nouveau"), &TF_Traitexte::Nouveau);
     fichier->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Entree(fichier, "Ouvrir1", QStringLiteral("&Ouvrir"), &TF_Traitexte::Ouvrir1Click);
+    Entree(fichier, "Ouvrir1", QStringLiteral("&Ouvrir"), &TF_Traitexte::OuvrirFichier);
     enregistrer1 =
-        Entree(fichier, "Enregistrer1", QStringLiteral("&Enregistrer"), &TF_Traitexte::Enregistrer1Click);
+        Entree(fichier, "Enregistrer1", QStringLiteral("&Enregistrer"), &TF_Traitexte::Enregistrer);
     Entree(fichier, "EnregistrerSous1", QStringLiteral("Enregistrer &Sous..."),
-           &TF_Traitexte::EnregistrerSous1Click);
-    Entree(fichier, "Imprimer1", QStringLiteral("&Imprimer"), &TF_Traitexte::Imprimer1Click);
+           &TF_Traitexte::EnregistrerSous);
+    Entree(fichier, "Imprimer1", QStringLiteral("&Imprimer"), &TF_Traitexte::Imprimer);
     fichier->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Entree(fichier, "Quitter1", QStringLiteral("&Quitter"), &TF_Traitexte::Quitter1Click);
+    Entree(fichier, "Quitter1", QStringLiteral("&Quitter"), &TF_Traitexte::Quitter);
     barre->addMenu(fichier);
 
     QMenu* edition = NouveauMenu(barre, "Edition1", QStringLiteral("&Edition     "));
@@ -152,17 +153,17 @@ void TF_Traitexte::ConstruireMenu() {
     barre->addMenu(edition);
 
     QMenu* presentation = NouveauMenu(barre, "presentation", QStringLiteral("P&résentation    "));
-    Entree(presentation, "Police1", QStringLiteral("&Police"), &TF_Traitexte::Police1Click);
+    Entree(presentation, "Police1", QStringLiteral("&Police"), &TF_Traitexte::ChoisirPolice);
     QMenu* alignement = NouveauMenu(presentation, "Alignement1", QStringLiteral("Alignement"));
-    Entree(alignement, "Gauche1", QStringLiteral("Gauche"), &TF_Traitexte::Gauche1Click);
-    Entree(alignement, "Centr1", QStringLiteral("Centré"), &TF_Traitexte::Centr1Click);
-    Entree(alignement, "Droite1", QStringLiteral("Droite"), &TF_Traitexte::Droite1Click);
+    Entree(alignement, "Gauche1", QStringLiteral("Gauche"), &TF_Traitexte::AlignerAGauche);
+    Entree(alignement, "Centr1", QStringLiteral("Centré"), &TF_Traitexte::Centrer);
+    Entree(alignement, "Droite1", QStringLiteral("Droite"), &TF_Traitexte::AlignerADroite);
     presentation->addMenu(alignement);
     barre->addMenu(presentation);
 
     QAction* aide = barre->addAction(QStringLiteral("Ai&de     "));
     aide->setObjectName(QStringLiteral("Aide1"));
-    connect(aide, &QAction::triggered, this, &TF_Traitexte::Aide1Click);
+    connect(aide, &QAction::triggered, this, &TF_Traitexte::AfficherAide);
 }
 
 QAction* TF_Traitexte::Entree(QMenu* menu, const char* nom, const QString& libelle,
@@ -177,8 +178,14 @@ void TF_Traitexte::showEvent(QShowEvent* evenement) {
     if (!evenement->spontaneous()) FormActivate();
 }
 
+void TF_Traitexte::Ouvrir(const TexteAOuvrir& texteDemande) {
+    Preparer(texteDemande);
+    exec();
+}
+
 void TF_Traitexte::FormActivate() {
-    texte.Activer();
+    texte.DefinirDossier(prog.Dossier());
+    texte.Activer(aOuvrir);
     richEdit1->moveCursor(QTextCursor::Start);
     richEdit1->setFocus(Qt::OtherFocusReason);
     Actualiser();
@@ -202,40 +209,40 @@ void TF_Traitexte::Apres(void (TexteEnCours::*commande)()) {
     Actualiser();
 }
 
-void TF_Traitexte::Nouveau1Click() {
+void TF_Traitexte::Nouveau() {
     Apres(&TexteEnCours::Nouveau);
 }
 
-void TF_Traitexte::Ouvrir1Click() {
+void TF_Traitexte::OuvrirFichier() {
     Apres(&TexteEnCours::Ouvrir);
     richEdit1->moveCursor(QTextCursor::Start);
 }
 
-void TF_Traitexte::Enregistrer1Click() {
+void TF_Traitexte::Enregistrer() {
     texte.Enregistrer();
     Actualiser();
 }
 
-void TF_Traitexte::EnregistrerSous1Click() {
+void TF_Traitexte::EnregistrerSous() {
     texte.EnregistrerSous();
     Actualiser();
 }
 
-void TF_Traitexte::Imprimer1Click() {
+void TF_Traitexte::Imprimer() {
     texte.Imprimer();
 }
 
-void TF_Traitexte::Quitter1Click() {
+void TF_Traitexte::Quitter() {
     const bool fermer = texte.Quitter();
     Actualiser();
     if (fermer) QDialog::done(QDialog::Accepted);
 }
 
 void TF_Traitexte::reject() {
-    Quitter1Click();
+    Quitter();
 }
 
-void TF_Traitexte::Police1Click() {
+void TF_Traitexte::ChoisirPolice() {
     QFont police = richEdit1->currentFont();
     if (!prog.Plate().ChoisirPolice(police)) return;
     QTextCharFormat format;
@@ -249,18 +256,18 @@ void TF_Traitexte::Police1Click() {
     richEdit1->setFocus(Qt::OtherFocusReason);
 }
 
-void TF_Traitexte::Gauche1Click() {
+void TF_Traitexte::AlignerAGauche() {
     richEdit1->setAlignment(Qt::AlignLeft);
 }
 
-void TF_Traitexte::Centr1Click() {
+void TF_Traitexte::Centrer() {
     richEdit1->setAlignment(Qt::AlignHCenter);
 }
 
-void TF_Traitexte::Droite1Click() {
+void TF_Traitexte::AlignerADroite() {
     richEdit1->setAlignment(Qt::AlignRight);
 }
 
-void TF_Traitexte::Aide1Click() {
+void TF_Traitexte::AfficherAide() {
     prog.Plate().AfficherAide(prog.FichierAide, QStringLiteral("Edit"));
 }

@@ -22,6 +22,11 @@ class TF_Traitexte : public QDialog {
     explicit TF_Traitexte(Programme& programme, QWidget* parent = nullptr);
     ~TF_Traitexte() override;
 
+    // Shows the text asked for, modal.
+    void Ouvrir(const TexteAOuvrir& texteDemande);
+    // The text the window shows when it is next shown.
+    void Preparer(const TexteAOuvrir& texteDemande) { aOuvrir = texteDemande; }
+
     TexteEnCours& Texte() { return texte; }
     ZoneTexte* RichEdit1() const { return richEdit1; }
     MobilierPleinEcran& Mobilier() const { return *mobilier; }
@@ -48,19 +53,20 @@ class TF_Traitexte : public QDialog {
     void Actualiser();
     void Apres(void (TexteEnCours::*commande)());
 
-    void Nouveau1Click();
-    void Ouvrir1Click();
-    void Enregistrer1Click();
-    void EnregistrerSous1Click();
-    void Imprimer1Click();
-    void Quitter1Click();
-    void Police1Click();
-    void Gauche1Click();
-    void Centr1Click();
-    void Droite1Click();
-    void Aide1Click();
+    void Nouveau();
+    void OuvrirFichier();
+    void Enregistrer();
+    void EnregistrerSous();
+    void Imprimer();
+    void Quitter();
+    void ChoisirPolice();
+    void AlignerAGauche();
+    void Centrer();
+    void AlignerADroite();
+    void AfficherAide();
 
     Programme& prog;
+    TexteAOuvrir aOuvrir;
     ZoneTexte* richEdit1;
     TexteEnCours texte;
     MobilierPleinEcran* mobilier = nullptr;

@@ -12,6 +12,7 @@
 #include "results/U_bilan.h"
 #include "results/Unit_choix_imp_ind.h"
 #include "results/Unit_efface_bilans.h"
+#include "sailboats/ImpressionVoiliers.h"
 #include "sailboats/U_ImageVoiliers.h"
 #include "sailboats/U_Jeu_1.h"
 #include "sailboats/U_Jeu_23.h"
@@ -26,10 +27,16 @@
 #include "tables/U_Jeu_Carrelis_T.h"
 #include "tables/U_ModifChxJeu1.h"
 
-#include <QDialog>
-
 #include <map>
-#include <type_traits>
+
+ReglagesBilan ReglagesDuProgramme(const Programme& prog, const QString& nomEleve) {
+    const Preferences& p = prog.Prefs;
+    return {{prog.Dossier(), prog.Profil().FichierBilan, p.ListeClasse, p.EnregistrerBilans != 0,
+             p.BilansIndividuels != 0},
+            p.ImprimerResultats != 0,
+            p.ImprimerExercice != 0,
+            nomEleve};
+}
 
 Fenetres::Fenetres(Programme& programme) : prog(programme) {}
 
@@ -43,13 +50,39 @@ namespace {
 
 using Fabrique = std::unique_ptr<QWidget> (*)(Programme&, Fenetres&);
 
-template <class T> std::unique_ptr<QWidget> Avec(Programme& prog, Fenetres& fenetres) {
-    if constexpr (std::is_constructible_v<T, Programme&, Fenetres&>)
-        return std::make_unique<T>(prog, fenetres);
-    else if constexpr (std::is_constructible_v<T, Programme&, AutresFenetres&>)
-        return std::make_unique<T>(prog, static_cast<AutresFenetres&>(fenetres));
-    else
-        return std::make_unique<T>(prog);
+template <class T> std::unique_ptr<QWidget> AvecPlateForme(Programme& prog, Fenetres&) {
+    return std::make_unique<T>(prog.Plate());
+}
+
+// A window of the platform and one text of the profile (a heading, a file name).
+template <class T, QString ProfilProgramme::*Texte>
+std::unique_ptr<QWidget> AvecPlateFormeEtProfil(Programme& prog, Fenetres&) {
+    return std::make_unique<T>(prog.Plate(), prog.Profil().*Texte);
+}
+
+template <class T> std::unique_ptr<QWidget> AvecProgramme(Programme& prog, Fenetres&) {
+    return std::make_unique<T>(prog);
+}
+
+template <class T> std::unique_ptr<QWidget> AvecAutres(Programme& prog, Fenetres& fenetres) {
+    return std::make_unique<T>(prog, static_cast<AutresFenetres&>(fenetres));
+}
+
+// The exercise of carrelis's game, printed as the game left it with the sheets' drawing.
+std::unique_ptr<QWidget> JeuCarrelis(Programme& prog, Fenetres& fenetres) {
+    return std::make_unique<TF_Jeu_Carrelis_T>(
+        prog, fenetres, [&prog](const Destination& vers, const Tableau& tableau, const ChoixExercice& choix) {
+            return ImprimerExercice(vers, ContenuTableau{tableau, choix.Op, choix.NumJeu, prog.Consigne});
+        });
+}
+
+// The table of navirelle's games, printed in the teacher's colours.
+template <class T> std::unique_ptr<QWidget> JeuVoiliers(Programme& prog, Fenetres& fenetres) {
+    return std::make_unique<T>(prog, fenetres,
+                               [&prog](const Destination& vers, const TableauVoiliers& joue, int numJeu) {
+                                   return ImprimerExerciceVoiliers(
+                                       vers, joue, numJeu, prog.Prefs.PrefNoirEtBlanc != 0, prog.Consigne);
+                               });
 }
 
 // The sheet window of the program: number tables in carrelis, sailboats in navirelle.
@@ -61,26 +94,29 @@ std::unique_ptr<QWidget> FenetreFeuilles(Programme& prog, Fenetres& fenetres) {
 // The windows this code base can build.
 const std::map<IdFenetre, Fabrique>& Fabriques() {
     static const std::map<IdFenetre, Fabrique> table{
-        {IdFenetre::Menu, &Avec<TF_Menu>},
-        {IdFenetre::Preferences, &Avec<TF_preferences>},
-        {IdFenetre::JeuCarrelis, &Avec<TF_Jeu_Carrelis_T>},
-        {IdFenetre::ModifCh1, &Avec<TF_ModifCh1>},
-        {IdFenetre::PubN, &Avec<TF_PubN>},
-        {IdFenetre::Listes, &Avec<TF_Listes>},
-        {IdFenetre::Bilan, &Avec<TF_bilan>},
-        {IdFenetre::Edit3, &Avec<TF_Edit3>},
-        {IdFenetre::ChoixImpInd, &Avec<TF_choix_imp_ind>},
-        {IdFenetre::EffaceBilans, &Avec<TF_efface_bilans>},
-        {IdFenetre::Traitexte, &Avec<TF_Traitexte>},
-        {IdFenetre::Jeu1, &Avec<TF_Jeu_1>},
-        {IdFenetre::Jeu23, &Avec<TF_Jeu_23>},
+        {IdFenetre::Menu,
+         [](Programme& prog, Fenetres& fenetres) -> std::unique_ptr<QWidget> {
+             return std::make_unique<TF_Menu>(prog, fenetres);
+         }},
+        {IdFenetre::Preferences, &AvecProgramme<TF_preferences>},
+        {IdFenetre::JeuCarrelis, &JeuCarrelis},
+        {IdFenetre::ModifCh1, &AvecPlateFormeEtProfil<TF_ModifCh1, &ProfilProgramme::EnTeteJeu>},
+        {IdFenetre::PubN, &AvecProgramme<TF_PubN>},
+        {IdFenetre::Listes, &AvecProgramme<TF_Listes>},
+        {IdFenetre::Bilan, &AvecAutres<TF_bilan>},
+        {IdFenetre::Edit3, &AvecPlateForme<TF_Edit3>},
+        {IdFenetre::ChoixImpInd, &AvecPlateForme<TF_choix_imp_ind>},
+        {IdFenetre::EffaceBilans, &AvecPlateFormeEtProfil<TF_efface_bilans, &ProfilProgramme::FichierBilan>},
+        {IdFenetre::Traitexte, &AvecProgramme<TF_Traitexte>},
+        {IdFenetre::Jeu1, &JeuVoiliers<TF_Jeu_1>},
+        {IdFenetre::Jeu23, &JeuVoiliers<TF_Jeu_23>},
         {IdFenetre::Image, &FenetreFeuilles},
-        {IdFenetre::Consigne, &Avec<TF_Consigne>},
-        {IdFenetre::Consigne3D, &Avec<TF_Consigne3D>},
-        {IdFenetre::ModifImp, &Avec<TF_ModifImp>},
-        {IdFenetre::Choix3D, &Avec<TF_Choix3D>},
-        {IdFenetre::Serie, &Avec<TF_Serie>},
-        {IdFenetre::Suivi, &Avec<TF_Suivi>},
+        {IdFenetre::Consigne, &AvecPlateForme<TF_Consigne>},
+        {IdFenetre::Consigne3D, &AvecProgramme<TF_Consigne3D>},
+        {IdFenetre::ModifImp, &AvecPlateFormeEtProfil<TF_ModifImp, &ProfilProgramme::EnTeteModifImp>},
+        {IdFenetre::Choix3D, &AvecProgramme<TF_Choix3D>},
+        {IdFenetre::Serie, &AvecPlateForme<TF_Serie>},
+        {IdFenetre::Suivi, &AvecProgramme<TF_Suivi>},
     };
     return table;
 }
@@ -126,22 +162,18 @@ QWidget* Fenetres::Creee(IdFenetre id) const {
     return nullptr;
 }
 
-void Fenetres::ChoisirTaille(int numJeu) {
-    QWidget* fenetre = Fenetre(IdFenetre::ModifCh1);
-    if (auto* choix = qobject_cast<TF_ModifCh1*>(fenetre))
-        choix->Choisir(numJeu);
-    else if (auto* dialogue = qobject_cast<QDialog*>(fenetre))
-        dialogue->exec(); // a stand-in
+std::optional<quint8> Fenetres::ChoisirTaille(int numJeu, quint8 taille) {
+    auto* choix = qobject_cast<TF_ModifCh1*>(Fenetre(IdFenetre::ModifCh1));
+    return choix ? choix->Choisir(numJeu, taille) : std::nullopt;
 }
 
 void Fenetres::MontrerBilan(const ResultatPartie& resultat) {
-    ResultatPartie complet = resultat;
-    if (!complet.ImprimerExercice) complet.ImprimerExercice = ImpressionDuJeuCarrelis();
-    QWidget* fenetre = Fenetre(IdFenetre::Bilan);
-    if (auto* bilan = qobject_cast<TF_bilan*>(fenetre))
-        bilan->Ouvrir(complet);
-    else if (auto* dialogue = qobject_cast<QDialog*>(fenetre))
-        dialogue->exec(); // a stand-in
+    auto* fenetre = qobject_cast<TF_bilan*>(Fenetre(IdFenetre::Bilan));
+    if (!fenetre) return;
+    const ChoixEleve choix = fenetre->Ouvrir(resultat, ReglagesDuProgramme(prog, nomEleve));
+    // The class picked stays in the preferences, which "Valider" of the preferences window writes.
+    prog.Prefs.ListeClasse = choix.Classe;
+    nomEleve = choix.NomEleve;
 }
 
 void Fenetres::MontrerRapport(const Bilan& bilan) {
@@ -151,15 +183,22 @@ void Fenetres::MontrerRapport(const Bilan& bilan) {
     }
 }
 
-// The table of carrelis's game printed as the game left it: drawing sheets is a floor above the
-// game window, so the registry puts the two together.
-std::function<bool(const Destination&)> Fenetres::ImpressionDuJeuCarrelis() {
-    auto* jeu = qobject_cast<TF_Jeu_Carrelis_T*>(Creee(IdFenetre::JeuCarrelis));
-    if (!jeu) return {};
-    return [tableau = jeu->TableauJoue(), choix = jeu->Choix(),
-            consigne = prog.Consigne](const Destination& vers) {
-        return ImprimerExercice(vers, ContenuTableau{tableau, choix.Op, choix.NumJeu, consigne});
-    };
+std::optional<TexteAOuvrir> Fenetres::ChoisirBilanIndividuel() {
+    auto* choix = qobject_cast<TF_choix_imp_ind*>(Fenetre(IdFenetre::ChoixImpInd));
+    return choix ? choix->Choisir(prog.Dossier()) : std::nullopt;
+}
+
+void Fenetres::GererBilans() {
+    if (auto* gestion = qobject_cast<TF_efface_bilans*>(Fenetre(IdFenetre::EffaceBilans)))
+        gestion->Gerer(prog.Dossier());
+}
+
+void Fenetres::EditerTexte(const TexteAOuvrir& texte) {
+    if (auto* editeur = qobject_cast<TF_Traitexte*>(Fenetre(IdFenetre::Traitexte))) editeur->Ouvrir(texte);
+}
+
+void Fenetres::OuvrirSuivi(const QString& dossier) {
+    if (auto* suivi = qobject_cast<TF_Suivi*>(Fenetre(IdFenetre::Suivi))) suivi->Ouvrir(dossier);
 }
 
 TF_Menu* Fenetres::Menu() {

@@ -76,11 +76,11 @@ SituationDemarrage Situation(const ProfilProgramme& profil, const LigneDeCommand
             ligne.Dossier,       LireReglage(reglage), reglage};
 }
 
-// The print dialogs' module: /usr/lib/carrelis/impression.so for /usr/bin/carrelis.
+// The print dialogs' module: /usr/lib/carrelis/modules/impression.so for /usr/bin/carrelis.
 QString ModuleImpression(const ProfilProgramme& profil) {
     return QDir::cleanPath(
         QCoreApplication::applicationDirPath() +
-        QStringLiteral("/../" DOSSIER_BIBLIOTHEQUES "/%1/impression.so").arg(profil.NomExecutable));
+        QStringLiteral("/../" DOSSIER_BIBLIOTHEQUES "/%1/modules/impression.so").arg(profil.NomExecutable));
 }
 
 // Settles the program folder and makes it the current directory; what went wrong is said on the
@@ -144,7 +144,7 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     EtablirRepProgramme(programme, Situation(profil, ligne));
     programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 
-    RaccourciAide raccourciAide(programme);
+    RaccourciAide raccourciAide(plateForme, programme.FichierAide);
     application.installEventFilter(&raccourciAide);
 
     Fenetres fenetres(programme);

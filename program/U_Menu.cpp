@@ -13,7 +13,6 @@
 #include "core/ZoneMosaique.h"
 #include "program/BoutonMenu.h"
 #include "program/Fenetres.h"
-#include "suivi/U_Suivi.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -66,7 +65,7 @@ void TF_Menu::FormCreate() {
     prog.Aleatoire().Randomize();
     prog.InitValeurs();
     // The menu's own picture, unless the preferences, read at the first showing, name another.
-    mobilier->Fond()->Prevoir(prog.ImageAccueil);
+    mobilier->Fond()->Prevoir(prog.Profil().ImageAccueil);
     setWindowTitle(prog.Profil().Titre);
 }
 
@@ -101,13 +100,14 @@ void TF_Menu::ConstruireCentre() {
     }
     // The menu holds itself: its hold starts a moment after its first showing and again at each
     // activation, and its mosaic lies in the middle band only.
-    mobilier = new MobilierPleinEcran(*this, prog,
-                                      {.Images =
-                                           [this] {
-                                               return std::pair{prog.Prefs.ImagesPref[0], prog.ImageAccueil};
-                                           },
-                                       .CadreFond = menu,
-                                       .Automatique = false});
+    mobilier = new MobilierPleinEcran(
+        *this, prog,
+        {.Images =
+             [this] {
+                 return std::pair{prog.Prefs.ImagesPref[0], prog.Profil().ImageAccueil};
+             },
+         .CadreFond = menu,
+         .Automatique = false});
     connect(mobilier->Fond(), &ZoneMosaique::Clique, this, &TF_Menu::Replacer);
     blocBoutons = new QWidget(menu);
     blocBoutons->setObjectName(QStringLiteral("BlocBoutons"));
@@ -145,7 +145,7 @@ void TF_Menu::ConstruireBlocBoutons(QWidget* bloc) {
                                    ? QStringLiteral("Table de multiplication, ")
                                    : QStringLiteral("Table d'addition, ");
         bouton->setAccessibleName(groupe + SansAccelerateur(boutons[i].Libelle));
-        connect(bouton, &QPushButton::clicked, this, [this, i] { BoutonjeuClick(i); });
+        connect(bouton, &QPushButton::clicked, this, [this, i] { OuvrirJeu(i); });
         boutonsJeu.append(bouton);
     }
     QPushButton* quitter = NouveauBouton(bloc, QStringLiteral("SpeedButton3"), QStringLiteral("&Quitter"),
@@ -204,7 +204,7 @@ QAction* TF_Menu::NouvelleAction(const EntreeMenu& entree) {
     action->setObjectName(entree.Nom);
     connect(action, &QAction::triggered, this, [this, entree] {
         if (entree.Action == ActionMenu::Jeu)
-            BoutonjeuClick(entree.Bouton);
+            OuvrirJeu(entree.Bouton);
         else
             Executer(entree.Action);
     });
@@ -228,7 +228,7 @@ MaintienGeometrie& TF_Menu::Timer1() const {
     return mobilier->Maintien();
 }
 
-void TF_Menu::BoutonjeuClick(int bouton) {
+void TF_Menu::OuvrirJeu(int bouton) {
     const QList<BoutonJeu>& boutons = prog.Profil().Menu.Boutons;
     if (bouton < 0 || bouton >= boutons.size()) return;
     const BoutonJeu& jeu = boutons[bouton];
@@ -268,28 +268,22 @@ const QList<Conduite>& Conduites() {
          {F::Traitexte},
          [](TF_Menu& m, Programme& p) {
              p.RetourRepertoire();
-             p.ModeBilan = 0;
-             m.OuvrirModal(F::Traitexte);
+             m.Registre().EditerTexte({});
          }},
         {A::BilanGeneral,
          {F::Traitexte},
          [](TF_Menu& m, Programme& p) {
              p.RetourRepertoire();
-             p.FichierAOuvrir = p.FichierBilan;
-             p.ModeBilan = 1;
-             m.OuvrirModal(F::Traitexte);
+             m.Registre().EditerTexte(TexteAOuvrir::Bilan(p.Profil().FichierBilan));
          }},
         {A::BilanIndividuel,
          {F::ChoixImpInd, F::Traitexte},
-         [](TF_Menu& m, Programme& p) {
-             p.FichierAOuvrir.clear();
-             m.OuvrirModal(F::ChoixImpInd);
-             if (p.FichierAOuvrir.isEmpty()) return;
-             p.ModeBilan = 1;
-             m.OuvrirModal(F::Traitexte);
+         [](TF_Menu& m, Programme&) {
+             if (const std::optional<TexteAOuvrir> texte = m.Registre().ChoisirBilanIndividuel())
+                 m.Registre().EditerTexte(*texte);
          }},
-        {A::GestionBilans, {F::EffaceBilans}, [](TF_Menu& m, Programme&) { m.OuvrirModal(F::EffaceBilans); }},
-        {A::SuiviClasse, {F::Suivi}, [](TF_Menu& m, Programme& p) { m.OuvrirSuivi(p.Dossier()); }},
+        {A::GestionBilans, {F::EffaceBilans}, [](TF_Menu& m, Programme&) { m.Registre().GererBilans(); }},
+        {A::SuiviClasse, {F::Suivi}, [](TF_Menu& m, Programme& p) { m.Registre().OuvrirSuivi(p.Dossier()); }},
         {A::Aide,
          {},
          [](TF_Menu&, Programme& p) { p.Plate().AfficherAide(p.FichierAide, QStringLiteral("Som")); }},
@@ -315,14 +309,6 @@ void TF_Menu::Executer(ActionMenu action) {
 
 void TF_Menu::OuvrirModal(IdFenetre id) {
     if (auto* dialogue = qobject_cast<QDialog*>(fenetres.Fenetre(id))) dialogue->exec();
-}
-
-void TF_Menu::OuvrirSuivi(const QString& dossier) {
-    QWidget* fenetre = fenetres.Fenetre(IdFenetre::Suivi);
-    if (auto* suivi = qobject_cast<TF_Suivi*>(fenetre))
-        suivi->Ouvrir(dossier);
-    else if (auto* dialogue = qobject_cast<QDialog*>(fenetre))
-        dialogue->exec(); // a stand-in
 }
 
 // Puts the window back at its place at once (Left and Top), without waiting for the timer.
@@ -357,7 +343,7 @@ void TF_Menu::FormShow() {
     // The preferences are read now; their window, created when first opened, reads them again
     // into its controls then (and at every opening), so it need not slow the start.
     QString alerte;
-    ChargerPreferences(prog.Prefs, prog.FichierPref, alerte);
+    ChargerPreferences(prog.Prefs, prog.Profil().FichierPref, alerte);
     prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
     // Said once the menu is on screen, over it.
     if (!alerte.isEmpty()) QTimer::singleShot(0, this, [this, alerte] { prog.Plate().Avertir(alerte); });

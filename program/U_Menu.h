@@ -25,11 +25,11 @@ class TF_Menu : public QMainWindow {
     void ActualiserDisponibilite();
     MaintienGeometrie& Timer1() const;
 
-    void BoutonjeuClick(int bouton);
+    void OuvrirJeu(int bouton);
     void Executer(ActionMenu action);
     void OuvrirModal(IdFenetre id);
-    // The class follow-up over the results of dossier.
-    void OuvrirSuivi(const QString& dossier);
+    // The registry, which opens the windows that answer or take values.
+    Fenetres& Registre() const { return fenetres; }
     // Puts the window back at its place at once (Left and Top), without waiting for the hold.
     void Replacer();
 

@@ -139,7 +139,7 @@ void TF_preferences::ConstruirePanneauImage(int tag, const QRect& position) {
     bouton->setGeometry(106, 156, 170, 32);
     bouton->setAutoDefault(false);
     bouton->setAccessibleName(QStringLiteral("Changer l'image ") + textes.quoi);
-    connect(bouton, &QPushButton::clicked, this, [this, tag] { BoutonChangerImageClick(tag); });
+    connect(bouton, &QPushButton::clicked, this, [this, tag] { ChangerImage(tag); });
 }
 
 void TF_preferences::ConstruirePanneauJeu(int numJeu, const QRect& position) {
@@ -162,7 +162,7 @@ QGroupBox* TF_preferences::ConstruireModifChoix(int numJeu, QWidget* panneau) {
                  QRect(24, 24, 80, 22));
     NouveauChoix(groupe, boutons, 1, nom + QStringLiteral("Non"), QStringLiteral("non"),
                  QRect(124, 24, 80, 22));
-    GroupeExclusif::SurChoix(*boutons, [this, numJeu](int item) { ModifChoix1Click(numJeu, item); });
+    GroupeExclusif::SurChoix(*boutons, [this, numJeu](int item) { PermettreChangement(numJeu, item); });
     for (QAbstractButton* choix : boutons->buttons())
         choix->installEventFilter(this);
     modifChoix[numJeu - 1] = boutons;
@@ -181,7 +181,7 @@ QGroupBox* TF_preferences::ConstruireNbCases(int numJeu, QWidget* panneau) {
         NouveauChoix(groupe, boutons, item, nom + QStringLiteral("Taille%1").arg(taille),
                      LibelleTaille(taille), QRect(24, 24 + item * 19, 190, 19));
     }
-    GroupeExclusif::SurChoix(*boutons, [this, numJeu](int item) { NbCasesJeu1Click(numJeu, item); });
+    GroupeExclusif::SurChoix(*boutons, [this, numJeu](int item) { ChoisirTaille(numJeu, item); });
     for (QAbstractButton* choix : boutons->buttons())
         choix->installEventFilter(this);
     nbCasesJeu[numJeu - 1] = boutons;
@@ -202,33 +202,33 @@ void TF_preferences::ConstruireCasesACocher() {
     QFrame* bilans = NouveauPanneau(this, "PanneauBilans", QRect(12, 488, 300, 100));
     bilans->setAccessibleName(QStringLiteral("Bilans"));
     NouveauTitre(bilans, "LabelBilans", QStringLiteral("Bilans"), QRect(14, 6, 272, 22), 15, Qt::AlignLeft);
-    checkBox1 =
+    caseEnregistrer =
         NouvelleCase(bilans, "CheckBox1", QStringLiteral("Enregistrer les bilans :"), QRect(14, 36, 276, 22));
-    checkBox5 =
+    caseBilansIndividuels =
         NouvelleCase(bilans, "CheckBox5", prog.Profil().LibelleBilansIndividuels, QRect(14, 64, 276, 22));
 
     QFrame* impressions = NouveauPanneau(this, "PanneauImpressions", QRect(324, 488, 300, 100));
     impressions->setAccessibleName(QStringLiteral("Impressions par l'élève"));
     NouveauTitre(impressions, "LabelImpressions", QStringLiteral("Impressions par l'élève"),
                  QRect(14, 6, 272, 22), 15, Qt::AlignLeft);
-    checkBox2 =
+    caseImprimerResultats =
         NouvelleCase(impressions, "CheckBox2", QStringLiteral("Impression des résultats par l'élève :"),
                      QRect(14, 32, 276, 21));
-    checkBox3 = NouvelleCase(impressions, "CheckBox3", QStringLiteral("Impression de l'exercice :"),
-                             QRect(14, 54, 276, 21));
+    caseImprimerExercice = NouvelleCase(impressions, "CheckBox3",
+                                        QStringLiteral("Impression de l'exercice :"), QRect(14, 54, 276, 21));
     if (prog.Profil().PreferenceCouleurs) {
-        checkBox4 =
+        caseCouleurs =
             NouvelleCase(impressions, "CheckBox4", QStringLiteral("En couleurs :"), QRect(40, 76, 250, 21));
-        connect(checkBox4, &QCheckBox::toggled, this, &TF_preferences::CheckBox4Click);
+        connect(caseCouleurs, &QCheckBox::toggled, this, &TF_preferences::ImprimerEnCouleurs);
     }
 
-    connect(checkBox1, &QCheckBox::toggled, this,
+    connect(caseEnregistrer, &QCheckBox::toggled, this,
             [this](bool coche) { prog.Prefs.EnregistrerBilans = coche; });
-    connect(checkBox5, &QCheckBox::toggled, this,
+    connect(caseBilansIndividuels, &QCheckBox::toggled, this,
             [this](bool coche) { prog.Prefs.BilansIndividuels = coche; });
-    connect(checkBox2, &QCheckBox::toggled, this,
+    connect(caseImprimerResultats, &QCheckBox::toggled, this,
             [this](bool coche) { prog.Prefs.ImprimerResultats = coche; });
-    connect(checkBox3, &QCheckBox::toggled, this, &TF_preferences::CheckBox3Click);
+    connect(caseImprimerExercice, &QCheckBox::toggled, this, &TF_preferences::PermettreImpressionExercice);
 }
 
 void TF_preferences::ConstruireBoutons() {
@@ -244,14 +244,14 @@ void TF_preferences::ConstruireBoutons() {
     boutonAnnuler->setAutoDefault(false);
     for (QPushButton* bouton : {boutonValider, boutonAnnuler})
         bouton->setFont(Arial(15, true));
-    connect(boutonValider, &QPushButton::clicked, this, &TF_preferences::BoutonValiderClick);
+    connect(boutonValider, &QPushButton::clicked, this, &TF_preferences::Valider);
     connect(boutonAnnuler, &QPushButton::clicked, this, &TF_preferences::reject);
 }
 
 // What stands in the way of the file is said when the teacher opens the window, once.
 QString TF_preferences::ChargerPreferences() {
     QString alerte;
-    ::ChargerPreferences(prog.Prefs, prog.FichierPref, alerte);
+    ::ChargerPreferences(prog.Prefs, prog.Profil().FichierPref, alerte);
     AfficherValeurs();
     prog.PrefSauvees.CopierSaufListeClasse(prog.Prefs);
     return alerte;
@@ -261,17 +261,17 @@ QString TF_preferences::ChargerPreferences() {
 // byte the window does not know (a 2 where 0 or 1 is expected) goes back to the file as read.
 void TF_preferences::AfficherValeurs() {
     const Preferences& p = prog.Prefs;
-    Cocher(checkBox2, p.ImprimerResultats == 1);
-    Cocher(checkBox3, p.ImprimerExercice == 1);
-    Cocher(checkBox1, p.EnregistrerBilans == 1);
-    Cocher(checkBox5, p.BilansIndividuels == 1);
+    Cocher(caseImprimerResultats, p.ImprimerResultats == 1);
+    Cocher(caseImprimerExercice, p.ImprimerExercice == 1);
+    Cocher(caseEnregistrer, p.EnregistrerBilans == 1);
+    Cocher(caseBilansIndividuels, p.BilansIndividuels == 1);
     for (int numJeu = 1; numJeu <= 3; ++numJeu) {
         GroupeExclusif::Montrer(*nbCasesJeu[numJeu - 1], p.TailleJeu(numJeu) - Preferences::TailleJeuMin);
         GroupeExclusif::Montrer(*modifChoix[numJeu - 1], p.ChoixModifiable(numJeu) != 0 ? 0 : 1);
     }
-    if (checkBox4) {
-        Cocher(checkBox4, p.PrefNoirEtBlanc != 1);
-        checkBox4->setVisible(p.ImprimerExercice == 1);
+    if (caseCouleurs) {
+        Cocher(caseCouleurs, p.PrefNoirEtBlanc != 1);
+        caseCouleurs->setVisible(p.ImprimerExercice == 1);
     }
     for (int tag = 0; tag < 2; ++tag)
         AfficherImage(tag);
@@ -290,26 +290,26 @@ QString TF_preferences::ImageExistante(int tag) const {
     return {};
 }
 
-void TF_preferences::ModifChoix1Click(int numJeu, int item) {
+void TF_preferences::PermettreChangement(int numJeu, int item) {
     prog.Prefs.ChoixModifiable(numJeu) = item == 0 ? 1 : 0;
 }
 
-void TF_preferences::NbCasesJeu1Click(int numJeu, int item) {
+void TF_preferences::ChoisirTaille(int numJeu, int item) {
     prog.Prefs.TailleJeu(numJeu) = static_cast<quint8>(item + Preferences::TailleJeuMin);
 }
 
-void TF_preferences::CheckBox3Click(bool coche) {
+void TF_preferences::PermettreImpressionExercice(bool coche) {
     prog.Prefs.ImprimerExercice = coche;
-    if (checkBox4) checkBox4->setVisible(coche);
+    if (caseCouleurs) caseCouleurs->setVisible(coche);
 }
 
-void TF_preferences::CheckBox4Click(bool coche) {
+void TF_preferences::ImprimerEnCouleurs(bool coche) {
     prog.Prefs.PrefNoirEtBlanc = coche ? 0 : 1;
 }
 
 // A path the record cannot hold whole would be lost at the next start: refused, with the
 // reason, rather than cut.
-void TF_preferences::BoutonChangerImageClick(int tag) {
+void TF_preferences::ChangerImage(int tag) {
     const QString choisi = prog.Plate().ChoisirFichierAOuvrir(
         Textes(tag).titre, QStringLiteral("images bitmap (*.bmp)"), QDir::currentPath(), ImageExistante(tag));
     if (choisi.isEmpty()) return;
@@ -362,12 +362,12 @@ void TF_preferences::VersLeChoixCoche(QObject* objet, Qt::FocusReason raison) {
 
 // A failed write is told to the teacher, and the window stays open with the choices made:
 // "Annuler" gives up, "Valider" tries again.
-void TF_preferences::BoutonValiderClick() {
+void TF_preferences::Valider() {
     QString raison;
-    if (!EnregistrerPreferences(prog.Prefs, prog.FichierPref, raison)) {
+    if (!EnregistrerPreferences(prog.Prefs, prog.Profil().FichierPref, raison)) {
         prog.Plate().Avertir(
             QStringLiteral("Les préférences n'ont pas pu être enregistrées dans «\u00a0%1\u00a0»\u00a0: %2.")
-                .arg(prog.FichierPref, raison));
+                .arg(prog.Profil().FichierPref, raison));
         return;
     }
     accept();

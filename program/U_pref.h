@@ -48,14 +48,14 @@ class TF_preferences : public QDialog {
     void ConstruireBoutons();
     QCheckBox* NouvelleCase(QWidget* parent, const char* nom, const QString& libelle, const QRect& position);
 
-    void ModifChoix1Click(int numJeu, int item);
-    void NbCasesJeu1Click(int numJeu, int item);
-    void CheckBox3Click(bool coche);
-    void CheckBox4Click(bool coche);
-    void BoutonChangerImageClick(int tag);
+    void PermettreChangement(int numJeu, int item);
+    void ChoisirTaille(int numJeu, int item);
+    void PermettreImpressionExercice(bool coche);
+    void ImprimerEnCouleurs(bool coche);
+    void ChangerImage(int tag);
     void PaintBox1Paint(int tag);
     void VersLeChoixCoche(QObject* objet, Qt::FocusReason raison);
-    void BoutonValiderClick();
+    void Valider();
 
     // The picture shown for entry tag: the chosen one if it exists, else the default one if
     // it exists, else none.
@@ -66,11 +66,11 @@ class TF_preferences : public QDialog {
     std::array<Mosaique, 2> mosaiques;
     std::array<QButtonGroup*, 3> modifChoix{};
     std::array<QButtonGroup*, 3> nbCasesJeu{};
-    QCheckBox* checkBox1 = nullptr;
-    QCheckBox* checkBox2 = nullptr;
-    QCheckBox* checkBox3 = nullptr;
-    QCheckBox* checkBox4 = nullptr; // only where the printed sheets may be in black and white
-    QCheckBox* checkBox5 = nullptr;
+    QCheckBox* caseEnregistrer = nullptr;
+    QCheckBox* caseImprimerResultats = nullptr;
+    QCheckBox* caseImprimerExercice = nullptr;
+    QCheckBox* caseCouleurs = nullptr; // only where the printed sheets may be in black and white
+    QCheckBox* caseBilansIndividuels = nullptr;
     QPushButton* boutonValider = nullptr;
     QPushButton* boutonAnnuler = nullptr;
     MobilierPleinEcran* mobilier = nullptr;

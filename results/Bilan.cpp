@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/Bilan.h"
 
-#include "core/PlateForme.h"
-#include "core/Programme.h"
+#include "core/Partie.h"
+#include "core/ProfilProgramme.h"
 
 namespace {
 
@@ -77,9 +77,7 @@ Bilan ComposerBilan(const ProfilProgramme& profil, int numJeu, const CompteursRe
     return b;
 }
 
-Bilan ComposerBilan(Programme& prog, const ResultatPartie& resultat, QStringView nom) {
-    Bilan bilan =
-        ComposerBilan(prog.Profil(), resultat.NumJeu, resultat.Compteurs, prog.Plate().Maintenant(), nom);
-    prog.NomEleve = bilan.NomEleve;
-    return bilan;
+Bilan ComposerBilan(const ProfilProgramme& profil, const ResultatPartie& resultat,
+                    const QDateTime& maintenant, QStringView nom) {
+    return ComposerBilan(profil, resultat.NumJeu, resultat.Compteurs, maintenant, nom);
 }

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Programme.h"
+#include "core/Partie.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
-struct CompteursResultat;
-struct ResultatPartie;
 struct ProfilProgramme;
-class Programme;
 
 // The result record of one finished game: the lines that the results files receive and that
 // the printed report shows. Every line holds at most 50 characters, the date and the time 20.
@@ -47,6 +44,6 @@ struct Bilan {
 Bilan ComposerBilan(const ProfilProgramme& profil, int numJeu, const CompteursResultat& compteurs,
                     const QDateTime& maintenant, QStringView nom);
 
-// The same from the game's counts and the program's clock; the program's NomEleve becomes the
-// name as kept in the record, for the next results window to propose.
-Bilan ComposerBilan(Programme& prog, const ResultatPartie& resultat, QStringView nom);
+// The same for a finished game.
+Bilan ComposerBilan(const ProfilProgramme& profil, const ResultatPartie& resultat,
+                    const QDateTime& maintenant, QStringView nom);

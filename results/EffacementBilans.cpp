@@ -4,7 +4,6 @@
 #include "core/AccesFichier.h"
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "core/RaisonFichier.h"
 
 #include <QDir>
@@ -133,12 +132,12 @@ struct Textes {
     }
 };
 
-CompteRendu Effacer(const Programme& prog, const QStringList& fichiers, const Textes& textes,
+CompteRendu Effacer(PlateForme& plate, const QString& lieu, const QStringList& fichiers, const Textes& textes,
                     std::chrono::milliseconds attente) {
     CompteRendu compte;
-    if (fichiers.isEmpty() || !prog.Plate().Demander(textes.Question(fichiers))) return compte;
+    if (fichiers.isEmpty() || !plate.Demander(textes.Question(fichiers))) return compte;
     compte.Accepte = true;
-    const QDir dossier(prog.Dossier());
+    const QDir dossier(lieu);
     QStringList refuses;
     QList<std::pair<QString, QString>> echecs;
     auto noter = [&](const QString& fichier, Issue issue, const QString& raison) {
@@ -152,17 +151,17 @@ CompteRendu Effacer(const Programme& prog, const QStringList& fichiers, const Te
     };
     for (const QString& fichier : fichiers) {
         QString raison;
-        noter(fichier, Effacer(prog.Plate(), dossier.filePath(fichier), false, raison, attente), raison);
+        noter(fichier, Effacer(plate, dossier.filePath(fichier), false, raison, attente), raison);
     }
-    if (!refuses.isEmpty() && prog.Plate().Demander(textes.Definitivement(refuses))) {
+    if (!refuses.isEmpty() && plate.Demander(textes.Definitivement(refuses))) {
         for (const QString& fichier : std::exchange(refuses, {})) {
             QString raison;
-            noter(fichier, Effacer(prog.Plate(), dossier.filePath(fichier), true, raison, attente), raison);
+            noter(fichier, Effacer(plate, dossier.filePath(fichier), true, raison, attente), raison);
         }
     }
     compte.Gardes = refuses;
     compte.Message = textes.Resultat(compte, fichiers.size());
-    if (!echecs.isEmpty()) prog.Plate().Avertir(textes.Echecs(echecs));
+    if (!echecs.isEmpty()) plate.Avertir(textes.Echecs(echecs));
     return compte;
 }
 
@@ -175,15 +174,15 @@ bool Present(const QString& chemin) {
     return nature != AccesFichier::Nature::Absent && nature != AccesFichier::Nature::Dossier;
 }
 
-CompteRendu EffacerBilanGeneral(const Programme& prog, std::chrono::milliseconds attente) {
-    const QString fichier = prog.FichierBilan.isEmpty() ? prog.Profil().FichierBilan : prog.FichierBilan;
-    if (!Present(QDir(prog.Dossier()).filePath(fichier))) return {};
-    return Effacer(prog, {fichier}, Textes{true}, attente);
+CompteRendu EffacerBilanGeneral(PlateForme& plate, const QString& dossier, const QString& fichier,
+                                std::chrono::milliseconds attente) {
+    if (!Present(QDir(dossier).filePath(fichier))) return {};
+    return Effacer(plate, dossier, {fichier}, Textes{true}, attente);
 }
 
-CompteRendu EffacerBilansIndividuels(const Programme& prog, const QStringList& fichiers,
+CompteRendu EffacerBilansIndividuels(PlateForme& plate, const QString& dossier, const QStringList& fichiers,
                                      std::chrono::milliseconds attente) {
-    return Effacer(prog, fichiers, Textes{false}, attente);
+    return Effacer(plate, dossier, fichiers, Textes{false}, attente);
 }
 
 } // namespace EffacementBilans

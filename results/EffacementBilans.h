@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-class Programme;
+class PlateForme;
 
 // Erasing a year of results is the teacher's decision, taken once and undone if need be: a
 // question says how many files go, they go to the desktop's trash, and only the ones the trash
@@ -28,12 +28,12 @@ struct CompteRendu {
 // link, dangling or not, a pipe), which only erasing can take away; not a folder.
 bool Present(const QString& chemin);
 
-// The general results file (FichierBilan) of the program folder.
-CompteRendu EffacerBilanGeneral(const Programme& prog,
+// The general results file fichier of the program folder dossier.
+CompteRendu EffacerBilanGeneral(PlateForme& plate, const QString& dossier, const QString& fichier,
                                 std::chrono::milliseconds attente = EcritureFichier::AttenteVerrou);
 
-// The individual results files named, all of the program folder.
-CompteRendu EffacerBilansIndividuels(const Programme& prog, const QStringList& fichiers,
+// The individual results files named, all of the program folder dossier.
+CompteRendu EffacerBilansIndividuels(PlateForme& plate, const QString& dossier, const QStringList& fichiers,
                                      std::chrono::milliseconds attente = EcritureFichier::AttenteVerrou);
 
 } // namespace EffacementBilans

@@ -5,8 +5,8 @@
 #include "core/EcritureFichier.h"
 #include "core/Libelles.h"
 #include "core/NomDeFichier.h"
+#include "core/Partie.h"
 #include "core/ProfilProgramme.h"
-#include "core/Programme.h"
 #include "results/BilansIndividuels.h"
 
 #include <QDir>

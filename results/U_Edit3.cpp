@@ -3,7 +3,6 @@
 
 #include "core/ImpressionTexte.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "core/TravailImpression.h"
 #include "results/Bilan.h"
 
@@ -51,8 +50,8 @@ void Ligne(QTextCursor& curseur, const QString& texte, const QTextBlockFormat& p
 
 } // namespace
 
-TF_Edit3::TF_Edit3(Programme& programme, QWidget* parent)
-    : QDialog(parent), prog(programme), richEdit1(new QTextEdit(this)) {
+TF_Edit3::TF_Edit3(PlateForme& plate, QWidget* parent)
+    : QDialog(parent), plate(plate), richEdit1(new QTextEdit(this)) {
     setObjectName(QStringLiteral("F_Edit3"));
     setWindowTitle(QStringLiteral("Bilan à imprimer"));
     setModal(true);
@@ -108,6 +107,6 @@ void TF_Edit3::Composer(const Bilan& bilan) {
 // so when the pages were not taken.
 void TF_Edit3::Imprimer() {
     ImprimerDepuisFenetre(
-        prog.Plate(), QStringLiteral("Bilan"), QPageLayout::Portrait, 0,
+        plate, QStringLiteral("Bilan"), QPageLayout::Portrait, 0,
         [this](const Destination& vers) { return ImpressionTexte::Imprimer(*richEdit1->document(), vers); });
 }

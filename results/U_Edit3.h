@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class Programme;
+class PlateForme;
 class QTextEdit;
 struct Bilan;
 
@@ -11,7 +11,7 @@ struct Bilan;
 class TF_Edit3 : public QDialog {
     Q_OBJECT
   public:
-    explicit TF_Edit3(Programme& programme, QWidget* parent = nullptr);
+    explicit TF_Edit3(PlateForme& plate, QWidget* parent = nullptr);
 
     // Fills the report: title, pupil, good answers and errors, with the fonts and tab stops of a
     // printed report.
@@ -21,6 +21,6 @@ class TF_Edit3 : public QDialog {
   private:
     void Imprimer();
 
-    Programme& prog;
+    PlateForme& plate;
     QTextEdit* richEdit1;
 };

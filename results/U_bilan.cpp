@@ -42,7 +42,7 @@ TF_bilan::TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent
     resize(800, 600);
     DefinirContexteAide(*this, ContexteBilan);
     mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
-        return std::pair{prog.ImageExo[3], QString()};
+        return std::pair{prog.Profil().ImageExo, QString()};
     }});
     shape1 = new QFrame(this);
     shape1->setObjectName(QStringLiteral("Shape1"));
@@ -115,12 +115,12 @@ void TF_bilan::ConstruireChoixEleve(QWidget* cadre) {
     for (QWidget* controle : {static_cast<QWidget*>(listeClasses), static_cast<QWidget*>(listeEleves),
                               static_cast<QWidget*>(champNom)})
         controle->setFont(Arial(17, false));
-    connect(listeClasses, &QListWidget::itemClicked, this, &TF_bilan::ListBox3Click);
-    connect(listeClasses, &QListWidget::itemActivated, this, &TF_bilan::ListBox3Click);
-    connect(listeEleves, &QListWidget::itemClicked, this, &TF_bilan::ListBox1Click);
-    connect(listeEleves, &QListWidget::itemActivated, this, &TF_bilan::ListBox1Click);
+    connect(listeClasses, &QListWidget::itemClicked, this, &TF_bilan::ChoisirClasse);
+    connect(listeClasses, &QListWidget::itemActivated, this, &TF_bilan::ChoisirClasse);
+    connect(listeEleves, &QListWidget::itemClicked, this, &TF_bilan::ChoisirEleve);
+    connect(listeEleves, &QListWidget::itemActivated, this, &TF_bilan::ChoisirEleve);
     // A typed name is filed without a class.
-    connect(champNom, &QLineEdit::textEdited, this, [this] { prog.Prefs.ListeClasse.clear(); });
+    connect(champNom, &QLineEdit::textEdited, this, [this] { reglages.Destination.Classe.clear(); });
 }
 
 QPushButton* TF_bilan::Bouton(QWidget* parent, const QString& nom, const QString& texte, QRect position) {
@@ -138,20 +138,26 @@ void TF_bilan::ConstruireBoutons(QWidget* cadre) {
     imprimeExo = Bouton(cadre, QStringLiteral("ImprimeExo"), QStringLiteral("Imprimer l'exercice"),
                         QRect(390, 484, 300, 40));
     boutonEnregistrer->setStyleSheet(QStringLiteral("QPushButton { color: #006400; }"));
-    connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_bilan::Button2Click);
+    connect(boutonEnregistrer, &QPushButton::clicked, this, &TF_bilan::Enregistrer);
     connect(boutonOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(boutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(boutonImprimerBilan, &QPushButton::clicked, this, &TF_bilan::SpeedButton1Click);
-    connect(imprimeExo, &QPushButton::clicked, this, &TF_bilan::ImprimeExoClick);
+    connect(boutonImprimerBilan, &QPushButton::clicked, this, &TF_bilan::ImprimerBilan);
+    connect(imprimeExo, &QPushButton::clicked, this, &TF_bilan::ImprimerLExercice);
     // Enter in the name field saves, as the pupil expects.
     connect(champNom, &QLineEdit::returnPressed, this, [this] {
-        if (boutonEnregistrer->isVisible()) Button2Click();
+        if (boutonEnregistrer->isVisible()) Enregistrer();
     });
 }
 
-void TF_bilan::Ouvrir(const ResultatPartie& partie) {
-    Preparer(partie);
+ChoixEleve TF_bilan::Ouvrir(const ResultatPartie& partie, const ReglagesBilan& reglagesBilan) {
+    Preparer(partie, reglagesBilan);
     exec();
+    return Choix();
+}
+
+void TF_bilan::Preparer(const ResultatPartie& partie, const ReglagesBilan& reglagesBilan) {
+    resultat = partie;
+    reglages = reglagesBilan;
 }
 
 void TF_bilan::reject() {
@@ -172,7 +178,7 @@ void TF_bilan::showEvent(QShowEvent* evenement) {
 
 void TF_bilan::FormActivate() {
     const CompteursResultat& n = resultat.Compteurs;
-    const Preferences& p = prog.Prefs;
+    const ReglagesBilan& p = reglages;
     const bool defi = CompteursResultat::DetailGaucheHaut(resultat.NumJeu);
     for (QLabel* etiquette : libellesDetail)
         etiquette->setVisible(defi);
@@ -189,7 +195,7 @@ void TF_bilan::FormActivate() {
     erreurs->setText(QString::number(n.NbErreurs));
     imprimeExo->setEnabled(p.ImprimerExercice && resultat.ImprimerExercice);
 
-    const bool enregistrer = p.EnregistrerBilans || p.BilansIndividuels;
+    const bool enregistrer = p.Destination.General || p.Destination.Individuel;
     MontrerChoixEleve(enregistrer);
     boutonEnregistrer->setVisible(enregistrer);
     boutonOK->setVisible(!enregistrer);
@@ -199,13 +205,13 @@ void TF_bilan::FormActivate() {
         ChargerEleves();
         // Nobody has given a name yet in this run: the class stored in the preferences is only
         // a proposal until the pupil clicks it.
-        if (prog.NomEleve.isEmpty()) prog.Prefs.ListeClasse.clear();
+        if (reglages.NomEleve.isEmpty()) reglages.Destination.Classe.clear();
         ProposerNom();
     } else {
         boutonOK->setFocus();
     }
     boutonImprimerBilan->setEnabled(p.ImprimerResultats);
-    if (p.ImprimerResultats && !p.EnregistrerBilans) {
+    if (p.ImprimerResultats && !p.Destination.General) {
         MontrerChoixEleve(true);
         ListerClasses();
         ChargerEleves();
@@ -224,19 +230,19 @@ void TF_bilan::MontrerChoixEleve(bool visible) {
 }
 
 void TF_bilan::ProposerNom() {
-    if (prog.NomEleve.isEmpty()) return;
-    champNom->setText(prog.NomEleve);
+    if (reglages.NomEleve.isEmpty()) return;
+    champNom->setText(reglages.NomEleve);
     champNom->selectAll();
 }
 
 void TF_bilan::ListerClasses() {
     listeClasses->clear();
     champNom->clear();
-    listeClasses->addItems(ListeClasse::ListerClasses(prog.Dossier()));
+    listeClasses->addItems(ListeClasse::ListerClasses(reglages.Destination.Dossier));
 }
 
 QString TF_bilan::ChargerEleves() {
-    const QString& classe = prog.Prefs.ListeClasse;
+    const QString& classe = reglages.Destination.Classe;
     if (classe.isEmpty()) return {};
     listeEleves->clear();
     champNom->clear();
@@ -244,32 +250,39 @@ QString TF_bilan::ChargerEleves() {
     const QString nom = NomDeFichier::SansDossier(classe);
     ListeClasse::Contenu contenu;
     QString raison;
-    if (!ListeClasse::Charger(QDir(prog.Dossier()).filePath(nom), contenu, raison)) return raison;
+    if (!ListeClasse::Charger(QDir(reglages.Destination.Dossier).filePath(nom), contenu, raison))
+        return raison;
     listeEleves->addItems(contenu.Eleves);
     return {};
 }
 
-void TF_bilan::ListBox3Click() {
+void TF_bilan::ChoisirClasse() {
     if (!listeClasses->currentItem()) return;
-    prog.Prefs.ListeClasse = listeClasses->currentItem()->text().left(Preferences::LongueurListeClasse);
+    reglages.Destination.Classe = listeClasses->currentItem()->text().left(Preferences::LongueurListeClasse);
     // Said when the pupil picks the class; the class proposed at opening only stays empty.
     if (const QString raison = ChargerEleves(); !raison.isEmpty())
         prog.Plate().Avertir(QStringLiteral("La liste de la classe %1 n'a pas pu être lue\u00a0: %2.")
-                                 .arg(Libelles::Guillemets(prog.Prefs.ListeClasse), raison));
+                                 .arg(Libelles::Guillemets(reglages.Destination.Classe), raison));
 }
 
-void TF_bilan::ListBox1Click() {
+void TF_bilan::ChoisirEleve() {
     if (listeEleves->currentItem()) champNom->setText(listeEleves->currentItem()->text());
 }
 
-void TF_bilan::Button2Click() {
-    const Bilan bilan = ComposerBilan(prog, resultat, champNom->text());
-    if (EnregistrerBilan(prog, bilan)) accept();
+// The record of the game under the name in the field, which the next results window proposes.
+Bilan TF_bilan::Composer() {
+    Bilan bilan = ComposerBilan(prog.Profil(), resultat, prog.Plate().Maintenant(), champNom->text());
+    reglages.NomEleve = bilan.NomEleve;
+    return bilan;
 }
 
-void TF_bilan::SpeedButton1Click() {
-    const Bilan bilan = ComposerBilan(prog, resultat, champNom->text());
-    if (prog.NomEleve.isEmpty()) {
+void TF_bilan::Enregistrer() {
+    if (EnregistrerBilan(prog.Plate(), reglages.Destination, Composer())) accept();
+}
+
+void TF_bilan::ImprimerBilan() {
+    const Bilan bilan = Composer();
+    if (reglages.NomEleve.isEmpty()) {
         prog.Plate().Avertir(QStringLiteral("Tu dois indiquer ton nom pour pouvoir imprimer."));
         return;
     }
@@ -277,7 +290,7 @@ void TF_bilan::SpeedButton1Click() {
     boutonImprimerBilan->setEnabled(false);
 }
 
-void TF_bilan::ImprimeExoClick() {
+void TF_bilan::ImprimerLExercice() {
     const bool imprime = ImprimerDepuisFenetre(
         prog.Plate(), QStringLiteral("Exercice"), QPageLayout::Landscape, 1, resultat.ImprimerExercice,
         QStringLiteral(

@@ -2,18 +2,36 @@
 #pragma once
 
 #include "core/Partie.h"
+#include "results/FichiersBilans.h"
 
 #include <QDialog>
 
 #include <array>
 
 class AutresFenetres;
+struct Bilan;
 class MobilierPleinEcran;
 class Programme;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+
+// What the results window is given besides the game: where it saves and what the teacher's
+// preferences let the pupil do, the class proposed and the name given last in this run.
+struct ReglagesBilan {
+    DestinationBilan Destination; // its class: the one picked last, a proposal until clicked
+    bool ImprimerResultats = false;
+    bool ImprimerExercice = false;
+    QString NomEleve; // empty: nobody has given a name yet in this run
+};
+
+// What the pupil left when the window closed: the class picked (empty: none, or a typed name)
+// and the name last saved or printed, for the next results window to propose.
+struct ChoixEleve {
+    QString Classe;
+    QString NomEleve;
+};
 
 // The results window at the end of a game: the counts, the pupil's class and name, and as the
 // teacher's preferences allow, saving the result, printing a report of it or the exercise.
@@ -22,13 +40,14 @@ class TF_bilan : public QDialog {
   public:
     TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
 
-    // Shows the results of a finished game, modal.
-    void Ouvrir(const ResultatPartie& partie);
+    // Shows the results of a finished game, modal; what the pupil chose.
+    ChoixEleve Ouvrir(const ResultatPartie& partie, const ReglagesBilan& reglagesBilan);
     // The game the window shows when it is next shown.
-    void Preparer(const ResultatPartie& partie) { resultat = partie; }
+    void Preparer(const ResultatPartie& partie, const ReglagesBilan& reglagesBilan);
+    ChoixEleve Choix() const { return {reglages.Destination.Classe, reglages.NomEleve}; }
 
     void ListerClasses();
-    // The pupils of the class of the preferences; why its list could not be read, or empty.
+    // The pupils of the class proposed or picked; why its list could not be read, or empty.
     QString ChargerEleves();
 
   public slots:
@@ -51,15 +70,18 @@ class TF_bilan : public QDialog {
     void MontrerChoixEleve(bool visible);
     void ProposerNom();
 
-    void ListBox3Click();
-    void ListBox1Click();
-    void Button2Click();
-    void SpeedButton1Click();
-    void ImprimeExoClick();
+    void ChoisirClasse();
+    void ChoisirEleve();
+    void Enregistrer();
+    void ImprimerBilan();
+    void ImprimerLExercice();
 
     Programme& prog;
     AutresFenetres& autres;
+    Bilan Composer();
+
     ResultatPartie resultat;
+    ReglagesBilan reglages;
     MobilierPleinEcran* mobilier = nullptr;
     QWidget* shape1 = nullptr;
     QLabel* labelScore = nullptr;

@@ -6,7 +6,6 @@
 #include "core/DialogueFixe.h"
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "results/BilansIndividuels.h"
 
 #include <QLabel>
@@ -33,7 +32,7 @@ QListWidget* NouvelleListe(QWidget* parent, const char* nom, QLabel* titre, cons
 
 } // namespace
 
-TF_choix_imp_ind::TF_choix_imp_ind(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
+TF_choix_imp_ind::TF_choix_imp_ind(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(plate) {
     DialogueFixe::Ouvrir(*this, QStringLiteral("F_choix_imp_ind"),
                          QStringLiteral("Impression des bilans individuels"), TailleFenetre);
     DefinirSujetAide(*this, QStringLiteral("Bilans"));
@@ -50,8 +49,8 @@ TF_choix_imp_ind::TF_choix_imp_ind(Programme& programme, QWidget* parent) : QDia
     boutonValider = Apparence::Bouton(this, QStringLiteral("Bouton_Quitter"), QStringLiteral("&Valider"),
                                       QRect(324, 320, 140, 38));
 
-    connect(listBox3, &QListWidget::itemSelectionChanged, this, &TF_choix_imp_ind::ListBox3Click);
-    connect(listBox1, &QListWidget::itemSelectionChanged, this, &TF_choix_imp_ind::ListBox1Click);
+    connect(listBox3, &QListWidget::itemSelectionChanged, this, &TF_choix_imp_ind::ChoisirClasse);
+    connect(listBox1, &QListWidget::itemSelectionChanged, this, &TF_choix_imp_ind::ChoisirEleve);
     // Enter on a class goes on to its first pupil; Enter or a double click on a pupil opens the file.
     connect(listBox3, &QListWidget::itemActivated, this, [this] {
         if (listBox1->count() == 0) return;
@@ -59,12 +58,19 @@ TF_choix_imp_ind::TF_choix_imp_ind(Programme& programme, QWidget* parent) : QDia
         listBox1->setCurrentRow(0);
     });
     connect(listBox1, &QListWidget::itemActivated, this, [this] {
-        ListBox1Click();
-        Bouton_QuitterClick();
+        ChoisirEleve();
+        Valider();
     });
-    connect(boutonValider, &QPushButton::clicked, this, &TF_choix_imp_ind::Bouton_QuitterClick);
+    connect(boutonValider, &QPushButton::clicked, this, &TF_choix_imp_ind::Valider);
 
-    DialogueFixe::Terminer(*this, prog.Plate());
+    DialogueFixe::Terminer(*this, plate);
+}
+
+std::optional<TexteAOuvrir> TF_choix_imp_ind::Choisir(const QString& dossierBilans) {
+    Preparer(dossierBilans);
+    fichier.clear();
+    if (exec() != QDialog::Accepted || fichier.isEmpty()) return std::nullopt;
+    return TexteAOuvrir::Bilan(fichier);
 }
 
 void TF_choix_imp_ind::showEvent(QShowEvent* evenement) {
@@ -78,8 +84,8 @@ void TF_choix_imp_ind::FormActivate() {
     const QSignalBlocker bloqueClasses(listBox3), bloqueEleves(listBox1);
     listBox3->clear();
     listBox1->clear();
-    prog.ClasseChoisie.clear();
-    const QStringList classes = BilansIndividuels::Classes(prog.Dossier());
+    classeChoisie.clear();
+    const QStringList classes = BilansIndividuels::Classes(dossier);
     for (const QString& classe : classes) {
         auto* entree = new QListWidgetItem(classe, listBox3);
         entree->setData(Qt::UserRole, classe);
@@ -91,7 +97,7 @@ void TF_choix_imp_ind::FormActivate() {
         listBox3->setFocus(Qt::OtherFocusReason);
         return;
     }
-    prog.ClasseChoisie = BilansIndividuels::ClasseIndividuelle;
+    classeChoisie = BilansIndividuels::ClasseIndividuelle;
     ListerEleves();
     if (listBox1->count() > 0)
         listBox1->setFocus(Qt::OtherFocusReason);
@@ -100,7 +106,7 @@ void TF_choix_imp_ind::FormActivate() {
 }
 
 void TF_choix_imp_ind::ListerEleves() {
-    const QStringList eleves = BilansIndividuels::Eleves(prog.Dossier(), prog.ClasseChoisie);
+    const QStringList eleves = BilansIndividuels::Eleves(dossier, classeChoisie);
     listBox1->addItems(eleves);
     if (!eleves.isEmpty())
         Message(QString());
@@ -110,9 +116,9 @@ void TF_choix_imp_ind::ListerEleves() {
 }
 
 // Another class forgets the pupil chosen in the one before.
-void TF_choix_imp_ind::ListBox3Click() {
-    prog.ClasseChoisie.clear();
-    prog.FichierAOuvrir.clear();
+void TF_choix_imp_ind::ChoisirClasse() {
+    classeChoisie.clear();
+    fichier.clear();
     {
         const QSignalBlocker bloque(listBox1);
         listBox1->clear();
@@ -122,24 +128,24 @@ void TF_choix_imp_ind::ListBox3Click() {
         Message(QString());
         return;
     }
-    prog.ClasseChoisie = choisies.first()->data(Qt::UserRole).toString();
+    classeChoisie = choisies.first()->data(Qt::UserRole).toString();
     ListerEleves();
 }
 
-void TF_choix_imp_ind::ListBox1Click() {
+void TF_choix_imp_ind::ChoisirEleve() {
     const QList<QListWidgetItem*> choisis = listBox1->selectedItems();
     if (choisis.isEmpty()) return;
-    prog.FichierAOuvrir = BilansIndividuels::NomFichier(prog.ClasseChoisie, choisis.first()->text());
+    fichier = BilansIndividuels::NomFichier(classeChoisie, choisis.first()->text());
 }
 
-void TF_choix_imp_ind::Bouton_QuitterClick() {
+void TF_choix_imp_ind::Valider() {
     const QSignalBlocker bloque(listBox1);
     listBox1->clear();
     accept();
 }
 
 void TF_choix_imp_ind::reject() {
-    prog.FichierAOuvrir.clear();
+    fichier.clear();
     const QSignalBlocker bloque(listBox1);
     listBox1->clear();
     QDialog::reject();
@@ -148,5 +154,5 @@ void TF_choix_imp_ind::reject() {
 void TF_choix_imp_ind::Message(const QString& texte) {
     if (label2->text() == texte) return;
     label2->setText(texte);
-    if (!texte.isEmpty()) prog.Plate().Annoncer(*label2, QAccessible::NameChanged);
+    if (!texte.isEmpty()) plate.Annoncer(*label2, QAccessible::NameChanged);
 }

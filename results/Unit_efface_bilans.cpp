@@ -6,7 +6,6 @@
 #include "core/DialogueFixe.h"
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "results/BilansIndividuels.h"
 #include "results/EffacementBilans.h"
 
@@ -25,7 +24,8 @@ using Apparence::Arial;
 
 } // namespace
 
-TF_efface_bilans::TF_efface_bilans(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
+TF_efface_bilans::TF_efface_bilans(PlateForme& plate, const QString& fichierGeneral, QWidget* parent)
+    : QDialog(parent), plate(plate), fichierGeneral(fichierGeneral) {
     DialogueFixe::Ouvrir(*this, QStringLiteral("F_efface_bilans"), QStringLiteral("Gestion des bilans"),
                          TailleFenetre);
     DefinirSujetAide(*this, QStringLiteral("Bilans"));
@@ -53,11 +53,16 @@ TF_efface_bilans::TF_efface_bilans(Programme& programme, QWidget* parent) : QDia
     boutonQuitter = Apparence::Bouton(this, QStringLiteral("Bouton_Quitter"), QStringLiteral("&Quitter"),
                                       QRect(384, 380, 120, 38));
 
-    connect(boutonEffaceG, &QPushButton::clicked, this, &TF_efface_bilans::BoutonEffaceGClick);
-    connect(boutonEffaceI, &QPushButton::clicked, this, &TF_efface_bilans::BoutonEffaceIClick);
+    connect(boutonEffaceG, &QPushButton::clicked, this, &TF_efface_bilans::EffacerBilanGeneral);
+    connect(boutonEffaceI, &QPushButton::clicked, this, &TF_efface_bilans::EffacerBilansIndividuels);
     connect(boutonQuitter, &QPushButton::clicked, this, &QDialog::accept);
 
-    DialogueFixe::Terminer(*this, prog.Plate());
+    DialogueFixe::Terminer(*this, plate);
+}
+
+void TF_efface_bilans::Gerer(const QString& dossierBilans) {
+    Preparer(dossierBilans);
+    exec();
 }
 
 void TF_efface_bilans::showEvent(QShowEvent* evenement) {
@@ -73,29 +78,30 @@ void TF_efface_bilans::FormActivate() {
 
 // What the folder holds now: the general file, the pupils' files.
 void TF_efface_bilans::Relire() {
-    const QString general = prog.FichierBilan.isEmpty() ? prog.Profil().FichierBilan : prog.FichierBilan;
-    const bool trouve = EffacementBilans::Present(QDir(prog.Dossier()).filePath(general));
+    const bool trouve = EffacementBilans::Present(QDir(dossier).filePath(fichierGeneral));
     label2->setText(trouve ? QStringLiteral("Le bilan général a été trouvé")
                            : QStringLiteral("Pas de bilan général"));
     boutonEffaceG->setEnabled(trouve);
     listBox1->clear();
-    listBox1->addItems(BilansIndividuels::Fichiers(prog.Dossier()));
+    listBox1->addItems(BilansIndividuels::Fichiers(dossier));
     boutonEffaceI->setEnabled(listBox1->count() > 0);
 }
 
-void TF_efface_bilans::BoutonEffaceGClick() {
-    const EffacementBilans::CompteRendu compte = EffacementBilans::EffacerBilanGeneral(prog);
+void TF_efface_bilans::EffacerBilanGeneral() {
+    const EffacementBilans::CompteRendu compte =
+        EffacementBilans::EffacerBilanGeneral(plate, dossier, fichierGeneral);
     Relire();
     if (compte.Accepte) Resultat(compte.Message);
     if (!boutonEffaceG->isEnabled()) boutonQuitter->setFocus(Qt::OtherFocusReason);
 }
 
 // Only the files listed go, whatever else begins with "Bilan" in the folder.
-void TF_efface_bilans::BoutonEffaceIClick() {
+void TF_efface_bilans::EffacerBilansIndividuels() {
     QStringList fichiers;
     for (int i = 0; i < listBox1->count(); ++i)
         fichiers.append(listBox1->item(i)->text());
-    const EffacementBilans::CompteRendu compte = EffacementBilans::EffacerBilansIndividuels(prog, fichiers);
+    const EffacementBilans::CompteRendu compte =
+        EffacementBilans::EffacerBilansIndividuels(plate, dossier, fichiers);
     Relire();
     if (compte.Accepte) Resultat(compte.Message);
     if (!boutonEffaceI->isEnabled()) boutonQuitter->setFocus(Qt::OtherFocusReason);
@@ -103,7 +109,7 @@ void TF_efface_bilans::BoutonEffaceIClick() {
 
 void TF_efface_bilans::Resultat(const QString& texte) {
     label1->setText(texte);
-    prog.Plate().Annoncer(*label1, QAccessible::NameChanged);
+    plate.Annoncer(*label1, QAccessible::NameChanged);
 }
 
 // Every way out empties the list: the next showing reads the folder again.

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class Programme;
+class PlateForme;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -13,7 +13,13 @@ class QPushButton;
 class TF_efface_bilans : public QDialog {
     Q_OBJECT
   public:
-    explicit TF_efface_bilans(Programme& programme, QWidget* parent = nullptr);
+    // fichierGeneral: the name of the general results file.
+    TF_efface_bilans(PlateForme& plate, const QString& fichierGeneral, QWidget* parent = nullptr);
+
+    // The results files of the program folder dossier, modal.
+    void Gerer(const QString& dossier);
+    // The folder the window shows when it is next shown.
+    void Preparer(const QString& dossierBilans) { dossier = dossierBilans; }
 
   protected:
     void showEvent(QShowEvent* evenement) override;
@@ -22,11 +28,13 @@ class TF_efface_bilans : public QDialog {
   private:
     void FormActivate();
     void Relire();
-    void BoutonEffaceGClick();
-    void BoutonEffaceIClick();
+    void EffacerBilanGeneral();
+    void EffacerBilansIndividuels();
     void Resultat(const QString& texte);
 
-    Programme& prog;
+    PlateForme& plate;
+    QString dossier;
+    QString fichierGeneral;
     QLabel* label2 = nullptr;
     QLabel* label1 = nullptr;
     QListWidget* listBox1 = nullptr;

@@ -2,7 +2,6 @@
 #include "sailboats/BoutonTrames.h"
 
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "core/ReglagesUtilisateur.h"
 #include "sailboats/Couleurs.h"
 #include "sailboats/TramesEcran.h"
@@ -34,8 +33,8 @@ QIcon IconeTrames() {
 
 } // namespace
 
-BoutonTrames::BoutonTrames(Programme& programme, QWidget* parent)
-    : QPushButton(QStringLiteral("&Hachures"), parent), prog(programme) {
+BoutonTrames::BoutonTrames(PlateForme& plate, ReglagesUtilisateur& reglages, QWidget* parent)
+    : QPushButton(QStringLiteral("&Hachures"), parent), plate(plate), reglages(reglages) {
     setObjectName(QStringLiteral("BoutonTrames"));
     setCheckable(true);
     setAutoDefault(false);
@@ -44,9 +43,9 @@ BoutonTrames::BoutonTrames(Programme& programme, QWidget* parent)
     setAccessibleDescription(
         QStringLiteral("Chaque couleur reçoit ses hachures, celles des feuilles en noir et blanc."));
     setToolTip(QStringLiteral("Hachures sur les couleurs (Alt+H)"));
-    setChecked(prog.Reglages().Lire(Cle));
+    setChecked(reglages.Lire(Cle));
     connect(this, &QPushButton::toggled, this, &BoutonTrames::Basculer);
-    connect(&prog.Reglages(), &ReglagesUtilisateur::Change, this, &BoutonTrames::Changees);
+    connect(&reglages, &ReglagesUtilisateur::Change, this, &BoutonTrames::Changees);
 }
 
 // Alt+H switches the hatches where the pupil is: the keyboard stays on the table or the palette
@@ -61,8 +60,8 @@ bool BoutonTrames::event(QEvent* evenement) {
 
 void BoutonTrames::Basculer(bool actives) {
     QString raison;
-    if (!prog.Reglages().Ecrire(Cle, actives, &raison)) prog.Plate().Avertir(raison);
-    prog.Plate().Annoncer(*this, QAccessible::StateChanged);
+    if (!reglages.Ecrire(Cle, actives, &raison)) plate.Avertir(raison);
+    plate.Annoncer(*this, QAccessible::StateChanged);
 }
 
 void BoutonTrames::Changees(const QString& cle, bool valeur) {

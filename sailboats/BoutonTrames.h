@@ -3,7 +3,8 @@
 
 #include <QPushButton>
 
-class Programme;
+class PlateForme;
+class ReglagesUtilisateur;
 
 // The switch that lays hatches over the colours, for pupils who cannot tell some colours apart.
 // Every sailboat window has one; all of them share the user's setting, so that turning it on in
@@ -13,7 +14,7 @@ class BoutonTrames : public QPushButton {
   public:
     static const QString Cle; // of the user's settings
 
-    BoutonTrames(Programme& programme, QWidget* parent);
+    BoutonTrames(PlateForme& plate, ReglagesUtilisateur& reglages, QWidget* parent);
 
   signals:
     // The setting changed, here or in another window.
@@ -26,5 +27,6 @@ class BoutonTrames : public QPushButton {
     void Basculer(bool actives);
     void Changees(const QString& cle, bool valeur);
 
-    Programme& prog;
+    PlateForme& plate;
+    ReglagesUtilisateur& reglages;
 };

@@ -3,9 +3,8 @@
 
 #include "core/Apparence.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
+#include "core/Preferences.h"
 #include "sailboats/BoutonTrames.h"
-#include "sailboats/ImpressionVoiliers.h"
 #include "sailboats/TableauImages.h"
 #include "sailboats/TramesEcran.h"
 
@@ -17,10 +16,10 @@ constexpr int Bord = 8;
 }
 
 FenetreJeuVoiliers::FenetreJeuVoiliers(Programme& programme, AutresFenetres& autres,
-                                       QList<Exercice> exercices, const QString& usageDuTableau,
-                                       QWidget* parent)
+                                       ImpressionVoiliers imprimer, QList<Exercice> exercices,
+                                       const QString& usageDuTableau, QWidget* parent)
     : FenetreExercice(programme, autres, std::move(exercices), parent),
-      tableau(new TableauImages(programme.Plate(), this)) {
+      tableau(new TableauImages(Plate(), this)), imprimer(std::move(imprimer)) {
     tableau->move(Bord, Bord);
     tableau->setAccessibleDescription(usageDuTableau);
 }
@@ -36,7 +35,7 @@ void FenetreJeuVoiliers::ConstruireJeuTermine(const QRect& position, int tailleP
 
 void FenetreJeuVoiliers::ConstruireBarreEtTrames(const QString& message, int largeurMessage) {
     ConstruireBarreDEtat(message, largeurMessage);
-    boutonTrames = new BoutonTrames(prog, barreDEtat);
+    boutonTrames = new BoutonTrames(Plate(), Reglages(), barreDEtat);
     PlacerInterrupteur(boutonTrames);
     connect(boutonTrames, &BoutonTrames::TramesChangees, this, &FenetreJeuVoiliers::AppliquerTrames);
 }
@@ -47,7 +46,7 @@ void FenetreJeuVoiliers::TerminerConstruction() {
 }
 
 void FenetreJeuVoiliers::AppliquerTrames(bool actives) {
-    const int echelle = TramesEcran::Echelle(prog.Plate().GeometrieEcran().height());
+    const int echelle = TramesEcran::Echelle(Plate().GeometrieEcran().height());
     tableau->DefinirTrames(actives, echelle);
     TramerAussi(actives, echelle);
 }
@@ -63,16 +62,17 @@ bool FenetreJeuVoiliers::MettreEnPlace(int taille) {
 // preferences window shows one per exercise.
 void FenetreJeuVoiliers::MontrerEtape() {
     FenetreExercice::MontrerEtape();
-    Bouton(Commande::Changer)->setVisible(prog.Prefs.ChoixModifiable(choix.NumJeu));
+    Bouton(Commande::Changer)->setVisible(Prefs().ChoixModifiable(choix.NumJeu));
     const bool termine = Deroulement().EtapeEnCours() == DeroulementPartie::Etape::Terminee;
     jeuTermine->setVisible(termine);
     if (termine) jeuTermine->raise();
 }
 
-// "Imprimer l'exercice" prints the table as the game left it, in the teacher's colours.
+// "Imprimer l'exercice" prints the table as the game left it.
 std::function<bool(const Destination&)> FenetreJeuVoiliers::ImpressionExercice() const {
-    return [this, joue = TableauJoue(), numJeu = choix.NumJeu](const Destination& vers) {
-        return ImprimerExerciceVoiliers(vers, joue, numJeu, prog.Prefs.PrefNoirEtBlanc != 0, prog.Consigne);
+    if (!imprimer) return {};
+    return [imprimer = imprimer, joue = TableauJoue(), numJeu = choix.NumJeu](const Destination& vers) {
+        return imprimer(vers, joue, numJeu);
     };
 }
 

@@ -17,9 +17,13 @@ class FenetreJeuVoiliers : public FenetreExercice {
     TableauImages* Tableau() const { return tableau; }
     virtual const TableauVoiliers& TableauJoue() const = 0;
 
+    // Prints a table played, alone on a page, for exercise numJeu ("Imprimer l'exercice" of the
+    // results); false when the page refused it. The program gives its sheets' drawing.
+    using ImpressionVoiliers = std::function<bool(const Destination&, const TableauVoiliers&, int numJeu)>;
+
   protected:
-    FenetreJeuVoiliers(Programme& programme, AutresFenetres& autres, QList<Exercice> exercices,
-                       const QString& usageDuTableau, QWidget* parent);
+    FenetreJeuVoiliers(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
+                       QList<Exercice> exercices, const QString& usageDuTableau, QWidget* parent);
 
     void ConstruireJeuTermine(const QRect& position, int taillePolice);
     void ConstruireBarreEtTrames(const QString& message, int largeurMessage);
@@ -46,4 +50,6 @@ class FenetreJeuVoiliers : public FenetreExercice {
 
   private:
     void AppliquerTrames(bool actives);
+
+    ImpressionVoiliers imprimer;
 };

@@ -83,14 +83,14 @@ void TF_ImageVoiliers::ConstruireColonne() {
         c.Bouton(QStringLiteral("BoutonQuitter"), QStringLiteral("&Quitter"), Marron, QRect(4, 546, 72, 40));
     quitter->setFont(Apparence::Arial(18, false));
 
-    GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { BJeu1Click(numJeu); });
-    GroupeExclusif::SurChoix(*modes, [this](int noirEtBlanc) { BCouleurClick(noirEtBlanc); });
-    connect(consigne, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonConsigneClick);
-    connect(changer, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonChangerClick);
-    connect(nouveau, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonNouveauClick);
-    connect(afficher, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonAfficherClick);
-    connect(boutonImprimer, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonImprimerClick);
-    connect(serie, &QPushButton::clicked, this, &TF_ImageVoiliers::BoutonSerieClick);
+    GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { ChoisirExercice(numJeu); });
+    GroupeExclusif::SurChoix(*modes, [this](int noirEtBlanc) { ChoisirCouleurs(noirEtBlanc); });
+    connect(consigne, &QPushButton::clicked, this, &TF_ImageVoiliers::ChangerConsigne);
+    connect(changer, &QPushButton::clicked, this, &TF_ImageVoiliers::ChangerTaille);
+    connect(nouveau, &QPushButton::clicked, this, &TF_ImageVoiliers::NouvelleFeuille);
+    connect(afficher, &QPushButton::clicked, this, &TF_ImageVoiliers::AfficherCorrige);
+    connect(boutonImprimer, &QPushButton::clicked, this, &TF_ImageVoiliers::Imprimer);
+    connect(serie, &QPushButton::clicked, this, &TF_ImageVoiliers::PreparerSerie);
     connect(quitter, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -133,43 +133,43 @@ void TF_ImageVoiliers::Agir(bool change) {
     boutonImprimer->setEnabled(true);
 }
 
-void TF_ImageVoiliers::BJeu1Click(int numJeu) {
+void TF_ImageVoiliers::ChoisirExercice(int numJeu) {
     Agir(preparation.ChoisirJeu(numJeu));
 }
 
-void TF_ImageVoiliers::BCouleurClick(int noirEtBlanc) {
+void TF_ImageVoiliers::ChoisirCouleurs(int noirEtBlanc) {
     Agir(preparation.ChoisirNoirEtBlanc(noirEtBlanc == 1));
 }
 
-void TF_ImageVoiliers::BoutonChangerClick() {
+void TF_ImageVoiliers::ChangerTaille() {
     quint8 taille = preparation.TailleImp();
     Agir(dialogues.ChoisirTailleImp(taille) && preparation.ChangerTaille(taille));
 }
 
 // The instruction is the program's: the results window prints a game under it too.
-void TF_ImageVoiliers::BoutonConsigneClick() {
+void TF_ImageVoiliers::ChangerConsigne() {
     QString consigne = prog.Consigne;
     if (dialogues.ChoisirConsigne(consigne)) prog.Consigne = consigne;
     Agir(preparation.ChangerConsigne(prog.Consigne));
 }
 
-void TF_ImageVoiliers::BoutonNouveauClick() {
+void TF_ImageVoiliers::NouvelleFeuille() {
     preparation.Nouveau();
     Agir(true);
 }
 
-void TF_ImageVoiliers::BoutonAfficherClick() {
+void TF_ImageVoiliers::AfficherCorrige() {
     boutonImprimer->setEnabled(true);
     AfficherFeuille();
 }
 
-void TF_ImageVoiliers::BoutonImprimerClick() {
+void TF_ImageVoiliers::Imprimer() {
     const FeuilleVoiliers& feuille = preparation.Feuille();
     ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Feuille d'exercices"), QPageLayout::Landscape, 1,
                           [&](const Destination& vers) { return ImprimerFeuilleVoiliers(vers, feuille); });
 }
 
-void TF_ImageVoiliers::BoutonSerieClick() {
+void TF_ImageVoiliers::PreparerSerie() {
     const std::optional<ChoixSerie> choix = dialogues.ChoisirSerie();
     if (!choix) return;
     const FeuilleVoiliers& feuille = preparation.Feuille();

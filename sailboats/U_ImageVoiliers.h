@@ -36,14 +36,14 @@ class TF_ImageVoiliers : public QDialog {
     void AfficherFeuille();
     void Agir(bool change);
 
-    void BJeu1Click(int numJeu);
-    void BCouleurClick(int noirEtBlanc);
-    void BoutonChangerClick();
-    void BoutonConsigneClick();
-    void BoutonNouveauClick();
-    void BoutonAfficherClick();
-    void BoutonImprimerClick();
-    void BoutonSerieClick();
+    void ChoisirExercice(int numJeu);
+    void ChoisirCouleurs(int noirEtBlanc);
+    void ChangerTaille();
+    void ChangerConsigne();
+    void NouvelleFeuille();
+    void AfficherCorrige();
+    void Imprimer();
+    void PreparerSerie();
 
     Programme& prog;
     DialoguesFeuille& dialogues;

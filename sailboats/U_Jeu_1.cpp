@@ -5,7 +5,6 @@
 #include "core/Echelle.h"
 #include "core/EtiquetteAppreciation.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "sailboats/BarreScore.h"
 #include "sailboats/BoutonTrames.h"
 #include "sailboats/Couleurs.h"
@@ -35,9 +34,9 @@ QRect PlaceBouton(int rang) {
 
 } // namespace
 
-TF_Jeu_1::TF_Jeu_1(Programme& programme, AutresFenetres& autres, QWidget* parent)
+TF_Jeu_1::TF_Jeu_1(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer, QWidget* parent)
     : FenetreJeuVoiliers(
-          programme, autres, {{1, "Navirelle : exercice n° 1", 2, "Trouver"}},
+          programme, autres, std::move(imprimer), {{1, "Navirelle : exercice n° 1", 2, "Trouver"}},
           QStringLiteral("Les flèches choisissent une case, Entrée y place le bateau proposé."), parent) {
     setObjectName(QStringLiteral("F_Jeu_1"));
     Suivre(partie);
@@ -106,7 +105,7 @@ QWidget* TF_Jeu_1::PlaceDuJeu() {
 }
 
 bool TF_Jeu_1::NouvellePartie(int taille) {
-    return partie.NouveauJeu(taille, prog.Aleatoire());
+    return partie.NouveauJeu(taille, Aleatoire());
 }
 
 void TF_Jeu_1::resizeEvent(QResizeEvent* evenement) {
@@ -126,7 +125,7 @@ void TF_Jeu_1::Disposer() {
     const int bord = AEchelle(Bord, rapport);
     const QSize place(colonneScores->x() - 2 * bord, rangeeBoutons->y() - 2 * bord);
     const GeometrieVoiliers g =
-        GeometrieVoiliers::DansLaPlace(prog.Plate().GeometrieEcran().height(), t.NbTotalGauche, t.NbTotalHaut,
+        GeometrieVoiliers::DansLaPlace(Plate().GeometrieEcran().height(), t.NbTotalGauche, t.NbTotalHaut,
                                        place, [](int w) { return w / 3 + w * 3 / 2; });
     tableau->move(bord, bord);
     tableau->Disposer(g);
@@ -144,7 +143,7 @@ void TF_Jeu_1::PlacerBarres() {
     const int n = partie.Compteurs().NbTotal;
     const int haut = AEchelle(HautBarres, rapport);
     const int place = appreciation->y() - AEchelle(12, rapport) - haut - 2 * BarreScore::Bord;
-    const int hauteur = PartieRemplir::HauteurPanneauBarres(prog.Plate().GeometrieEcran().height(), n, place);
+    const int hauteur = PartieRemplir::HauteurPanneauBarres(Plate().GeometrieEcran().height(), n, place);
     for (BarreScore* barre : {barreBonnes, barreErreurs}) {
         barre->move(barre->x(), haut);
         barre->Definir(hauteur, n);
@@ -162,7 +161,7 @@ void TF_Jeu_1::MontrerCompteurs(bool annoncer) {
     for (auto [barre, valeur] : {std::pair{barreBonnes, n.NbBonnes}, std::pair{barreErreurs, n.NbErreurs}}) {
         if (barre->Valeur() == valeur) continue;
         barre->Afficher(valeur);
-        if (annoncer) prog.Plate().Annoncer(*barre, QAccessible::NameChanged);
+        if (annoncer) Plate().Annoncer(*barre, QAccessible::NameChanged);
     }
 }
 
@@ -211,7 +210,7 @@ void TF_Jeu_1::MontrerBateauAPlacer(bool annoncer) {
     const int coque = r ? t.CouleursCoques[r] : 0, voiles = c ? t.CouleursVoiles[c] : 0;
     if (r && c) dessin.DessinerVoilier(Couleurs[coque], Couleurs[voiles]);
     imageAPlacer->setAccessibleName(DescriptionsVoiliers::BateauAPlacer(coque, voiles));
-    if (annoncer) prog.Plate().Annoncer(*imageAPlacer, QAccessible::NameChanged);
+    if (annoncer) Plate().Annoncer(*imageAPlacer, QAccessible::NameChanged);
 }
 
 void TF_Jeu_1::TramerAussi(bool actives, int echelle) {
@@ -219,7 +218,7 @@ void TF_Jeu_1::TramerAussi(bool actives, int echelle) {
 }
 
 void TF_Jeu_1::Commencer() {
-    if (!partie.Commencer(prog.Aleatoire())) return;
+    if (!partie.Commencer(Aleatoire())) return;
     const TableauVoiliers& t = partie.Tableau();
     for (int r = 1; r <= t.NbTotalGauche; ++r)
         for (int c = 1; c <= t.NbTotalHaut; ++c)
@@ -231,7 +230,7 @@ void TF_Jeu_1::Commencer() {
 
 // Right or wrong, the boat goes into its own cell and the next one is proposed.
 void TF_Jeu_1::CaseCliquee(int ligne, int colonne) {
-    const auto reponse = partie.Repondre(ligne, colonne, prog.Aleatoire());
+    const auto reponse = partie.Repondre(ligne, colonne, Aleatoire());
     if (!reponse) return;
     DessinerCase(reponse->Ligne, reponse->Colonne);
     QString parole = reponse->Juste ? QStringLiteral("Juste")

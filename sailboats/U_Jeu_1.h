@@ -13,7 +13,8 @@ class QLabel;
 class TF_Jeu_1 : public FenetreJeuVoiliers {
     Q_OBJECT
   public:
-    TF_Jeu_1(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
+    TF_Jeu_1(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
+             QWidget* parent = nullptr);
 
     const TableauVoiliers& TableauJoue() const override { return partie.Tableau(); }
     const PartieRemplir& Partie() const { return partie; }

@@ -4,7 +4,6 @@
 #include "core/Apparence.h"
 #include "core/Echelle.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "sailboats/BoutonTrames.h"
 #include "sailboats/Couleurs.h"
 #include "sailboats/DescriptionsVoiliers.h"
@@ -42,9 +41,10 @@ QList<ImageVoilier::Action> ActionsBateau(const ImageVoilier& image, int marge) 
 
 } // namespace
 
-TF_Jeu_23::TF_Jeu_23(Programme& programme, AutresFenetres& autres, QWidget* parent)
+TF_Jeu_23::TF_Jeu_23(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
+                     QWidget* parent)
     : FenetreJeuVoiliers(
-          programme, autres,
+          programme, autres, std::move(imprimer),
           {{2, "Navirelle : exercice n° 2", 3, "Colorier"}, {3, "Navirelle : exercice n° 3", 4, "Remplir"}},
           QStringLiteral("Les flèches choisissent une case ; V colorie les voiles, "
                          "C la coque, P revient à la palette."),
@@ -52,7 +52,7 @@ TF_Jeu_23::TF_Jeu_23(Programme& programme, AutresFenetres& autres, QWidget* pare
     setObjectName(QStringLiteral("F_Jeu_23"));
     Suivre(partie);
     ConnecterImages();
-    palette = new PaletteCouleurs(prog.Plate(), this);
+    palette = new PaletteCouleurs(Plate(), this);
     palette->move(Bord, 400);
     connect(palette, &PaletteCouleurs::Retour, tableau, [this] { tableau->setFocus(); });
     ConstruireJeuTermine(palette->geometry(), 22);
@@ -130,7 +130,7 @@ QWidget* TF_Jeu_23::PlaceDuJeu() {
 }
 
 bool TF_Jeu_23::NouvellePartie(int taille) {
-    return partie.NouveauJeu(choix.NumJeu, taille, prog.Aleatoire());
+    return partie.NouveauJeu(choix.NumJeu, taille, Aleatoire());
 }
 
 void TF_Jeu_23::resizeEvent(QResizeEvent* evenement) {
@@ -145,7 +145,7 @@ void TF_Jeu_23::Disposer() {
     const TableauVoiliers& t = partie.Tableau();
     const int bord = AEchelle(Bord, rapport);
     const QSize place(colonneDroite->x() - 2 * bord, barreDEtat->y() - 3 * bord - palette->height());
-    const GeometrieVoiliers g = GeometrieVoiliers::DansLaPlace(prog.Plate().GeometrieEcran().height(),
+    const GeometrieVoiliers g = GeometrieVoiliers::DansLaPlace(Plate().GeometrieEcran().height(),
                                                                t.NbTotalGauche, t.NbTotalHaut, place);
     tableau->move(bord, bord);
     tableau->Disposer(g);

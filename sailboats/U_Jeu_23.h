@@ -13,7 +13,8 @@ class QLabel;
 class TF_Jeu_23 : public FenetreJeuVoiliers {
     Q_OBJECT
   public:
-    TF_Jeu_23(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
+    TF_Jeu_23(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
+              QWidget* parent = nullptr);
 
     // Sets up a new game of the exercise chosen (2 or 3), on blue, and shows the window.
     void Ouvrir(const ChoixExercice& choisi) override;

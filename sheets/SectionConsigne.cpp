@@ -44,7 +44,7 @@ SectionConsigne::SectionConsigne(int n, QWidget* parent)
     champ->setMaxLength(LongueurConsigne);
     champ->setFont(Apparence::Arial(16, false));
     champ->setAccessibleName(QStringLiteral("Consigne personnalisée"));
-    GroupeExclusif::SurChoix(*groupe, [this](int item) { RadioGroupClick(item); });
+    GroupeExclusif::SurChoix(*groupe, [this](int item) { ChoisirConsigne(item); });
     setTabOrder(groupe->button(2), champ);
 }
 
@@ -63,7 +63,7 @@ int SectionConsigne::Item() const {
 }
 
 // The teacher who asks for an instruction of her own is put where she types it.
-void SectionConsigne::RadioGroupClick(int item) {
+void SectionConsigne::ChoisirConsigne(int item) {
     if (item == ChoixConsigne::Personnalisee) champ->setFocus(Qt::OtherFocusReason);
     emit Choisi(item);
 }

@@ -30,7 +30,7 @@ class SectionConsigne : public QWidget {
     void Choisi(int item);
 
   private:
-    void RadioGroupClick(int item);
+    void ChoisirConsigne(int item);
 
     QGroupBox* cadre;
     QButtonGroup* groupe;

@@ -5,7 +5,6 @@
 #include "core/Apparence.h"
 #include "core/MiseAEchelle.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "sheets/SectionConsigne.h"
 
 #include <QButtonGroup>
@@ -17,10 +16,10 @@ namespace {
 constexpr int ContexteFeuilles = 5;
 }
 
-TF_Consigne::TF_Consigne(Programme& programme, QWidget* parent)
+TF_Consigne::TF_Consigne(PlateForme& plate, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      prog(programme), section(new SectionConsigne(1, this)) {
+      plate(plate), section(new SectionConsigne(1, this)) {
     setObjectName(QStringLiteral("F_Consigne"));
     setWindowTitle(QStringLiteral("Consigne"));
     setAccessibleName(windowTitle());
@@ -39,13 +38,13 @@ TF_Consigne::TF_Consigne(Programme& programme, QWidget* parent)
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
     setTabOrder(section->Champ(), ok);
     setTabOrder(ok, annuler);
-    MettreAEchelle(*this, prog.Plate());
+    MettreAEchelle(*this, plate);
     Placer();
 }
 
 // Across the whole screen, as high as 280 of its 800-pixel design width, centred in height.
 void TF_Consigne::Placer() {
-    const QRect ecran = prog.Plate().GeometrieEcran();
+    const QRect ecran = plate.GeometrieEcran();
     const int hauteur = ecran.width() * 280 / 800;
     setFixedSize(ecran.width(), hauteur);
     move(ecran.left(), ecran.top() + (ecran.height() - hauteur) / 2);

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class Programme;
+class PlateForme;
 class SectionConsigne;
 
 // The instruction of a sheet of layouts 1 to 4, and of navirelle's sheet: no instruction, the
@@ -12,7 +12,7 @@ class SectionConsigne;
 class TF_Consigne : public QDialog {
     Q_OBJECT
   public:
-    explicit TF_Consigne(Programme& programme, QWidget* parent = nullptr);
+    explicit TF_Consigne(PlateForme& plate, QWidget* parent = nullptr);
 
     // Opens on `consigne`, modal, and writes the choice back on "OK"; true when it changed.
     bool Choisir(QString& consigne);
@@ -26,7 +26,7 @@ class TF_Consigne : public QDialog {
   private:
     void Placer();
 
-    Programme& prog;
+    PlateForme& plate;
     SectionConsigne* section;
     QString consigneOuverte;
 };

@@ -4,7 +4,6 @@
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
 #include "core/MobilierPleinEcran.h"
-#include "core/Programme.h"
 #include "sheets/SectionConsigne.h"
 
 #include <QButtonGroup>

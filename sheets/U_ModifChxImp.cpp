@@ -5,7 +5,6 @@
 #include "core/Apparence.h"
 #include "core/DialogueFixe.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "sheets/GroupeTailles.h"
 
 #include <QButtonGroup>
@@ -17,15 +16,15 @@ namespace {
 constexpr int ContexteFeuilles = 5;
 }
 
-TF_ModifImp::TF_ModifImp(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
+TF_ModifImp::TF_ModifImp(PlateForme& plate, const QString& enTete, QWidget* parent)
+    : QDialog(parent), plate(plate), enTete(enTete) {
     // The heading, where the program has one, makes the window taller.
-    const QString entete = prog.Profil().EnTeteModifImp;
-    const int haut = entete.isEmpty() ? 0 : 40;
+    const int haut = enTete.isEmpty() ? 0 : 40;
     DialogueFixe::Ouvrir(*this, QStringLiteral("F_ModifImp"),
                          QStringLiteral("Choix du nombre de cases du tableau"), QSize(300, 420 + haut));
     setFont(QFont());
     DefinirContexteAide(*this, ContexteFeuilles);
-    if (!entete.isEmpty()) {
+    if (!enTete.isEmpty()) {
         numeroJeu =
             Apparence::Etiquette(this, QStringLiteral("NumeroJeu"), QStringLiteral("Jeu n° 1"),
                                  QRect(16, 10, 268, 30), Apparence::Times(19, true), QColor(128, 0, 128));
@@ -42,7 +41,7 @@ TF_ModifImp::TF_ModifImp(Programme& programme, QWidget* parent) : QDialog(parent
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    DialogueFixe::Terminer(*this, prog.Plate());
+    DialogueFixe::Terminer(*this, plate);
 }
 
 bool TF_ModifImp::Choisir(quint8& tailleImp) {
@@ -61,9 +60,9 @@ quint8 TF_ModifImp::TailleChoisie() const {
 void TF_ModifImp::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
     if (evenement->spontaneous()) return;
-    if (numeroJeu) numeroJeu->setText(prog.Profil().EnTeteModifImp);
+    if (numeroJeu) numeroJeu->setText(enTete);
     nbCasesJeu1->Selectionner(tailleAvant);
     if (QAbstractButton* choix = nbCasesJeu1->Groupe()->checkedButton())
         choix->setFocus(Qt::OtherFocusReason);
-    move(prog.Plate().GeometrieEcran().center() - rect().center());
+    move(plate.GeometrieEcran().center() - rect().center());
 }

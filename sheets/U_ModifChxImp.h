@@ -4,7 +4,7 @@
 #include <QDialog>
 
 class GroupeTailles;
-class Programme;
+class PlateForme;
 class QLabel;
 
 // The size of a sheet of layouts 1 to 4, and of navirelle's sheet: "Taille 0 (2 x 3)" to
@@ -13,7 +13,8 @@ class QLabel;
 class TF_ModifImp : public QDialog {
     Q_OBJECT
   public:
-    explicit TF_ModifImp(Programme& programme, QWidget* parent = nullptr);
+    // enTete: the heading over the sizes; empty: none.
+    TF_ModifImp(PlateForme& plate, const QString& enTete, QWidget* parent = nullptr);
 
     // Opens on the size index 1..8, modal, and writes the choice back on "OK"; true when it changed.
     bool Choisir(quint8& tailleImp);
@@ -24,7 +25,8 @@ class TF_ModifImp : public QDialog {
     void showEvent(QShowEvent* evenement) override;
 
   private:
-    Programme& prog;
+    PlateForme& plate;
+    QString enTete;
     QLabel* numeroJeu = nullptr;
     GroupeTailles* nbCasesJeu1;
     quint8 tailleAvant = 1;

@@ -7,7 +7,6 @@
 #include "core/GroupeExclusif.h"
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "sheets/ChampNombre.h"
 
 #include <QButtonGroup>
@@ -31,7 +30,7 @@ const QString Bornes =
 
 } // namespace
 
-TF_Serie::TF_Serie(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
+TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(plate) {
     DialogueFixe::Ouvrir(*this, QStringLiteral("F_Serie"), QStringLiteral("Corrigé et série de feuilles"),
                          QSize(520, 330));
     setFont(Apparence::Arial(15, false));
@@ -91,7 +90,7 @@ TF_Serie::TF_Serie(Programme& programme, QWidget* parent) : QDialog(parent), pro
     connect(nombreFeuilles, &ChampNombre::Corrige, this, &TF_Serie::Corrige);
     connect(avecCorriges, &QCheckBox::toggled, this, &TF_Serie::Actualiser);
     Actualiser();
-    DialogueFixe::Terminer(*this, prog.Plate());
+    DialogueFixe::Terminer(*this, plate);
 }
 
 ChoixSerie TF_Serie::Choix() const {
@@ -118,7 +117,7 @@ void TF_Serie::Actualiser() {
     if (texte == resume->text()) return;
     resume->setText(texte);
     resume->setAccessibleName(texte);
-    prog.Plate().Annoncer(*resume, QAccessible::NameChanged);
+    plate.Annoncer(*resume, QAccessible::NameChanged);
 }
 
 void TF_Serie::Corrige() {
@@ -139,5 +138,5 @@ void TF_Serie::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
     if (evenement->spontaneous()) return;
     (choixSerie->isChecked() ? choixSerie : choixCorrige)->setFocus(Qt::OtherFocusReason);
-    move(prog.Plate().GeometrieEcran().center() - rect().center());
+    move(plate.GeometrieEcran().center() - rect().center());
 }

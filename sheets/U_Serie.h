@@ -7,7 +7,7 @@
 
 #include <optional>
 
-class Programme;
+class PlateForme;
 class QCheckBox;
 class QLabel;
 class QRadioButton;
@@ -19,7 +19,7 @@ class ChampNombre;
 class TF_Serie : public QDialog {
     Q_OBJECT
   public:
-    explicit TF_Serie(Programme& programme, QWidget* parent = nullptr);
+    explicit TF_Serie(PlateForme& plate, QWidget* parent = nullptr);
 
     // Modal; the choice made, or nothing when the teacher gives up.
     std::optional<ChoixSerie> Choisir();
@@ -37,7 +37,7 @@ class TF_Serie : public QDialog {
     void Actualiser();
     void Corrige();
 
-    Programme& prog;
+    PlateForme& plate;
     QRadioButton* choixCorrige;
     QRadioButton* choixSerie;
     ChampNombre* nombreFeuilles;

@@ -93,14 +93,14 @@ void TF_Image::ConstruireColonne() {
         c.Bouton(QStringLiteral("BoutonQuitter"), QStringLiteral("&Quitter"), Marron, QRect(4, 546, 72, 40));
     quitter->setFont(Apparence::Arial(18, false));
 
-    GroupeExclusif::SurChoix(*operations, [this](int bouton) { Op1Click(bouton); });
-    GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { BJeu1Click(numJeu); });
-    GroupeExclusif::SurChoix(*dispositions, [this](int disposition) { NbEx_A_Imprimer1Click(disposition); });
-    connect(consigne, &QPushButton::clicked, this, &TF_Image::BoutonConsigneClick);
-    connect(changer, &QPushButton::clicked, this, &TF_Image::BoutonChangerClick);
-    connect(nouveau, &QPushButton::clicked, this, &TF_Image::BoutonNouveauClick);
-    connect(boutonImprimer, &QPushButton::clicked, this, &TF_Image::BoutonImprimerClick);
-    connect(serie, &QPushButton::clicked, this, &TF_Image::BoutonSerieClick);
+    GroupeExclusif::SurChoix(*operations, [this](int bouton) { ChoisirOperation(bouton); });
+    GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { ChoisirExercice(numJeu); });
+    GroupeExclusif::SurChoix(*dispositions, [this](int disposition) { ChoisirDisposition(disposition); });
+    connect(consigne, &QPushButton::clicked, this, &TF_Image::ChangerConsigne);
+    connect(changer, &QPushButton::clicked, this, &TF_Image::ChangerTaille);
+    connect(nouveau, &QPushButton::clicked, this, &TF_Image::NouvelleFeuille);
+    connect(boutonImprimer, &QPushButton::clicked, this, &TF_Image::Imprimer);
+    connect(serie, &QPushButton::clicked, this, &TF_Image::PreparerSerie);
     connect(quitter, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -150,20 +150,20 @@ void TF_Image::Agir(bool change) {
     boutonImprimer->setEnabled(true);
 }
 
-void TF_Image::Op1Click(int bouton) {
+void TF_Image::ChoisirOperation(int bouton) {
     Agir(preparation.ChoisirOperation(bouton == 0 ? Operation::Addition : Operation::Multiplication));
 }
 
 // The kind already chosen changes nothing, not even "Imprimer".
-void TF_Image::BJeu1Click(int numJeu) {
+void TF_Image::ChoisirExercice(int numJeu) {
     if (preparation.ChoisirJeu(numJeu)) Agir(true);
 }
 
-void TF_Image::NbEx_A_Imprimer1Click(int disposition) {
+void TF_Image::ChoisirDisposition(int disposition) {
     Agir(preparation.ChoisirDisposition(disposition));
 }
 
-void TF_Image::BoutonChangerClick() {
+void TF_Image::ChangerTaille() {
     bool change = false;
     if (preparation.Feuille().TroisDifferents()) {
         std::array<quint8, 3> tailles = preparation.Tailles3D();
@@ -175,7 +175,7 @@ void TF_Image::BoutonChangerClick() {
     Agir(change);
 }
 
-void TF_Image::BoutonConsigneClick() {
+void TF_Image::ChangerConsigne() {
     bool change = false;
     if (preparation.Feuille().TroisDifferents()) {
         std::array<QString, 3> consignes = preparation.Consignes3D();
@@ -189,19 +189,19 @@ void TF_Image::BoutonConsigneClick() {
     Agir(change);
 }
 
-void TF_Image::BoutonNouveauClick() {
+void TF_Image::NouvelleFeuille() {
     preparation.Nouveau();
     Agir(true);
 }
 
-void TF_Image::BoutonImprimerClick() {
+void TF_Image::Imprimer() {
     const FeuilleTableaux& feuille = preparation.Feuille();
     ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Feuille d'exercices"),
                           ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer), 1,
                           [&](const Destination& vers) { return ImprimerFeuille(vers, feuille); });
 }
 
-void TF_Image::BoutonSerieClick() {
+void TF_Image::PreparerSerie() {
     const std::optional<ChoixSerie> choix = dialogues.ChoisirSerie();
     if (!choix) return;
     const FeuilleTableaux& feuille = preparation.Feuille();

@@ -36,14 +36,14 @@ class TF_Image : public QDialog {
     void AfficherApercu();
     void Agir(bool change);
 
-    void Op1Click(int bouton);
-    void BJeu1Click(int numJeu);
-    void NbEx_A_Imprimer1Click(int disposition);
-    void BoutonChangerClick();
-    void BoutonConsigneClick();
-    void BoutonNouveauClick();
-    void BoutonImprimerClick();
-    void BoutonSerieClick();
+    void ChoisirOperation(int bouton);
+    void ChoisirExercice(int numJeu);
+    void ChoisirDisposition(int disposition);
+    void ChangerTaille();
+    void ChangerConsigne();
+    void NouvelleFeuille();
+    void Imprimer();
+    void PreparerSerie();
 
     Programme& prog;
     DialoguesFeuille& dialogues;

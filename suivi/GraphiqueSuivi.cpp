@@ -17,12 +17,13 @@ QStringList& DossiersAjoutes() {
 }
 
 // Where the module is looked for: the folders added, the program's own folder (the build tree,
-// a copy run in place), then <prefix>/<libdir>/<program>/ where its package puts it.
+// a copy run in place), then <prefix>/<libdir>/<program>/modules/ where its package puts it.
 QStringList Dossiers() {
     const QString programme = QCoreApplication::applicationDirPath();
     const QString nom = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     return DossiersAjoutes() +
-           QStringList{programme, QDir(programme).filePath(QStringLiteral("../" CHEMIN_MODULES "/") + nom)};
+           QStringList{programme, QDir(programme).filePath(QStringLiteral("../" CHEMIN_MODULES "/") + nom +
+                                                           QStringLiteral("/modules"))};
 }
 
 } // namespace

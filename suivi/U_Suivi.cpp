@@ -66,7 +66,7 @@ TF_Suivi::TF_Suivi(Programme& programme, QWidget* parent)
     resize(800, 600);
     DefinirSujetAide(*this, SujetAide);
     mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
-        return std::pair{prog.ImageExo[3], QString()};
+        return std::pair{prog.Profil().ImageExo, QString()};
     }});
 
     auto* disposition = new QVBoxLayout(this);

@@ -5,7 +5,6 @@
 #include "core/EtiquetteAppreciation.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "core/ZoneMosaique.h"
 #include "tables/CaseTableau.h"
 #include "tables/ZoneReponse.h"
@@ -70,12 +69,14 @@ PartieCarrelis::Touche ToucheDuJeu(int code, QChar chiffre) {
 
 } // namespace
 
-TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, QWidget* parent)
+TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, ImpressionTableau imprimer,
+                                     QWidget* parent)
     : FenetreExercice(programme, autres,
                       {{1, "Carrelis - Jeu n° 1 : remplir", 2, "Remplir"},
                        {2, "Carrelis - Jeu n° 2 : trouver", 3, "Trouver"},
                        {3, "Carrelis - Jeu n° 3 : défi", 4, "Defi"}},
-                      parent) {
+                      parent),
+      imprimer(std::move(imprimer)) {
     setObjectName(QStringLiteral("F_Jeu_Carrelis_T"));
     Suivre(partie);
     grille = new GrilleCarrelis(*this);
@@ -86,7 +87,7 @@ TF_Jeu_Carrelis_T::TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autre
         QStringLiteral("Clique dans la case que tu veux remplir, puis utilise le pavé numérique."), 640);
     ConstruireClavier();
     MettreAEchelle();
-    tailleCase = prog.Plate().GeometrieEcran().width() * 48 / 800;
+    tailleCase = Plate().GeometrieEcran().width() * 48 / 800;
     grille->Cadre()->resize(11 * tailleCase + 10, 11 * tailleCase + 10);
 }
 
@@ -149,14 +150,14 @@ void TF_Jeu_Carrelis_T::resizeEvent(QResizeEvent* evenement) {
 }
 
 bool TF_Jeu_Carrelis_T::MettreEnPlace(int taille) {
-    if (!partie.NouveauJeu(choix, taille, prog.Aleatoire())) return false;
+    if (!partie.NouveauJeu(choix, taille, Aleatoire())) return false;
     grille->Cacher();
     appreciation->Effacer();
     zoneReponse->hide();
     const Tableau& t = TableauJoue();
-    const QRect ecran = prog.Plate().GeometrieEcran();
+    const QRect ecran = Plate().GeometrieEcran();
     tailleCase = DispositionJeu::TailleCase(ecran.height(), t.NbLignes, t.NbColonnes,
-                                            prog.GeometrieMenu.width() - colonneDroite->width());
+                                            GeometrieMenu().width() - colonneDroite->width());
     PlacerTableau();
     grille->Afficher(t, choix.Op);
     zoneReponse->Dimensionner(tailleCase, DispositionJeu::MargeReponse(ecran.height()));
@@ -204,13 +205,13 @@ void TF_Jeu_Carrelis_T::MontrerCaseCourante(bool annoncer) {
     zoneReponse->move(cellule->pos());
     zoneReponse->MontrerCurseur(true);
     clavier->setAccessibleName(cellule->accessibleName());
-    if (annoncer) prog.Plate().Annoncer(*clavier, QAccessible::NameChanged);
+    if (annoncer) Plate().Annoncer(*clavier, QAccessible::NameChanged);
 }
 
 void TF_Jeu_Carrelis_T::AfficherReponse() {
     zoneReponse->AfficherTexte(partie.Saisie().Reponse(), Noir);
     clavier->setAccessibleName(QStringLiteral("Réponse : %1").arg(partie.Saisie().Reponse()));
-    prog.Plate().Annoncer(*clavier, QAccessible::NameChanged);
+    Plate().Annoncer(*clavier, QAccessible::NameChanged);
 }
 
 bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
@@ -240,4 +241,12 @@ void TF_Jeu_Carrelis_T::MontrerJugement(const PartieCarrelis::Reponse& reponse) 
     grille->Repondue(TableauJoue(), choix.Op, reponse.Case.x(), reponse.Case.y(), reponse.Juste);
     Repondu(reponse.Juste,
             reponse.Juste ? QStringLiteral("Juste") : QStringLiteral("Faux, c'était %1").arg(valeur));
+}
+
+// The table as the game left it, for the exercise played.
+std::function<bool(const Destination&)> TF_Jeu_Carrelis_T::ImpressionExercice() const {
+    if (!imprimer) return {};
+    return [imprimer = imprimer, tableau = TableauJoue(), choix = choix](const Destination& vers) {
+        return imprimer(vers, tableau, choix);
+    };
 }

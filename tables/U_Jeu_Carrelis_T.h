@@ -17,7 +17,12 @@ class ZoneReponse;
 class TF_Jeu_Carrelis_T : public FenetreExercice {
     Q_OBJECT
   public:
-    TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
+    // Prints a table played, alone on a page ("Imprimer l'exercice" of the results); false when
+    // the page refused it. The program gives its sheets' drawing.
+    using ImpressionTableau = std::function<bool(const Destination&, const Tableau&, const ChoixExercice&)>;
+
+    TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, ImpressionTableau imprimer,
+                      QWidget* parent = nullptr);
 
     CaseTableau* Cellule(int c, int r) const { return grille->Cellule(c, r); }
     int NbReponses() const { return partie.NbReponses(); }
@@ -31,6 +36,7 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
     QWidget* PlaceDuJeu() override;
     QWidget* PlaceApresChangement() override { return PlaceDuJeu(); }
     void MontrerEtape() override;
+    std::function<bool(const Destination&)> ImpressionExercice() const override;
 
     void showEvent(QShowEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;
@@ -48,6 +54,7 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
     void AfficherReponse();
     void MontrerJugement(const PartieCarrelis::Reponse& reponse);
 
+    ImpressionTableau imprimer;
     PartieCarrelis partie;
     GrilleCarrelis* grille = nullptr;   // Panel2 and the cells
     QWidget* colonneDroite = nullptr;   // counters, "Juste"/"Faux" and the commands

@@ -3,7 +3,6 @@
 
 #include "core/GroupeExclusif.h"
 #include "core/MiseAEchelle.h"
-#include "core/Programme.h"
 #include "tables/Tableau.h"
 
 #include <QButtonGroup>
@@ -14,8 +13,9 @@
 #include <QRadioButton>
 #include <QStyle>
 
-TF_ModifCh1::TF_ModifCh1(Programme& programme, QWidget* parent)
-    : QDialog(parent), prog(programme), numeroJeu(new QLabel(this)), nbCasesJeu1(new QButtonGroup(this)) {
+TF_ModifCh1::TF_ModifCh1(PlateForme& plate, const QString& enTeteJeu, QWidget* parent)
+    : QDialog(parent), enTeteJeu(enTeteJeu), numeroJeu(new QLabel(this)),
+      nbCasesJeu1(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("F_ModifCh1"));
     setWindowTitle(QStringLiteral("Choix du nombre de cases du tableau"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
@@ -40,7 +40,7 @@ TF_ModifCh1::TF_ModifCh1(Programme& programme, QWidget* parent)
         choix->setGeometry(item < 4 ? 16 : 168, 26 + (item % 4) * 36, 145, 28);
         nbCasesJeu1->addButton(choix, item);
     }
-    GroupeExclusif::SurChoix(*nbCasesJeu1, [this](int item) { NbCasesJeu1Click(item); });
+    GroupeExclusif::SurChoix(*nbCasesJeu1, [this](int item) { ChoisirTaille(item); });
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     boutons->setGeometry(40, 232, 317, 36);
@@ -51,19 +51,21 @@ TF_ModifCh1::TF_ModifCh1(Programme& programme, QWidget* parent)
     boutons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &TF_ModifCh1::reject);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    MettreAEchelle(*this, prog.Plate());
+    MettreAEchelle(*this, plate);
     setFixedSize(size());
 }
 
-quint8& TF_ModifCh1::TailleCourante() {
-    return prog.Prefs.TailleJeu(numJeu);
+std::optional<quint8> TF_ModifCh1::Choisir(int jeu, quint8 taille) {
+    Preparer(jeu, taille);
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return tailleChoisie;
 }
 
-void TF_ModifCh1::Choisir(int jeu) {
-    Preparer(jeu);
-    exec();
+void TF_ModifCh1::Preparer(int jeu, quint8 taille) {
+    numJeu = jeu;
+    tailleChoisie = taille;
 }
 
 void TF_ModifCh1::showEvent(QShowEvent* evenement) {
@@ -72,19 +74,11 @@ void TF_ModifCh1::showEvent(QShowEvent* evenement) {
 }
 
 void TF_ModifCh1::FormActivate() {
-    const quint8 taille = TailleCourante();
-    numeroJeu->setText(numJeu >= 1 && numJeu <= 3 ? prog.Profil().EnTeteJeu.arg(numJeu)
-                                                  : QStringLiteral("Préparation"));
-    GroupeExclusif::Montrer(*nbCasesJeu1, taille - 1);
-    if (QAbstractButton* choix = nbCasesJeu1->button(taille - 1)) choix->setFocus();
-    TailleAvant = taille;
+    numeroJeu->setText(numJeu >= 1 && numJeu <= 3 ? enTeteJeu.arg(numJeu) : QStringLiteral("Préparation"));
+    GroupeExclusif::Montrer(*nbCasesJeu1, tailleChoisie - 1);
+    if (QAbstractButton* choix = nbCasesJeu1->button(tailleChoisie - 1)) choix->setFocus();
 }
 
-void TF_ModifCh1::NbCasesJeu1Click(int item) {
-    TailleCourante() = static_cast<quint8>(item + 1);
-}
-
-void TF_ModifCh1::reject() {
-    TailleCourante() = TailleAvant;
-    QDialog::reject();
+void TF_ModifCh1::ChoisirTaille(int item) {
+    tailleChoisie = static_cast<quint8>(item + 1);
 }

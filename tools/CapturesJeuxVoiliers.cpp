@@ -39,7 +39,7 @@ void CapturerBilan(Programme& prog, Fenetres& fenetres, const ResultatPartie& pa
     const Preferences avant = prog.Prefs;
     prog.Prefs.EnregistrerBilans = prog.Prefs.BilansIndividuels = 1;
     prog.Prefs.ImprimerResultats = prog.Prefs.ImprimerExercice = 1;
-    bilan->Preparer(partie);
+    bilan->Preparer(partie, ReglagesDuProgramme(prog, {}));
     bilan->show();
     enregistrer(*bilan, nom);
     bilan->hide();

@@ -12,6 +12,8 @@
 #include "results/Bilan.h"
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
+#include "results/Unit_choix_imp_ind.h"
+#include "results/Unit_efface_bilans.h"
 #include "support/PlateFormeTest.h"
 #include "support/Signes.h"
 #include "tables/CaseTableau.h"
@@ -101,14 +103,14 @@ void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
     if (auto* bilan = qobject_cast<TF_bilan*>(fenetres.Fenetre(IdFenetre::Bilan))) {
         prog.Prefs.EnregistrerBilans = prog.Prefs.BilansIndividuels = 1;
         prog.Prefs.ImprimerResultats = prog.Prefs.ImprimerExercice = 1;
-        prog.NomEleve = QStringLiteral("Léa");
-        bilan->Preparer(partie);
+        bilan->Preparer(partie, ReglagesDuProgramme(prog, QStringLiteral("Léa")));
         bilan->show();
         capture.Enregistrer(*bilan, QStringLiteral("F_bilan_complet"));
         bilan->hide();
     }
     if (auto* rapport = qobject_cast<TF_Edit3*>(fenetres.Fenetre(IdFenetre::Edit3))) {
-        rapport->Composer(ComposerBilan(prog, partie, QStringLiteral("Léa")));
+        rapport->Composer(
+            ComposerBilan(prog.Profil(), partie, prog.Plate().Maintenant(), QStringLiteral("Léa")));
         rapport->show();
         capture.Enregistrer(*rapport, QStringLiteral("F_Edit3_compose"));
         rapport->hide();
@@ -125,10 +127,11 @@ void CapturerBilans(Capture& capture, Programme& prog, PlateFormeTest& plate, Fe
         QFile fichier(QDir(dossier.path()).filePath(QString::fromUtf8(nom)));
         fichier.open(QIODevice::WriteOnly);
     }
-    QFile general(QDir(dossier.path()).filePath(prog.FichierBilan));
+    QFile general(QDir(dossier.path()).filePath(prog.Profil().FichierBilan));
     general.open(QIODevice::WriteOnly);
     const QString repertoire = std::exchange(prog.RepProgramme, dossier.path());
-    if (QWidget* choix = fenetres.Fenetre(IdFenetre::ChoixImpInd)) {
+    if (auto* choix = fenetres.Obtenir<TF_choix_imp_ind>(IdFenetre::ChoixImpInd)) {
+        choix->Preparer(prog.Dossier());
         choix->show();
         auto* classes = choix->findChild<QListWidget*>(QStringLiteral("ListBox3"));
         classes->setCurrentRow(1);
@@ -137,7 +140,8 @@ void CapturerBilans(Capture& capture, Programme& prog, PlateFormeTest& plate, Fe
         capture.Enregistrer(*choix, QStringLiteral("F_choix_imp_ind_classe"));
         choix->hide();
     }
-    if (QWidget* gestion = fenetres.Fenetre(IdFenetre::EffaceBilans)) {
+    if (auto* gestion = fenetres.Obtenir<TF_efface_bilans>(IdFenetre::EffaceBilans)) {
+        gestion->Preparer(prog.Dossier());
         gestion->show();
         capture.Enregistrer(*gestion, QStringLiteral("F_efface_bilans_trouves"));
         // The teacher says yes: the pupils' files go to the trash, the teacher's own file stays.
@@ -165,11 +169,10 @@ void CapturerEditeur(Capture& capture, Programme& prog, PlateFormeTest& plate, F
                << QStringLiteral("Le 06/12/2002   à  14:35:10")
                << QStringLiteral("Nombre total de bonnes réponses : \t14 / 20") << QString()
                << QStringLiteral("Nombre d'erreurs : \t3");
-    QFile bilan(QDir(dossier.path()).filePath(prog.FichierBilan));
+    QFile bilan(QDir(dossier.path()).filePath(prog.Profil().FichierBilan));
     if (bilan.open(QIODevice::WriteOnly)) bilan.write(FichierTexte::EncoderLignes(lignes));
     bilan.close();
-    prog.ModeBilan = 1;
-    prog.FichierAOuvrir = prog.FichierBilan;
+    editeur->Preparer(TexteAOuvrir::Bilan(prog.Profil().FichierBilan));
     editeur->show();
     capture.Enregistrer(*editeur, QStringLiteral("F_Traitexte_bilan"));
     editeur->findChild<QAction*>(QStringLiteral("Quitter1"))->trigger();
@@ -187,7 +190,7 @@ void CapturerEditeur(Capture& capture, Programme& prog, PlateFormeTest& plate, F
             "\\pard\\li720\\tx3600{\\f2\\fs22 D\\'e9part\\tab 8 h 30\\line Retour\\tab 16 h 30}\\par"
             "\\pard\\qr{\\f1\\fs26\\cf2\\i La ma\\'eetresse}\\par}");
     rtf.close();
-    prog.ModeBilan = 0;
+    editeur->Preparer({});
     editeur->show();
     plate.reponsesOuvrir = {lettre};
     editeur->findChild<QAction*>(QStringLiteral("Ouvrir1"))->trigger();

@@ -152,6 +152,8 @@ void TestDossierProgramme::reglageSysteme_data() {
                            << "/srv/classe";
     QTest::newRow("blanks and capitals") << "  Dossier =   /srv/classe  "
                                          << "/srv/classe";
+    QTest::newRow("tabs around the sign") << "dossier\t=\t/srv/classe"
+                                          << "/srv/classe";
     QTest::newRow("blank inside the name") << "dossier = /srv/CM1 B"
                                            << "/srv/CM1 B";
     QTest::newRow("quoted name") << "dossier = \"/srv/CM1 B\""

@@ -16,7 +16,9 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QBuffer>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -28,14 +30,14 @@ enum class Jeu { Carrelis, Remplir, Colorier };
 
 // The registry's part, noted: the results handed over and the sizes asked for.
 struct AutresTemoin : AutresFenetres {
-    void ChoisirTaille(int numJeu) override {
+    std::optional<quint8> ChoisirTaille(int numJeu, quint8) override {
         tailles.append(numJeu);
-        if (nouvelleTaille) prefs->TailleJeu(numJeu) = static_cast<quint8>(nouvelleTaille);
+        if (!nouvelleTaille) return std::nullopt;
+        return static_cast<quint8>(nouvelleTaille);
     }
     void MontrerBilan(const ResultatPartie& resultat) override { bilans.append(resultat); }
     void MontrerRapport(const Bilan&) override {}
 
-    Preferences* prefs = nullptr;
     int nouvelleTaille = 0; // 0: the chooser is cancelled
     QList<int> tailles;
     QList<ResultatPartie> bilans;
@@ -46,16 +48,24 @@ struct AutresTemoin : AutresFenetres {
 struct Banc : BancProgramme {
     explicit Banc(Jeu jeu)
         : BancProgramme(jeu == Jeu::Carrelis ? ProfilCarrelis() : ProfilNavirelle()), jeu(jeu) {
-        autres.prefs = &prog.Prefs;
+        // The program's print of the exercise, noted with the exercise it was given.
+        auto imprimerVoiliers = [this](const Destination&, const TableauVoiliers&, int numJeu) {
+            imprimes.append(numJeu);
+            return true;
+        };
         switch (jeu) {
         case Jeu::Carrelis:
-            fenetre = std::make_unique<TF_Jeu_Carrelis_T>(prog, autres);
+            fenetre = std::make_unique<TF_Jeu_Carrelis_T>(
+                prog, autres, [this](const Destination&, const Tableau&, const ChoixExercice& choix) {
+                    imprimes.append(choix.NumJeu);
+                    return true;
+                });
             break;
         case Jeu::Remplir:
-            fenetre = std::make_unique<TF_Jeu_1>(prog, autres);
+            fenetre = std::make_unique<TF_Jeu_1>(prog, autres, imprimerVoiliers);
             break;
         case Jeu::Colorier:
-            fenetre = std::make_unique<TF_Jeu_23>(prog, autres);
+            fenetre = std::make_unique<TF_Jeu_23>(prog, autres, imprimerVoiliers);
             break;
         }
         prog.Prefs.TailleJeu(NumJeu()) = 1;
@@ -90,6 +100,7 @@ struct Banc : BancProgramme {
 
     Jeu jeu;
     AutresTemoin autres;
+    QList<int> imprimes;
     std::unique_ptr<FenetreExercice> fenetre;
 
   private:
@@ -198,8 +209,12 @@ void TestFenetreExercice::laFinDeLaPartieVaAuBilan() {
         (QList<int>{resultat.Compteurs.NbBonnes, resultat.Compteurs.NbErreurs, resultat.Compteurs.NbTotal}),
         (QList<int>{n.NbBonnes, n.NbErreurs, n.NbTotal}));
     QVERIFY(n.NbBonnes > 0 && n.NbErreurs > 0);
-    // Carrelis's print is bound by the registry, which draws sheets a floor above the game.
-    QCOMPARE(bool(resultat.ImprimerExercice), jeu != Jeu::Carrelis);
+    // The print the program gave the window, for the exercise played.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter page(&pdf);
+    QVERIFY(resultat.ImprimerExercice && resultat.ImprimerExercice(page));
+    QCOMPARE(banc.imprimes, QList<int>{banc.NumJeu()});
     QVERIFY(!banc.Bouton("BoutonBilan")->isEnabled());
     QCOMPARE(banc.fenetre->focusWidget(), banc.Bouton(jeu == Jeu::Carrelis ? "Nouveau" : "BoutonNouveauJeu"));
     QCOMPARE(banc.Partie().EtapeEnCours(), DeroulementPartie::Etape::BilanVu);

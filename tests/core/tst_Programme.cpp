@@ -47,30 +47,28 @@ void TestProgramme::initValeursDeChaqueProgramme() {
     PlateFormeTest plate;
     Programme prog(profil, plate);
     prog.InitValeurs();
-    QCOMPARE((QStringList{prog.TitreVersion, prog.DatesVersion, prog.FichierPref, prog.FichierBilan,
-                          prog.ImageAccueil, prog.ImageExo[4], prog.ImageTitre}),
+    QCOMPARE((QStringList{profil.TitreVersion, profil.DatesVersion, profil.FichierPref, profil.FichierBilan,
+                          prog.ImageParDefaut(0), prog.ImageParDefaut(5), profil.ImageTitre}),
              attendu);
-    for (const QString& image : prog.ImageExo)
-        QCOMPARE(image, QStringLiteral("Fond4.bmp"));
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(prog.ImageParDefaut(i), QStringLiteral("Fond4.bmp"));
+    QCOMPARE(prog.Consigne, profil.ConsigneInitiale);
     QCOMPARE(profil.OrdreFenetres.first(), IdFenetre::Menu);
 }
 
 void TestProgramme::toutEstVideAuDepart() {
     PlateFormeTest plate;
     Programme prog(ProfilCarrelis(), plate);
-    QVERIFY(prog.FichierPref.isEmpty());
-    QVERIFY(prog.NomEleve.isEmpty());
-    QCOMPARE(prog.ModeBilan, 0);
+    QVERIFY(prog.RepProgramme.isEmpty());
+    QVERIFY(prog.Consigne.isEmpty());
 }
 
 void TestProgramme::imagesParDefaut() {
     PlateFormeTest plate;
     Programme prog(ProfilNavirelle(), plate);
-    prog.InitValeurs();
-    prog.ImageExo[3] = QStringLiteral("Bilan.bmp");
     QCOMPARE(prog.ImageParDefaut(0), QStringLiteral("Navirelle_Titre.bmp"));
     QCOMPARE(prog.ImageParDefaut(1), QStringLiteral("Fond4.bmp"));
-    QCOMPARE(prog.ImageParDefaut(4), QStringLiteral("Bilan.bmp"));
+    QCOMPARE(prog.ImageParDefaut(5), QStringLiteral("Fond4.bmp"));
     QVERIFY(prog.ImageParDefaut(6).isEmpty());
     QVERIFY(prog.ImageParDefaut(-1).isEmpty());
 }

@@ -85,12 +85,6 @@ void TestPubN::afficherRelitTitreEtDates() {
     // 19 and 217 pixels at 800 x 600 grow by 1024 / 800.
     QCOMPARE(version->font().pixelSize(), 24);
     QCOMPARE(dates->width(), 278);
-
-    // Read again at each showing, not once at creation.
-    f.hide();
-    banc.prog.TitreVersion = QStringLiteral("Essai   version 9");
-    f.show();
-    QCOMPARE(version->text(), QStringLiteral("Essai   version 9"));
 }
 
 void TestPubN::chaqueControleAUnNomAccessible() {

@@ -56,8 +56,7 @@ struct Banc {
     }
     // Shown as the menu shows it: plain, or on a results file.
     void Montrer(const QString& bilan = {}) {
-        prog.ModeBilan = bilan.isEmpty() ? 0 : 1;
-        prog.FichierAOuvrir = bilan;
+        fenetre->Preparer(bilan.isEmpty() ? TexteAOuvrir{} : TexteAOuvrir::Bilan(bilan));
         fenetre->show();
     }
     QAction* Action(const char* nom) const { return fenetre->findChild<QAction*>(QLatin1String(nom)); }
@@ -500,7 +499,7 @@ void TestU_traitexte::aideDeLEditeur() {
     QFETCH(ProfilProgramme, profil);
     QFETCH(int, contexte);
     Banc banc(profil);
-    RaccourciAide f1(banc.prog);
+    RaccourciAide f1(banc.plate, banc.prog.FichierAide);
     qApp->installEventFilter(&f1);
     banc.Montrer();
     QCOMPARE(ContexteAide(*banc.fenetre), contexte);

@@ -130,11 +130,11 @@ Issue TestDossierPartage::Executer(Usage operation, BancProgramme& banc) {
     const Bilan bilan = ComposerBilan(prog.Profil(), 1, CompteursResultat{}, banc.plate.maintenant, u"Paul");
     switch (operation) {
     case Usage::EnregistrerPreferences:
-        issue.Faite = EnregistrerPreferences(prog.Prefs, prog.FichierPref, raison);
+        issue.Faite = EnregistrerPreferences(prog.Prefs, prog.Profil().FichierPref, raison);
         issue.Message = raison;
         break;
     case Usage::ChargerPreferences:
-        issue.Faite = ChargerPreferences(prog.Prefs, prog.FichierPref, issue.Message);
+        issue.Faite = ChargerPreferences(prog.Prefs, prog.Profil().FichierPref, issue.Message);
         break;
     case Usage::EnregistrerClasse:
         issue.Faite = ListeClasse::Enregistrer(chemin, {QStringLiteral("Léa")}, issue.Message);
@@ -147,18 +147,17 @@ Issue TestDossierPartage::Executer(Usage operation, BancProgramme& banc) {
     }
     case Usage::BilanGeneral:
     case Usage::BilanIndividuel: {
-        const EcritureBilan ecriture = operation == Usage::BilanGeneral ? EcrireBilanGeneral(prog, bilan)
-                                                                        : EcrireBilanIndividuel(prog, bilan);
+        const EcritureBilan ecriture = operation == Usage::BilanGeneral
+                                           ? EcrireBilanGeneral(banc.DestinationDesBilans(), bilan)
+                                           : EcrireBilanIndividuel(banc.DestinationDesBilans(), bilan);
         issue = {ecriture.Reussie, ecriture.Message};
         break;
     }
     case Usage::EditeurLitLeBilan:
     case Usage::EditeurEnregistre: {
-        TexteEnCours texte(prog);
+        TexteEnCours texte(prog.Plate(), prog.Dossier(), prog.Profil().FichierBilan);
         if (operation == Usage::EditeurLitLeBilan) {
-            prog.ModeBilan = true;
-            prog.FichierAOuvrir = FichierDe(operation);
-            texte.Activer();
+            texte.Activer(TexteAOuvrir::Bilan(FichierDe(operation)));
             issue.Faite =
                 texte.EstUnBilan() && texte.Document().toPlainText().contains(QStringLiteral("Paul"));
         } else {
@@ -175,8 +174,10 @@ Issue TestDossierPartage::Executer(Usage operation, BancProgramme& banc) {
         banc.plate.reponsesQuestions = {true, true}; // erase, and for good if the trash refuses
         const EffacementBilans::CompteRendu compte =
             operation == Usage::EffacerBilanGeneral
-                ? EffacementBilans::EffacerBilanGeneral(prog)
-                : EffacementBilans::EffacerBilansIndividuels(prog, {FichierDe(operation)});
+                ? EffacementBilans::EffacerBilanGeneral(prog.Plate(), prog.Dossier(),
+                                                        prog.Profil().FichierBilan)
+                : EffacementBilans::EffacerBilansIndividuels(prog.Plate(), prog.Dossier(),
+                                                             {FichierDe(operation)});
         issue.Faite = compte.Accepte && compte.Effaces.size() == 1;
         issue.Message = banc.plate.avertissements.join(QLatin1Char('\n'));
         break;

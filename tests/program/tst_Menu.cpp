@@ -60,7 +60,7 @@ struct Banc : BancProgramme {
     FenetreTemoin* Temoin(IdFenetre id) { return fenetres.Obtenir<FenetreTemoin>(id); }
     QAction* Action(const QString& nom) const { return menu->findChild<QAction*>(nom); }
 
-    Fenetres fenetres;
+    FenetresTemoins fenetres;
     TF_Menu* menu = nullptr;
     QList<IdFenetre> ouvertes;
 };
@@ -139,8 +139,7 @@ void TestMenu::formCreatePrepareLeProgramme() {
     QCOMPARE(prog.RepProgramme, QDir::currentPath());
     QCOMPARE(prog.GeometrieMenu, QRect(0, 0, 1024, 768));
     QCOMPARE(graines->graines, 1);
-    QCOMPARE(prog.FichierPref, profil.FichierPref);
-    QCOMPARE(prog.TitreVersion, profil.TitreVersion);
+    QCOMPARE(prog.Consigne, profil.ConsigneInitiale);
     // Laid out for 800 x 600, the window grew with the screen.
     QCOMPARE(menu.size(), QSize(1024, 768));
     QCOMPARE(menu.findChild<QWidget*>(QStringLiteral("margedroite"))->width(), 23);
@@ -250,7 +249,7 @@ void TestMenu::lesAutresFenetresNaissentALeurPremiereOuverture() {
     Fenetres parLaFin(autre);
     QVERIFY(parLaFin.Fenetre(IdFenetre::ModifCh1));
     QCOMPARE(parLaFin.OrdreDeCreation(), (QList<IdFenetre>{IdFenetre::Menu, IdFenetre::ModifCh1}));
-    QVERIFY(!autre.FichierPref.isEmpty());
+    QCOMPARE(autre.Consigne, ProfilCarrelis().ConsigneInitiale);
 }
 
 void TestMenu::boutonsEtEntreesDeJeu_data() {
@@ -304,7 +303,7 @@ void TestMenu::entreesModales_data() {
     QTest::addColumn<ProfilProgramme>("profil");
     QTest::addColumn<QString>("nom");
     QTest::addColumn<IdFenetre>("fenetre");
-    QTest::addColumn<int>("modeBilan");
+    QTest::addColumn<int>("modeBilan"); // the editor asked for: -1 not, 0 free, 1 a results file
     QTest::addColumn<bool>("fichierBilan");
     const auto C = ProfilCarrelis(), N = ProfilNavirelle();
     QTest::newRow("preferences") << C << "Prefer1" << IdFenetre::Preferences << -1 << false;
@@ -331,7 +330,6 @@ void TestMenu::entreesModales() {
     const QString initial = QDir::currentPath();
     QDir::setCurrent(programme.path());
     Banc banc(profil, TousLesTemoins);
-    banc.prog.ModeBilan = 7;
     banc.menu->show();
     banc.menu->move(40, 30);
     QDir::setCurrent(ailleurs.path());
@@ -339,8 +337,10 @@ void TestMenu::entreesModales() {
     banc.Action(nom)->trigger();
     QCOMPARE(banc.ouvertes, QList<IdFenetre>{fenetre});
     QVERIFY(banc.Temoin(fenetre)->modale);
-    QCOMPARE(banc.prog.ModeBilan, modeBilan < 0 ? 7 : modeBilan);
-    if (fichierBilan) QCOMPARE(banc.prog.FichierAOuvrir, profil.FichierBilan);
+    QCOMPARE(banc.fenetres.textes.size(), modeBilan < 0 ? 0 : 1);
+    if (modeBilan >= 0)
+        QCOMPARE(banc.fenetres.textes.first().Sorte == TexteAOuvrir::Mode::Bilan, modeBilan == 1);
+    if (fichierBilan) QCOMPARE(banc.fenetres.textes.first().Fichier, profil.FichierBilan);
     // The editor and the class lists work in the program folder whatever a dialog did before.
     if (fenetre == IdFenetre::Traitexte || fenetre == IdFenetre::Listes)
         QCOMPARE(QDir::currentPath(), QDir(programme.path()).canonicalPath());
@@ -394,10 +394,9 @@ void TestMenu::fenetresDesBilansDepuisLeMenu() {
 
 void TestMenu::bilanIndividuelSansChoixNOuvrePasLEditeur() {
     Banc banc(ProfilCarrelis(), TousLesTemoins);
-    banc.prog.FichierAOuvrir = QStringLiteral("ancien.txt");
     banc.Action(QStringLiteral("Afficherunbilanindividuel1"))->trigger();
     QCOMPARE(banc.ouvertes, QList<IdFenetre>{IdFenetre::ChoixImpInd});
-    QVERIFY(banc.prog.FichierAOuvrir.isEmpty());
+    QVERIFY(banc.fenetres.textes.isEmpty());
 }
 
 // The real chooser, in a folder without class lists: the pupil chosen goes to the editor.
@@ -417,8 +416,9 @@ void TestMenu::bilanIndividuelChoisiOuvreLEditeur() {
     });
     banc.Action(QStringLiteral("Afficherunbilanin1"))->trigger();
     QCOMPARE(banc.ouvertes, QList<IdFenetre>{IdFenetre::Traitexte});
-    QCOMPARE(banc.prog.ModeBilan, 1);
-    QCOMPARE(banc.prog.FichierAOuvrir, QStringLiteral("Bilan individuel Léa.txt"));
+    QCOMPARE(banc.fenetres.textes.size(), 1);
+    QVERIFY(banc.fenetres.textes.first().Sorte == TexteAOuvrir::Mode::Bilan);
+    QCOMPARE(banc.fenetres.textes.first().Fichier, QStringLiteral("Bilan individuel Léa.txt"));
 }
 
 void TestMenu::f10OuvreLesPreferences() {

@@ -39,7 +39,7 @@ struct Banc : BancProgramme {
     QAbstractButton* Bouton(const QString& nom) const { return C<QAbstractButton>(nom); }
     // As the main menu opens it, without waiting in a modal loop.
     void Ouvrir() const { fenetre->show(); }
-    QByteArray Fichier() const { return ER::Lire(prog.FichierPref); }
+    QByteArray Fichier() const { return ER::Lire(prog.Profil().FichierPref); }
 
     std::unique_ptr<TF_preferences> fenetre;
 };
@@ -146,7 +146,7 @@ void TestU_pref::fenetreParDefautSansFichier() {
     auto* checkBox4 = banc.Bouton(QStringLiteral("CheckBox4"));
     QCOMPARE(checkBox4 != nullptr, enCouleurs);
     if (checkBox4) QVERIFY(checkBox4->isHidden());
-    QVERIFY(!QFile::exists(banc.prog.FichierPref)); // created by "Valider" only
+    QVERIFY(!QFile::exists(banc.prog.Profil().FichierPref)); // created by "Valider" only
 }
 
 void TestU_pref::validerEcritLesOctets_data() {

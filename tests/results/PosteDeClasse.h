@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PlateForme.h"
 #include "core/Programme.h"
 #include "results/Bilan.h"
 
@@ -31,7 +32,8 @@ inline Bilan BilanDe(Programme& prog, int poste, int partie) {
     r.Compteurs.NbTotalHaut = 7;
     r.Compteurs.NbErreursGauche = partie;
     r.Compteurs.NbErreursHaut = poste + partie;
-    return ComposerBilan(prog, r, QStringLiteral("Élève %1-%2").arg(poste).arg(partie));
+    return ComposerBilan(prog.Profil(), r, prog.Plate().Maintenant(),
+                         QStringLiteral("Élève %1-%2").arg(poste).arg(partie));
 }
 
 } // namespace PosteDeClasse

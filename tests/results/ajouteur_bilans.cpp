@@ -30,12 +30,13 @@ int main(int argc, char** argv) {
     Programme prog(ProfilNavirelle(), plate);
     prog.InitValeurs();
     prog.RepProgramme = arguments[1];
+    const DestinationBilan destination{prog.Dossier(), prog.Profil().FichierBilan, {}, true, true};
     for (int partie = 0; partie < parties; ++partie) {
         Bilan bilan = PosteDeClasse::BilanDe(prog, poste, partie);
-        if (!Reussie(EcrireBilanGeneral(prog, bilan))) return 1;
+        if (!Reussie(EcrireBilanGeneral(destination, bilan))) return 1;
         if (partie >= PosteDeClasse::PartiesIndividuelles) continue;
         bilan.NomEleve = PosteDeClasse::EleveCommun;
-        if (!Reussie(EcrireBilanIndividuel(prog, bilan))) return 1;
+        if (!Reussie(EcrireBilanIndividuel(destination, bilan))) return 1;
     }
     return 0;
 }

@@ -136,10 +136,9 @@ void TestBilan::entreeDuBilanGeneralALOctetPres() {
     Banc banc(profil);
     banc.partie.NumJeu = numJeu;
     banc.partie.Compteurs = compteurs;
-    const Bilan bilan = ComposerBilan(banc.prog, banc.partie, u"Paul");
-    QCOMPARE(banc.prog.NomEleve, QStringLiteral("Paul"));
+    const Bilan bilan = ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul");
     for (int fois = 1; fois <= 2; ++fois) {
-        const EcritureBilan ecriture = EcrireBilanGeneral(banc.prog, bilan);
+        const EcritureBilan ecriture = EcrireBilanGeneral(banc.DestinationDesBilans(), bilan);
         QVERIFY2(ecriture.Reussie, qPrintable(ecriture.Message));
         QCOMPARE(ecriture.Fichier, profil.FichierBilan);
     }
@@ -184,11 +183,10 @@ void TestBilan::nomCoupeA50Caracteres() {
     QFETCH(QString, garde);
     Banc banc(ProfilCarrelis());
     banc.partie.NumJeu = 1;
-    const Bilan bilan = ComposerBilan(banc.prog, banc.partie, nom);
+    const Bilan bilan = ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, nom);
     QCOMPARE(bilan.NomEleve, garde);
-    QCOMPARE(banc.prog.NomEleve, garde);
-    QVERIFY(EcrireBilanGeneral(banc.prog, bilan).Reussie);
-    const QList<QByteArray> lignes = banc.Contenu(banc.prog.FichierBilan).split('\n');
+    QVERIFY(EcrireBilanGeneral(banc.DestinationDesBilans(), bilan).Reussie);
+    const QList<QByteArray> lignes = banc.Contenu(banc.prog.Profil().FichierBilan).split('\n');
     QCOMPARE(lignes.at(1).size(), 50 + 1); // the name, then its CR
 }
 
@@ -208,11 +206,13 @@ void TestBilan::bilanIndividuelEnTetePuisEntreesSuivantes() {
     banc.prog.Prefs.BilansIndividuels = 1;
     banc.partie.NumJeu = 1;
     banc.partie.Compteurs = Compteurs(14, 20, 3);
-    QVERIFY(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, u"Paul")));
+    QVERIFY(EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
+                             ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul")));
     banc.plate.maintenant = banc.plate.maintenant.addSecs(3600);
     banc.partie.NumJeu = 2;
     banc.partie.Compteurs = Compteurs(8, 9, 1);
-    QVERIFY(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, u"Paul")));
+    QVERIFY(EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
+                             ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul")));
     const QString fichier = QStringLiteral("Bilan individuel Paul.txt");
     QCOMPARE(banc.Fichiers(), QStringList{fichier});
     QCOMPARE(banc.Contenu(fichier),
@@ -230,8 +230,8 @@ void TestBilan::bilanIndividuelRangeSousSaClasse() {
     banc.prog.Prefs.ListeClasse = QStringLiteral("CM1.elv");
     banc.partie.NumJeu = 3;
     banc.partie.Compteurs = Compteurs(10, 10, 0, 3, 3, 4, 4);
-    const Bilan bilan = ComposerBilan(banc.prog, banc.partie, u"Léa M.");
-    QVERIFY(EnregistrerBilan(banc.prog, bilan));
+    const Bilan bilan = ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Léa M.");
+    QVERIFY(EnregistrerBilan(banc.plate, banc.DestinationDesBilans(), bilan));
     QCOMPARE(banc.Contenu(QStringLiteral("Bilan CM1 Léa M.txt")), QByteArray("\r\nL\xE9"
                                                                              "a M.\r\n\r\n") +
                                                                       Lignes(bilan.LignesResultat()));
@@ -263,7 +263,9 @@ void TestBilan::enregistrerSelonLesPreferences() {
     banc.prog.Prefs.EnregistrerBilans = general;
     banc.prog.Prefs.BilansIndividuels = individuel;
     banc.partie.NumJeu = 1;
-    QCOMPARE(EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, nom)), reussi);
+    QCOMPARE(EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
+                              ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, nom)),
+             reussi);
     QCOMPARE(banc.Fichiers(), fichiers);
     QVERIFY(banc.plate.avertissements.isEmpty());
 }
@@ -297,7 +299,8 @@ void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire() {
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
     banc.prog.Prefs.ListeClasse = liste;
-    QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, nom)));
+    QVERIFY(!EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
+                              ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, nom)));
     QCOMPARE(banc.plate.avertissements.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
         QVERIFY2(banc.plate.avertissements[0].startsWith(message), qPrintable(banc.plate.avertissements[0]));
@@ -309,7 +312,9 @@ void TestBilan::echecDuBilanGeneralArreteTout() {
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
     QVERIFY(QDir().mkdir(banc.Chemin(QStringLiteral("bilan Carrelis.txt"))));
-    QVERIFY(!EnregistrerBilan(banc.prog, ComposerBilan(banc.prog, banc.partie, u"Paul")));
+    QVERIFY(
+        !EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
+                          ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul")));
     QCOMPARE(banc.plate.avertissements.size(), 1);
     QVERIFY2(banc.plate.avertissements[0].startsWith(
                  QStringLiteral("Le bilan n'a pas été enregistré dans «\u00a0bilan "
@@ -323,8 +328,8 @@ void TestBilan::echecDuBilanIndividuelDitQueLeGeneralEstFait() {
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
     QVERIFY(QDir().mkdir(banc.Chemin(QStringLiteral("Bilan individuel Paul.txt"))));
-    const Bilan bilan = ComposerBilan(banc.prog, banc.partie, u"Paul");
-    QVERIFY(!EnregistrerBilan(banc.prog, bilan));
+    const Bilan bilan = ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul");
+    QVERIFY(!EnregistrerBilan(banc.plate, banc.DestinationDesBilans(), bilan));
     QCOMPARE(banc.plate.avertissements.size(), 1);
     const QString message = banc.plate.avertissements[0];
     QVERIFY2(message.startsWith(

@@ -190,9 +190,11 @@ void TestBilansIndividuels::effacement() {
     if (!occupe.isEmpty()) QVERIFY(eleve.tryLock(0));
 
     const auto compte =
-        general ? EffacementBilans::EffacerBilanGeneral(prog, std::chrono::milliseconds(100))
-                : EffacementBilans::EffacerBilansIndividuels(
-                      prog, BilansIndividuels::Fichiers(prog.Dossier()), std::chrono::milliseconds(100));
+        general ? EffacementBilans::EffacerBilanGeneral(plate, prog.Dossier(), prog.Profil().FichierBilan,
+                                                        std::chrono::milliseconds(100))
+                : EffacementBilans::EffacerBilansIndividuels(plate, prog.Dossier(),
+                                                             BilansIndividuels::Fichiers(prog.Dossier()),
+                                                             std::chrono::milliseconds(100));
     restent.sort();
     QStringList trouves = Contenu(programme);
     trouves.sort();
@@ -233,7 +235,8 @@ void TestBilansIndividuels::unBilanQuUnElevEnregistreResteEntier() {
     const QDeadlineTimer limite(2000);
     while (!verrouPris && !limite.hasExpired())
         std::this_thread::yield();
-    const auto compte = EffacementBilans::EffacerBilanGeneral(prog);
+    const auto compte =
+        EffacementBilans::EffacerBilanGeneral(prog.Plate(), prog.Dossier(), prog.Profil().FichierBilan);
     eleve.join();
     QVERIFY(verrouPris);
     QCOMPARE(compte.DansLaCorbeille, 1);

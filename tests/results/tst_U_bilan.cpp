@@ -52,7 +52,7 @@ struct Banc : DossierDeTest, BancProgramme {
         };
     }
     void Montrer() {
-        bilan->Preparer(partie);
+        bilan->Preparer(partie, ReglagesDuProgramme(prog, nomEleve));
         bilan->show();
     }
     void Preferences(bool enregistrer, bool individuels, bool resultats, bool exercice) {
@@ -70,6 +70,7 @@ struct Banc : DossierDeTest, BancProgramme {
     }
 
     Fenetres fenetres;
+    QString nomEleve; // given earlier in the run
     TF_bilan* bilan = nullptr;
     ResultatPartie partie;
     Tableau tableau;
@@ -206,7 +207,7 @@ void TestBilanFenetre::premiereFenetreDuneSeanceVideLaClasse() {
     // The stored class is listed, but no name has been given yet in this run.
     QCOMPARE(banc.Controle<QListWidget>("ListBox1")->count(), 3);
     QCOMPARE(banc.Controle<QListWidget>("ListBox3")->count(), 1);
-    QVERIFY(banc.prog.Prefs.ListeClasse.isEmpty());
+    QVERIFY(banc.bilan->Choix().Classe.isEmpty());
     QTest::mouseClick(banc.Controle<QListWidget>("ListBox1")->viewport(), Qt::LeftButton, {},
                       banc.Controle<QListWidget>("ListBox1")
                           ->visualItemRect(banc.Controle<QListWidget>("ListBox1")->item(1))
@@ -238,13 +239,13 @@ void TestBilanFenetre::seulUnNomModifieQuitteLaClasse() {
     Banc banc;
     EcrireClasse(QStringLiteral("CM1.elv"), {QStringLiteral("Hugo"), QStringLiteral("Inès")});
     banc.Preferences(false, true, false, false);
-    banc.prog.NomEleve = QStringLiteral("Hugo"); // a name given earlier in the run
+    banc.nomEleve = QStringLiteral("Hugo"); // a name given earlier in the run
     banc.Jeu(1, 5, 12, 7);
     banc.Montrer();
     auto* classes = banc.Controle<QListWidget>("ListBox3");
     QTest::mouseClick(classes->viewport(), Qt::LeftButton, {},
                       classes->visualItemRect(classes->item(0)).center());
-    QCOMPARE(banc.prog.Prefs.ListeClasse, QStringLiteral("CM1.elv"));
+    QCOMPARE(banc.bilan->Choix().Classe, QStringLiteral("CM1.elv"));
     auto* eleves = banc.Controle<QListWidget>("ListBox1");
     QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {},
                       eleves->visualItemRect(eleves->item(0)).center());
@@ -382,7 +383,6 @@ void TestBilanFenetre::defiJoueEnregistreDansLesDeuxFichiers() {
     Banc banc;
     EcrireClasse(QStringLiteral("CM2.elv"), {QStringLiteral("Chloé"), QStringLiteral("Noé")});
     banc.Preferences(true, true, false, false);
-    banc.prog.NomEleve = QStringLiteral("Noé");
     banc.prog.Prefs.TailleJeu3 = 1;
     auto* jeu = banc.fenetres.Obtenir<TF_Jeu_Carrelis_T>(IdFenetre::JeuCarrelis);
     jeu->Ouvrir(ChoixExercice{3, Operation::Multiplication});

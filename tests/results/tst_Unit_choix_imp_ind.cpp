@@ -32,17 +32,24 @@ struct Banc {
         }
         initial = QDir::currentPath();
         QDir::setCurrent(ailleurs.path());
-        fenetre = std::make_unique<TF_choix_imp_ind>(prog);
+        fenetre = std::make_unique<TF_choix_imp_ind>(plate);
     }
     ~Banc() { QDir::setCurrent(initial); }
 
-    // Shows the chooser modal, does the work once it is up, and tells whether it was accepted.
+    // Shows the chooser modal, does the work once it is up, and tells whether it was accepted;
+    // its answer is kept.
     bool Executer(const std::function<void()>& travail) {
         QTimer::singleShot(0, fenetre.get(), [this, travail] {
             travail();
             if (fenetre->isVisible()) fenetre->reject();
         });
-        return fenetre->exec() == QDialog::Accepted;
+        reponse = fenetre->Choisir(prog.Dossier());
+        return fenetre->result() == QDialog::Accepted;
+    }
+    // The results file the editor is to show; empty when none.
+    QString Fichier() const {
+        if (!reponse) return {};
+        return reponse->Sorte == TexteAOuvrir::Mode::Bilan ? reponse->Fichier : QStringLiteral("?");
     }
     QListWidget* Classes() const { return fenetre->findChild<QListWidget*>(QStringLiteral("ListBox3")); }
     QListWidget* Eleves() const { return fenetre->findChild<QListWidget*>(QStringLiteral("ListBox1")); }
@@ -65,6 +72,7 @@ struct Banc {
     PlateFormeTest plate;
     Programme prog;
     std::unique_ptr<TF_choix_imp_ind> fenetre;
+    std::optional<TexteAOuvrir> reponse;
 };
 
 const QStringList DeuxClasses{"CE1.elv",
@@ -169,7 +177,7 @@ void TestU_choix_imp_ind::fichierLaissePourLEditeur() {
         if (sortie == QLatin1String("Fermer")) banc.fenetre->close();
     });
     QCOMPARE(accepte, acceptee);
-    QCOMPARE(banc.prog.FichierAOuvrir, fichier);
+    QCOMPARE(banc.Fichier(), fichier);
     if (!fichier.isEmpty()) QVERIFY(QFile::exists(QDir(banc.programme.path()).filePath(fichier)));
     QCOMPARE(banc.Eleves()->count(), 0);
 }
@@ -181,14 +189,14 @@ void TestU_choix_imp_ind::auClavierSeul() {
         QCOMPARE(banc.fenetre->focusWidget(), banc.Classes());
         // The list taking the focus makes its first entry current; the arrows choose.
         QTest::keyClick(banc.Classes(), Qt::Key_Down);
-        QCOMPARE(banc.prog.ClasseChoisie, QStringLiteral("CM2"));
+        QCOMPARE(banc.Classes()->currentItem()->text(), QStringLiteral("CM2"));
         QTest::keyClick(banc.Classes(), Qt::Key_Return);
         QCOMPARE(banc.fenetre->focusWidget(), banc.Eleves());
         QTest::keyClick(banc.Eleves(), Qt::Key_Down);
         QTest::keyClick(banc.Eleves(), Qt::Key_Return);
     });
     QVERIFY(accepte);
-    QCOMPARE(banc.prog.FichierAOuvrir, QStringLiteral("Bilan CM2 Léa.txt"));
+    QCOMPARE(banc.Fichier(), QStringLiteral("Bilan CM2 Léa.txt"));
 }
 
 void TestU_choix_imp_ind::nomsEtAnnoncesPourLecteurDEcran() {

@@ -33,7 +33,7 @@ struct Banc {
             QFile fichier(QDir(programme.path()).filePath(nom));
             if (!fichier.open(QIODevice::WriteOnly)) qWarning("cannot write %s", qPrintable(nom));
         }
-        fenetre = std::make_unique<TF_efface_bilans>(prog);
+        fenetre = std::make_unique<TF_efface_bilans>(plate, prog.Profil().FichierBilan);
     }
     // Opens the window modal, runs the work, leaves through "Quitter".
     void Executer(const std::function<void()>& travail) {
@@ -41,7 +41,7 @@ struct Banc {
             travail();
             QTest::mouseClick(Bouton("Bouton_Quitter"), Qt::LeftButton);
         });
-        fenetre->exec();
+        fenetre->Gerer(prog.Dossier());
     }
     QPushButton* Bouton(const char* nom) const {
         return fenetre->findChild<QPushButton*>(QLatin1String(nom));
@@ -170,7 +170,7 @@ void TestU_efface_bilans::nomsEtAnnoncesPourLecteurDEcran() {
 void TestU_efface_bilans::f1OuvreLAideDesBilans() {
     Banc banc(ProfilCarrelis(), {});
     banc.prog.FichierAide = QStringLiteral("AIDE_CARRELIS.HLP");
-    RaccourciAide f1(banc.prog);
+    RaccourciAide f1(banc.plate, banc.prog.FichierAide);
     qApp->installEventFilter(&f1);
     banc.Executer([&] { QTest::keyClick(banc.Bouton("Bouton_Quitter"), Qt::Key_F1); });
     QCOMPARE(banc.plate.aidesAffichees, QStringList{"AIDE_CARRELIS.HLP#Bilans"});

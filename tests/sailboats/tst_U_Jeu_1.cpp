@@ -78,7 +78,7 @@ struct Banc {
 
     PlateFormeTest plate;
     Programme prog;
-    Fenetres fenetres;
+    FenetresTemoins fenetres;
     TF_Jeu_1* jeu = nullptr;
     FenetreTemoin* bilan = nullptr;
 };

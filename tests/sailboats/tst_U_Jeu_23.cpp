@@ -83,7 +83,7 @@ struct Banc {
 
     PlateFormeTest plate;
     Programme prog;
-    Fenetres fenetres;
+    FenetresTemoins fenetres;
     TF_Jeu_23* jeu = nullptr;
     FenetreTemoin* bilan = nullptr;
 };

@@ -172,7 +172,7 @@ void TestDialoguesFeuille::consigne() {
     QFETCH(QString, sortie);
     QFETCH(QString, resultat);
     Banc banc;
-    TF_Consigne dialogue(banc.prog);
+    TF_Consigne dialogue(banc.plate);
     QString consigne = depart;
     bool montre = false, ecrire = true;
     Pendant(dialogue, [&] {
@@ -211,7 +211,7 @@ void TestDialoguesFeuille::consigne() {
 // The field keeps the last text typed, even when another item was chosen in the end.
 void TestDialoguesFeuille::consigneGardeLeTexteTape() {
     Banc banc;
-    TF_Consigne dialogue(banc.prog);
+    TF_Consigne dialogue(banc.plate);
     QString consigne;
     Pendant(dialogue, [&] {
         Cocher(Radio(dialogue, QStringLiteral("RadioGroup1Item2")));
@@ -276,7 +276,7 @@ void TestDialoguesFeuille::tailleImp() {
     QFETCH(QString, sortie);
     QFETCH(int, resultat);
     Banc banc;
-    TF_ModifImp dialogue(banc.prog);
+    TF_ModifImp dialogue(banc.plate, banc.prog.Profil().EnTeteModifImp);
     quint8 taille = quint8(depart);
     bool montre = false;
     Pendant(dialogue, [&] {
@@ -301,9 +301,9 @@ void TestDialoguesFeuille::enTeteDeTailleImp() {
     QFETCH(ProfilProgramme, profil);
     QFETCH(bool, entete);
     Banc banc(profil);
-    TF_ModifImp dialogue(banc.prog);
+    TF_ModifImp dialogue(banc.plate, banc.prog.Profil().EnTeteModifImp);
     Banc autre(ProfilCarrelis());
-    TF_ModifImp sansEntete(autre.prog);
+    TF_ModifImp sansEntete(autre.plate, autre.prog.Profil().EnTeteModifImp);
     dialogue.show();
     auto* numero = dialogue.findChild<QLabel*>(QStringLiteral("NumeroJeu"));
     QCOMPARE(numero != nullptr, entete);
@@ -375,7 +375,7 @@ void TestDialoguesFeuille::serie() {
     QFETCH(QString, sortie);
     QFETCH(int, pages);
     Banc banc;
-    TF_Serie dialogue(banc.prog);
+    TF_Serie dialogue(banc.plate);
     QString resume;
     bool actifs = true;
     Pendant(dialogue, [&] {
@@ -438,7 +438,7 @@ void TestDialoguesFeuille::nombreDeFeuillesMontreEtImprime() {
     QFETCH(bool, corrige);
     QFETCH(int, feuilles);
     Banc banc;
-    TF_Serie dialogue(banc.prog);
+    TF_Serie dialogue(banc.plate);
     QString pendant, apres, resumePendant, resumeApres;
     bool attend = false;
     Pendant(dialogue, [&] {
@@ -532,7 +532,7 @@ void TestDialoguesFeuille::choixAuLecteurDEcran() {
         });
     };
     if (dialogue == u"Consigne") {
-        TF_Consigne d(banc.prog);
+        TF_Consigne d(banc.plate);
         repondre(d);
         QVERIFY(d.Choisir(reponse));
     } else if (dialogue == u"Consigne3D") {
@@ -542,7 +542,7 @@ void TestDialoguesFeuille::choixAuLecteurDEcran() {
         QVERIFY(d.Choisir(consignes));
         reponse = consignes[0] + '|' + consignes[1] + '|' + consignes[2];
     } else if (dialogue == u"ModifImp") {
-        TF_ModifImp d(banc.prog);
+        TF_ModifImp d(banc.plate, banc.prog.Profil().EnTeteModifImp);
         quint8 taille = 1;
         repondre(d);
         QVERIFY(d.Choisir(taille));
@@ -554,7 +554,7 @@ void TestDialoguesFeuille::choixAuLecteurDEcran() {
         QVERIFY(d.Choisir(tailles));
         reponse = QStringLiteral("%1 %2 %3").arg(tailles[0]).arg(tailles[1]).arg(tailles[2]);
     } else {
-        TF_Serie d(banc.prog);
+        TF_Serie d(banc.plate);
         repondre(d);
         const std::optional<ChoixSerie> serie = d.Choisir();
         QVERIFY(serie && serie->Quoi == ChoixSerie::Genre::Corrige);
@@ -565,11 +565,11 @@ void TestDialoguesFeuille::choixAuLecteurDEcran() {
 
 void TestDialoguesFeuille::nommesEtAuClavier() {
     Banc banc;
-    TF_Consigne consigne(banc.prog);
+    TF_Consigne consigne(banc.plate);
     TF_Consigne3D consigne3D(banc.prog);
-    TF_ModifImp modifImp(banc.prog);
+    TF_ModifImp modifImp(banc.plate, banc.prog.Profil().EnTeteModifImp);
     TF_Choix3D choix3D(banc.prog);
-    TF_Serie serie(banc.prog);
+    TF_Serie serie(banc.plate);
     for (QDialog* dialogue :
          std::initializer_list<QDialog*>{&consigne, &consigne3D, &modifImp, &choix3D, &serie}) {
         QVERIFY2(SansNom(*dialogue).isEmpty(), qPrintable(SansNom(*dialogue).join(' ')));
@@ -590,7 +590,7 @@ void TestDialoguesFeuille::nommesEtAuClavier() {
 void TestDialoguesFeuille::bandeAuMilieuDeLEcran() {
     Banc banc;
     banc.plate.ecran = QRect(0, 0, 1024, 768);
-    TF_Consigne dialogue(banc.prog);
+    TF_Consigne dialogue(banc.plate);
     QCOMPARE(dialogue.width(), 1024);
     QCOMPARE(dialogue.height(), 1024 * 280 / 800);
     QCOMPARE(dialogue.y(), (768 - 358) / 2);

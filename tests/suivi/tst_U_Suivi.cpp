@@ -163,7 +163,7 @@ void TestU_Suivi::ouvertParLeMenu() {
     QAction* entree = bilans->actions().last();
     QCOMPARE(entree->text(), "&Suivi de la classe");
     QVERIFY(entree->isEnabled());
-    RaccourciAide f1(banc.prog);
+    RaccourciAide f1(banc.plate, banc.prog.FichierAide);
     qApp->installEventFilter(&f1);
     bool vu = false;
     QTimer::singleShot(0, menu, [&] {

@@ -3,6 +3,7 @@
 
 #include "core/Hasard.h"
 #include "core/Programme.h"
+#include "results/FichiersBilans.h"
 #include "support/PlateFormeTest.h"
 
 #include <QDir>
@@ -31,6 +32,12 @@ struct BancProgramme {
         prog.InitValeurs();
         prog.RepProgramme = QDir::currentPath();
         prog.GeometrieMenu = plate.ecran;
+    }
+
+    // Where the results window of this program saves, as its preferences stand.
+    DestinationBilan DestinationDesBilans() const {
+        return {prog.Dossier(), prog.Profil().FichierBilan, prog.Prefs.ListeClasse,
+                prog.Prefs.EnregistrerBilans != 0, prog.Prefs.BilansIndividuels != 0};
     }
 
     PlateFormeTest plate;

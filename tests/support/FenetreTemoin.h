@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/FenetreExercice.h"
+#include "program/Fenetres.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -53,4 +54,43 @@ class ExerciceTemoin : public FenetreExercice {
     std::function<void()> travail;
     QList<ChoixExercice> choix_;
     DeroulementPartie partie{{}};
+};
+
+// The registry with stand-ins put in place of windows (Enregistrer): where the real window would
+// be given values and answer, the stand-in is shown modal instead, and what was asked is kept.
+class FenetresTemoins : public Fenetres {
+  public:
+    using Fenetres::Fenetres;
+
+    QList<TexteAOuvrir> textes;              // what the editor was asked to show
+    std::optional<TexteAOuvrir> bilanChoisi; // the report chooser's stand-in answers this
+
+    std::optional<quint8> ChoisirTaille(int numJeu, quint8 taille) override {
+        if (!Montrer(IdFenetre::ModifCh1)) return Fenetres::ChoisirTaille(numJeu, taille);
+        return std::nullopt;
+    }
+    void MontrerBilan(const ResultatPartie& resultat) override {
+        if (!Montrer(IdFenetre::Bilan)) Fenetres::MontrerBilan(resultat);
+    }
+    std::optional<TexteAOuvrir> ChoisirBilanIndividuel() override {
+        if (!Montrer(IdFenetre::ChoixImpInd)) return Fenetres::ChoisirBilanIndividuel();
+        return bilanChoisi;
+    }
+    void GererBilans() override {
+        if (!Montrer(IdFenetre::EffaceBilans)) Fenetres::GererBilans();
+    }
+    void EditerTexte(const TexteAOuvrir& texte) override {
+        textes.append(texte);
+        if (!Montrer(IdFenetre::Traitexte)) Fenetres::EditerTexte(texte);
+    }
+    void OuvrirSuivi(const QString& dossier) override {
+        if (!Montrer(IdFenetre::Suivi)) Fenetres::OuvrirSuivi(dossier);
+    }
+
+  private:
+    bool Montrer(IdFenetre id) {
+        auto* temoin = dynamic_cast<FenetreTemoin*>(Fenetre(id));
+        if (temoin) temoin->exec();
+        return temoin;
+    }
 };

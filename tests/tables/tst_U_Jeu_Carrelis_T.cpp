@@ -54,7 +54,7 @@ struct Banc : BancProgramme {
     void Taper(const QString& touches) const { QTest::keyClicks(Clavier(), touches); }
     void Entree() const { QTest::keyClick(Clavier(), Qt::Key_Return); }
 
-    Fenetres fenetres;
+    FenetresTemoins fenetres;
     TF_Jeu_Carrelis_T* jeu = nullptr;
     FenetreTemoin* bilan = nullptr;
 };

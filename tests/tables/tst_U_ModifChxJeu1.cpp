@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The size chooser: its heading per program and exercise, and that a click changes the size of
-// the exercise being played at once, and only that one.
-#include "core/Programme.h"
+// The size chooser: its heading per program and exercise, and the size it answers, clicked or
+// checked through the accessibility tree.
+#include "core/ProfilProgramme.h"
 #include "support/ActionsAccessibles.h"
 #include "support/PlateFormeTest.h"
 #include "tables/U_ModifChxJeu1.h"
@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 Q_DECLARE_METATYPE(ProfilProgramme)
 
@@ -20,9 +21,8 @@ class TestModifCh1 : public QObject {
   private slots:
     void enTete_data();
     void enTete();
-    void unClicChangeSeulementLExerciceEnCours();
-    void annulerRemetLaTailleDeLOuverture_data();
-    void annulerRemetLaTailleDeLOuverture();
+    void reponseSelonLaSortie_data();
+    void reponseSelonLaSortie();
     void choixAuLecteurDEcran_data();
     void choixAuLecteurDEcran();
 };
@@ -41,10 +41,8 @@ void TestModifCh1::enTete() {
     QFETCH(int, numJeu);
     QFETCH(QString, titre);
     PlateFormeTest plate;
-    Programme prog(profil, plate);
-    prog.Prefs.TailleJeu(numJeu) = 4;
-    TF_ModifCh1 choix(prog);
-    choix.Preparer(numJeu);
+    TF_ModifCh1 choix(plate, profil.EnTeteJeu);
+    choix.Preparer(numJeu, 4);
     choix.show();
     QCOMPARE(choix.windowTitle(), QStringLiteral("Choix du nombre de cases du tableau"));
     QCOMPARE(choix.NumeroJeu()->text(), titre);
@@ -53,50 +51,41 @@ void TestModifCh1::enTete() {
     QCOMPARE(choix.NbCasesJeu1()->buttons().size(), 7);
 }
 
-void TestModifCh1::unClicChangeSeulementLExerciceEnCours() {
-    PlateFormeTest plate;
-    Programme prog(ProfilCarrelis(), plate);
-    prog.Prefs.TailleJeu1 = 1;
-    prog.Prefs.TailleJeu2 = 2;
-    prog.Prefs.TailleJeu3 = 3;
-    TF_ModifCh1 choix(prog);
-    choix.Preparer(3);
-    choix.show();
-    QTest::mouseClick(choix.NbCasesJeu1()->button(6), Qt::LeftButton);
-    QCOMPARE(int(prog.Prefs.TailleJeu3), 7); // at once, before OK
-    QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-    QCOMPARE((QList<int>{prog.Prefs.TailleJeu1, prog.Prefs.TailleJeu2, prog.Prefs.TailleJeu3}),
-             (QList<int>{1, 2, 7}));
-    QVERIFY(!choix.isVisible());
-}
-
-void TestModifCh1::annulerRemetLaTailleDeLOuverture_data() {
+void TestModifCh1::reponseSelonLaSortie_data() {
     QTest::addColumn<QString>("sortie");
-    QTest::newRow("Annuler") << "Annuler";
-    QTest::newRow("Escape") << "Escape";
-    QTest::newRow("close button") << "close";
+    QTest::addColumn<int>("reponse"); // 0: nothing
+    QTest::newRow("OK: the size clicked last") << "OK" << 4;
+    QTest::newRow("Enter") << "Enter" << 4;
+    QTest::newRow("Annuler") << "Annuler" << 0;
+    QTest::newRow("Escape") << "Escape" << 0;
+    QTest::newRow("close button") << "close" << 0;
 }
 
-void TestModifCh1::annulerRemetLaTailleDeLOuverture() {
+// The size clicked last once confirmed, nothing otherwise; opened again, it starts from the size
+// it is given.
+void TestModifCh1::reponseSelonLaSortie() {
     QFETCH(QString, sortie);
+    QFETCH(int, reponse);
     PlateFormeTest plate;
-    Programme prog(ProfilCarrelis(), plate);
-    prog.Prefs.TailleJeu1 = 2;
-    TF_ModifCh1 choix(prog);
-    choix.Preparer(1);
-    choix.show();
-    QTest::mouseClick(choix.NbCasesJeu1()->button(5), Qt::LeftButton);
-    QTest::mouseClick(choix.NbCasesJeu1()->button(3), Qt::LeftButton);
-    if (sortie == QLatin1String("Annuler"))
-        QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
-    else if (sortie == QLatin1String("Escape"))
-        QTest::keyClick(&choix, Qt::Key_Escape);
-    else
-        choix.close();
-    QVERIFY(!choix.isVisible());
-    QCOMPARE(int(prog.Prefs.TailleJeu1), 2);
-    // Opened again after a change made elsewhere, it starts from the new size.
-    prog.Prefs.TailleJeu1 = 6;
+    TF_ModifCh1 choix(plate, ProfilCarrelis().EnTeteJeu);
+    QTimer::singleShot(0, &choix, [&] {
+        QTest::mouseClick(choix.NbCasesJeu1()->button(5), Qt::LeftButton);
+        QTest::mouseClick(choix.NbCasesJeu1()->button(3), Qt::LeftButton);
+        if (sortie == QLatin1String("OK"))
+            QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        else if (sortie == QLatin1String("Enter"))
+            QTest::keyClick(choix.NbCasesJeu1()->checkedButton(), Qt::Key_Return);
+        else if (sortie == QLatin1String("Annuler"))
+            QTest::mouseClick(choix.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        else if (sortie == QLatin1String("Escape"))
+            QTest::keyClick(&choix, Qt::Key_Escape);
+        else
+            choix.close();
+        if (choix.isVisible()) choix.reject();
+    });
+    const std::optional<quint8> taille = choix.Choisir(3, 2);
+    QCOMPARE(taille.value_or(0), reponse);
+    choix.Preparer(1, 6);
     choix.show();
     QCOMPARE(choix.NbCasesJeu1()->checkedId(), 5);
 }
@@ -104,28 +93,27 @@ void TestModifCh1::annulerRemetLaTailleDeLOuverture() {
 void TestModifCh1::choixAuLecteurDEcran_data() {
     QTest::addColumn<ProfilProgramme>("profil");
     QTest::addColumn<QString>("bouton"); // pressed after "Taille 2 (4 x 4)" is toggled
-    QTest::addColumn<int>("taille");
+    QTest::addColumn<int>("reponse");    // 0: nothing
     QTest::newRow("carrelis, OK") << ProfilCarrelis() << "OK" << 2;
     QTest::newRow("navirelle, OK") << ProfilNavirelle() << "OK" << 2;
-    QTest::newRow("navirelle, Annuler") << ProfilNavirelle() << "Annuler" << 5;
+    QTest::newRow("navirelle, Annuler") << ProfilNavirelle() << "Annuler" << 0;
 }
 
 // A size checked through the accessibility tree is the size chosen, as a click is.
 void TestModifCh1::choixAuLecteurDEcran() {
     QFETCH(ProfilProgramme, profil);
     QFETCH(QString, bouton);
-    QFETCH(int, taille);
+    QFETCH(int, reponse);
     PlateFormeTest plate;
-    Programme prog(profil, plate);
-    prog.Prefs.TailleJeu2 = 5;
-    TF_ModifCh1 choix(prog);
-    choix.Preparer(2);
-    choix.show();
-    QVERIFY(ActionsAccessibles::Basculer(choix, QStringLiteral("Taille 2 (4 x 4)")));
-    QCOMPARE(choix.NbCasesJeu1()->checkedId(), 1);
-    QVERIFY(ActionsAccessibles::Appuyer(choix, bouton));
-    QVERIFY(!choix.isVisible());
-    QCOMPARE(int(prog.Prefs.TailleJeu2), taille);
+    TF_ModifCh1 choix(plate, profil.EnTeteJeu);
+    int cochee = -1;
+    QTimer::singleShot(0, &choix, [&] {
+        if (ActionsAccessibles::Basculer(choix, QStringLiteral("Taille 2 (4 x 4)")))
+            cochee = choix.NbCasesJeu1()->checkedId();
+        if (!ActionsAccessibles::Appuyer(choix, bouton)) choix.reject();
+    });
+    QCOMPARE(choix.Choisir(2, 5).value_or(0), reponse);
+    QCOMPARE(cochee, 1);
 }
 
 QTEST_MAIN(TestModifCh1)
