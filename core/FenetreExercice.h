@@ -18,7 +18,6 @@ class MobilierPleinEcran;
 class PlateForme;
 class Programme;
 class QLabel;
-class QPagedPaintDevice;
 class QPushButton;
 class ReglagesUtilisateur;
 struct Preferences;
@@ -81,7 +80,7 @@ class FenetreExercice : public QWidget {
     // "Commencer", for a game that opens with it.
     virtual void Commencer() {}
     // What "Imprimer l'exercice" of the results prints; none by default.
-    virtual std::function<bool(QPagedPaintDevice&)> ImpressionExercice() const { return {}; }
+    virtual std::function<bool(const Destination&)> ImpressionExercice() const { return {}; }
     // The commands as the step of the game allows; a window adds what follows the step.
     virtual void MontrerEtape();
     virtual void MontrerCompteurs(bool annoncer);

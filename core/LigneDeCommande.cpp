@@ -7,6 +7,24 @@ namespace {
 
 const QString OptionDossier = QStringLiteral("--dossier");
 
+// Qt's own options that take the next word as their value ("-platform offscreen"); Qt reads
+// them, and the others ("-reverse"), itself.
+const QStringList OptionsQtAvecValeur{QStringLiteral("-platform"),
+                                      QStringLiteral("-platformpluginpath"),
+                                      QStringLiteral("-platformtheme"),
+                                      QStringLiteral("-plugin"),
+                                      QStringLiteral("-qwindowgeometry"),
+                                      QStringLiteral("-qwindowicon"),
+                                      QStringLiteral("-qwindowtitle"),
+                                      QStringLiteral("-session"),
+                                      QStringLiteral("-style"),
+                                      QStringLiteral("-stylesheet"),
+                                      QStringLiteral("-display"),
+                                      QStringLiteral("-geometry"),
+                                      QStringLiteral("-name"),
+                                      QStringLiteral("-title"),
+                                      QStringLiteral("-visual")};
+
 LigneDeCommande Erreur(const ProfilProgramme& profil, const QString& texte) {
     return {LigneDeCommande::Demande::Erreur,
             {},
@@ -47,6 +65,11 @@ LigneDeCommande LireLigneDeCommande(const QStringList& arguments, const ProfilPr
                 return Erreur(profil, QStringLiteral("l'option --dossier attend le nom d'un dossier."));
         } else if (argument.startsWith(QLatin1String("--"))) {
             return Erreur(profil, QStringLiteral("option inconnue « %1 ».").arg(argument));
+        } else if (argument.size() > 1 && argument.startsWith(QLatin1Char('-'))) {
+            if (OptionsQtAvecValeur.contains(argument)) ++i;
+        } else {
+            // The program opens no file given this way: a word typed by mistake is said, not ignored.
+            return Erreur(profil, QStringLiteral("argument inattendu « %1 ».").arg(argument));
         }
     }
     return ligne;
@@ -77,7 +100,7 @@ QString TexteAide(const ProfilProgramme& profil) {
                           "     « dossier = /chemin/du/dossier » dans %6 ;\n"
                           "  4. le dossier « %7 » du dossier personnel (~/%7).\n"
                           "Il est créé au premier lancement ; les images et l'aide livrées y sont\n"
-                          "copiées quand elles manquent.\n")
+                          "copiées quand elles manquent ou sont plus anciennes que celles livrées.\n")
         .arg(nom, Couper(profil.PresentationPubN), profil.FichierAide, profil.FichierPref,
              profil.ImageAccueil, FichierReglageSysteme(profil), profil.Titre);
 }

@@ -8,7 +8,7 @@
 
 // What the command line asks of a program. Read before the application object exists, so that
 // "--version" and "--help" answer on a machine without a display. Qt's own options ("-platform",
-// "-style"...) and any word that is not an option are left to Qt.
+// "-style"..., with their values) are left to Qt; any other word is an error.
 struct LigneDeCommande {
     enum class Demande { Lancer, Version, Aide, Erreur };
     Demande Action = Demande::Lancer;

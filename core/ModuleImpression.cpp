@@ -2,6 +2,7 @@
 // The module loaded at the first print (core/ImprimantesQt.h): the only code of the programs that
 // links Qt's printing library.
 #include "core/ImprimantesQt.h"
+#include "core/SortieImprimante.h"
 
 #include <QDir>
 #include <QPrintDialog>
@@ -24,32 +25,20 @@ std::unique_ptr<QPrinter> NouvelleImprimante(const QString& titre) {
     return imprimante;
 }
 
-bool Accepte(QPrinter& imprimante, const QString& titre, QWidget* parent) {
-    QPrintDialog dialogue(&imprimante, parent);
-    dialogue.setWindowTitle(titre);
-    return dialogue.exec() == QDialog::Accepted;
-}
-
 class DialoguesImpression final : public ImprimantesQt {
   public:
-    std::unique_ptr<QPagedPaintDevice>
-    ChoisirImprimante(const QString& titre, QPageLayout::Orientation orientation, QWidget* parent) override {
+    std::optional<ReponseImpression> ChoisirImpression(const QString& titre,
+                                                       std::optional<QPageLayout::Orientation> orientation,
+                                                       int nombrePages, QWidget* parent) override {
         std::unique_ptr<QPrinter> imprimante = NouvelleImprimante(titre);
-        imprimante->setPageOrientation(orientation);
-        if (!Accepte(*imprimante, titre, parent)) return nullptr;
-        // The dialog may have turned the page; the sheet is drawn for its own orientation.
-        imprimante->setPageOrientation(orientation);
-        return imprimante;
-    }
-
-    PlateForme::Impression ChoisirImpression(const QString& titre, QWidget* parent) override {
-        std::unique_ptr<QPrinter> imprimante = NouvelleImprimante(titre);
-        if (!Accepte(*imprimante, titre, parent)) return {};
-        PlateForme::Impression choix;
-        choix.Exemplaires = imprimante->copyCount();
-        choix.CopiesParLeSysteme = imprimante->supportsMultipleCopies();
-        choix.Page = std::move(imprimante);
-        return choix;
+        if (orientation) imprimante->setPageOrientation(*orientation);
+        QPrintDialog dialogue(imprimante.get(), parent);
+        dialogue.setWindowTitle(titre);
+        if (nombrePages > 0) dialogue.setMinMax(1, nombrePages);
+        if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
+        // The dialog may have turned the page; the document is drawn for its own orientation.
+        if (orientation) imprimante->setPageOrientation(*orientation);
+        return ReponseDe(std::move(imprimante));
     }
 };
 

@@ -2,12 +2,11 @@
 #pragma once
 
 #include "core/Operation.h"
+#include "core/Tirage.h"
 
 #include <QtGlobal>
 
 #include <functional>
-
-class QPagedPaintDevice;
 
 // A pupil's name as the results files and the class lists keep it.
 constexpr int LongueurNomEleve = 50;
@@ -40,5 +39,5 @@ struct ResultatPartie {
     CompteursResultat Compteurs;
     // Prints the table just played, alone on a page ("Imprimer l'exercice"); false when the page
     // refused it. Empty when there is nothing to print.
-    std::function<bool(QPagedPaintDevice&)> ImprimerExercice;
+    std::function<bool(const Destination& vers)> ImprimerExercice;
 };

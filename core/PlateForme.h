@@ -5,14 +5,14 @@
 #include <QDateTime>
 #include <QFont>
 #include <QPageLayout>
-#include <QPagedPaintDevice>
-
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QWidget;
+class SortieImpression;
 
 // Everything that would block a headless test or differs per desktop: message boxes, the
 // screen, the clock, the taskbar. The programs use the Qt implementation; tests script their own.
@@ -57,20 +57,13 @@ class PlateForme {
     // goes full screen, and leaves full screen to give the taskbar back.
     virtual void MasquerBarreDesTaches(QWidget& fenetrePrincipale) = 0;
     virtual void MontrerBarreDesTaches(QWidget& fenetrePrincipale) = 0;
-    // The print dialog: the page of the printer chosen (or of a PDF file), set to the orientation;
-    // null when the user gives up. Where the machine has no printer the dialog offers a PDF file.
-    virtual std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
-                                                                 QPageLayout::Orientation orientation) = 0;
-
-    // The print dialog with its number of copies: the page (null when the user gives up), the
-    // copies asked for, and whether the print system makes them itself from a single copy (a
-    // printer does; a PDF file does not, the program then draws every copy).
-    struct Impression {
-        std::unique_ptr<QPagedPaintDevice> Page;
-        int Exemplaires = 1;
-        bool CopiesParLeSysteme = false;
-    };
-    virtual Impression ChoisirImpression(const QString& titre) = 0;
+    // The print dialog, titled, set to the orientation (none: the user chooses it) and, when the
+    // document's number of pages is known (not 0), offering a range within it: where the job
+    // goes (a printer, or a PDF file where the machine has none), with the pages and copies
+    // asked for; null when the user gives up.
+    virtual std::unique_ptr<SortieImpression>
+    ChoisirImpression(const QString& titre, std::optional<QPageLayout::Orientation> orientation,
+                      int nombrePages) = 0;
 
     // Tells assistive technologies that something changed (a name, an alert such as "Juste").
     virtual void Annoncer(QObject& objet, QAccessible::Event evenement) = 0;

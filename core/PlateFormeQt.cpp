@@ -115,17 +115,15 @@ ImprimantesQt* PlateFormeQt::Imprimantes() {
     return nullptr;
 }
 
-std::unique_ptr<QPagedPaintDevice> PlateFormeQt::ChoisirImprimante(const QString& titreJob,
-                                                                   QPageLayout::Orientation orientation) {
+std::unique_ptr<SortieImpression>
+PlateFormeQt::ChoisirImpression(const QString& titreTravail,
+                                std::optional<QPageLayout::Orientation> orientation, int nombrePages) {
     InstallerTraductionQt();
     ImprimantesQt* module = Imprimantes();
-    return module ? module->ChoisirImprimante(titreJob, orientation, QApplication::activeWindow()) : nullptr;
-}
-
-PlateForme::Impression PlateFormeQt::ChoisirImpression(const QString& titreJob) {
-    InstallerTraductionQt();
-    ImprimantesQt* module = Imprimantes();
-    return module ? module->ChoisirImpression(titreJob, QApplication::activeWindow()) : Impression{};
+    if (!module) return nullptr;
+    std::optional<ReponseImpression> reponse =
+        module->ChoisirImpression(titreTravail, orientation, nombrePages, QApplication::activeWindow());
+    return reponse ? SortieDe(std::move(*reponse), titreTravail) : nullptr;
 }
 
 QString PlateFormeQt::ChoisirFichierAEnregistrer(const QString& titreDialogue, const QStringList& types,

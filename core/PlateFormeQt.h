@@ -35,9 +35,9 @@ class PlateFormeQt final : public PlateForme {
     bool MettreALaCorbeille(const QString& chemin) override;
     QString FichierReglagesUtilisateur(const QString& programme) const override;
     void Annoncer(QObject& objet, QAccessible::Event evenement) override;
-    std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
-                                                         QPageLayout::Orientation orientation) override;
-    Impression ChoisirImpression(const QString& titre) override;
+    std::unique_ptr<SortieImpression> ChoisirImpression(const QString& titre,
+                                                        std::optional<QPageLayout::Orientation> orientation,
+                                                        int nombrePages) override;
 
   private:
     // The print dialogs, loaded at the first call; null, and said in French, when they cannot be.

@@ -6,16 +6,19 @@
 #include <QLocale>
 #include <QTranslator>
 
-void InstallerTraductionQt() {
+bool InstallerTraductionQt() {
     // Tried once per run: a machine without Qt's translations keeps the English texts.
     static bool essayee = false;
+    static bool installee = false;
     auto* application = QCoreApplication::instance();
-    if (essayee || !application) return;
+    if (essayee || !application) return installee;
     essayee = true;
     auto* traducteur = new QTranslator(application);
     if (traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(traducteur);
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(traducteur))
+        installee = true;
     else
         delete traducteur;
+    return installee;
 }

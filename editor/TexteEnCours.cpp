@@ -3,9 +3,10 @@
 
 #include "core/AccesFichier.h"
 #include "core/DossierProgramme.h"
+#include "core/ImpressionTexte.h"
 #include "core/Libelles.h"
+#include "core/TravailImpression.h"
 #include "editor/EcrivainRtf.h"
-#include "editor/ImpressionTexte.h"
 #include "editor/TexteBrut.h"
 #include "results/BilansIndividuels.h"
 
@@ -179,16 +180,14 @@ bool TexteEnCours::Quitter() {
     return true;
 }
 
-// A printer makes the copies itself from one; a PDF file gets every copy drawn.
 void TexteEnCours::Imprimer() {
     const QString titre = NomFichierTexte.isEmpty() ? QStringLiteral("Editeur de texte")
                                                     : QFileInfo(NomFichierTexte).fileName();
-    PlateForme::Impression choix = plate.ChoisirImpression(titre);
-    if (!choix.Page) return;
-    const int exemplaires = choix.CopiesParLeSysteme ? 1 : choix.Exemplaires;
-    if (!ImpressionTexte::Imprimer(*document, *choix.Page, exemplaires))
-        plate.Avertir(QStringLiteral("Le texte n'a pas pu être imprimé\u00a0: l'imprimante ou le fichier "
-                                     "choisi n'a pas accepté les pages."));
+    ImprimerDepuisFenetre(
+        plate, titre, std::nullopt, 0,
+        [this](const Destination& vers) { return ImpressionTexte::Imprimer(*document, vers); },
+        QStringLiteral("Le texte n'a pas pu être imprimé\u00a0: l'imprimante ou le fichier choisi n'a pas "
+                       "accepté les pages."));
 }
 
 // A file that cannot be read, or whose reading the teacher stops, leaves the text on screen as

@@ -71,17 +71,17 @@ template <class T> std::unique_ptr<QWidget> AvecAutres(Programme& prog, Fenetres
 // The exercise of carrelis's game, printed as the game left it with the sheets' drawing.
 std::unique_ptr<QWidget> JeuCarrelis(Programme& prog, Fenetres& fenetres) {
     return std::make_unique<TF_Jeu_Carrelis_T>(
-        prog, fenetres, [&prog](QPagedPaintDevice& page, const Tableau& tableau, const ChoixExercice& choix) {
-            return ImprimerExercice(page, ContenuTableau{tableau, choix.Op, choix.NumJeu, prog.Consigne});
+        prog, fenetres, [&prog](const Destination& vers, const Tableau& tableau, const ChoixExercice& choix) {
+            return ImprimerExercice(vers, ContenuTableau{tableau, choix.Op, choix.NumJeu, prog.Consigne});
         });
 }
 
 // The table of navirelle's games, printed in the teacher's colours.
 template <class T> std::unique_ptr<QWidget> JeuVoiliers(Programme& prog, Fenetres& fenetres) {
     return std::make_unique<T>(prog, fenetres,
-                               [&prog](QPagedPaintDevice& page, const TableauVoiliers& joue, int numJeu) {
+                               [&prog](const Destination& vers, const TableauVoiliers& joue, int numJeu) {
                                    return ImprimerExerciceVoiliers(
-                                       page, joue, numJeu, prog.Prefs.PrefNoirEtBlanc != 0, prog.Consigne);
+                                       vers, joue, numJeu, prog.Prefs.PrefNoirEtBlanc != 0, prog.Consigne);
                                });
 }
 
@@ -124,7 +124,10 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
 } // namespace
 
 void Fenetres::CreerAuDemarrage() {
-    Fenetre(IdFenetre::Menu);
+    auto* menu = qobject_cast<TF_Menu*>(Fenetre(IdFenetre::Menu));
+    // A screen reader names the menu's actions from the moment it is on the screen, in French as
+    // the rest ("Appuyer", not "Press"); the first paint does not wait for Qt's texts.
+    if (menu) QObject::connect(menu, &TF_Menu::Peint, menu, [] { InstallerTraductionQt(); });
 }
 
 void Fenetres::CreerDansLOrdre() {

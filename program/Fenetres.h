@@ -32,7 +32,7 @@ class Fenetres : public AutresFenetres {
     explicit Fenetres(Programme& programme);
     ~Fenetres() override;
 
-    // The main menu.
+    // The main menu; Qt's French texts follow its first paint.
     void CreerAuDemarrage();
     // Every window of the program, in its order (screenshots, tests).
     void CreerDansLOrdre();

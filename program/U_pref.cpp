@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/U_pref.h"
 #include "core/Apparence.h"
+#include "core/GroupeExclusif.h"
 
 #include "core/AideContextuelle.h"
 #include "core/Libelles.h"
@@ -89,11 +90,6 @@ QRadioButton* NouveauChoix(QGroupBox* groupe, QButtonGroup* boutons, int item, c
 void Cocher(QCheckBox* caseACocher, bool coche) {
     const QSignalBlocker silence(caseACocher);
     caseACocher->setChecked(coche);
-}
-
-void Choisir(QButtonGroup* groupe, int item) {
-    const QSignalBlocker silence(groupe);
-    if (QAbstractButton* bouton = groupe->button(item)) bouton->setChecked(true);
 }
 
 } // namespace
@@ -194,9 +190,7 @@ std::pair<QGroupBox*, QButtonGroup*> TF_preferences::NouveauGroupe(int numJeu, Q
 
 // The choice checked goes to choisir; the arrow keys on the buttons pass through eventFilter.
 void TF_preferences::Relier(QButtonGroup* boutons, int numJeu, void (TF_preferences::*choisir)(int, int)) {
-    connect(boutons, &QButtonGroup::idToggled, this, [this, numJeu, choisir](int item, bool coche) {
-        if (coche) (this->*choisir)(numJeu, item);
-    });
+    GroupeExclusif::SurChoix(*boutons, [this, numJeu, choisir](int item) { (this->*choisir)(numJeu, item); });
     for (QAbstractButton* choix : boutons->buttons())
         choix->installEventFilter(this);
 }
@@ -279,8 +273,8 @@ void TF_preferences::AfficherValeurs() {
     Cocher(caseEnregistrer, p.EnregistrerBilans == 1);
     Cocher(caseBilansIndividuels, p.BilansIndividuels == 1);
     for (int numJeu = 1; numJeu <= 3; ++numJeu) {
-        Choisir(nbCasesJeu[numJeu - 1], p.TailleJeu(numJeu) - Preferences::TailleJeuMin);
-        Choisir(modifChoix[numJeu - 1], p.ChoixModifiable(numJeu) != 0 ? 0 : 1);
+        GroupeExclusif::Montrer(*nbCasesJeu[numJeu - 1], p.TailleJeu(numJeu) - Preferences::TailleJeuMin);
+        GroupeExclusif::Montrer(*modifChoix[numJeu - 1], p.ChoixModifiable(numJeu) != 0 ? 0 : 1);
     }
     if (caseCouleurs) {
         Cocher(caseCouleurs, p.PrefNoirEtBlanc != 1);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/U_Edit3.h"
 
+#include "core/ImpressionTexte.h"
 #include "core/PlateForme.h"
+#include "core/TravailImpression.h"
 #include "results/Bilan.h"
 
 #include <QHBoxLayout>
@@ -101,9 +103,10 @@ void TF_Edit3::Composer(const Bilan& bilan) {
     Ligne(curseur, QString(), Paragraphe(Qt::AlignLeft), Police("Times New Roman", 12, false));
 }
 
-// The window's button says "print": it prints, on the printer or the PDF file chosen.
+// The window's button says "print": it prints, on the printer or the PDF file chosen, and says
+// so when the pages were not taken.
 void TF_Edit3::Imprimer() {
-    auto page = plate.ChoisirImprimante(QStringLiteral("Bilan"), QPageLayout::Portrait);
-    if (!page) return;
-    richEdit1->document()->print(page.get());
+    ImprimerDepuisFenetre(
+        plate, QStringLiteral("Bilan"), QPageLayout::Portrait, 0,
+        [this](const Destination& vers) { return ImpressionTexte::Imprimer(*richEdit1->document(), vers); });
 }

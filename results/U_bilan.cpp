@@ -10,6 +10,7 @@
 #include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
+#include "core/TravailImpression.h"
 #include "results/Bilan.h"
 #include "results/FichiersBilans.h"
 
@@ -290,14 +291,11 @@ void TF_bilan::ImprimerBilan() {
 }
 
 void TF_bilan::ImprimerLExercice() {
-    auto page = prog.Plate().ChoisirImprimante(QStringLiteral("Exercice"), QPageLayout::Landscape);
-    if (!page) return;
-    if (!resultat.ImprimerExercice(*page)) {
-        prog.Plate().Avertir(
-            QStringLiteral("L'exercice n'a pas pu être imprimé : l'imprimante ou le fichier choisi "
-                           "n'a pas accepté la page."));
-        return;
-    }
+    const bool imprime = ImprimerDepuisFenetre(
+        prog.Plate(), QStringLiteral("Exercice"), QPageLayout::Landscape, 1, resultat.ImprimerExercice,
+        QStringLiteral(
+            "L'exercice n'a pas pu être imprimé : l'imprimante ou le fichier choisi n'a pas accepté "
+            "la page."));
     // One copy per results window where the program says so: a job that failed may be tried again.
-    if (prog.Profil().ExerciceImpressionUnique) imprimeExo->setEnabled(false);
+    if (imprime && prog.Profil().ExerciceImpressionUnique) imprimeExo->setEnabled(false);
 }

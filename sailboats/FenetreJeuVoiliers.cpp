@@ -69,10 +69,10 @@ void FenetreJeuVoiliers::MontrerEtape() {
 }
 
 // "Imprimer l'exercice" prints the table as the game left it.
-std::function<bool(QPagedPaintDevice&)> FenetreJeuVoiliers::ImpressionExercice() const {
+std::function<bool(const Destination&)> FenetreJeuVoiliers::ImpressionExercice() const {
     if (!imprimer) return {};
-    return [imprimer = imprimer, joue = TableauJoue(), numJeu = choix.NumJeu](QPagedPaintDevice& page) {
-        return imprimer(page, joue, numJeu);
+    return [imprimer = imprimer, joue = TableauJoue(), numJeu = choix.NumJeu](const Destination& vers) {
+        return imprimer(vers, joue, numJeu);
     };
 }
 

@@ -19,7 +19,7 @@ class FenetreJeuVoiliers : public FenetreExercice {
 
     // Prints a table played, alone on a page, for exercise numJeu ("Imprimer l'exercice" of the
     // results); false when the page refused it. The program gives its sheets' drawing.
-    using ImpressionVoiliers = std::function<bool(QPagedPaintDevice&, const TableauVoiliers&, int numJeu)>;
+    using ImpressionVoiliers = std::function<bool(const Destination&, const TableauVoiliers&, int numJeu)>;
 
   protected:
     FenetreJeuVoiliers(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
@@ -39,7 +39,7 @@ class FenetreJeuVoiliers : public FenetreExercice {
     virtual void TramerAussi(bool actives, int echelle) = 0;
 
     void MontrerEtape() override;
-    std::function<bool(QPagedPaintDevice&)> ImpressionExercice() const override;
+    std::function<bool(const Destination&)> ImpressionExercice() const override;
     void resizeEvent(QResizeEvent* evenement) override;
     // Laid out again on the window's new size, once a table is set up.
     void Redisposer();

@@ -30,6 +30,11 @@ class AccesImageVoilier : public QAccessibleWidget {
     QString localizedActionName(const QString& nom) const override {
         return nom == pressAction() ? QStringLiteral("Appuyer") : nom;
     }
+    QString localizedActionDescription(const QString& nom) const override {
+        for (const ImageVoilier::Action& action : Image()->Actions())
+            if (action.Nom == nom && !action.Description.isEmpty()) return action.Description;
+        return QAccessibleWidget::localizedActionDescription(nom);
+    }
     void doAction(const QString& nom) override {
         const QStringList noms = actionNames();
         if (const qsizetype i = noms.indexOf(nom); i >= 0) Image()->Agir(static_cast<int>(i));

@@ -21,8 +21,9 @@ class ImageVoilier : public QWidget {
     // Something a screen reader user may do with the picture: what a press of the left button at
     // `Point` does (and its release, a click). An empty name stands for the plain "press".
     struct Action {
-        QString Nom;
+        QString Nom; // empty: the standard "Press"
         QPoint Point;
+        QString Description = {}; // what it does, said with its name; empty for "Press"
     };
 
     explicit ImageVoilier(QWidget* parent = nullptr);

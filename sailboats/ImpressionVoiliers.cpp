@@ -7,20 +7,20 @@
 
 namespace {
 
-bool ImprimerUnePage(QPagedPaintDevice& page, const FeuilleVoiliers& feuille, const MarquesPage& marques) {
-    return ImprimerPages(page, QPageLayout::Landscape, 1, [&](QPainter& peintre, QSize surface, int) {
+bool ImprimerUnePage(const Destination& vers, const FeuilleVoiliers& feuille, const MarquesPage& marques) {
+    return ImprimerPages(vers, QPageLayout::Landscape, 1, [&](QPainter& peintre, QSize surface, int) {
         DessinFeuilleVoiliers(peintre, surface).DessinerPage(feuille, marques);
     });
 }
 
 } // namespace
 
-bool ImprimerFeuilleVoiliers(QPagedPaintDevice& page, const FeuilleVoiliers& feuille) {
-    return ImprimerUnePage(page, feuille, {});
+bool ImprimerFeuilleVoiliers(const Destination& vers, const FeuilleVoiliers& feuille) {
+    return ImprimerUnePage(vers, feuille, {});
 }
 
-bool ImprimerCorrigeVoiliers(QPagedPaintDevice& page, const FeuilleVoiliers& feuille) {
-    return ImprimerUnePage(page, feuille, MarquesPage{true, TitreCorrige()});
+bool ImprimerCorrigeVoiliers(const Destination& vers, const FeuilleVoiliers& feuille) {
+    return ImprimerUnePage(vers, feuille, MarquesPage{true, TitreCorrige()});
 }
 
 std::vector<FeuilleVoiliers> TirerSerieVoiliers(const FeuilleVoiliers& modele, int nombre, Hasard& hasard) {
@@ -39,20 +39,20 @@ std::vector<FeuilleVoiliers> TirerSerieVoiliers(const FeuilleVoiliers& modele, i
     return serie;
 }
 
-bool ImprimerSerieVoiliers(QPagedPaintDevice& page, const FeuilleVoiliers& modele, const ChoixSerie& choix,
+bool ImprimerSerieVoiliers(const Destination& vers, const FeuilleVoiliers& modele, const ChoixSerie& choix,
                            Hasard& hasard, const Progression& progression) {
     const std::vector<FeuilleVoiliers> serie = TirerSerieVoiliers(
         modele, std::clamp(choix.NombreFeuilles, ChoixSerie::NombreMin, ChoixSerie::NombreMax), hasard);
     const FeuilleVoiliers* courante = &serie.front();
     return ImprimerPagesSerie(
-        page, QPageLayout::Landscape, choix, [&](int numero) { courante = &serie[size_t(numero - 1)]; },
+        vers, QPageLayout::Landscape, choix, [&](int numero) { courante = &serie[size_t(numero - 1)]; },
         [&](QPainter& peintre, QSize surface, const MarquesPage& marques) {
             DessinFeuilleVoiliers(peintre, surface).DessinerPage(*courante, marques);
         },
         progression);
 }
 
-bool ImprimerExerciceVoiliers(QPagedPaintDevice& page, const TableauVoiliers& tableau, int numJeu,
+bool ImprimerExerciceVoiliers(const Destination& vers, const TableauVoiliers& tableau, int numJeu,
                               bool noirEtBlanc, const QString& consigne) {
-    return ImprimerFeuilleVoiliers(page, FeuilleVoiliers{tableau, numJeu, noirEtBlanc, consigne});
+    return ImprimerFeuilleVoiliers(vers, FeuilleVoiliers{tableau, numJeu, noirEtBlanc, consigne});
 }

@@ -7,24 +7,23 @@
 #include <vector>
 
 class Hasard;
-class QPagedPaintDevice;
 
 // Printing sailboat sheets on a paged device (a QPrinter chosen in the print dialog, or a
 // QPdfWriter), always on landscape pages. False when the job could not start (no printer,
 // unwritable file) or did not end well.
 
 // The sheet window's "Imprimer": the colours of the preview.
-bool ImprimerFeuilleVoiliers(QPagedPaintDevice& page, const FeuilleVoiliers& feuille);
+bool ImprimerFeuilleVoiliers(const Destination& vers, const FeuilleVoiliers& feuille);
 // Its answer key: every header and every boat in colour, or in hatches with the legend.
-bool ImprimerCorrigeVoiliers(QPagedPaintDevice& page, const FeuilleVoiliers& feuille);
+bool ImprimerCorrigeVoiliers(const Destination& vers, const FeuilleVoiliers& feuille);
 
 // A class set: `nombre` sheets like `modele`, each with new colours, all different.
 std::vector<FeuilleVoiliers> TirerSerieVoiliers(const FeuilleVoiliers& modele, int nombre, Hasard& hasard);
 // The class set in one job, each sheet followed by its key if asked.
-bool ImprimerSerieVoiliers(QPagedPaintDevice& page, const FeuilleVoiliers& modele, const ChoixSerie& choix,
+bool ImprimerSerieVoiliers(const Destination& vers, const FeuilleVoiliers& modele, const ChoixSerie& choix,
                            Hasard& hasard, const Progression& progression = {});
 
 // The results window's "Imprimer l'exercice": the table a game of exercise numJeu left, in
 // black and white as the teacher's preferences say, under the program's instruction.
-bool ImprimerExerciceVoiliers(QPagedPaintDevice& page, const TableauVoiliers& tableau, int numJeu,
+bool ImprimerExerciceVoiliers(const Destination& vers, const TableauVoiliers& tableau, int numJeu,
                               bool noirEtBlanc, const QString& consigne);

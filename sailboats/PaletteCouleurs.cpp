@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sailboats/PaletteCouleurs.h"
 
+#include "core/GroupeExclusif.h"
 #include "core/PlateForme.h"
 #include "sailboats/Couleurs.h"
 #include "sailboats/NomsCouleursEcran.h"
@@ -68,7 +69,7 @@ PaletteCouleurs::PaletteCouleurs(PlateForme& plateForme, QWidget* parent)
         boutons[static_cast<size_t>(i)] = bouton;
     }
     resize(Ecart + n * (Cote + Ecart), Cote + 2 * Ecart);
-    connect(groupe, &QButtonGroup::idClicked, this, [this](int numero) {
+    GroupeExclusif::SurChoix(*groupe, [this](int numero) {
         Choisir(numero);
         emit CouleurChoisie(numero);
     });
@@ -85,7 +86,7 @@ void PaletteCouleurs::Choisir(int numero) {
     if (!bouton) return;
     const bool change = numero != couleur;
     couleur = numero;
-    bouton->setChecked(true);
+    GroupeExclusif::Montrer(*groupe, numero);
     Nommer(change);
     update();
 }

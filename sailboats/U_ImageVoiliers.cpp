@@ -3,6 +3,8 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/GroupeExclusif.h"
+#include "core/ImpressionDepuisFenetre.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -11,7 +13,6 @@
 #include "sheets/ApercuFeuille.h"
 #include "sheets/ColonneFeuille.h"
 #include "sheets/DialoguesFeuille.h"
-#include "sheets/ImpressionDepuisFenetre.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -82,8 +83,8 @@ void TF_ImageVoiliers::ConstruireColonne() {
         c.Bouton(QStringLiteral("BoutonQuitter"), QStringLiteral("&Quitter"), Marron, QRect(4, 546, 72, 40));
     quitter->setFont(Apparence::Arial(18, false));
 
-    connect(jeux, &QButtonGroup::idClicked, this, &TF_ImageVoiliers::ChoisirExercice);
-    connect(modes, &QButtonGroup::idClicked, this, &TF_ImageVoiliers::ChoisirCouleurs);
+    GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { ChoisirExercice(numJeu); });
+    GroupeExclusif::SurChoix(*modes, [this](int noirEtBlanc) { ChoisirCouleurs(noirEtBlanc); });
     connect(consigne, &QPushButton::clicked, this, &TF_ImageVoiliers::ChangerConsigne);
     connect(changer, &QPushButton::clicked, this, &TF_ImageVoiliers::ChangerTaille);
     connect(nouveau, &QPushButton::clicked, this, &TF_ImageVoiliers::NouvelleFeuille);
@@ -116,8 +117,8 @@ void TF_ImageVoiliers::FormActivate() {
 }
 
 void TF_ImageVoiliers::MontrerReglages() {
-    jeux->button(preparation.Feuille().NumJeu)->setChecked(true);
-    modes->button(preparation.Feuille().NoirEtBlanc ? 1 : 0)->setChecked(true);
+    GroupeExclusif::Montrer(*jeux, preparation.Feuille().NumJeu);
+    GroupeExclusif::Montrer(*modes, preparation.Feuille().NoirEtBlanc ? 1 : 0);
 }
 
 void TF_ImageVoiliers::AfficherFeuille() {
@@ -164,8 +165,8 @@ void TF_ImageVoiliers::AfficherCorrige() {
 
 void TF_ImageVoiliers::Imprimer() {
     const FeuilleVoiliers& feuille = preparation.Feuille();
-    ImprimerDepuisFenetre(prog, QStringLiteral("Feuille d'exercices"), QPageLayout::Landscape,
-                          [&](QPagedPaintDevice& page) { return ImprimerFeuilleVoiliers(page, feuille); });
+    ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Feuille d'exercices"), QPageLayout::Landscape, 1,
+                          [&](const Destination& vers) { return ImprimerFeuilleVoiliers(vers, feuille); });
 }
 
 void TF_ImageVoiliers::PreparerSerie() {
@@ -174,13 +175,13 @@ void TF_ImageVoiliers::PreparerSerie() {
     const FeuilleVoiliers& feuille = preparation.Feuille();
     if (choix->Quoi == ChoixSerie::Genre::Corrige) {
         ImprimerDepuisFenetre(
-            prog, QStringLiteral("Corrigé"), QPageLayout::Landscape,
-            [&](QPagedPaintDevice& page) { return ImprimerCorrigeVoiliers(page, feuille); });
+            prog.Plate(), QStringLiteral("Corrigé"), QPageLayout::Landscape, 1,
+            [&](const Destination& vers) { return ImprimerCorrigeVoiliers(vers, feuille); });
         return;
     }
     ImprimerAvecProgression(
-        prog, *this, QStringLiteral("Série de feuilles"), QPageLayout::Landscape, choix->NombrePages(),
-        [&](QPagedPaintDevice& page, const Progression& progression) {
-            return ImprimerSerieVoiliers(page, feuille, *choix, prog.Aleatoire(), progression);
+        prog.Plate(), *this, QStringLiteral("Série de feuilles"), QPageLayout::Landscape,
+        choix->NombrePages(), [&](const Destination& vers, const Progression& progression) {
+            return ImprimerSerieVoiliers(vers, feuille, *choix, prog.Aleatoire(), progression);
         });
 }

@@ -33,8 +33,10 @@ QRect PlaceBouton(int rang) {
 // What a screen reader user may do with a boat: colour its sails or its hull.
 QList<ImageVoilier::Action> ActionsBateau(const ImageVoilier& image, int marge) {
     const int w = image.width(), pont = VoilierEcran::LigneFlottaison(image.height());
-    return {{QStringLiteral("Colorier les voiles"), QPoint(w / 2 + marge, pont - marge)},
-            {QStringLiteral("Colorier la coque"), QPoint(w / 2, pont + marge)}};
+    return {{QStringLiteral("Colorier les voiles"), QPoint(w / 2 + marge, pont - marge),
+             QStringLiteral("Peint les voiles de la couleur choisie dans la palette")},
+            {QStringLiteral("Colorier la coque"), QPoint(w / 2, pont + marge),
+             QStringLiteral("Peint la coque de la couleur choisie dans la palette")}};
 }
 
 } // namespace

@@ -9,20 +9,20 @@ QPageLayout::Orientation OrientationDe(const FeuilleTableaux& feuille) {
     return ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer);
 }
 
-bool ImprimerUnePage(QPagedPaintDevice& page, const FeuilleTableaux& feuille, const MarquesPage& marques) {
-    return ImprimerPages(page, OrientationDe(feuille), 1, [&](QPainter& peintre, QSize surface, int) {
+bool ImprimerUnePage(const Destination& vers, const FeuilleTableaux& feuille, const MarquesPage& marques) {
+    return ImprimerPages(vers, OrientationDe(feuille), 1, [&](QPainter& peintre, QSize surface, int) {
         DessinFeuille(peintre, surface, SurfaceFeuille::Page).DessinerFeuille(feuille, marques);
     });
 }
 
 } // namespace
 
-bool ImprimerFeuille(QPagedPaintDevice& page, const FeuilleTableaux& feuille) {
-    return ImprimerUnePage(page, feuille, {});
+bool ImprimerFeuille(const Destination& vers, const FeuilleTableaux& feuille) {
+    return ImprimerUnePage(vers, feuille, {});
 }
 
-bool ImprimerCorrige(QPagedPaintDevice& page, const FeuilleTableaux& feuille) {
-    return ImprimerUnePage(page, feuille, MarquesPage{true, TitreCorrige()});
+bool ImprimerCorrige(const Destination& vers, const FeuilleTableaux& feuille) {
+    return ImprimerUnePage(vers, feuille, MarquesPage{true, TitreCorrige()});
 }
 
 std::vector<FeuilleTableaux> TirerSerie(const FeuilleTableaux& modele, int nombre, Hasard& hasard) {
@@ -41,21 +41,21 @@ std::vector<FeuilleTableaux> TirerSerie(const FeuilleTableaux& modele, int nombr
     return serie;
 }
 
-bool ImprimerSerie(QPagedPaintDevice& page, const FeuilleTableaux& modele, const ChoixSerie& choix,
+bool ImprimerSerie(const Destination& vers, const FeuilleTableaux& modele, const ChoixSerie& choix,
                    Hasard& hasard, const Progression& progression) {
     const std::vector<FeuilleTableaux> serie = TirerSerie(
         modele, std::clamp(choix.NombreFeuilles, ChoixSerie::NombreMin, ChoixSerie::NombreMax), hasard);
     const FeuilleTableaux* courante = &serie.front();
     return ImprimerPagesSerie(
-        page, OrientationDe(modele), choix, [&](int numero) { courante = &serie[size_t(numero - 1)]; },
+        vers, OrientationDe(modele), choix, [&](int numero) { courante = &serie[size_t(numero - 1)]; },
         [&](QPainter& peintre, QSize surface, const MarquesPage& marques) {
             DessinFeuille(peintre, surface, SurfaceFeuille::Page).DessinerFeuille(*courante, marques);
         },
         progression);
 }
 
-bool ImprimerExercice(QPagedPaintDevice& page, const ContenuTableau& contenu) {
-    return ImprimerPages(page, QPageLayout::Landscape, 1, [&](QPainter& peintre, QSize surface, int) {
+bool ImprimerExercice(const Destination& vers, const ContenuTableau& contenu) {
+    return ImprimerPages(vers, QPageLayout::Landscape, 1, [&](QPainter& peintre, QSize surface, int) {
         DessinFeuille(peintre, surface, SurfaceFeuille::Page).DessinerCopies(1, contenu);
     });
 }

@@ -2,6 +2,7 @@
 #include "sheets/SectionConsigne.h"
 
 #include "core/Apparence.h"
+#include "core/GroupeExclusif.h"
 #include "core/Libelles.h"
 #include "sheets/ChoixConsigne.h"
 #include "sheets/ReglagesFeuille.h"
@@ -43,14 +44,14 @@ SectionConsigne::SectionConsigne(int n, QWidget* parent)
     champ->setMaxLength(LongueurConsigne);
     champ->setFont(Apparence::Arial(16, false));
     champ->setAccessibleName(QStringLiteral("Consigne personnalisée"));
-    connect(groupe, &QButtonGroup::idClicked, this, &SectionConsigne::ChoisirConsigne);
+    GroupeExclusif::SurChoix(*groupe, [this](int item) { ChoisirConsigne(item); });
     setTabOrder(groupe->button(2), champ);
 }
 
 void SectionConsigne::Montrer(const QString& consigne) {
     const int item = ChoixConsigne::ItemDe(consigne);
     if (item == ChoixConsigne::Personnalisee) champ->setText(consigne);
-    groupe->button(item)->setChecked(true);
+    GroupeExclusif::Montrer(*groupe, item);
 }
 
 QString SectionConsigne::Consigne() const {

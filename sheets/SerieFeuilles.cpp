@@ -16,18 +16,19 @@ QString TitreCorrige(int numero) {
     return numero > 0 ? QStringLiteral("Corrigé de la feuille n° %1").arg(numero) : QStringLiteral("Corrigé");
 }
 
-bool ImprimerPagesSerie(QPagedPaintDevice& page, QPageLayout::Orientation orientation,
+bool ImprimerPagesSerie(const Destination& vers, QPageLayout::Orientation orientation,
                         const ChoixSerie& choix, const PreparerFeuille& preparer,
                         const DessinMarque& dessiner, const Progression& progression) {
     ChoixSerie serie = choix;
     serie.Quoi = ChoixSerie::Genre::Serie;
     const int parFeuille = serie.AvecCorriges ? 2 : 1;
     return ImprimerPages(
-        page, orientation, serie.NombrePages(),
+        vers, orientation, serie.NombrePages(),
         [&](QPainter& peintre, QSize surface, int k) {
             const int numero = k / parFeuille + 1;
             const bool corrige = k % parFeuille == 1;
-            if (!corrige) preparer(numero);
+            // The pages asked for may start on a key, or repeat a sheet for its copies.
+            preparer(numero);
             dessiner(peintre, surface,
                      MarquesPage{corrige, corrige ? TitreCorrige(numero) : TitreFeuilleSerie(numero)});
         },

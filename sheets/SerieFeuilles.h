@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/TravailImpression.h"
 #include "sheets/MarquesPage.h"
-#include "sheets/TravailImpression.h"
 
 // What the teacher may print beyond the sheet on show: its answer key alone, or a class set of
 // different sheets, each followed by its key if asked.
@@ -21,13 +21,15 @@ struct ChoixSerie {
 QString TitreFeuilleSerie(int numero);
 QString TitreCorrige(int numero = 0); // 0: the key of the sheet on show
 
-// Sheet i of a class set (from 1) is prepared once, then drawn, and drawn again as its key.
+// Sheet i of a class set (from 1) is prepared before each of its pages, then drawn, or drawn as
+// its key.
 using PreparerFeuille = std::function<void(int numero)>;
 using DessinMarque = std::function<void(QPainter& peintre, QSize surface, const MarquesPage& marques)>;
 
-// A class set in one job: for each sheet, preparer then its page, then its key's page if asked.
+// A class set in one job: for each sheet, its page, then its key's page if asked; of those, the
+// pages and copies the destination asks for.
 // The number of sheets is kept within 1..40.
-bool ImprimerPagesSerie(QPagedPaintDevice& page, QPageLayout::Orientation orientation,
+bool ImprimerPagesSerie(const Destination& vers, QPageLayout::Orientation orientation,
                         const ChoixSerie& choix, const PreparerFeuille& preparer,
                         const DessinMarque& dessiner, const Progression& progression = {});
 

@@ -4,8 +4,10 @@
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
 #include "core/DialogueFixe.h"
+#include "core/GroupeExclusif.h"
 #include "core/Libelles.h"
 #include "core/PlateForme.h"
+#include "sheets/ChampNombre.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QSpinBox>
 
 namespace {
 
@@ -23,6 +24,9 @@ QString Pages(int nombre) {
     return nombre == 1 ? QStringLiteral("1 page sera imprimée.")
                        : QStringLiteral("%1 pages seront imprimées.").arg(nombre);
 }
+
+const QString Bornes =
+    QStringLiteral("de %1 à %2 feuilles").arg(ChoixSerie::NombreMin).arg(ChoixSerie::NombreMax);
 
 } // namespace
 
@@ -55,10 +59,9 @@ TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(
     const QString nombre = QStringLiteral("&Nombre de feuilles :");
     QLabel* etiquette = Apparence::Etiquette(this, QStringLiteral("LabelNombre"), nombre,
                                              QRect(50, 156, 220, 30), Apparence::Arial(15, false), Qt::black);
-    nombreFeuilles = new QSpinBox(this);
+    nombreFeuilles = new ChampNombre(ChoixSerie::NombreMin, ChoixSerie::NombreMax, this);
     nombreFeuilles->setObjectName(QStringLiteral("NombreFeuilles"));
     nombreFeuilles->setGeometry(280, 156, 90, 30);
-    nombreFeuilles->setRange(ChoixSerie::NombreMin, ChoixSerie::NombreMax);
     nombreFeuilles->setValue(ChoixSerie().NombreFeuilles);
     nombreFeuilles->setAccessibleName(Libelles::NomAccessible(nombre));
     etiquette->setBuddy(nombreFeuilles);
@@ -75,10 +78,16 @@ TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(
     QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BoutonAnnuler"),
                                              QStringLiteral("&Annuler"), QRect(370, 276, 130, 38));
     imprimer->setDefault(true);
+    // Clicked, it leaves the keyboard in the number, which accept() then checks.
+    imprimer->setFocusPolicy(Qt::TabFocus);
     connect(imprimer, &QPushButton::clicked, this, &QDialog::accept);
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(groupe, &QButtonGroup::buttonClicked, this, &TF_Serie::Actualiser);
-    connect(nombreFeuilles, &QSpinBox::valueChanged, this, &TF_Serie::Actualiser);
+    GroupeExclusif::SurChoix(*groupe, [this](int) { Actualiser(); });
+    connect(nombreFeuilles, &QSpinBox::textChanged, this, [this] {
+        nombreCorrige = false;
+        Actualiser();
+    });
+    connect(nombreFeuilles, &ChampNombre::Corrige, this, &TF_Serie::Corrige);
     connect(avecCorriges, &QCheckBox::toggled, this, &TF_Serie::Actualiser);
     Actualiser();
     DialogueFixe::Terminer(*this, plate);
@@ -99,11 +108,30 @@ void TF_Serie::Actualiser() {
     const bool serie = choixSerie->isChecked();
     nombreFeuilles->setEnabled(serie);
     avecCorriges->setEnabled(serie);
-    const QString texte = Pages(Choix().NombrePages());
+    // The summary never names a number of pages the field does not show.
+    QString texte = Pages(Choix().NombrePages());
+    if (serie && !nombreFeuilles->Lu())
+        texte = QStringLiteral("Le nombre de feuilles va %1.").arg(Bornes);
+    else if (serie && nombreCorrige)
+        texte = QStringLiteral("Nombre corrigé (%1) : %2").arg(Bornes, texte);
     if (texte == resume->text()) return;
     resume->setText(texte);
     resume->setAccessibleName(texte);
     plate.Annoncer(*resume, QAccessible::NameChanged);
+}
+
+void TF_Serie::Corrige() {
+    nombreCorrige = true;
+    Actualiser();
+}
+
+void TF_Serie::accept() {
+    if (choixSerie->isChecked() && !nombreFeuilles->Corriger()) {
+        nombreFeuilles->setFocus(Qt::OtherFocusReason);
+        nombreFeuilles->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 void TF_Serie::showEvent(QShowEvent* evenement) {

@@ -11,7 +11,7 @@ class PlateForme;
 class QCheckBox;
 class QLabel;
 class QRadioButton;
-class QSpinBox;
+class ChampNombre;
 
 // What the sheet windows print beyond the sheet on show: its answer key, or a class set of 1
 // to 40 different sheets, each followed by its key if asked. The window keeps the last choice
@@ -25,16 +25,23 @@ class TF_Serie : public QDialog {
     std::optional<ChoixSerie> Choisir();
     ChoixSerie Choix() const;
 
+  public slots:
+    // A number of sheets that is none of 1..40 is corrected and shown first: nothing prints that
+    // the teacher has not seen.
+    void accept() override;
+
   protected:
     void showEvent(QShowEvent* evenement) override;
 
   private:
     void Actualiser();
+    void Corrige();
 
     PlateForme& plate;
     QRadioButton* choixCorrige;
     QRadioButton* choixSerie;
-    QSpinBox* nombreFeuilles;
+    ChampNombre* nombreFeuilles;
     QCheckBox* avecCorriges;
     QLabel* resume;
+    bool nombreCorrige = false; // the number shown was just corrected
 };

@@ -3,6 +3,8 @@
 
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
+#include "core/GroupeExclusif.h"
+#include "core/ImpressionDepuisFenetre.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
@@ -10,7 +12,6 @@
 #include "sheets/ColonneFeuille.h"
 #include "sheets/DessinFeuille.h"
 #include "sheets/DialoguesFeuille.h"
-#include "sheets/ImpressionDepuisFenetre.h"
 #include "sheets/ImpressionFeuille.h"
 
 #include <QButtonGroup>
@@ -92,9 +93,9 @@ void TF_Image::ConstruireColonne() {
         c.Bouton(QStringLiteral("BoutonQuitter"), QStringLiteral("&Quitter"), Marron, QRect(4, 546, 72, 40));
     quitter->setFont(Apparence::Arial(18, false));
 
-    connect(operations, &QButtonGroup::idClicked, this, &TF_Image::ChoisirOperation);
-    connect(jeux, &QButtonGroup::idClicked, this, &TF_Image::ChoisirExercice);
-    connect(dispositions, &QButtonGroup::idClicked, this, &TF_Image::ChoisirDisposition);
+    GroupeExclusif::SurChoix(*operations, [this](int bouton) { ChoisirOperation(bouton); });
+    GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { ChoisirExercice(numJeu); });
+    GroupeExclusif::SurChoix(*dispositions, [this](int disposition) { ChoisirDisposition(disposition); });
     connect(consigne, &QPushButton::clicked, this, &TF_Image::ChangerConsigne);
     connect(changer, &QPushButton::clicked, this, &TF_Image::ChangerTaille);
     connect(nouveau, &QPushButton::clicked, this, &TF_Image::NouvelleFeuille);
@@ -128,9 +129,9 @@ void TF_Image::FormActivate() {
 
 void TF_Image::MontrerReglages() {
     const FeuilleTableaux& f = preparation.Feuille();
-    operations->button(f.Op == Operation::Addition ? 0 : 1)->setChecked(true);
-    jeux->button(f.Reglages.JeuImprime)->setChecked(true);
-    dispositions->button(f.Reglages.NbExAImprimer)->setChecked(true);
+    GroupeExclusif::Montrer(*operations, f.Op == Operation::Addition ? 0 : 1);
+    GroupeExclusif::Montrer(*jeux, f.Reglages.JeuImprime);
+    GroupeExclusif::Montrer(*dispositions, f.Reglages.NbExAImprimer);
     for (QAbstractButton* bouton : jeux->buttons())
         bouton->setVisible(!f.TroisDifferents());
 }
@@ -195,9 +196,9 @@ void TF_Image::NouvelleFeuille() {
 
 void TF_Image::Imprimer() {
     const FeuilleTableaux& feuille = preparation.Feuille();
-    ImprimerDepuisFenetre(prog, QStringLiteral("Feuille d'exercices"),
-                          ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer),
-                          [&](QPagedPaintDevice& page) { return ImprimerFeuille(page, feuille); });
+    ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Feuille d'exercices"),
+                          ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer), 1,
+                          [&](const Destination& vers) { return ImprimerFeuille(vers, feuille); });
 }
 
 void TF_Image::PreparerSerie() {
@@ -206,13 +207,13 @@ void TF_Image::PreparerSerie() {
     const FeuilleTableaux& feuille = preparation.Feuille();
     const QPageLayout::Orientation orientation = ReglagesFeuille::Orientation(feuille.Reglages.NbExAImprimer);
     if (choix->Quoi == ChoixSerie::Genre::Corrige) {
-        ImprimerDepuisFenetre(prog, QStringLiteral("Corrigé"), orientation,
-                              [&](QPagedPaintDevice& page) { return ImprimerCorrige(page, feuille); });
+        ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Corrigé"), orientation, 1,
+                              [&](const Destination& vers) { return ImprimerCorrige(vers, feuille); });
         return;
     }
-    ImprimerAvecProgression(prog, *this, QStringLiteral("Série de feuilles"), orientation,
+    ImprimerAvecProgression(prog.Plate(), *this, QStringLiteral("Série de feuilles"), orientation,
                             choix->NombrePages(),
-                            [&](QPagedPaintDevice& page, const Progression& progression) {
-                                return ImprimerSerie(page, feuille, *choix, prog.Aleatoire(), progression);
+                            [&](const Destination& vers, const Progression& progression) {
+                                return ImprimerSerie(vers, feuille, *choix, prog.Aleatoire(), progression);
                             });
 }

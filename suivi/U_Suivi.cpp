@@ -9,11 +9,11 @@
 #include "core/NomDeFichier.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
+#include "core/TravailImpression.h"
 #include "results/ExportSuivi.h"
 #include "results/ImpressionSuivi.h"
 #include "results/ModeleSuivi.h"
 #include "results/SuiviClasse.h"
-#include "sheets/ImpressionDepuisFenetre.h"
 #include "suivi/DetailEleve.h"
 #include "suivi/EnTeteGroupe.h"
 
@@ -471,17 +471,20 @@ bool TF_Suivi::Imprimer() {
     const QString titre = QStringLiteral("Suivi de la classe : %1 (%2)").arg(quiTableau, profil.Titre);
     const QString date = QStringLiteral("Imprimé le ") + plate.Maintenant().date().toString(u"dd/MM/yyyy");
     const int pages = ImpressionSuivi::NombrePages(tableauAffiche);
+    int imprimees = 0;
     const bool fait =
-        ImprimerDepuisFenetre(prog, Titre, QPageLayout::Landscape, [&](QPagedPaintDevice& page) {
-            page.setPageSize(QPageSize(QPageSize::A4));
+        ImprimerDepuisFenetre(plate, Titre, QPageLayout::Landscape, pages, [&](const Destination& vers) {
+            vers.Page.setPageSize(QPageSize(QPageSize::A4));
+            imprimees = static_cast<int>(vers.Demande.Choisies(pages).size());
             return ImprimerPages(
-                page, QPageLayout::Landscape, pages, [&](QPainter& peintre, QSize surface, int k) {
+                vers, QPageLayout::Landscape, pages, [&](QPainter& peintre, QSize surface, int k) {
                     ImpressionSuivi::DessinerPage(peintre, surface, k, tableauAffiche, titre, date);
                 });
         });
     if (fait) {
-        resume->setText(resumeTableau +
-                        QStringLiteral(" Tableau imprimé : %1 page%2.").arg(pages).arg(pages > 1 ? "s" : ""));
+        resume->setText(
+            resumeTableau +
+            QStringLiteral(" Tableau imprimé : %1 page%2.").arg(imprimees).arg(imprimees > 1 ? "s" : ""));
         plate.Annoncer(*resume, QAccessible::NameChanged);
     }
     return fait;

@@ -227,9 +227,9 @@ void TF_Jeu_Carrelis_T::MontrerJugement(const PartieCarrelis::Reponse& reponse) 
 }
 
 // The table as the game left it, for the exercise played.
-std::function<bool(QPagedPaintDevice&)> TF_Jeu_Carrelis_T::ImpressionExercice() const {
+std::function<bool(const Destination&)> TF_Jeu_Carrelis_T::ImpressionExercice() const {
     if (!imprimer) return {};
-    return [imprimer = imprimer, tableau = TableauJoue(), choix = choix](QPagedPaintDevice& page) {
-        return imprimer(page, tableau, choix);
+    return [imprimer = imprimer, tableau = TableauJoue(), choix = choix](const Destination& vers) {
+        return imprimer(vers, tableau, choix);
     };
 }

@@ -19,7 +19,7 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
   public:
     // Prints a table played, alone on a page ("Imprimer l'exercice" of the results); false when
     // the page refused it. The program gives its sheets' drawing.
-    using ImpressionTableau = std::function<bool(QPagedPaintDevice&, const Tableau&, const ChoixExercice&)>;
+    using ImpressionTableau = std::function<bool(const Destination&, const Tableau&, const ChoixExercice&)>;
 
     TF_Jeu_Carrelis_T(Programme& programme, AutresFenetres& autres, ImpressionTableau imprimer,
                       QWidget* parent = nullptr);
@@ -36,7 +36,7 @@ class TF_Jeu_Carrelis_T : public FenetreExercice {
     QWidget* PlaceDuJeu() override;
     QWidget* PlaceApresChangement() override { return PlaceDuJeu(); }
     void MontrerEtape() override;
-    std::function<bool(QPagedPaintDevice&)> ImpressionExercice() const override;
+    std::function<bool(const Destination&)> ImpressionExercice() const override;
 
     void showEvent(QShowEvent* evenement) override;
     void hideEvent(QHideEvent* evenement) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tables/U_ModifChxJeu1.h"
 
+#include "core/GroupeExclusif.h"
 #include "core/MiseAEchelle.h"
 #include "tables/Tableau.h"
 
@@ -39,7 +40,7 @@ TF_ModifCh1::TF_ModifCh1(PlateForme& plate, const QString& enTeteJeu, QWidget* p
         choix->setGeometry(item < 4 ? 16 : 168, 26 + (item % 4) * 36, 145, 28);
         nbCasesJeu1->addButton(choix, item);
     }
-    connect(nbCasesJeu1, &QButtonGroup::idClicked, this, &TF_ModifCh1::ChoisirTaille);
+    GroupeExclusif::SurChoix(*nbCasesJeu1, [this](int item) { ChoisirTaille(item); });
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     boutons->setGeometry(40, 232, 317, 36);
@@ -74,10 +75,8 @@ void TF_ModifCh1::showEvent(QShowEvent* evenement) {
 
 void TF_ModifCh1::FormActivate() {
     numeroJeu->setText(numJeu >= 1 && numJeu <= 3 ? enTeteJeu.arg(numJeu) : QStringLiteral("Préparation"));
-    if (QAbstractButton* choix = nbCasesJeu1->button(tailleChoisie - 1)) {
-        choix->setChecked(true);
-        choix->setFocus();
-    }
+    GroupeExclusif::Montrer(*nbCasesJeu1, tailleChoisie - 1);
+    if (QAbstractButton* choix = nbCasesJeu1->button(tailleChoisie - 1)) choix->setFocus();
 }
 
 void TF_ModifCh1::ChoisirTaille(int item) {

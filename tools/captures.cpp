@@ -32,6 +32,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -98,7 +99,7 @@ void CapturerJeux(Capture& capture, Programme& prog, Fenetres& fenetres) {
         jeu->hide();
     }
     // The results window of the last game with everything the teacher can allow.
-    const ResultatPartie partie{3, jeu->Compteurs(), [](QPagedPaintDevice&) { return true; }};
+    const ResultatPartie partie{3, jeu->Compteurs(), [](const Destination&) { return true; }};
     if (auto* bilan = qobject_cast<TF_bilan*>(fenetres.Fenetre(IdFenetre::Bilan))) {
         prog.Prefs.EnregistrerBilans = prog.Prefs.BilansIndividuels = 1;
         prog.Prefs.ImprimerResultats = prog.Prefs.ImprimerExercice = 1;
@@ -248,6 +249,20 @@ void CapturerFenetreFeuilles(Capture& capture, Fenetres& fenetres) {
     feuille->hide();
 }
 
+// The class-set dialog once the teacher typed 41 and pressed Enter: the number corrected, and
+// said so in the summary.
+void CapturerNombreCorrige(Capture& capture, Fenetres& fenetres) {
+    QWidget* serie = fenetres.Fenetre(IdFenetre::Serie);
+    auto* champ = serie ? serie->findChild<QSpinBox*>(QStringLiteral("NombreFeuilles")) : nullptr;
+    if (!champ) return;
+    serie->show();
+    champ->selectAll();
+    QTest::keyClicks(champ, QStringLiteral("41"));
+    QTest::keyClick(champ, Qt::Key_Return);
+    capture.Enregistrer(*serie, QStringLiteral("F_Serie_corrige"));
+    serie->hide();
+}
+
 bool Capturer(Capture& capture) {
     PlateFormeTest plate;
     plate.ecran = QRect(QPoint(0, 0), capture.ecran);
@@ -266,6 +281,7 @@ bool Capturer(Capture& capture) {
     CapturerJeuxVoiliers(prog, fenetres,
                          [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     CapturerFenetreFeuilles(capture, fenetres);
+    CapturerNombreCorrige(capture, fenetres);
     CapturerSuivi(prog, fenetres,
                   [&](QWidget& fenetre, const QString& nom) { capture.Enregistrer(fenetre, nom); });
     return !capture.echec;

@@ -49,14 +49,14 @@ struct Banc : BancProgramme {
     explicit Banc(Jeu jeu)
         : BancProgramme(jeu == Jeu::Carrelis ? ProfilCarrelis() : ProfilNavirelle()), jeu(jeu) {
         // The program's print of the exercise, noted with the exercise it was given.
-        auto imprimerVoiliers = [this](QPagedPaintDevice&, const TableauVoiliers&, int numJeu) {
+        auto imprimerVoiliers = [this](const Destination&, const TableauVoiliers&, int numJeu) {
             imprimes.append(numJeu);
             return true;
         };
         switch (jeu) {
         case Jeu::Carrelis:
             fenetre = std::make_unique<TF_Jeu_Carrelis_T>(
-                prog, autres, [this](QPagedPaintDevice&, const Tableau&, const ChoixExercice& choix) {
+                prog, autres, [this](const Destination&, const Tableau&, const ChoixExercice& choix) {
                     imprimes.append(choix.NumJeu);
                     return true;
                 });

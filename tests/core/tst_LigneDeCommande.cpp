@@ -55,6 +55,15 @@ void TestLigneDeCommande::lecture_data() {
                                                          << "option inconnue « --aide »";
     QTest::newRow("the error says where to look") << QStringList{"--x"} << D::Erreur << ""
                                                   << "Essayez « carrelis --help »";
+    QTest::newRow("a stray word") << QStringList{"fichier.txt"} << D::Erreur << ""
+                                  << "carrelis : argument inattendu « fichier.txt ».";
+    QTest::newRow("a stray word after the folder") << QStringList{"--dossier", "d", "CM1"} << D::Erreur << ""
+                                                   << "argument inattendu « CM1 »";
+    QTest::newRow("a lone dash") << QStringList{"-"} << D::Erreur << ""
+                                 << "argument inattendu « - »";
+    QTest::newRow("the values of Qt's options pass")
+        << QStringList{"-style", "fusion", "-qwindowtitle", "Classe", "-session", "s1"} << D::Lancer << ""
+        << "";
 }
 
 void TestLigneDeCommande::lecture() {
@@ -74,9 +83,13 @@ void TestLigneDeCommande::textes_data() {
     QTest::addColumn<ProfilProgramme>("profil");
     QTest::addColumn<QStringList>("aideDit");
     QTest::newRow("carrelis") << ProfilCarrelis()
-                              << QStringList{"Utilisation : carrelis [--dossier DOSSIER]",
-                                             "/etc/carrelis.conf", "(~/Carrelis)", "« AIDE_CARRELIS.HLP »",
-                                             "tables d'addition"};
+                              << QStringList{
+                                     "Utilisation : carrelis [--dossier DOSSIER]",
+                                     "/etc/carrelis.conf",
+                                     "(~/Carrelis)",
+                                     "« AIDE_CARRELIS.HLP »",
+                                     "tables d'addition",
+                                     "quand elles manquent ou sont plus anciennes que celles livrées"};
     QTest::newRow("navirelle") << ProfilNavirelle()
                                << QStringList{"Utilisation : navirelle [--dossier DOSSIER]",
                                               "/etc/navirelle.conf", "(~/Navirelle)", "« Navirelle.pfr »"};

@@ -3,12 +3,14 @@
 // message box shown before the menu, and the print dialogs loaded at the first print only, or
 // their absence said in French. The test itself does not link the printing library.
 #include "core/PlateFormeQt.h"
+#include "core/SortieImpression.h"
 #include "support/BibliothequesChargees.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,7 +25,6 @@ class TestPlateFormeQt : public QObject {
     void boiteDeDemarrageEnFrancais();
     void impressionChargeeALaPremiere_data();
     void impressionChargeeALaPremiere();
-    void moduleAbsentDitEnFrancais_data();
     void moduleAbsentDitEnFrancais();
 };
 
@@ -53,41 +54,47 @@ void TestPlateFormeQt::boiteDeDemarrageEnFrancais() {
 
 void TestPlateFormeQt::impressionChargeeALaPremiere_data() {
     QTest::addColumn<bool>("accepte");
-    QTest::newRow("the teacher gives up: no page") << false;
-    QTest::newRow("accepted: the page, turned as asked") << true;
+    QTest::newRow("the teacher gives up: nothing to print on") << false;
+    QTest::newRow("accepted: the page, turned as asked, pages and copies") << true;
 }
 
+// Without a printer the dialog proposes a PDF file, which the program writes itself: what it
+// hands over is the program's own PDF output, with the dialog's title, page, range and copies.
 void TestPlateFormeQt::impressionChargeeALaPremiere() {
     QFETCH(bool, accepte);
     const QString imprimerie = QStringLiteral("libQt6PrintSupport");
     if (!accepte) QCOMPARE(BibliothequesChargees(imprimerie), QStringList());
-    // Without a printer the dialog proposes a PDF file in the home folder: a folder of the test's.
     QTemporaryDir maison;
     const QByteArray ancienneMaison = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(maison.path()));
     PlateFormeQt plate(QStringLiteral("Carrelis"), QStringLiteral(MODULE_IMPRESSION));
     QString titre;
+    int derniere = 0;
     SurLaProchaineModale([&](QWidget& dialogue) {
         titre = dialogue.windowTitle();
         QVERIFY(dialogue.inherits("QPrintDialog"));
+        // The range offered ends at the document's last page; 2 copies, the second page only.
+        if (auto* jusqua = dialogue.findChild<QSpinBox*>(QStringLiteral("to"))) derniere = jusqua->maximum();
+        dialogue.findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(2);
+        dialogue.findChild<QAbstractButton*>(QStringLiteral("printRange"))->click();
+        dialogue.findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
         accepte ? static_cast<QDialog&>(dialogue).accept() : static_cast<QDialog&>(dialogue).reject();
     });
-    const auto page = plate.ChoisirImprimante(QStringLiteral("Exercice"), QPageLayout::Landscape);
+    const std::unique_ptr<SortieImpression> sortie =
+        plate.ChoisirImpression(QStringLiteral("Exercice"), QPageLayout::Landscape, 3);
     qputenv("HOME", ancienneMaison);
     QCOMPARE(titre, QStringLiteral("Exercice"));
-    QCOMPARE(bool(page), accepte);
-    if (page) QCOMPARE(page->pageLayout().orientation(), QPageLayout::Landscape);
+    QCOMPARE(derniere, 3);
+    QCOMPARE(bool(sortie), accepte);
     QCOMPARE(BibliothequesChargees(imprimerie).size(), 1);
-}
-
-void TestPlateFormeQt::moduleAbsentDitEnFrancais_data() {
-    QTest::addColumn<bool>("avecCopies");
-    QTest::newRow("a sheet or a report") << false;
-    QTest::newRow("a text and its copies") << true;
+    if (!sortie) return;
+    QVERIFY(dynamic_cast<SortiePdf*>(sortie.get()));
+    QCOMPARE(sortie->Page().pageLayout().orientation(), QPageLayout::Landscape);
+    QCOMPARE(sortie->Demande.Choisies(3), QList<int>{1});
+    QCOMPARE(sortie->Demande.Exemplaires, 2);
 }
 
 void TestPlateFormeQt::moduleAbsentDitEnFrancais() {
-    QFETCH(bool, avecCopies);
     QTemporaryDir dossier;
     const QString absent = dossier.filePath(QStringLiteral("impression.so"));
     PlateFormeQt plate(QStringLiteral("Navirelle"), absent);
@@ -98,10 +105,7 @@ void TestPlateFormeQt::moduleAbsentDitEnFrancais() {
         message = avertissement->text();
         avertissement->accept();
     });
-    const bool page = avecCopies
-                          ? bool(plate.ChoisirImpression(QStringLiteral("Lettre")).Page)
-                          : bool(plate.ChoisirImprimante(QStringLiteral("Bilan"), QPageLayout::Portrait));
-    QVERIFY(!page);
+    QVERIFY(!plate.ChoisirImpression(QStringLiteral("Bilan"), QPageLayout::Portrait, 0));
     QVERIFY2(message.startsWith(QStringLiteral("L'impression n'est pas possible : Navirelle")),
              qPrintable(message));
     QVERIFY2(message.contains(absent), qPrintable(message));

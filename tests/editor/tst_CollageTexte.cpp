@@ -2,9 +2,9 @@
 // What the editor pastes is what it saves: whatever comes from the clipboard or a drop reads back
 // the same from the file; into a plain text, only the words go. And the text on paper: as many
 // pages as it needs, each copy once.
+#include "core/ImpressionTexte.h"
 #include "editor/CollageTexte.h"
 #include "editor/EcrivainRtf.h"
-#include "editor/ImpressionTexte.h"
 #include "editor/LecteurRtf.h"
 #include "support/DescriptionDocument.h"
 
@@ -168,7 +168,7 @@ void TestCollageTexte::impressionSurAutantDePagesQuIlFaut() {
     {
         QPdfWriter pdf(chemin);
         pages = ImpressionTexte::NombreDePages(document, pdf);
-        QVERIFY(ImpressionTexte::Imprimer(document, pdf, exemplaires));
+        QVERIFY(ImpressionTexte::Imprimer(document, Destination(pdf, Tirage{{}, exemplaires})));
     }
     // 12 points at 2 cm margins on A4: some 45 lines a page.
     QCOMPARE(pages, paragraphes / 45 + 1);

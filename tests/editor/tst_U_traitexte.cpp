@@ -6,13 +6,13 @@
 #include "core/AideContextuelle.h"
 #include "core/EcritureFichier.h"
 #include "core/FichierTexte.h"
+#include "core/ImpressionTexte.h"
 #include "core/MaintienGeometrie.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateFormeQt.h"
 #include "core/Programme.h"
 #include "editor/EcrivainRtf.h"
 #include "editor/FichierEditeur.h"
-#include "editor/ImpressionTexte.h"
 #include "editor/U_traitexte.h"
 #include "editor/ZoneTexte.h"
 #include "support/DisquePlein.h"
@@ -125,6 +125,7 @@ class TestU_traitexte : public QObject {
     void collerDansUnBilanNeDonneQueDuTexte();
     void exemplairesImprimes_data();
     void exemplairesImprimes();
+    void impressionRateeDite();
     void aideDeLEditeur_data();
     void aideDeLEditeur();
     void maintienALaPlaceDuMenu();
@@ -448,29 +449,43 @@ void TestU_traitexte::collerDansUnBilanNeDonneQueDuTexte() {
 
 void TestU_traitexte::exemplairesImprimes_data() {
     QTest::addColumn<int>("exemplaires");
-    QTest::addColumn<bool>("parLeSysteme");
-    QTest::addColumn<int>("copiesDessinees");
-    QTest::newRow("3 copies into a file: drawn 3 times") << 3 << false << 3;
-    QTest::newRow("3 copies on a printer: drawn once, the printer repeats") << 3 << true << 1;
-    QTest::newRow("one copy") << 1 << false << 1;
+    QTest::addColumn<QString>("pages"); // asked for in the print dialog; empty: all
+    QTest::addColumn<int>("pagesParCopie");
+    QTest::newRow("3 copies into a file: drawn 3 times") << 3 << "" << 0;
+    QTest::newRow("one copy") << 1 << "" << 0;
+    QTest::newRow("the second page, twice") << 2 << "2" << 1;
 }
 
 void TestU_traitexte::exemplairesImprimes() {
     QFETCH(int, exemplaires);
-    QFETCH(bool, parLeSysteme);
-    QFETCH(int, copiesDessinees);
+    QFETCH(QString, pages);
+    QFETCH(int, pagesParCopie);
     Banc banc;
     banc.Ecrire(QStringLiteral("bilan Carrelis.txt"), Bilans().repeated(12));
     banc.Montrer(QStringLiteral("bilan Carrelis.txt"));
     banc.plate.fichierPdf = banc.Chemin(QStringLiteral("bilan.pdf"));
-    banc.plate.exemplaires = {exemplaires, parLeSysteme};
+    banc.plate.tirage = {QPageRanges::fromString(pages), exemplaires, true};
     banc.Menu("Imprimer1");
     QCOMPARE(banc.plate.impressions, QStringList{"bilan Carrelis.txt"});
     QPdfWriter mesure(banc.Chemin(QStringLiteral("mesure.pdf")));
     const int parCopie = ImpressionTexte::NombreDePages(*banc.Zone()->document(), mesure);
     QVERIFY2(parCopie >= 2, "the text takes several pages");
-    QCOMPARE(PagesDuPdf(banc.plate.fichierPdf), parCopie * copiesDessinees);
+    QCOMPARE(PagesDuPdf(banc.plate.fichierPdf), (pagesParCopie ? pagesParCopie : parCopie) * exemplaires);
     QVERIFY(banc.plate.avertissements.isEmpty());
+}
+
+// A file that cannot take the pages (a device, a full disk) is said, not taken for done.
+void TestU_traitexte::impressionRateeDite() {
+    Banc banc;
+    banc.Ecrire(QStringLiteral("bilan Carrelis.txt"), Bilans());
+    banc.Montrer(QStringLiteral("bilan Carrelis.txt"));
+    banc.plate.fichierPdf = QStringLiteral("/dev/full");
+    banc.Menu("Imprimer1");
+    QCOMPARE(banc.plate.avertissements.size(), 1);
+    QVERIFY2(
+        banc.plate.avertissements.first().startsWith(QStringLiteral("Le texte n'a pas pu être imprimé")) &&
+            banc.plate.avertissements.first().contains(QStringLiteral("/dev/full")),
+        qPrintable(banc.plate.avertissements.first()));
 }
 
 void TestU_traitexte::aideDeLEditeur_data() {

@@ -148,8 +148,8 @@ Issue TestDossierPartage::Executer(Usage operation, BancProgramme& banc) {
     case Usage::BilanGeneral:
     case Usage::BilanIndividuel: {
         const EcritureBilan ecriture = operation == Usage::BilanGeneral
-                                           ? EcrireBilanGeneral(banc.Destination(), bilan)
-                                           : EcrireBilanIndividuel(banc.Destination(), bilan);
+                                           ? EcrireBilanGeneral(banc.DestinationDesBilans(), bilan)
+                                           : EcrireBilanIndividuel(banc.DestinationDesBilans(), bilan);
         issue = {ecriture.Reussie, ecriture.Message};
         break;
     }

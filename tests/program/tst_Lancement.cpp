@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the start gives the application before and after its menu is painted: the menu bar built
-// without reading a picture, Qt's texts in French from the first window that shows any, the
-// window icon read from the installed files.
+// without reading a picture, Qt's texts in French once the menu is painted or with the first
+// window that shows any before, the window icon read from the installed files.
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "program/Lancement.h"
@@ -9,12 +9,16 @@
 #include "support/BancProgramme.h"
 #include "support/BibliothequesChargees.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 class TestLancement : public QObject {
     Q_OBJECT
@@ -23,15 +27,31 @@ class TestLancement : public QObject {
     void initTestCase();
     // First: the plugins and the translation they watch stay once anything loaded them.
     void laBarreDeMenusNeLitAucuneImage();
-    void traductionAvecLaPremiereAutreFenetre();
+    void traductionApresLaPremierePeinture();
     void iconeLueDansLeDossierInstalle_data();
     void iconeLueDansLeDossierInstalle();
+    void traductionAvecUneFenetreAvantLaPeinture();
 };
 
 namespace {
+
 QString Annuler() {
     return QCoreApplication::translate("QPlatformTheme", "Cancel");
 }
+
+// Calls temoin at each paint of the object it watches, before the paint.
+class TemoinDePeinture final : public QObject {
+  public:
+    explicit TemoinDePeinture(std::function<void()> temoin) : temoin(std::move(temoin)) {}
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Paint) temoin();
+        return QObject::eventFilter(objet, evenement);
+    }
+
+  private:
+    std::function<void()> temoin;
+};
+
 } // namespace
 
 void TestLancement::initTestCase() {
@@ -56,19 +76,41 @@ void TestLancement::laBarreDeMenusNeLitAucuneImage() {
     QVERIFY2(encre > 8, qPrintable(QString::number(encre)));
 }
 
-// The menu, which shows none of Qt's texts, paints without them; the first other window
-// finds Qt's texts French.
-void TestLancement::traductionAvecLaPremiereAutreFenetre() {
+// The menu paints before Qt's texts are read; once it is on the screen, a screen reader is told
+// its buttons' actions in French, and every other window finds Qt's texts French.
+void TestLancement::traductionApresLaPremierePeinture() {
     BancProgramme banc;
     Fenetres fenetres(banc.prog);
     fenetres.CreerAuDemarrage();
-    QSignalSpy peint(fenetres.Menu(), &TF_Menu::Peint);
-    fenetres.Menu()->show();
+    TF_Menu& menu = *fenetres.Menu();
+    QStringList lorsDesPeintures;
+    TemoinDePeinture temoin([&] { lorsDesPeintures << Annuler(); });
+    menu.installEventFilter(&temoin);
+    QSignalSpy peint(&menu, &TF_Menu::Peint);
+    menu.show();
     QVERIFY(peint.wait());
-    fenetres.Menu()->repaint();
-    QCoreApplication::processEvents();
-    QCOMPARE(peint.count(), 1);
-    QCOMPARE(Annuler(), QStringLiteral("Cancel"));
+    menu.removeEventFilter(&temoin);
+    QCOMPARE(lorsDesPeintures.value(0), QStringLiteral("Cancel"));
+    QCOMPARE(Annuler(), QStringLiteral("Annuler"));
+    const QList<QPushButton*> boutons = menu.findChildren<QPushButton*>();
+    QVERIFY(!boutons.isEmpty());
+    for (QPushButton* bouton : boutons) {
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(bouton)->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->localizedActionName(QAccessibleActionInterface::pressAction()),
+                 QStringLiteral("Appuyer"));
+    }
+}
+
+// A window opened before the menu is painted (the preferences by F10 at once) finds Qt's texts
+// French too. Only meaningful in a process where nothing installed them yet: the tests run it
+// alone as tst_Lancement_fenetre_avant_menu.
+void TestLancement::traductionAvecUneFenetreAvantLaPeinture() {
+    if (Annuler() != QStringLiteral("Cancel")) QSKIP("Qt's texts are French already in this process");
+    BancProgramme banc;
+    Fenetres fenetres(banc.prog);
+    fenetres.CreerAuDemarrage();
     QVERIFY(fenetres.Fenetre(IdFenetre::PubN));
     QCOMPARE(Annuler(), QStringLiteral("Annuler"));
 }

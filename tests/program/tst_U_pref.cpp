@@ -92,6 +92,8 @@ class TestU_pref : public QObject {
     void echecDEnregistrementAverti();
     void tenueEtMiseAEchelle();
     void clavierParcourtEtChoisit();
+    void choixAuLecteurDEcran_data();
+    void choixAuLecteurDEcran();
     void chaqueControleANomAccessible_data();
     void chaqueControleANomAccessible();
 
@@ -459,6 +461,35 @@ void TestU_pref::tenueEtMiseAEchelle() {
 }
 
 // Tab visits every control once, in reading order; the arrows choose within a group.
+void TestU_pref::choixAuLecteurDEcran_data() {
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("reglages"); // sizes 1 to 3, then "modifiable" 1 to 3
+    QTest::newRow("a size") << "NbCasesJeu2Taille5"
+                            << "3 5 3 / 1 0 0";
+    QTest::newRow("changes during play") << "ModifChoix3Oui"
+                                         << "3 3 3 / 1 0 1";
+}
+
+// A radio button toggled through the accessibility tree sets its preference, as a click does.
+void TestU_pref::choixAuLecteurDEcran() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, reglages);
+    Banc banc(ProfilCarrelis());
+    banc.Ouvrir();
+    QAccessibleInterface* choix = QAccessible::queryAccessibleInterface(banc.Bouton(bouton));
+    QVERIFY(choix->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    choix->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    const Preferences& p = banc.prog.Prefs;
+    QCOMPARE(QStringLiteral("%1 %2 %3 / %4 %5 %6")
+                 .arg(p.TailleJeu1)
+                 .arg(p.TailleJeu2)
+                 .arg(p.TailleJeu3)
+                 .arg(p.ChoixModifiable1)
+                 .arg(p.ChoixModifiable2)
+                 .arg(p.ChoixModifiable3),
+             reglages);
+}
+
 void TestU_pref::clavierParcourtEtChoisit() {
     Banc banc(ProfilNavirelle());
     banc.Ouvrir();

@@ -138,7 +138,7 @@ void TestBilan::entreeDuBilanGeneralALOctetPres() {
     banc.partie.Compteurs = compteurs;
     const Bilan bilan = ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul");
     for (int fois = 1; fois <= 2; ++fois) {
-        const EcritureBilan ecriture = EcrireBilanGeneral(banc.Destination(), bilan);
+        const EcritureBilan ecriture = EcrireBilanGeneral(banc.DestinationDesBilans(), bilan);
         QVERIFY2(ecriture.Reussie, qPrintable(ecriture.Message));
         QCOMPARE(ecriture.Fichier, profil.FichierBilan);
     }
@@ -185,7 +185,7 @@ void TestBilan::nomCoupeA50Caracteres() {
     banc.partie.NumJeu = 1;
     const Bilan bilan = ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, nom);
     QCOMPARE(bilan.NomEleve, garde);
-    QVERIFY(EcrireBilanGeneral(banc.Destination(), bilan).Reussie);
+    QVERIFY(EcrireBilanGeneral(banc.DestinationDesBilans(), bilan).Reussie);
     const QList<QByteArray> lignes = banc.Contenu(banc.prog.Profil().FichierBilan).split('\n');
     QCOMPARE(lignes.at(1).size(), 50 + 1); // the name, then its CR
 }
@@ -206,12 +206,12 @@ void TestBilan::bilanIndividuelEnTetePuisEntreesSuivantes() {
     banc.prog.Prefs.BilansIndividuels = 1;
     banc.partie.NumJeu = 1;
     banc.partie.Compteurs = Compteurs(14, 20, 3);
-    QVERIFY(EnregistrerBilan(banc.plate, banc.Destination(),
+    QVERIFY(EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
                              ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul")));
     banc.plate.maintenant = banc.plate.maintenant.addSecs(3600);
     banc.partie.NumJeu = 2;
     banc.partie.Compteurs = Compteurs(8, 9, 1);
-    QVERIFY(EnregistrerBilan(banc.plate, banc.Destination(),
+    QVERIFY(EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
                              ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul")));
     const QString fichier = QStringLiteral("Bilan individuel Paul.txt");
     QCOMPARE(banc.Fichiers(), QStringList{fichier});
@@ -231,7 +231,7 @@ void TestBilan::bilanIndividuelRangeSousSaClasse() {
     banc.partie.NumJeu = 3;
     banc.partie.Compteurs = Compteurs(10, 10, 0, 3, 3, 4, 4);
     const Bilan bilan = ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Léa M.");
-    QVERIFY(EnregistrerBilan(banc.plate, banc.Destination(), bilan));
+    QVERIFY(EnregistrerBilan(banc.plate, banc.DestinationDesBilans(), bilan));
     QCOMPARE(banc.Contenu(QStringLiteral("Bilan CM1 Léa M.txt")), QByteArray("\r\nL\xE9"
                                                                              "a M.\r\n\r\n") +
                                                                       Lignes(bilan.LignesResultat()));
@@ -263,7 +263,7 @@ void TestBilan::enregistrerSelonLesPreferences() {
     banc.prog.Prefs.EnregistrerBilans = general;
     banc.prog.Prefs.BilansIndividuels = individuel;
     banc.partie.NumJeu = 1;
-    QCOMPARE(EnregistrerBilan(banc.plate, banc.Destination(),
+    QCOMPARE(EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
                               ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, nom)),
              reussi);
     QCOMPARE(banc.Fichiers(), fichiers);
@@ -299,7 +299,7 @@ void TestBilan::nomSansLettreUtilisableRefuseSansRienEcrire() {
     banc.prog.Prefs.EnregistrerBilans = 1;
     banc.prog.Prefs.BilansIndividuels = 1;
     banc.prog.Prefs.ListeClasse = liste;
-    QVERIFY(!EnregistrerBilan(banc.plate, banc.Destination(),
+    QVERIFY(!EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
                               ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, nom)));
     QCOMPARE(banc.plate.avertissements.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
@@ -313,7 +313,7 @@ void TestBilan::echecDuBilanGeneralArreteTout() {
     banc.prog.Prefs.BilansIndividuels = 1;
     QVERIFY(QDir().mkdir(banc.Chemin(QStringLiteral("bilan Carrelis.txt"))));
     QVERIFY(
-        !EnregistrerBilan(banc.plate, banc.Destination(),
+        !EnregistrerBilan(banc.plate, banc.DestinationDesBilans(),
                           ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul")));
     QCOMPARE(banc.plate.avertissements.size(), 1);
     QVERIFY2(banc.plate.avertissements[0].startsWith(
@@ -329,7 +329,7 @@ void TestBilan::echecDuBilanIndividuelDitQueLeGeneralEstFait() {
     banc.prog.Prefs.BilansIndividuels = 1;
     QVERIFY(QDir().mkdir(banc.Chemin(QStringLiteral("Bilan individuel Paul.txt"))));
     const Bilan bilan = ComposerBilan(banc.prog.Profil(), banc.partie, banc.plate.maintenant, u"Paul");
-    QVERIFY(!EnregistrerBilan(banc.plate, banc.Destination(), bilan));
+    QVERIFY(!EnregistrerBilan(banc.plate, banc.DestinationDesBilans(), bilan));
     QCOMPARE(banc.plate.avertissements.size(), 1);
     const QString message = banc.plate.avertissements[0];
     QVERIFY2(message.startsWith(

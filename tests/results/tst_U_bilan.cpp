@@ -46,8 +46,8 @@ struct Banc : DossierDeTest, BancProgramme {
         partie.Compteurs.NbBonnes = bonnes;
         partie.Compteurs.NbTotal = static_cast<quint8>(total);
         partie.Compteurs.NbErreurs = erreurs;
-        partie.ImprimerExercice = [this](QPagedPaintDevice& page) {
-            return ImprimerExercice(page,
+        partie.ImprimerExercice = [this](const Destination& vers) {
+            return ImprimerExercice(vers,
                                     ContenuTableau{tableau, Operation::Addition, partie.NumJeu, QString()});
         };
     }
@@ -353,6 +353,7 @@ void TestBilanFenetre::exerciceUneFoisApresUnTravailReussi_data() {
     const auto C = ProfilCarrelis(), N = ProfilNavirelle();
     QTest::newRow("navirelle, printed: once only") << N << "exercice.pdf" << false << false;
     QTest::newRow("navirelle, job refused: try again") << N << "absent/exercice.pdf" << true << true;
+    QTest::newRow("navirelle, a device as the file: try again") << N << "/dev/full" << true << true;
     QTest::newRow("navirelle, dialog given up") << N << "" << false << true;
     QTest::newRow("carrelis, printed: as often as asked") << C << "exercice.pdf" << false << true;
     QTest::newRow("carrelis, job refused") << C << "absent/exercice.pdf" << true << true;

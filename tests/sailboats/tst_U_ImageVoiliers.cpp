@@ -10,8 +10,10 @@
 #include "sheets/ApercuFeuille.h"
 #include "sheets/ReglagesFeuille.h"
 
+#include "support/ActionsAccessibles.h"
 #include "support/CasesVoiliers.h"
 #include "support/DialoguesScriptes.h"
+#include "support/ImpressionsFeuilles.h"
 #include "support/Pdf.h"
 #include "support/PlateFormeTest.h"
 
@@ -95,7 +97,12 @@ class TestFenetreVoiliers : public QObject {
     void imprimeLesBateauxDeLApercu();
     void consigneDuProgramme();
     void corrigeEtSerie();
+    void pagesEtCopiesDemandees_data();
+    void pagesEtCopiesDemandees();
+    void impressionRateeDiteEnFrancais_data();
     void impressionRateeDiteEnFrancais();
+    void choixAuLecteurDEcran_data();
+    void choixAuLecteurDEcran();
     void dialoguesDuProgramme();
     void accessibleAuClavierEtALaVoix();
 };
@@ -235,17 +242,56 @@ void TestFenetreVoiliers::corrigeEtSerie() {
              (QStringList{QStringLiteral("Corrigé"), QStringLiteral("Série de feuilles")}));
 }
 
+void TestFenetreVoiliers::pagesEtCopiesDemandees_data() {
+    PagesDemandees::Lignes();
+}
+
+void TestFenetreVoiliers::pagesEtCopiesDemandees() {
+    Banc banc;
+    PagesDemandees::VerifierDans(banc);
+}
+
+void TestFenetreVoiliers::impressionRateeDiteEnFrancais_data() {
+    ImpressionsRatees::Lignes();
+}
+
 void TestFenetreVoiliers::impressionRateeDiteEnFrancais() {
+    QFETCH(QString, bouton);
+    QFETCH(ChoixSerie, choix);
     Banc banc;
     banc.Cliquer("BCouleur");
     const FeuilleVoiliers avant = banc.Feuille();
-    banc.plate.fichierPdf = banc.dossier.filePath(QStringLiteral("absent/voiliers.pdf"));
-    banc.Cliquer("BoutonImprimer");
-    QCOMPARE(banc.plate.avertissements.size(), 1);
-    QVERIFY(banc.plate.avertissements.first().startsWith(QStringLiteral("L'impression n'a pas pu se faire")));
+    banc.dialogues.series = {choix};
+    ImpressionsRatees::Verifier(banc.plate, banc.dossier.path(), banc.fenetre,
+                                [&] { banc.Cliquer(qPrintable(bouton)); });
     QVERIFY(banc.Feuille().MemesCouleurs(avant));
     QVERIFY(!banc.Feuille().NoirEtBlanc);
-    QVERIFY(banc.fenetre.isVisible());
+}
+
+void TestFenetreVoiliers::choixAuLecteurDEcran_data() {
+    QTest::addColumn<QString>("bouton"); // its spoken name
+    QTest::addColumn<QString>("reglages");
+    QTest::newRow("the exercise") << "Jeu n° 3 : trouver"
+                                  << "3 NB";
+    QTest::newRow("the drawing") << "En couleurs"
+                                 << "1 couleur";
+}
+
+// A button of the column checked through the accessibility tree chooses, as a click does: the
+// sheet changes, its preview is drawn again and "Imprimer" is offered.
+void TestFenetreVoiliers::choixAuLecteurDEcran() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, reglages);
+    Banc banc;
+    const auto etat = [&] {
+        const FeuilleVoiliers& f = banc.Feuille();
+        return QStringLiteral("%1 %2").arg(f.NumJeu).arg(f.NoirEtBlanc ? "NB" : "couleur");
+    };
+    const int dessins = banc.fenetre.Apercu()->NombreDeDessins();
+    QVERIFY(ActionsAccessibles::Basculer(banc.fenetre, bouton));
+    QCOMPARE(etat(), reglages);
+    QCOMPARE(banc.fenetre.Apercu()->NombreDeDessins(), dessins + 1);
+    QVERIFY(banc.Bouton("BoutonImprimer")->isEnabled());
 }
 
 // Through the registry: navirelle's own sheet window, and its size chooser headed "Préparation".

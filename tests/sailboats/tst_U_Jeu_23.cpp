@@ -13,6 +13,7 @@
 #include "sailboats/TableauImages.h"
 #include "sailboats/U_Jeu_1.h"
 #include "sailboats/U_Jeu_23.h"
+#include "support/ActionsAccessibles.h"
 #include "support/BilanVoiliers.h"
 #include "support/FenetreTemoin.h"
 #include "support/PlateFormeTest.h"
@@ -161,6 +162,8 @@ class TestJeu23 : public QObject {
     void clicsQuiNeSontPasDesReponses();
     void unClicEgareApresLeBilanNeBloqueRien();
     void paletteExclusive();
+    void chaqueFaconDeChoisirUneCouleur_data();
+    void chaqueFaconDeChoisirUneCouleur();
     void changerSelonLeReglageDeLExercice_data();
     void changerSelonLeReglageDeLExercice();
     void leMenuChangeDExerciceFenetreOuverte();
@@ -303,6 +306,39 @@ void TestJeu23::paletteExclusive() {
     // Opened again from the menu: blue.
     banc.jeu->Ouvrir(ChoixExercice{2, {}});
     QCOMPARE(palette->Couleur(), 4);
+}
+
+void TestJeu23::chaqueFaconDeChoisirUneCouleur_data() {
+    QTest::addColumn<QString>("facon");
+    for (const char* facon : {"mouse", "keyboard", "Toggle", "setChecked"})
+        QTest::newRow(facon) << facon;
+}
+
+// However the pupil checks "Rouge", red is the colour the next part is judged against: the hull
+// of row 1 is red, and painting it is a right answer.
+void TestJeu23::chaqueFaconDeChoisirUneCouleur() {
+    QFETCH(QString, facon);
+    Banc banc(2);
+    PaletteCouleurs* palette = banc.jeu->Palette();
+    QPushButton* rouge = palette->Bouton(8);
+    if (facon == u"mouse") {
+        QTest::mouseClick(rouge, Qt::LeftButton);
+    } else if (facon == u"keyboard") {
+        palette->setFocus();
+        QTest::keyClick(palette, Qt::Key_R);
+    } else if (facon == u"setChecked") {
+        rouge->setChecked(true);
+    } else {
+        QVERIFY(ActionsAccessibles::Agir(*palette, QStringLiteral("Rouge"), facon));
+    }
+    QVERIFY(rouge->isChecked());
+    QCOMPARE(palette->Couleur(), 8);
+    QCOMPARE(Nom(palette), QStringLiteral("Palette : rouge"));
+    ImageVoilier* image = banc.T()->Image(QPoint(1, 1));
+    QTest::mouseClick(image, Qt::LeftButton, {},
+                      QPoint(image->width() / 2, VoilierEcran::LigneFlottaison(image->height()) + 3));
+    QCOMPARE(banc.N().NbBonnes, 1);
+    QCOMPARE(banc.N().NbErreurs, 0);
 }
 
 void TestJeu23::changerSelonLeReglageDeLExercice_data() {

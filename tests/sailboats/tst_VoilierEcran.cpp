@@ -28,38 +28,48 @@ constexpr QRgb Noir = Couleurs[SansCouleur], Fond = Couleurs[Argent];
 constexpr QRgb Rouge = Couleurs[8], Bleu = Couleurs[4], Jaune = Couleurs[10];
 
 // The regions as the rules draw them, apart from any pixel: "inside by m" keeps a point at
-// least m pixels from the edges (m < 0 grows the region). All three are convex.
+// least m pixels from the edges (m < 0 grows the region). All three are convex. The polygons'
+// edges are set up once: the checks run for every pixel of hundreds of pictures.
 class Regions {
   public:
-    explicit Regions(QSize t) : W(t.width()), H(t.height()), d(5 * (H / 7)), e(6 * (H / 7)) {
+    explicit Regions(QSize t)
+        : W(t.width()), H(t.height()), d(5 * (H / 7)), e(6 * (H / 7)),
+          grandVoile(Cotes({{W / 2.0, H / 7.0}, {W * 20 / 24.0, double(d)}, {W / 2.0, double(d)}})),
+          coque(Cotes({{2.0 * (W / 24), double(d)},
+                       {W * 22 / 24.0, double(d)},
+                       {W * 19 / 24.0, double(e)},
+                       {W * 5 / 24.0, double(e)}})) {
         const double x1 = 2 * (W / 24), y1 = 1, x2 = W * 3 / 2, y2 = W * 3 / 2;
         cx = (x1 + x2) / 2, cy = (y1 + y2) / 2, rx = (x2 - x1) / 2, ry = (y2 - y1) / 2;
     }
-    bool GrandVoile(QPointF p, double m) const {
-        return DansPolygone({{W / 2.0, H / 7.0}, {W * 20 / 24.0, double(d)}, {W / 2.0, double(d)}}, p, m);
-    }
+    bool GrandVoile(QPointF p, double m) const { return DansPolygone(grandVoile, p, m); }
     bool Foc(QPointF p, double m) const {
         const double a = (p.x() - cx) / (rx - m), b = (p.y() - cy) / (ry - m);
         return a * a + b * b <= 1 && p.x() <= W / 2 - m && p.y() <= d - m;
     }
-    bool Coque(QPointF p, double m) const {
-        return DansPolygone({{2.0 * (W / 24), double(d)},
-                             {W * 22 / 24.0, double(d)},
-                             {W * 19 / 24.0, double(e)},
-                             {W * 5 / 24.0, double(e)}},
-                            p, m);
-    }
+    bool Coque(QPointF p, double m) const { return DansPolygone(coque, p, m); }
 
   private:
-    static bool DansPolygone(const QList<QPointF>& s, QPointF p, double m) {
+    // An edge from a, of direction u (unit length): a point is on the inner side, clockwise on
+    // screen, by the cross product.
+    struct Cote {
+        QPointF a, u;
+    };
+    static QList<Cote> Cotes(const QList<QPointF>& s) {
+        QList<Cote> cotes;
         for (qsizetype i = 0; i < s.size(); ++i) {
             const QPointF a = s[i], b = s[(i + 1) % s.size()];
-            const double cote = (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x());
-            if (cote / std::hypot(b.x() - a.x(), b.y() - a.y()) < m) return false; // clockwise on screen
+            cotes.append({a, (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y())});
         }
+        return cotes;
+    }
+    static bool DansPolygone(const QList<Cote>& cotes, QPointF p, double m) {
+        for (const Cote& c : cotes)
+            if (c.u.x() * (p.y() - c.a.y()) - c.u.y() * (p.x() - c.a.x()) < m) return false;
         return true;
     }
     int W, H, d, e;
+    QList<Cote> grandVoile, coque;
     double cx, cy, rx, ry;
 };
 
@@ -77,10 +87,12 @@ QStringList Defauts(Picture t, Parties parties) {
         if (defauts.size() < 4)
             defauts << QStringLiteral("%1 at (%2, %3)").arg(QLatin1String(quoi)).arg(x).arg(y);
     };
-    for (int y = 0; y < t.H; ++y)
+    // Row by row: pixel() is slow to call for every point of hundreds of pictures.
+    for (int y = 0; y < t.H; ++y) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < t.W; ++x)
-            if (image.pixel(x, y) != Noir && image.pixel(x, y) != Fond)
-                signaler("outline not black on silver", x, y);
+            if (ligne[x] != Noir && ligne[x] != Fond) signaler("outline not black on silver", x, y);
+    }
     if (parties & Voiles) {
         RemplirJusquAuBord(image, v.GraineGrandVoile(), Noir, Rouge);
         RemplirJusquAuBord(image, v.GraineFoc(), Noir, Bleu);
@@ -88,10 +100,11 @@ QStringList Defauts(Picture t, Parties parties) {
     if (parties & Coque) RemplirJusquAuBord(image, v.GraineCoque(), Noir, Jaune);
     const Regions r(QSize(t.W, t.H));
     constexpr double Trait = 2, Profond = 2.5;
-    for (int y = 0; y < t.H; ++y)
+    for (int y = 0; y < t.H; ++y) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < t.W; ++x) {
             const QPointF p(x + 0.5, y + 0.5);
-            const QRgb c = image.pixel(x, y);
+            const QRgb c = ligne[x];
             if ((c == Rouge && !r.GrandVoile(p, -Trait)) || (c == Bleu && !r.Foc(p, -Trait)) ||
                 (c == Jaune && !r.Coque(p, -Trait)))
                 signaler("leak", x, y);
@@ -100,6 +113,7 @@ QStringList Defauts(Picture t, Parties parties) {
                 ((parties & Coque) && r.Coque(p, Profond) && c != Jaune))
                 signaler("gap", x, y);
         }
+    }
     return defauts;
 }
 

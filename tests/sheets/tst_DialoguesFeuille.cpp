@@ -4,6 +4,7 @@
 // named for screen readers and reached by the keyboard.
 #include "core/AideContextuelle.h"
 #include "core/Programme.h"
+#include "sheets/ChoixConsigne.h"
 #include "sheets/ReglagesFeuille.h"
 #include "sheets/U_Consigne.h"
 #include "sheets/U_Consigne3D.h"
@@ -11,6 +12,7 @@
 #include "sheets/U_ModifChxImp.h"
 #include "sheets/U_Serie.h"
 
+#include "support/ActionsAccessibles.h"
 #include "support/PlateFormeTest.h"
 
 #include <QAccessible>
@@ -102,6 +104,10 @@ class TestDialoguesFeuille : public QObject {
     void choix3D();
     void serie_data();
     void serie();
+    void nombreDeFeuillesMontreEtImprime_data();
+    void nombreDeFeuillesMontreEtImprime();
+    void choixAuLecteurDEcran_data();
+    void choixAuLecteurDEcran();
     void nommesEtAuClavier();
     void bandeAuMilieuDeLEcran();
 };
@@ -392,6 +398,169 @@ void TestDialoguesFeuille::serie() {
     QCOMPARE(obtenu->NombrePages(), pages);
     QVERIFY2(resume.startsWith(QString::number(pages) + QLatin1Char(' ')), qPrintable(resume));
     QCOMPARE(obtenu->Quoi == ChoixSerie::Genre::Corrige, choix == u"corrige");
+}
+
+void TestDialoguesFeuille::nombreDeFeuillesMontreEtImprime_data() {
+    QTest::addColumn<QString>("tape");   // what the teacher types over the number; "<vide>": erases it
+    QTest::addColumn<QString>("sortie"); // "tab", "entree", "clic" on "Imprimer...", or "voix" (text set by a
+                                         // screen reader, then Enter)
+    QTest::addColumn<QString>("montre"); // the field once the teacher goes on
+    QTest::addColumn<bool>("corrige");   // the summary says the number was corrected, and the dialog waits
+    QTest::addColumn<int>("feuilles");   // printed
+    QTest::newRow("12, Enter") << "12"
+                               << "entree"
+                               << "12" << false << 12;
+    QTest::newRow("0 is one sheet") << "0"
+                                    << "tab"
+                                    << "1" << true << 1;
+    QTest::newRow("41 is forty, not 4") << "41"
+                                        << "entree"
+                                        << "40" << true << 40;
+    QTest::newRow("999 is forty") << "999"
+                                  << "clic"
+                                  << "40" << true << 40;
+    QTest::newRow("nothing is the number before") << "<vide>"
+                                                  << "clic"
+                                                  << "30" << true << 30;
+    QTest::newRow("letters are not typed") << "ab"
+                                           << "entree"
+                                           << "30" << false << 30;
+    QTest::newRow("letters from a screen reader") << "trois"
+                                                  << "voix"
+                                                  << "30" << true << 30;
+}
+
+// The field and the summary never disagree, and what prints is what the teacher saw in the field.
+void TestDialoguesFeuille::nombreDeFeuillesMontreEtImprime() {
+    QFETCH(QString, tape);
+    QFETCH(QString, sortie);
+    QFETCH(QString, montre);
+    QFETCH(bool, corrige);
+    QFETCH(int, feuilles);
+    Banc banc;
+    TF_Serie dialogue(banc.plate);
+    QString pendant, apres, resumePendant, resumeApres;
+    bool attend = false;
+    Pendant(dialogue, [&] {
+        auto* champ = dialogue.findChild<QSpinBox*>(QStringLiteral("NombreFeuilles"));
+        auto* resume = dialogue.findChild<QLabel*>(QStringLiteral("Resume"));
+        auto* imprimer = dialogue.findChild<QPushButton*>(QStringLiteral("BoutonImprimer"));
+        dialogue.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialogue));
+        champ->setFocus();
+        champ->selectAll();
+        if (sortie == u"voix")
+            champ->findChild<QLineEdit*>()->setText(tape);
+        else if (tape == u"<vide>")
+            QTest::keyClick(champ, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(champ, tape);
+        pendant = champ->text();
+        resumePendant = resume->text();
+        if (sortie == u"tab")
+            QTest::keyClick(champ, Qt::Key_Tab);
+        else if (sortie == u"clic")
+            QTest::mouseClick(imprimer, Qt::LeftButton);
+        else
+            QTest::keyClick(champ, Qt::Key_Return);
+        apres = champ->text();
+        resumeApres = resume->text();
+        attend = sortie != u"tab" && dialogue.isVisible();
+        if (dialogue.isVisible()) QTest::mouseClick(imprimer, Qt::LeftButton);
+    });
+    const std::optional<ChoixSerie> choix = dialogue.Choisir();
+    QVERIFY(choix);
+    QCOMPARE(apres, montre);
+    QCOMPARE(choix->NombreFeuilles, feuilles);
+    // While typing, the summary names no number of pages the field does not show.
+    const bool dansLesBornes = pendant.toInt() >= 1 && pendant.toInt() <= 40;
+    QVERIFY2(resumePendant.startsWith(QString::number(pendant.toInt() * 2) + QLatin1Char(' ')) ==
+                 dansLesBornes,
+             qPrintable(pendant + " / " + resumePendant));
+    QVERIFY2(resumeApres.endsWith(QStringLiteral("%1 pages seront imprimées.").arg(feuilles * 2)),
+             qPrintable(resumeApres));
+    QCOMPARE(resumeApres.startsWith(QStringLiteral("Nombre corrigé (de 1 à 40 feuilles)")), corrige);
+    // A correction made by the print button itself, or Enter, is shown before anything prints.
+    QCOMPARE(attend, corrige && sortie != u"tab");
+}
+
+void TestDialoguesFeuille::choixAuLecteurDEcran_data() {
+    QTest::addColumn<QString>("dialogue");
+    QTest::addColumn<QString>("choix");  // the item toggled through the accessibility tree
+    QTest::addColumn<QString>("bouton"); // then pressed there
+    QTest::addColumn<QString>("obtenu"); // what the dialog answers
+    QTest::newRow("instruction") << "Consigne"
+                                 << "Consigne par défaut"
+                                 << "OK" << ConsigneParDefaut();
+    // Checked, the teacher's own instruction takes the keyboard to its field.
+    QTest::newRow("own instruction") << "Consigne"
+                                     << "Consigne personnalisée"
+                                     << "OK"
+                                     << "Bravo";
+    QTest::newRow("instructions of 3 diff.") << "Consigne3D"
+                                             << "Consigne par défaut"
+                                             << "OK" << ConsigneParDefaut() + "||";
+    QTest::newRow("size") << "ModifImp"
+                          << "Taille 5 (5 x 5)"
+                          << "OK"
+                          << "6";
+    QTest::newRow("sizes of 3 diff.") << "Choix3D"
+                                      << "Taille 7 (5 x 7)"
+                                      << "Valider"
+                                      << "8 1 1";
+    QTest::newRow("key or class set") << "Serie"
+                                      << "Le corrigé de la feuille affichée"
+                                      << "Imprimer..."
+                                      << "1 page sera imprimée.";
+}
+
+// An item checked through the accessibility tree is the item chosen, as a click is.
+void TestDialoguesFeuille::choixAuLecteurDEcran() {
+    QFETCH(QString, dialogue);
+    QFETCH(QString, choix);
+    QFETCH(QString, bouton);
+    QFETCH(QString, obtenu);
+    Banc banc;
+    QString reponse;
+    auto repondre = [&](QDialog& d) {
+        Pendant(d, [&] {
+            d.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QVERIFY(ActionsAccessibles::Basculer(d, choix));
+            if (obtenu == u"Bravo") QTest::keyClicks(QApplication::focusWidget(), obtenu);
+            QVERIFY(ActionsAccessibles::Appuyer(d, bouton));
+        });
+    };
+    if (dialogue == u"Consigne") {
+        TF_Consigne d(banc.plate);
+        repondre(d);
+        QVERIFY(d.Choisir(reponse));
+    } else if (dialogue == u"Consigne3D") {
+        TF_Consigne3D d(banc.prog);
+        std::array<QString, 3> consignes;
+        repondre(d);
+        QVERIFY(d.Choisir(consignes));
+        reponse = consignes[0] + '|' + consignes[1] + '|' + consignes[2];
+    } else if (dialogue == u"ModifImp") {
+        TF_ModifImp d(banc.plate, banc.prog.Profil().EnTeteModifImp);
+        quint8 taille = 1;
+        repondre(d);
+        QVERIFY(d.Choisir(taille));
+        reponse = QString::number(taille);
+    } else if (dialogue == u"Choix3D") {
+        TF_Choix3D d(banc.prog);
+        std::array<quint8, 3> tailles{1, 1, 1};
+        repondre(d);
+        QVERIFY(d.Choisir(tailles));
+        reponse = QStringLiteral("%1 %2 %3").arg(tailles[0]).arg(tailles[1]).arg(tailles[2]);
+    } else {
+        TF_Serie d(banc.plate);
+        repondre(d);
+        const std::optional<ChoixSerie> serie = d.Choisir();
+        QVERIFY(serie && serie->Quoi == ChoixSerie::Genre::Corrige);
+        reponse = d.findChild<QLabel*>(QStringLiteral("Resume"))->text();
+    }
+    QCOMPARE(reponse, obtenu);
 }
 
 void TestDialoguesFeuille::nommesEtAuClavier() {

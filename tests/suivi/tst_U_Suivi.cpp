@@ -11,6 +11,7 @@
 #include "suivi/U_Suivi.h"
 #include "support/BancProgramme.h"
 #include "support/ClasseEcrite.h"
+#include "support/ImpressionsFeuilles.h"
 #include "support/Pdf.h"
 
 #include <QAbstractButton>
@@ -121,6 +122,8 @@ class TestU_Suivi : public QObject {
     void exportRefuse_data();
     void exportRefuse();
     void imprimerLeTableau();
+    void pagesEtCopiesDuDialogue_data();
+    void pagesEtCopiesDuDialogue();
 };
 
 // Where the chart's module is missing, a pupil's page says why and keeps the list.
@@ -468,6 +471,34 @@ void TestU_Suivi::imprimerLeTableau() {
     banc.Executer([&] { QVERIFY(!banc.suivi->Imprimer()); });
     QCOMPARE(banc.plate.avertissements.size(), 1);
     QVERIFY(banc.plate.avertissements[0].startsWith("L'impression n'a pas pu se faire"));
+}
+
+// The print dialog's pages and copies, as a sheet window takes them: each page printed is the one
+// asked for, and the summary counts the pages of the table printed.
+void TestU_Suivi::pagesEtCopiesDuDialogue_data() {
+    PagesDemandees::Colonnes();
+    const QString titre = QStringLiteral("Suivi de la classe : Classe CM1 (Carrelis)");
+    QTest::newRow("the second page of two, twice") << "2" << 2 << true << 2 << QStringList{titre, titre};
+}
+
+void TestU_Suivi::pagesEtCopiesDuDialogue() {
+    Banc banc(ProfilCarrelis(), 30);
+    QTemporaryDir sortie;
+    const QString fichier = sortie.filePath("suivi.pdf");
+    QString resume;
+    PagesDemandees::Verifier(banc.plate, fichier, [&] {
+        banc.Executer([&] {
+            QTest::mouseClick(banc.Enfant<QPushButton>("BoutonImprimer"), Qt::LeftButton);
+            resume = banc.Texte("Resume");
+        });
+    });
+    for (const QList<MotPlace>& page : Pdf::Mots(fichier)) {
+        QStringList mots;
+        for (const MotPlace& m : page)
+            mots << m.mot;
+        QVERIFY2(mots.join(' ').contains("page 2 sur 2"), qPrintable(mots.join(' ')));
+    }
+    QVERIFY2(resume.endsWith("Tableau imprimé : 1 page."), qPrintable(resume));
 }
 
 QTEST_MAIN(TestU_Suivi)

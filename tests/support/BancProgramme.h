@@ -35,7 +35,7 @@ struct BancProgramme {
     }
 
     // Where the results window of this program saves, as its preferences stand.
-    DestinationBilan Destination() const {
+    DestinationBilan DestinationDesBilans() const {
         return {prog.Dossier(), prog.Profil().FichierBilan, prog.Prefs.ListeClasse,
                 prog.Prefs.EnregistrerBilans != 0, prog.Prefs.BilansIndividuels != 0};
     }

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "core/PlateForme.h"
+#include "core/SortieImpression.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -57,20 +57,18 @@ class PlateFormeTest final : public PlateForme {
     void MontrerBarreDesTaches(QWidget&) override { barreMasquee = false; }
     // Windows keep the geometry they are given: the screen is whatever the test set.
     void PleinEcran(QWidget&) override { ++pleinsEcrans; }
-    // Prints into fichierPdf when set; an empty name stands for a user who gives up.
-    std::unique_ptr<QPagedPaintDevice> ChoisirImprimante(const QString& titre,
-                                                         QPageLayout::Orientation orientation) override {
+    // Prints into the PDF file fichierPdf, as the program's own PDF output does, with the pages
+    // and copies of tirage; an empty name stands for a user who gives up.
+    std::unique_ptr<SortieImpression> ChoisirImpression(const QString& titre,
+                                                        std::optional<QPageLayout::Orientation> orientation,
+                                                        int nombrePages) override {
         impressions.append(titre);
+        dialoguesImpression.append({orientation, nombrePages});
         if (fichierPdf.isEmpty()) return nullptr;
-        auto pdf = std::make_unique<QPdfWriter>(fichierPdf);
-        pdf->setPageOrientation(orientation);
-        return pdf;
-    }
-    // The PDF file fichierPdf, with the copies of exemplaires.
-    Impression ChoisirImpression(const QString& titre) override {
-        impressions.append(titre);
-        if (fichierPdf.isEmpty()) return {};
-        return {std::make_unique<QPdfWriter>(fichierPdf), exemplaires.first, exemplaires.second};
+        auto sortie = std::make_unique<SortiePdf>(fichierPdf, titre);
+        if (orientation) sortie->Pdf().setPageOrientation(*orientation);
+        sortie->Demande = tirage;
+        return sortie;
     }
     // Into the folder corbeille when set; without one the desktop has no trash.
     bool MettreALaCorbeille(const QString& chemin) override {
@@ -105,8 +103,13 @@ class PlateFormeTest final : public PlateForme {
     QList<DialogueEnregistrer> dialoguesEnregistrer;
     QList<std::pair<QString, int>> reponsesEnregistrer; // path and type chosen (-1: as proposed)
     QList<QFont> policesProposees;
-    std::optional<QFont> policeChoisie;         // none: the user gives up
-    std::pair<int, bool> exemplaires{1, false}; // copies asked for, made by the print system
+    std::optional<QFont> policeChoisie; // none: the user gives up
+    Tirage tirage;                      // the pages and copies the next print dialogs ask the program to draw
+    struct DialogueImpression {
+        std::optional<QPageLayout::Orientation> orientation;
+        int nombrePages;
+    };
+    QList<DialogueImpression> dialoguesImpression;
     QList<DialogueOuvrir> dialoguesOuverts;
     QStringList reponsesOuvrir; // what the next open dialogs answer; empty = the user gives up
     QStringList aidesAffichees; // "file#anchor"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The size chooser: its heading per program and exercise, and the size it answers.
+// The size chooser: its heading per program and exercise, and the size it answers, clicked or
+// checked through the accessibility tree.
 #include "core/ProfilProgramme.h"
+#include "support/ActionsAccessibles.h"
 #include "support/PlateFormeTest.h"
 #include "tables/U_ModifChxJeu1.h"
 
@@ -21,6 +23,8 @@ class TestModifCh1 : public QObject {
     void enTete();
     void reponseSelonLaSortie_data();
     void reponseSelonLaSortie();
+    void choixAuLecteurDEcran_data();
+    void choixAuLecteurDEcran();
 };
 
 void TestModifCh1::enTete_data() {
@@ -84,6 +88,32 @@ void TestModifCh1::reponseSelonLaSortie() {
     choix.Preparer(1, 6);
     choix.show();
     QCOMPARE(choix.NbCasesJeu1()->checkedId(), 5);
+}
+
+void TestModifCh1::choixAuLecteurDEcran_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("bouton"); // pressed after "Taille 2 (4 x 4)" is toggled
+    QTest::addColumn<int>("reponse");    // 0: nothing
+    QTest::newRow("carrelis, OK") << ProfilCarrelis() << "OK" << 2;
+    QTest::newRow("navirelle, OK") << ProfilNavirelle() << "OK" << 2;
+    QTest::newRow("navirelle, Annuler") << ProfilNavirelle() << "Annuler" << 0;
+}
+
+// A size checked through the accessibility tree is the size chosen, as a click is.
+void TestModifCh1::choixAuLecteurDEcran() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, bouton);
+    QFETCH(int, reponse);
+    PlateFormeTest plate;
+    TF_ModifCh1 choix(plate, profil.EnTeteJeu);
+    int cochee = -1;
+    QTimer::singleShot(0, &choix, [&] {
+        if (ActionsAccessibles::Basculer(choix, QStringLiteral("Taille 2 (4 x 4)")))
+            cochee = choix.NbCasesJeu1()->checkedId();
+        if (!ActionsAccessibles::Appuyer(choix, bouton)) choix.reject();
+    });
+    QCOMPARE(choix.Choisir(2, 5).value_or(0), reponse);
+    QCOMPARE(cochee, 1);
 }
 
 QTEST_MAIN(TestModifCh1)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Tirage.h"
+
 #include <memory>
 
 class QPagedPaintDevice;
@@ -10,9 +12,9 @@ class QTextDocument;
 // resolution, 2 cm margins), over as many pages as it needs, in one job.
 namespace ImpressionTexte {
 
-// Draws every page exemplaires times, one whole copy after the other. False when the device
-// would not take the pages (a PDF file that cannot be written, a printer gone).
-bool Imprimer(const QTextDocument& document, QPagedPaintDevice& page, int exemplaires = 1);
+// Draws the pages and copies the destination asks for. False when the device would not take the
+// pages (a PDF file that cannot be written, a printer gone) or none of them exists.
+bool Imprimer(const QTextDocument& document, const Destination& vers);
 
 // The number of pages the text takes on that device.
 int NombreDePages(const QTextDocument& document, QPagedPaintDevice& page);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/ImpressionTexte.h"
+#include "core/ImpressionTexte.h"
+
+#include "core/TravailImpression.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
@@ -53,27 +55,19 @@ int NombreDePages(const QTextDocument& document, QPagedPaintDevice& page) {
     return MiseEnPage(document, page)->pageCount();
 }
 
-bool Imprimer(const QTextDocument& document, QPagedPaintDevice& page, int exemplaires) {
-    const std::unique_ptr<QTextDocument> copie = MiseEnPage(document, page);
+bool Imprimer(const QTextDocument& document, const Destination& vers) {
+    const std::unique_ptr<QTextDocument> copie = MiseEnPage(document, vers.Page);
     const QSizeF taille = copie->pageSize();
-    const int pages = copie->pageCount();
-    QPainter peintre;
-    if (!peintre.begin(&page)) return false;
-    for (int exemplaire = 0; exemplaire < std::max(1, exemplaires); ++exemplaire) {
-        for (int numero = 0; numero < pages; ++numero) {
-            if ((exemplaire > 0 || numero > 0) && !page.newPage()) return false;
-            const QRectF vue(0, numero * taille.height(), taille.width(), taille.height());
-            peintre.save();
-            peintre.translate(0, -vue.top());
-            peintre.setClipRect(vue);
-            QAbstractTextDocumentLayout::PaintContext contexte;
-            contexte.clip = vue;
-            contexte.palette.setColor(QPalette::Text, Qt::black);
-            copie->documentLayout()->draw(&peintre, contexte);
-            peintre.restore();
-        }
-    }
-    return peintre.end();
+    // The orientation is the one chosen in the print dialog.
+    return ImprimerPages(vers, std::nullopt, copie->pageCount(), [&](QPainter& peintre, QSize, int numero) {
+        const QRectF vue(0, numero * taille.height(), taille.width(), taille.height());
+        peintre.translate(0, -vue.top());
+        peintre.setClipRect(vue);
+        QAbstractTextDocumentLayout::PaintContext contexte;
+        contexte.clip = vue;
+        contexte.palette.setColor(QPalette::Text, Qt::black);
+        copie->documentLayout()->draw(&peintre, contexte);
+    });
 }
 
 } // namespace ImpressionTexte

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+
+class QButtonGroup;
+
+// An exclusive group of buttons as the user chooses in it.
+namespace GroupeExclusif {
+
+// choisi(id) runs when a button of the group becomes checked, whatever checked it: the mouse,
+// the keyboard, an assistive technology's "Toggle", setChecked(); and when the button already
+// checked is clicked again, a choice made once more.
+void SurChoix(QButtonGroup& groupe, const std::function<void(int id)>& choisi);
+
+// Checks the button id to show a value the window already holds: no choice is made.
+void Montrer(QButtonGroup& groupe, int id);
+
+} // namespace GroupeExclusif
