@@ -44,7 +44,8 @@ TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
     setObjectName(QStringLiteral("F_Menu"));
     // Built at the screen's scale from the start: built at the design size and scaled after, each
     // control would have its font looked up twice and the window laid out again at every change.
-    setFont(PoliceAEchelle(font(), rapport));
+    // The menu bar draws in the family of the buttons and of the status bar.
+    setFont(PoliceAEchelle(Apparence::ArialDuBureau(font()), rapport));
     resize(AEchelle(800, rapport), AEchelle(600, rapport));
     DefinirContexteAide(*this, ContexteMenu);
     ConstruireCentre();
@@ -191,7 +192,7 @@ void TF_Menu::AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entre
         auto* sousMenu = new QMenu(entree.Libelle, menuParent);
         sousMenu->setObjectName(entree.Nom);
         // A menu is a window of its own: it does not take the menu bar's font.
-        sousMenu->setFont(PoliceAEchelle(sousMenu->font(), rapport));
+        sousMenu->setFont(PoliceAEchelle(Apparence::ArialDuBureau(sousMenu->font()), rapport));
         sousMenu->setAccessibleName(SansAccelerateur(entree.Libelle));
         if (entree.Replace) connect(sousMenu, &QMenu::aboutToShow, this, &TF_Menu::Replacer);
         AjouterEntrees(sousMenu, entree.SousEntrees);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the start gives the application before and after its menu is painted: the menu bar built
-// without reading a picture, Qt's texts in French once the menu is painted or with the first
-// window that shows any before, the window icon read from the installed files.
+// without reading a picture, every text of the menu in one family, Qt's texts in French once the menu is
+// painted or with the first window that shows any before, the window icon read from the installed files.
+#include "core/Apparence.h"
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "program/Lancement.h"
@@ -11,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -20,6 +22,8 @@
 
 #include <functional>
 
+Q_DECLARE_METATYPE(ProfilProgramme)
+
 class TestLancement : public QObject {
     Q_OBJECT
 
@@ -27,6 +31,8 @@ class TestLancement : public QObject {
     void initTestCase();
     // First: the plugins and the translation they watch stay once anything loaded them.
     void laBarreDeMenusNeLitAucuneImage();
+    void lesTextesDuMenuSontDUneFamille_data();
+    void lesTextesDuMenuSontDUneFamille();
     void traductionApresLaPremierePeinture();
     void iconeLueDansLeDossierInstalle_data();
     void iconeLueDansLeDossierInstalle();
@@ -74,6 +80,27 @@ void TestLancement::laBarreDeMenusNeLitAucuneImage() {
         for (int x = 0; x < fleche.width(); ++x)
             encre += qAlpha(fleche.pixel(x, y)) > 128;
     QVERIFY2(encre > 8, qPrintable(QString::number(encre)));
+}
+
+void TestLancement::lesTextesDuMenuSontDUneFamille_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::newRow("carrelis") << ProfilCarrelis();
+    QTest::newRow("navirelle") << ProfilNavirelle();
+}
+
+// The buttons, the status bar, the menu bar and the menus it opens draw in one family: a second
+// one is one more font file read and kept from the start.
+void TestLancement::lesTextesDuMenuSontDUneFamille() {
+    QFETCH(ProfilProgramme, profil);
+    BancProgramme banc(profil);
+    Fenetres fenetres(banc.prog);
+    TF_Menu menu(banc.prog, fenetres);
+    QList<QWidget*> controles = menu.findChildren<QWidget*>();
+    controles << &menu;
+    QMap<QString, QStringList> familles;
+    for (const QWidget* controle : controles)
+        familles[QFontInfo(controle->font()).family()] << controle->objectName();
+    QCOMPARE(familles.keys(), QStringList{Apparence::FamilleArial()});
 }
 
 // The menu paints before Qt's texts are read; once it is on the screen, a screen reader is told
