@@ -24,6 +24,10 @@
 #include <cstdio>
 #include <optional>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 bool EcranDisponible() {
 #if defined(Q_OS_LINUX)
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
@@ -133,6 +137,11 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
                      qPrintable(profil.NomExecutable), qPrintable(profil.NomExecutable));
         return 1;
     }
+#if defined(__GLIBC__)
+    // Every thread allocates from the one heap: a heap of its own for each (the fonts' reading,
+    // the picture's, Qt's painting helpers) would keep what that thread used at start.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     PolicesEnFond polices;
     QApplication application(argc, argv);
     PreparerApplication(profil);
@@ -156,6 +165,11 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
         QApplication::setWindowIcon(
             IconeProgramme(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor"),
                            profil.NomExecutable));
+#if defined(__GLIBC__)
+        // The start is over: what it used and freed (the font configuration's reading, the
+        // pictures' decoding) goes back to the system instead of staying with the program.
+        malloc_trim(0);
+#endif
     });
     fenetres.Menu()->show();
     return application.exec();
