@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the start gives the application before and after its menu is painted: the menu bar built
 // without reading a picture, every text of the menu in one family, Qt's texts in French once an
-// assistive technology listens or with the first window that shows any, the window icon read
-// from the installed files.
+// assistive technology listens or with the first window that shows any, the window icon the
+// program is built with.
 #include "core/Apparence.h"
 #include "core/Programme.h"
 #include "program/Fenetres.h"
@@ -18,10 +18,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
+#include <algorithm>
 
 Q_DECLARE_METATYPE(ProfilProgramme)
 
@@ -35,8 +34,8 @@ class TestLancement : public QObject {
     void lesTextesDuMenuSontDUneFamille_data();
     void lesTextesDuMenuSontDUneFamille();
     void traductionQuandUnLecteurEcoute();
-    void iconeLueDansLeDossierInstalle_data();
-    void iconeLueDansLeDossierInstalle();
+    void iconeDeLaFenetre_data();
+    void iconeDeLaFenetre();
     void traductionAvecUneFenetreAvantLaPeinture();
 };
 
@@ -135,27 +134,28 @@ void TestLancement::traductionAvecUneFenetreAvantLaPeinture() {
     QCOMPARE(Annuler(), QStringLiteral("Annuler"));
 }
 
-void TestLancement::iconeLueDansLeDossierInstalle_data() {
-    QTest::addColumn<QList<int>>("livrees");
-    QTest::newRow("the sizes a desktop shows") << QList<int>{16, 32, 48, 64};
-    QTest::newRow("others are not read") << QList<int>{22, 48, 256};
-    QTest::newRow("none: no icon") << QList<int>{};
+void TestLancement::iconeDeLaFenetre_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<int>("cote");
+    for (const ProfilProgramme& profil : {ProfilCarrelis(), ProfilNavirelle()})
+        for (const int cote : {16, 32, 48, 64})
+            QTest::addRow("%s %d", qPrintable(profil.NomExecutable), cote) << profil << cote;
 }
 
-void TestLancement::iconeLueDansLeDossierInstalle() {
-    QFETCH(QList<int>, livrees);
-    QTemporaryDir hicolor;
-    QList<QSize> attendues;
-    for (const int taille : livrees) {
-        QVERIFY(QDir(hicolor.path()).mkpath(QStringLiteral("%1x%1/apps").arg(taille)));
-        QImage image(taille, taille, QImage::Format_ARGB32);
-        image.fill(Qt::darkBlue);
-        QVERIFY(image.save(hicolor.filePath(QStringLiteral("%1x%1/apps/carrelis.png").arg(taille))));
-        if (QList<int>{16, 32, 48, 64}.contains(taille)) attendues.append(QSize(taille, taille));
-    }
-    const QIcon icone = IconeProgramme(hicolor.path(), QStringLiteral("carrelis"));
-    QCOMPARE(icone.availableSizes(), attendues);
-    QCOMPARE(icone.isNull(), attendues.isEmpty());
+// The window icon the program is built with is its desktop icon, pixel for pixel, at each size
+// a desktop shows beside a window.
+void TestLancement::iconeDeLaFenetre() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(int, cote);
+    const auto image = std::ranges::find(profil.Icone, cote, &PixelsIcone::Cote);
+    QVERIFY(image != profil.Icone.end());
+    const QImage compilee(reinterpret_cast<const uchar*>(image->Pixels), cote, cote,
+                          QImage::Format_ARGB32_Premultiplied);
+    const QImage installee(
+        QStringLiteral(DOSSIER_ICONES "/%1x%1/%2.png").arg(cote).arg(profil.NomExecutable));
+    QVERIFY(!installee.isNull());
+    QCOMPARE(compilee, installee.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    QVERIFY(IconeProgramme(profil.Icone).availableSizes().contains(QSize(cote, cote)));
 }
 
 QTEST_MAIN(TestLancement)
