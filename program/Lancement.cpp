@@ -134,11 +134,6 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
                      qPrintable(profil.NomExecutable), qPrintable(profil.NomExecutable));
         return 1;
     }
-#if defined(__GLIBC__)
-    // Every thread allocates from the one heap: a heap of its own for each (the fonts' reading,
-    // the picture's, Qt's painting helpers) would keep what that thread used at start.
-    mallopt(M_ARENA_MAX, 1);
-#endif
     PolicesEnFond polices;
     QApplication application(argc, argv);
     PreparerApplication(profil);
@@ -147,6 +142,13 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     Programme programme(profil, plateForme);
     // From here on a font may be needed: a warning about the folder, then the menu.
     polices.Attendre();
+#if defined(__GLIBC__)
+    // The reading of the fonts, which allocates much while the application is created, had a heap
+    // of its own (one shared heap would have had both wait for each other); every thread from
+    // now on (the picture's reading, Qt's painting helpers) shares the heaps there are instead of
+    // keeping one of its own.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     EtablirRepProgramme(programme, Situation(profil, ligne));
     programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 
