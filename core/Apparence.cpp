@@ -76,18 +76,6 @@ QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& 
     return bouton;
 }
 
-QWidget* BarreDEtat(QWidget* fenetre, const QString& message, int largeurMessage) {
-    constexpr int Hauteur = 25;
-    auto* barre = new QFrame(fenetre);
-    barre->setObjectName(QStringLiteral("StatusBar1"));
-    barre->setGeometry(0, 600 - Hauteur, 800, Hauteur);
-    barre->setAutoFillBackground(true);
-    QLabel* texte = Etiquette(barre, QStringLiteral("StatusBar1Panel"), message,
-                              QRect(0, 0, largeurMessage, Hauteur), Arial(16, false), Qt::black);
-    texte->setAlignment(Qt::AlignCenter);
-    return barre;
-}
-
 QFrame* Panneau(QWidget* parent, const QString& nom, const QRect& position, const QColor& fond) {
     auto* panneau = new QFrame(parent);
     panneau->setObjectName(nom);

@@ -60,8 +60,6 @@ QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& libelle,
 // A button of the exercise windows' right-hand column: maroon caption, grey when disabled.
 QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle,
                             const QRect& position);
-// The status bar of the exercise windows: one centred message at the bottom, 25 pixels high.
-QWidget* BarreDEtat(QWidget* fenetre, const QString& message, int largeurMessage);
 // A raised panel filled with a plain colour.
 QFrame* Panneau(QWidget* parent, const QString& nom, const QRect& position, const QColor& fond = Qt::white);
 // The window's own background colour, painted behind its controls.

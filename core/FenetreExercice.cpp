@@ -4,6 +4,7 @@
 #include "core/AideContextuelle.h"
 #include "core/Apparence.h"
 #include "core/AutresFenetres.h"
+#include "core/BarreDEtat.h"
 #include "core/Echelle.h"
 #include "core/EtiquetteAppreciation.h"
 #include "core/IconeAide.h"
@@ -56,8 +57,14 @@ void FenetreExercice::MontrerExercice() {
     DefinirContexteAide(*this, ExerciceEnCours().ContexteAide);
 }
 
+// One centred message at the bottom, 25 pixels high.
 void FenetreExercice::ConstruireBarreDEtat(const QString& message, int largeurMessage) {
-    barreDEtat = Apparence::BarreDEtat(this, message, largeurMessage);
+    constexpr int Hauteur = 25;
+    auto* barre = new BarreDEtat(message, Apparence::Arial(16, false), this);
+    barre->setGeometry(0, 600 - Hauteur, 800, Hauteur);
+    barre->setAutoFillBackground(true);
+    barre->Message()->setGeometry(0, 0, largeurMessage, Hauteur);
+    barreDEtat = barre;
 }
 
 void FenetreExercice::ConstruireBoutons(QWidget* parent, std::initializer_list<DescriptionBouton> liste) {

@@ -3,6 +3,7 @@
 #include "core/Apparence.h"
 
 #include "core/AideContextuelle.h"
+#include "core/BarreDEtat.h"
 #include "core/Echelle.h"
 #include "core/FenetreExercice.h"
 #include "core/MaintienGeometrie.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -49,7 +49,6 @@ TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
     DefinirContexteAide(*this, ContexteMenu);
     ConstruireCentre();
     ConstruireBarre();
-    ConstruireBarreDEtat();
     FormCreate();
 }
 
@@ -72,8 +71,12 @@ void TF_Menu::FormCreate() {
 void TF_Menu::ConstruireCentre() {
     auto* centre = new QWidget(this);
     centre->setObjectName(QStringLiteral("centre"));
-    auto* rangee = new QHBoxLayout(centre);
-    rangee->setContentsMargins(0, 0, 0, 0);
+    // The bands and the middle over the status bar.
+    auto* pile = new QVBoxLayout(centre);
+    pile->setContentsMargins(0, 0, 0, 0);
+    pile->setSpacing(0);
+    auto* rangee = new QHBoxLayout;
+    pile->addLayout(rangee, 1);
     rangee->setSpacing(0);
     // The unit calls the left band "margedroite" and the right one "margegauche": the names stay,
     // for the tests and the accessibility tree that find them.
@@ -114,6 +117,7 @@ void TF_Menu::ConstruireCentre() {
     blocBoutons->setGeometry(RectangleAEchelle(QRect(QPoint(0, 0), TailleBloc), rapport));
     ConstruireBlocBoutons(blocBoutons);
     menu->installEventFilter(this);
+    pile->addWidget(ConstruireBarreDEtat(centre));
     setCentralWidget(centre);
 }
 
@@ -212,16 +216,17 @@ QAction* TF_Menu::NouvelleAction(const EntreeMenu& entree) {
     return action;
 }
 
-void TF_Menu::ConstruireBarreDEtat() {
-    auto* message = new QLabel(QStringLiteral("Fais ton choix avec la souris ou le clavier."), statusBar());
-    message->setObjectName(QStringLiteral("StatusBar1Panel"));
-    message->setAlignment(Qt::AlignCenter);
-    message->setFont(ArialAEchelle(16, false));
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(message, 1);
-    statusBar()->installEventFilter(this);
-    message->installEventFilter(this);
+QWidget* TF_Menu::ConstruireBarreDEtat(QWidget* centre) {
+    auto* barre = new BarreDEtat(QStringLiteral("Fais ton choix avec la souris ou le clavier."),
+                                 ArialAEchelle(16, false), centre);
+    // Its message where Qt's status bar puts one: 2 pixels from the left edge, 3 below the top and
+    // 2 above the bottom, which make the bar's height.
+    auto* disposition = new QHBoxLayout(barre);
+    disposition->setContentsMargins(2, 3, 0, 2);
+    disposition->addWidget(barre->Message());
+    barre->installEventFilter(this);
+    barre->Message()->installEventFilter(this);
+    return barre;
 }
 
 MaintienGeometrie& TF_Menu::Timer1() const {

@@ -55,7 +55,7 @@ class TF_Menu : public QMainWindow {
     void ConstruireBarre();
     void AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entrees);
     QAction* NouvelleAction(const EntreeMenu& entree);
-    void ConstruireBarreDEtat();
+    QWidget* ConstruireBarreDEtat(QWidget* centre);
     bool Disponible(ActionMenu action, int bouton) const;
     void CentrerBloc();
     QFont PoliceDuMenu(const QFont& police) const;
