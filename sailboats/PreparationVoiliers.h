@@ -2,17 +2,14 @@
 #pragma once
 
 #include "sailboats/FeuilleVoiliers.h"
+#include "sheets/PreparationDe.h"
 
-class Hasard;
-
-// The rules of navirelle's sheet window, without the window. A call that changes what the sheet
-// shows returns true, and the window then draws its preview once. The sheet is the window's
-// own: a game's table and sizes are never touched.
-class PreparationVoiliers {
+// The rules of navirelle's sheet window: which of its buttons and dialogs draw new colours and
+// which draw the same ones another way.
+class PreparationVoiliers : public PreparationDe<FeuilleVoiliers> {
   public:
-    explicit PreparationVoiliers(Hasard& hasard) : hasard(hasard) {}
+    using PreparationDe::PreparationDe;
 
-    const FeuilleVoiliers& Feuille() const { return feuille; }
     quint8 TailleImp() const { return tailleImp; }
 
     // Each showing of the window: exercise 1, black and white, the smallest size, new colours,
@@ -28,7 +25,5 @@ class PreparationVoiliers {
     void Nouveau();
 
   private:
-    Hasard& hasard;
-    FeuilleVoiliers feuille;
     quint8 tailleImp = 1;
 };

@@ -4,6 +4,9 @@
 #include "core/TravailImpression.h"
 #include "sheets/MarquesPage.h"
 
+#include <algorithm>
+#include <vector>
+
 // What the teacher may print beyond the sheet on show: its answer key alone, or a class set of
 // different sheets, each followed by its key if asked.
 struct ChoixSerie {
@@ -14,6 +17,8 @@ struct ChoixSerie {
     int NombreFeuilles = 30;
     bool AvecCorriges = true;
 
+    // The number of sheets, kept within NombreMin..NombreMax.
+    int Nombre() const;
     int NombrePages() const;
 };
 
@@ -37,3 +42,47 @@ bool ImprimerPagesSerie(const Destination& vers, QPageLayout::Orientation orient
 // smallest tables still offer thousands of sheets, so a repeat is redrawn and the bound is never
 // reached in practice.
 bool TirerDifferente(const std::function<void()>& tirer, const std::function<bool()>& differente);
+
+// What the sheets of both programs print, whatever their drawing: `dessiner(peintre, surface,
+// feuille, marques)` draws one sheet on a page, with the marks of a key or of a class set.
+
+// One sheet, or its key, alone in its job.
+template <class Feuille, class Dessiner>
+bool ImprimerUneFeuille(const Destination& vers, QPageLayout::Orientation orientation, const Feuille& feuille,
+                        const MarquesPage& marques, Dessiner dessiner) {
+    return ImprimerPages(vers, orientation, 1, [&](QPainter& peintre, QSize surface, int) {
+        dessiner(peintre, surface, feuille, marques);
+    });
+}
+
+// A class set: `nombre` sheets like `modele`, each drawn anew by `tirer` until `memes` finds none
+// of those before it alike.
+template <class Feuille, class Tirer, class Memes>
+std::vector<Feuille> TirerSerieDe(const Feuille& modele, int nombre, Tirer tirer, Memes memes) {
+    std::vector<Feuille> serie;
+    serie.reserve(size_t(std::max(nombre, 0)));
+    for (int i = 0; i < nombre; ++i) {
+        Feuille feuille = modele;
+        TirerDifferente([&] { tirer(feuille); },
+                        [&] {
+                            return std::none_of(serie.begin(), serie.end(),
+                                                [&](const Feuille& autre) { return memes(autre, feuille); });
+                        });
+        serie.push_back(feuille);
+    }
+    return serie;
+}
+
+// The sheets of a class set (at least one) in one job, as ImprimerPagesSerie lays them out.
+template <class Feuille, class Dessiner>
+bool ImprimerSerieDe(const Destination& vers, QPageLayout::Orientation orientation,
+                     const std::vector<Feuille>& serie, const ChoixSerie& choix, Dessiner dessiner,
+                     const Progression& progression) {
+    const Feuille* courante = &serie.front();
+    return ImprimerPagesSerie(
+        vers, orientation, choix, [&](int numero) { courante = &serie[size_t(numero - 1)]; },
+        [&](QPainter& peintre, QSize surface, const MarquesPage& marques) {
+            dessiner(peintre, surface, *courante, marques);
+        },
+        progression);
+}
