@@ -10,11 +10,12 @@ class PreparationVoiliers : public PreparationDe<FeuilleVoiliers> {
   public:
     using PreparationDe::PreparationDe;
 
+    const QString& Consigne() const { return feuille.Consigne; }
     quint8 TailleImp() const { return tailleImp; }
 
     // Each showing of the window: exercise 1, black and white, the smallest size, new colours,
     // under the program's instruction.
-    void Reinitialiser(const QString& consigne);
+    void Reinitialiser(const QString& consigneDuProgramme);
     // "Jeu n° k", "Couleur" / "N et B": the same colours drawn another way.
     bool ChoisirJeu(int numJeu);
     bool ChoisirNoirEtBlanc(bool noirEtBlanc);

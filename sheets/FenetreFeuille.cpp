@@ -6,10 +6,8 @@
 #include "core/ImpressionDepuisFenetre.h"
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
-#include "core/Programme.h"
 #include "sheets/ApercuFeuille.h"
 #include "sheets/ColonneFeuille.h"
-#include "sheets/DialoguesFeuille.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -119,7 +117,7 @@ void FenetreFeuille::Agir(bool change) {
 }
 
 void FenetreFeuille::Imprimer() {
-    ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Feuille d'exercices"), OrientationPages(), 1,
+    ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Feuille d'exercices"), Orientation(), 1,
                           [&](const Destination& vers) { return ImprimerLaFeuille(vers, false); });
 }
 
@@ -127,11 +125,11 @@ void FenetreFeuille::PreparerSerie() {
     const std::optional<ChoixSerie> choix = dialogues.ChoisirSerie();
     if (!choix) return;
     if (choix->Quoi == ChoixSerie::Genre::Corrige) {
-        ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Corrigé"), OrientationPages(), 1,
+        ImprimerDepuisFenetre(prog.Plate(), QStringLiteral("Corrigé"), Orientation(), 1,
                               [&](const Destination& vers) { return ImprimerLaFeuille(vers, true); });
         return;
     }
-    ImprimerAvecProgression(prog.Plate(), *this, QStringLiteral("Série de feuilles"), OrientationPages(),
+    ImprimerAvecProgression(prog.Plate(), *this, QStringLiteral("Série de feuilles"), Orientation(),
                             choix->NombrePages(),
                             [&](const Destination& vers, const Progression& progression) {
                                 return ImprimerLaSerie(vers, *choix, prog.Aleatoire(), progression);

@@ -9,7 +9,7 @@ bool IndexValide(int index) {
 
 } // namespace
 
-void PreparationFeuille::Reinitialiser() {
+void PreparationFeuille::Reinitialiser(const QString&) {
     feuille.Reglages.Reinitialiser();
     feuille.Op = Operation::Addition;
     feuille.Trois = {};

@@ -13,10 +13,14 @@ class PreparationFeuille : public PreparationDe<FeuilleTableaux> {
     using PreparationDe::PreparationDe;
 
     const ReglagesFeuille& Reglages() const { return feuille.Reglages; }
+    // The instruction and the size index of layouts 1 to 4.
+    const QString& Consigne() const { return feuille.Reglages.Consigne; }
+    quint8 TailleImp() const { return feuille.Reglages.TailleImp; }
 
     // Each showing of the window: addition, exercise 1, one table of size index 1 (and the
-    // same size for the three tables of "3 diff."), no instructions, a new table.
-    void Reinitialiser();
+    // same size for the three tables of "3 diff."), no instructions, a new table. The program's
+    // instruction is not taken: in carrelis the program's follows the sheet's.
+    void Reinitialiser(const QString& consigneDuProgramme);
     // "+" or "x": new tables for the layout in force.
     bool ChoisirOperation(Operation operation);
     // "Jeu n° k": a new table of that kind; nothing changes for the kind already chosen.

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+class Hasard;
+
 // What the teacher may print beyond the sheet on show: its answer key alone, or a class set of
 // different sheets, each followed by its key if asked.
 struct ChoixSerie {
@@ -43,17 +45,13 @@ bool ImprimerPagesSerie(const Destination& vers, QPageLayout::Orientation orient
 // reached in practice.
 bool TirerDifferente(const std::function<void()>& tirer, const std::function<bool()>& differente);
 
-// What the sheets of both programs print, whatever their drawing: `dessiner(peintre, surface,
-// feuille, marques)` draws one sheet on a page, with the marks of a key or of a class set.
-
-// One sheet, or its key, alone in its job.
-template <class Feuille, class Dessiner>
-bool ImprimerUneFeuille(const Destination& vers, QPageLayout::Orientation orientation, const Feuille& feuille,
-                        const MarquesPage& marques, Dessiner dessiner) {
-    return ImprimerPages(vers, orientation, 1, [&](QPainter& peintre, QSize surface, int) {
-        dessiner(peintre, surface, feuille, marques);
-    });
-}
+// The prints of any kind of sheet Feuille (carrelis's tables, navirelle's sailboats), on a paged
+// device: a QPrinter chosen in the print dialog, or a QPdfWriter. Each runs one job and turns the
+// page as the sheet asks; false when the job could not start (no printer, unwritable file) or did
+// not end well. A kind of sheet gives, beside its value:
+//   DessinerSurPage(peintre, surface, feuille, marques)  the sheet on a page, with its marks;
+//   OrientationPages(feuille)                             how its pages are turned;
+//   TirerSerie(modele, nombre, hasard)                    a class set, by TirerSerieDe.
 
 // A class set: `nombre` sheets like `modele`, each drawn anew by `tirer` until `memes` finds none
 // of those before it alike.
@@ -73,16 +71,30 @@ std::vector<Feuille> TirerSerieDe(const Feuille& modele, int nombre, Tirer tirer
     return serie;
 }
 
-// The sheets of a class set (at least one) in one job, as ImprimerPagesSerie lays them out.
-template <class Feuille, class Dessiner>
-bool ImprimerSerieDe(const Destination& vers, QPageLayout::Orientation orientation,
-                     const std::vector<Feuille>& serie, const ChoixSerie& choix, Dessiner dessiner,
-                     const Progression& progression) {
+// The sheet window's "Imprimer": the sheet of the preview, alone in its job; with marks, its key.
+template <class Feuille>
+bool ImprimerFeuille(const Destination& vers, const Feuille& feuille, const MarquesPage& marques = {}) {
+    return ImprimerPages(vers, OrientationPages(feuille), 1, [&](QPainter& peintre, QSize surface, int) {
+        DessinerSurPage(peintre, surface, feuille, marques);
+    });
+}
+
+// The answer key of the sheet: every header and cell written in, every boat coloured.
+template <class Feuille> bool ImprimerCorrige(const Destination& vers, const Feuille& feuille) {
+    return ImprimerFeuille(vers, feuille, MarquesPage{true, TitreCorrige()});
+}
+
+// A class set of sheets like `modele`, all different, in one job, each followed by its key if
+// asked; the sheets are those of TirerSerie.
+template <class Feuille>
+bool ImprimerSerie(const Destination& vers, const Feuille& modele, const ChoixSerie& choix, Hasard& hasard,
+                   const Progression& progression = {}) {
+    const std::vector<Feuille> serie = TirerSerie(modele, choix.Nombre(), hasard);
     const Feuille* courante = &serie.front();
     return ImprimerPagesSerie(
-        vers, orientation, choix, [&](int numero) { courante = &serie[size_t(numero - 1)]; },
+        vers, OrientationPages(modele), choix, [&](int numero) { courante = &serie[size_t(numero - 1)]; },
         [&](QPainter& peintre, QSize surface, const MarquesPage& marques) {
-            dessiner(peintre, surface, *courante, marques);
+            DessinerSurPage(peintre, surface, *courante, marques);
         },
         progression);
 }

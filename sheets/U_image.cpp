@@ -2,22 +2,13 @@
 #include "sheets/U_image.h"
 
 #include "core/GroupeExclusif.h"
-#include "core/Programme.h"
 #include "sheets/ColonneFeuille.h"
-#include "sheets/DessinFeuille.h"
-#include "sheets/DialoguesFeuille.h"
-#include "sheets/ImpressionFeuille.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
 
 TF_Image::TF_Image(Programme& programme, DialoguesFeuille& dialogues, QWidget* parent)
-    : FenetreFeuille(programme, dialogues, parent), preparation(programme.Aleatoire()) {
-    ConstruireColonne();
-    Terminer();
-}
-
-void TF_Image::ConstruireColonne() {
+    : FenetreFeuilleDe(programme, dialogues, parent) {
     ColonneFeuille& c = Colonne();
     operations = new QButtonGroup(this);
     operations->addButton(c.Bouton(QStringLiteral("Op1"), QStringLiteral("+"), ColonneFeuille::Rouge,
@@ -52,13 +43,7 @@ void TF_Image::ConstruireColonne() {
     GroupeExclusif::SurChoix(*jeux, [this](int numJeu) { ChoisirExercice(numJeu); });
     GroupeExclusif::SurChoix(*dispositions,
                              [this](int disposition) { Agir(preparation.ChoisirDisposition(disposition)); });
-}
-
-// Each showing from the menu: addition, exercise 1, one table of the smallest size, no
-// instruction, a new table.
-void TF_Image::Reinitialiser() {
-    preparation.Reinitialiser();
-    prog.Consigne = preparation.Reglages().Consigne;
+    Terminer();
 }
 
 void TF_Image::MontrerReglages() {
@@ -70,54 +55,19 @@ void TF_Image::MontrerReglages() {
         bouton->setVisible(!f.TroisDifferents());
 }
 
-void TF_Image::Dessiner(QPainter& peintre, QSize surface) const {
-    DessinFeuille(peintre, surface, SurfaceFeuille::Apercu).DessinerFeuille(preparation.Feuille());
-}
-
-QString TF_Image::Description() const {
-    return DescriptionFeuille(preparation.Feuille());
-}
-
 // The kind already chosen changes nothing, not even "Imprimer".
 void TF_Image::ChoisirExercice(int numJeu) {
     if (preparation.ChoisirJeu(numJeu)) Agir(true);
 }
 
 bool TF_Image::ChangerTaille() {
-    if (preparation.Feuille().TroisDifferents()) {
-        std::array<quint8, 3> tailles = preparation.Tailles3D();
-        return dialogues.ChoisirTailles3D(tailles) && preparation.ChangerTailles3D(tailles);
-    }
-    quint8 taille = preparation.Reglages().TailleImp;
-    return dialogues.ChoisirTailleImp(taille) && preparation.ChangerTaille(taille);
+    if (!preparation.Feuille().TroisDifferents()) return FenetreFeuilleDe::ChangerTaille();
+    std::array<quint8, 3> tailles = preparation.Tailles3D();
+    return dialogues.ChoisirTailles3D(tailles) && preparation.ChangerTailles3D(tailles);
 }
 
 bool TF_Image::ChangerConsigne() {
-    if (preparation.Feuille().TroisDifferents()) {
-        std::array<QString, 3> consignes = preparation.Consignes3D();
-        return dialogues.ChoisirConsignes3D(consignes) && preparation.ChangerConsignes3D(consignes);
-    }
-    QString consigne = preparation.Reglages().Consigne;
-    const bool change = dialogues.ChoisirConsigne(consigne) && preparation.ChangerConsigne(consigne);
-    // The results window prints a game's table under the instruction of the last sheet.
-    prog.Consigne = preparation.Reglages().Consigne;
-    return change;
-}
-
-void TF_Image::Nouveau() {
-    preparation.Nouveau();
-}
-
-QPageLayout::Orientation TF_Image::OrientationPages() const {
-    return ReglagesFeuille::Orientation(preparation.Reglages().NbExAImprimer);
-}
-
-bool TF_Image::ImprimerLaFeuille(const Destination& vers, bool corrige) const {
-    return corrige ? ImprimerCorrige(vers, preparation.Feuille())
-                   : ImprimerFeuille(vers, preparation.Feuille());
-}
-
-bool TF_Image::ImprimerLaSerie(const Destination& vers, const ChoixSerie& choix, Hasard& hasard,
-                               const Progression& progression) const {
-    return ImprimerSerie(vers, preparation.Feuille(), choix, hasard, progression);
+    if (!preparation.Feuille().TroisDifferents()) return FenetreFeuilleDe::ChangerConsigne();
+    std::array<QString, 3> consignes = preparation.Consignes3D();
+    return dialogues.ChoisirConsignes3D(consignes) && preparation.ChangerConsignes3D(consignes);
 }
