@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/MobilierPleinEcran.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QDialog>
 #include <QShowEvent>
 
+#include <array>
 #include <utility>
 
-class MobilierPleinEcran;
 class Programme;
 
 // A sheet dialog that chooses a value (an instruction, a size, or three of them): opened modally
@@ -49,3 +53,32 @@ template <class Valeur> class DialogueChoix : public QDialog {
 // itself with it once its controls are built.
 MobilierPleinEcran* OuvrirPleinEcran(QDialog& dialogue, Programme& prog, const QString& nom,
                                      const QString& titre, const QString& nomAccessible);
+
+// The full-screen dialog of "3 diff." that chooses a Valeur for each of its three tables, one
+// Section each (SectionConsigne, GroupeTailles: Montrer(valeur), Choisie(), Groupe()). The
+// dialog builds its sections and buttons, then calls Terminer.
+template <class Section, class Valeur> class DialogueTrois : public DialogueChoix<std::array<Valeur, 3>> {
+  public:
+    std::array<Valeur, 3> Choisie() const override {
+        return {sections[0]->Choisie(), sections[1]->Choisie(), sections[2]->Choisie()};
+    }
+
+  protected:
+    DialogueTrois(Programme& prog, const QString& nom, const QString& titre, const QString& nomAccessible,
+                  std::array<Valeur, 3> depart, QWidget* parent)
+        : DialogueChoix<std::array<Valeur, 3>>(std::move(depart), parent),
+          mobilier(OuvrirPleinEcran(*this, prog, nom, titre, nomAccessible)) {}
+
+    void Montrer(const std::array<Valeur, 3>& valeurs) override {
+        for (size_t i = 0; i < 3; ++i)
+            sections[i]->Montrer(valeurs[i]);
+        if (QAbstractButton* choix = sections[0]->Groupe()->checkedButton())
+            choix->setFocus(Qt::OtherFocusReason);
+    }
+    void Terminer() { mobilier->MettreAEchelle(); }
+
+    std::array<Section*, 3> sections{};
+
+  private:
+    MobilierPleinEcran* mobilier;
+};

@@ -48,7 +48,7 @@ void TF_Consigne::Placer() {
 }
 
 QString TF_Consigne::Choisie() const {
-    return section->Consigne();
+    return section->Choisie();
 }
 
 void TF_Consigne::Montrer(const QString& consigne) {

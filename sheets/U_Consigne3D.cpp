@@ -2,18 +2,14 @@
 #include "sheets/U_Consigne3D.h"
 
 #include "core/Apparence.h"
-#include "core/MobilierPleinEcran.h"
-#include "sheets/SectionConsigne.h"
 
-#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-TF_Consigne3D::TF_Consigne3D(Programme& programme, QWidget* parent) : DialogueChoix({}, parent) {
-    MobilierPleinEcran* mobilier =
-        OuvrirPleinEcran(*this, programme, QStringLiteral("F_Consigne3D"), QStringLiteral("Consigne"),
-                         QStringLiteral("Consignes des trois exercices"));
+TF_Consigne3D::TF_Consigne3D(Programme& programme, QWidget* parent)
+    : DialogueTrois(programme, QStringLiteral("F_Consigne3D"), QStringLiteral("Consigne"),
+                    QStringLiteral("Consignes des trois exercices"), {}, parent) {
     QWidget* precedent = nullptr;
     for (int i = 0; i < 3; ++i) {
         const int haut = 14 + i * 178;
@@ -34,15 +30,5 @@ TF_Consigne3D::TF_Consigne3D(Programme& programme, QWidget* parent) : DialogueCh
         Apparence::Arial(16, true));
     setTabOrder(precedent, ok);
     setTabOrder(ok, annuler);
-    mobilier->MettreAEchelle();
-}
-
-std::array<QString, 3> TF_Consigne3D::Choisie() const {
-    return {sections[0]->Consigne(), sections[1]->Consigne(), sections[2]->Consigne()};
-}
-
-void TF_Consigne3D::Montrer(const std::array<QString, 3>& consignes) {
-    for (size_t i = 0; i < 3; ++i)
-        sections[i]->Montrer(consignes[i]);
-    sections[0]->Groupe()->checkedButton()->setFocus(Qt::OtherFocusReason);
+    Terminer();
 }

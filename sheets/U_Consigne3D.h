@@ -2,23 +2,12 @@
 #pragma once
 
 #include "sheets/DialogueChoix.h"
+#include "sheets/SectionConsigne.h"
 
-#include <array>
-
-class SectionConsigne;
-
-// The instructions of the three tables of a "3 diff." sheet, each chosen as in TF_Consigne, on
-// a full screen.
-class TF_Consigne3D : public DialogueChoix<std::array<QString, 3>> {
+// The instructions of the three tables of a "3 diff." sheet, one under another, each chosen as
+// in TF_Consigne.
+class TF_Consigne3D : public DialogueTrois<SectionConsigne, QString> {
     Q_OBJECT
   public:
     explicit TF_Consigne3D(Programme& programme, QWidget* parent = nullptr);
-
-    std::array<QString, 3> Choisie() const override;
-
-  protected:
-    void Montrer(const std::array<QString, 3>& consignes) override;
-
-  private:
-    std::array<SectionConsigne*, 3> sections{};
 };

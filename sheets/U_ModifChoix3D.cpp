@@ -2,11 +2,7 @@
 #include "sheets/U_ModifChoix3D.h"
 
 #include "core/Apparence.h"
-#include "core/MobilierPleinEcran.h"
-#include "sheets/GroupeTailles.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
 #include <QLabel>
 #include <QPainter>
 
@@ -27,11 +23,11 @@ class BarreHachuree : public QWidget {
 
 } // namespace
 
-TF_Choix3D::TF_Choix3D(Programme& programme, QWidget* parent) : DialogueChoix({1, 1, 1}, parent) {
-    MobilierPleinEcran* mobilier =
-        OuvrirPleinEcran(*this, programme, QStringLiteral("F_Choix3D"),
-                         QStringLiteral("Choix du nombres de cases pour 3 exercices différents."),
-                         QStringLiteral("Choix du nombre de cases pour 3 exercices différents"));
+TF_Choix3D::TF_Choix3D(Programme& programme, QWidget* parent)
+    : DialogueTrois(programme, QStringLiteral("F_Choix3D"),
+                    QStringLiteral("Choix du nombres de cases pour 3 exercices différents."),
+                    QStringLiteral("Choix du nombre de cases pour 3 exercices différents"), {1, 1, 1},
+                    parent) {
     const char* panneaux[] = {"Panel3", "Panel2", "Panel4"};
     const char* titres[] = {"Label6", "Label3", "Label5"};
     for (int i = 0; i < 3; ++i) {
@@ -42,9 +38,9 @@ TF_Choix3D::TF_Choix3D(Programme& programme, QWidget* parent) : DialogueChoix({1
             Apparence::Etiquette(panneau, QString::fromLatin1(titres[i]), titre, QRect(0, 12, 200, 30),
                                  Apparence::Times(20, true), QColor(128, 0, 128));
         etiquette->setAlignment(Qt::AlignCenter);
-        groupes[size_t(i)] = new GroupeTailles(QStringLiteral("NbCasesJeu%1").arg(i + 1), panneau);
-        groupes[size_t(i)]->move(15, 56);
-        groupes[size_t(i)]->setAccessibleName(titre + QStringLiteral(", nombre de cases"));
+        sections[size_t(i)] = new GroupeTailles(QStringLiteral("NbCasesJeu%1").arg(i + 1), panneau);
+        sections[size_t(i)]->move(15, 56);
+        sections[size_t(i)]->setAccessibleName(titre + QStringLiteral(", nombre de cases"));
     }
     for (int i = 0; i < 2; ++i) {
         auto* barre = new BarreHachuree(this);
@@ -55,16 +51,5 @@ TF_Choix3D::TF_Choix3D(Programme& programme, QWidget* parent) : DialogueChoix({1
         *this, {QStringLiteral("bouton_valider"), QStringLiteral("&Valider"), QRect(240, 500, 150, 44)},
         {QStringLiteral("bouton_annuler"), QStringLiteral("&Annuler"), QRect(410, 500, 150, 44)},
         Apparence::Arial(18, true));
-    mobilier->MettreAEchelle();
-}
-
-std::array<quint8, 3> TF_Choix3D::Choisie() const {
-    return {groupes[0]->IndexChoisi(), groupes[1]->IndexChoisi(), groupes[2]->IndexChoisi()};
-}
-
-// The groups show the sizes in force, whatever was clicked the last time.
-void TF_Choix3D::Montrer(const std::array<quint8, 3>& tailles) {
-    for (size_t i = 0; i < 3; ++i)
-        groupes[i]->Selectionner(tailles[i]);
-    if (QAbstractButton* choix = groupes[0]->Groupe()->checkedButton()) choix->setFocus(Qt::OtherFocusReason);
+    Terminer();
 }

@@ -41,12 +41,12 @@ TF_ModifImp::TF_ModifImp(PlateForme& plate, const QString& enTete, QWidget* pare
 }
 
 quint8 TF_ModifImp::Choisie() const {
-    return nbCasesJeu1->IndexChoisi();
+    return nbCasesJeu1->Choisie();
 }
 
 void TF_ModifImp::Montrer(const quint8& tailleImp) {
     if (numeroJeu) numeroJeu->setText(enTete);
-    nbCasesJeu1->Selectionner(tailleImp);
+    nbCasesJeu1->Montrer(tailleImp);
     if (QAbstractButton* choix = nbCasesJeu1->Groupe()->checkedButton())
         choix->setFocus(Qt::OtherFocusReason);
     move(plate.GeometrieEcran().center() - rect().center());
