@@ -40,7 +40,8 @@ QMenu* NouveauMenu(QWidget* parent, const char* nom, const QString& libelle) {
 } // namespace
 
 TF_Traitexte::TF_Traitexte(Programme& programme, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : DialogueActive(parent,
+                     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       prog(programme), richEdit1(new ZoneTexte(this)),
       texte(programme.Plate(), programme.Dossier(), programme.Profil().FichierBilan) {
     setObjectName(QStringLiteral("F_Traitexte"));
@@ -171,11 +172,6 @@ QAction* TF_Traitexte::Entree(QMenu* menu, const char* nom, const QString& libel
     QAction* entree = menu->addAction(libelle, raccourci, this, action);
     entree->setObjectName(QLatin1String(nom));
     return entree;
-}
-
-void TF_Traitexte::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (!evenement->spontaneous()) FormActivate();
 }
 
 void TF_Traitexte::Ouvrir(const TexteAOuvrir& texteDemande) {

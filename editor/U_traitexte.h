@@ -3,7 +3,7 @@
 
 #include "editor/TexteEnCours.h"
 
-#include <QDialog>
+#include "core/DialogueActive.h"
 
 #include <chrono>
 
@@ -16,7 +16,7 @@ class ZoneTexte;
 // The text editor of both programs: rich or plain texts of the teacher's, and the results files
 // the menu hands over. Full screen, held at the menu's place; every way out asks before a
 // change is lost.
-class TF_Traitexte : public QDialog {
+class TF_Traitexte : public DialogueActive {
     Q_OBJECT
   public:
     explicit TF_Traitexte(Programme& programme, QWidget* parent = nullptr);
@@ -41,15 +41,13 @@ class TF_Traitexte : public QDialog {
     void reject() override;
 
   protected:
-    void showEvent(QShowEvent* evenement) override;
-
   private:
     void ConstruireMenu();
     QAction* Entree(QMenu* menu, const char* nom, const QString& libelle, void (TF_Traitexte::*action)(),
                     const QKeySequence& raccourci = {});
     void Montrer(QTextDocument& document);
     bool LireEnMontrantLAvancement(FichierEditeur::Lecture& lecture, const QString& chemin);
-    void FormActivate();
+    void FormActivate() override;
     void Actualiser();
     void Apres(void (TexteEnCours::*commande)());
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DialogueActive.h"
 #include "core/MobilierPleinEcran.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDialog>
-#include <QShowEvent>
 
 #include <array>
 #include <utility>
@@ -16,7 +16,7 @@ class Programme;
 // A sheet dialog that chooses a value (an instruction, a size, or three of them): opened modally
 // on the value in force, which its controls show at each showing; what the teacher keeps ("OK",
 // "&Valider") is written back, and "Annuler", Escape and the close button change nothing.
-template <class Valeur> class DialogueChoix : public QDialog {
+template <class Valeur> class DialogueChoix : public DialogueActive {
   public:
     // Opens on `valeur`, modal, and writes the choice back when it is kept; true when it changed.
     bool Choisir(Valeur& valeur) {
@@ -34,15 +34,12 @@ template <class Valeur> class DialogueChoix : public QDialog {
 
   protected:
     DialogueChoix(Valeur depart, QWidget* parent, Qt::WindowFlags drapeaux = {})
-        : QDialog(parent, drapeaux), ouverte(std::move(depart)) {}
+        : DialogueActive(parent, drapeaux), ouverte(std::move(depart)) {}
 
     // At each showing from another window: the controls show `valeur`, the keyboard on it.
     virtual void Montrer(const Valeur& valeur) = 0;
 
-    void showEvent(QShowEvent* evenement) override {
-        QDialog::showEvent(evenement);
-        if (!evenement->spontaneous()) Montrer(ouverte);
-    }
+    void FormActivate() override { Montrer(ouverte); }
 
   private:
     Valeur ouverte;

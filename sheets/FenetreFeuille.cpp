@@ -12,15 +12,14 @@
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QShowEvent>
 
 namespace {
 constexpr int ContexteFeuilles = 5;
 }
 
 FenetreFeuille::FenetreFeuille(Programme& programme, DialoguesFeuille& dialogues, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : DialogueActive(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       prog(programme), dialogues(dialogues) {
     setObjectName(QStringLiteral("F_Image"));
     setWindowTitle(QStringLiteral("Préparation de l'impression d'exercices"));
@@ -87,12 +86,6 @@ void FenetreFeuille::resizeEvent(QResizeEvent* evenement) {
     QDialog::resizeEvent(evenement);
     panel1->Placer(size());
     image1->setGeometry(0, 0, std::max(1, width() - panel1->width()), height());
-}
-
-void FenetreFeuille::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
-    FormActivate();
 }
 
 // "Imprimer" waits for the teacher's first action; the keyboard starts at the top of the column.

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DialogueActive.h"
 #include "core/Programme.h"
 #include "sheets/DialoguesFeuille.h"
 #include "sheets/SerieFeuilles.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -22,7 +21,7 @@ class QPushButton;
 // through the print dialog, a failure said in French.
 // A sheet window stands on FenetreFeuilleDe, below, which holds its sheet. It builds its column
 // with the pieces here, from top to bottom, so that Tab follows the buttons, then calls Terminer.
-class FenetreFeuille : public QDialog {
+class FenetreFeuille : public DialogueActive {
     Q_OBJECT
   public:
     ApercuFeuille* Apercu() const { return image1; }
@@ -65,14 +64,13 @@ class FenetreFeuille : public QDialog {
     virtual bool ImprimerLaSerie(const Destination& vers, const ChoixSerie& choix, Hasard& hasard,
                                  const Progression& progression) const = 0;
 
-    void showEvent(QShowEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
 
     Programme& prog;
     DialoguesFeuille& dialogues;
 
   private:
-    void FormActivate();
+    void FormActivate() override;
     void AfficherApercu();
     void Imprimer();
     void PreparerSerie();

@@ -30,7 +30,7 @@ const QString Bornes =
 
 } // namespace
 
-TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(plate) {
+TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : DialogueActive(parent), plate(plate) {
     DialogueFixe::Ouvrir(*this, QStringLiteral("F_Serie"), QStringLiteral("Corrigé et série de feuilles"),
                          QSize(520, 330));
     setFont(Apparence::Arial(15, false));
@@ -133,9 +133,7 @@ void TF_Serie::accept() {
     QDialog::accept();
 }
 
-void TF_Serie::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
+void TF_Serie::FormActivate() {
     (choixSerie->isChecked() ? choixSerie : choixCorrige)->setFocus(Qt::OtherFocusReason);
     move(plate.GeometrieEcran().center() - rect().center());
 }

@@ -58,7 +58,8 @@ enum Page { PageClasse, PageEleve };
 } // namespace
 
 TF_Suivi::TF_Suivi(Programme& programme, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : DialogueActive(parent,
+                     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       prog(programme), profil(programme.Profil()), plate(programme.Plate()) {
     setObjectName(QStringLiteral("F_Suivi"));
     setWindowTitle(Titre);
@@ -215,9 +216,7 @@ void TF_Suivi::Ouvrir(const QString& dossierProgramme) {
     exec();
 }
 
-void TF_Suivi::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
+void TF_Suivi::FormActivate() {
     MontrerPage(PageClasse);
     // Read once the window is up, so that a long reading shows over it.
     QTimer::singleShot(0, this, [this] {

@@ -3,7 +3,7 @@
 
 #include "results/ReleveBilans.h"
 
-#include <QDialog>
+#include "core/DialogueActive.h"
 
 #include <atomic>
 #include <memory>
@@ -27,7 +27,7 @@ struct ProfilProgramme;
 // files the programs write (never written here). A class chosen, one row per pupil with, for each
 // exercise, the games, the last result, the best rate, the last date and the way the last three
 // went; a pupil's games and chart on a second page.
-class TF_Suivi : public QDialog {
+class TF_Suivi : public DialogueActive {
     Q_OBJECT
   public:
     explicit TF_Suivi(Programme& programme, QWidget* parent = nullptr);
@@ -58,7 +58,7 @@ class TF_Suivi : public QDialog {
     void reject() override;
 
   protected:
-    void showEvent(QShowEvent* evenement) override;
+    void FormActivate() override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:
