@@ -15,17 +15,12 @@ class ZoneTexte;
 
 // The text editor of both programs: rich or plain texts of the teacher's, and the results files
 // the menu hands over. Full screen, held at the menu's place; every way out asks before a
-// change is lost.
-class TF_Traitexte : public DialogueActive {
+// change is lost. It is shown on the text asked for.
+class TF_Traitexte : public DialogueSur<TexteAOuvrir> {
     Q_OBJECT
   public:
     explicit TF_Traitexte(Programme& programme, QWidget* parent = nullptr);
     ~TF_Traitexte() override;
-
-    // Shows the text asked for, modal.
-    void Ouvrir(const TexteAOuvrir& texteDemande);
-    // The text the window shows when it is next shown.
-    void Preparer(const TexteAOuvrir& texteDemande) { aOuvrir = texteDemande; }
 
     TexteEnCours& Texte() { return texte; }
     ZoneTexte* RichEdit1() const { return richEdit1; }
@@ -64,7 +59,6 @@ class TF_Traitexte : public DialogueActive {
     void AfficherAide();
 
     Programme& prog;
-    TexteAOuvrir aOuvrir;
     ZoneTexte* richEdit1;
     TexteEnCours texte;
     MobilierPleinEcran* mobilier = nullptr;

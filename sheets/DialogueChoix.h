@@ -14,35 +14,29 @@
 class Programme;
 
 // A sheet dialog that chooses a value (an instruction, a size, or three of them): opened modally
-// on the value in force, which its controls show at each showing; what the teacher keeps ("OK",
-// "&Valider") is written back, and "Annuler", Escape and the close button change nothing.
-template <class Valeur> class DialogueChoix : public DialogueActive {
+// on the value in force, which its controls show; what the teacher keeps ("OK", "&Valider") is
+// written back, and "Annuler", Escape and the close button change nothing.
+template <class Valeur> class DialogueChoix : public DialogueSur<Valeur> {
   public:
     // Opens on `valeur`, modal, and writes the choice back when it is kept; true when it changed.
     bool Choisir(Valeur& valeur) {
-        Preparer(valeur);
-        if (exec() != QDialog::Accepted) return false;
+        if (this->Ouvrir(valeur) != QDialog::Accepted) return false;
         Valeur choisie = Choisie();
         if (choisie == valeur) return false;
         valeur = std::move(choisie);
         return true;
     }
-    // The value the controls show when the window is next shown.
-    void Preparer(const Valeur& valeur) { ouverte = valeur; }
     // The value the controls show as chosen now.
     virtual Valeur Choisie() const = 0;
 
   protected:
     DialogueChoix(Valeur depart, QWidget* parent, Qt::WindowFlags drapeaux = {})
-        : DialogueActive(parent, drapeaux), ouverte(std::move(depart)) {}
+        : DialogueSur<Valeur>(std::move(depart), parent, drapeaux) {}
 
     // At each showing from another window: the controls show `valeur`, the keyboard on it.
     virtual void Montrer(const Valeur& valeur) = 0;
 
-    void FormActivate() override { Montrer(ouverte); }
-
-  private:
-    Valeur ouverte;
+    void FormActivate() override { Montrer(this->Ouverte()); }
 };
 
 // The furniture of the full-screen dialogs of "3 diff.": name, caption and spoken name, the pale
