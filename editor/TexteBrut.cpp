@@ -78,6 +78,13 @@ QStringConverter::Encoding Encodage(Codage codage) {
     }
 }
 
+// The text after its mark. Qt's decoder would also drop a U+FEFF opening what it is given; here
+// the mark is already off, and such a character is the text's own (a second mark, a zero-width
+// no-break space opening a slice): kept, it is written back.
+QString DecoderUnicode(QByteArrayView octets, Codage codage) {
+    return QStringDecoder(Encodage(codage), QStringConverter::Flag::ConvertInitialBom)(octets);
+}
+
 QByteArray Marque(Codage codage) {
     switch (codage) {
     case Codage::Utf8AvecMarque:
@@ -180,7 +187,7 @@ TexteLu Decoder(QByteArrayView octets) {
     if (lu.codage == Codage::Windows1252)
         lu.lignes = FichierTexte::DecoderLignes(octets);
     else
-        lu.lignes = LignesDe(QStringDecoder(Encodage(lu.codage))(octets.sliced(debut)));
+        lu.lignes = LignesDe(DecoderUnicode(octets.sliced(debut), lu.codage));
     return lu;
 }
 
@@ -247,8 +254,8 @@ Lecteur::Lecteur(QByteArrayView octets, QTextDocument& document)
       longueurs(static_cast<qsizetype>(bornes.size()) - 1) {
     const QByteArrayView reste = octets.sliced(lus);
     if (reste.size() <= 4) {
-        const QString texte = codage == Codage::Windows1252 ? Windows1252::Decoder(reste)
-                                                            : QStringDecoder(Encodage(codage))(reste);
+        const QString texte =
+            codage == Codage::Windows1252 ? Windows1252::Decoder(reste) : DecoderUnicode(reste, codage);
         uneLigneVide = !texte.isEmpty() && LongueurFinDeLigne(texte) == texte.size();
     }
     document.clear();
@@ -260,18 +267,11 @@ Lecteur::~Lecteur() {
     if (!termine) curseur.endEditBlock();
 }
 
-// A slice's text; the file's last line end closes the last line and opens none. The first slice
-// drops a byte-order mark left at the text's start, as a whole reading does; further on, the
-// same character is a letter of the text.
+// A slice's text; the file's last line end closes the last line and opens none.
 QString Lecteur::TexteDe(qsizetype tranche) const {
     const QByteArrayView morceau = octets.sliced(bornes[tranche], bornes[tranche + 1] - bornes[tranche]);
-    QString texte;
-    if (codage == Codage::Windows1252)
-        texte = Windows1252::Decoder(morceau);
-    else
-        texte = QStringDecoder(Encodage(codage), tranche == 0
-                                                     ? QStringConverter::Flag::Default
-                                                     : QStringConverter::Flag::ConvertInitialBom)(morceau);
+    QString texte =
+        codage == Codage::Windows1252 ? Windows1252::Decoder(morceau) : DecoderUnicode(morceau, codage);
     if (tranche + 2 == static_cast<qsizetype>(bornes.size())) texte.chop(LongueurFinDeLigne(texte));
     return texte;
 }

@@ -118,9 +118,13 @@ void TestTexteBrut::fichierRelitEtReecritALOctetPres_data() {
     QTest::newRow("UTF-16, empty lines and a letter beyond 16 bits")
         << Utf16("Léa\r\n\r\n\U0001F600 fin\r\n");
     QTest::newRow("big-endian UTF-16") << Utf16("Zoé\r\n", true);
+    QTest::newRow("UTF-8 with its mark twice") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n");
+    QTest::newRow("UTF-16, a zero-width no-break space opening the text")
+        << Utf16(QChar(0xFEFF) + QStringLiteral("x\r\n"));
 }
 
-// Through a document and back, as the editor opens a file and saves it untouched.
+// Through a document and back, as the editor opens a file and saves it untouched: read whole,
+// and a slice at a time as the editor reads.
 void TestTexteBrut::fichierRelitEtReecritALOctetPres() {
     QFETCH(QByteArray, octets);
     const TexteBrut::TexteLu lu = TexteBrut::Decoder(octets);
@@ -129,6 +133,10 @@ void TestTexteBrut::fichierRelitEtReecritALOctetPres() {
     TexteBrut::Remplir(document, lu.lignes);
     document.documentLayout()->documentSize();
     QCOMPARE(TexteBrut::Encoder(TexteBrut::Lignes(document), lu.codage), octets);
+    TexteBrut::Lecteur lecteur(octets, document);
+    QVERIFY(lecteur.Avancer());
+    QCOMPARE(TexteBrut::Encoder(TexteBrut::Lignes(document, lecteur.UneLigneVide()), lecteur.CodageLu()),
+             octets);
 }
 
 void TestTexteBrut::uneLigneParParagraphe_data() {
