@@ -3,6 +3,7 @@
 // "3 diff." sheet of carrelis (target 50 ms), a 5 x 7 black-and-white sailboat sheet with its
 // legend (target 100 ms), and class sets of 30 sheets each followed by its key (target 3 s).
 // The PDF is written into memory, so that the disk's speed does not count.
+#include "Bancs.h"
 #include "core/Hasard.h"
 #include "sailboats/ImpressionVoiliers.h"
 #include "sheets/ImpressionFeuille.h"
@@ -96,11 +97,5 @@ BENCHMARK(BM_SerieVoiliers5x7x30AvecCorriges)
 
 // Fonts are measured and embedded through the application's font database.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bancs::Lancer<QGuiApplication>(argc, argv);
 }

@@ -346,9 +346,14 @@ void TF_Suivi::AjusterColonnes() {
     QFont police = tableau->font();
     for (int taille = policeTableau; taille >= PoliceTableauMin; --taille) {
         police.setPixelSize(taille);
-        tableau->setFont(police);
-        tableau->horizontalHeader()->setFont(police);
-        tableau->verticalHeader()->setFont(police);
+        // The frame's style sheet gave each viewport the font it had when first polished, and a
+        // font set on its scroll area no longer reaches it: each is told, or a header would paint
+        // its titles larger than the widths measured here.
+        for (QAbstractScrollArea* zone : std::initializer_list<QAbstractScrollArea*>{
+                 tableau, tableau->horizontalHeader(), tableau->verticalHeader()}) {
+            zone->setFont(police);
+            zone->viewport()->setFont(police);
+        }
         tableau->resizeColumnsToContents();
         QHeaderView* entete = tableau->horizontalHeader();
         // A title wider than its column's cells keeps its whole width (the style's measure of
