@@ -85,10 +85,7 @@ struct Banc {
     std::unique_ptr<FenetreFeuille> fenetre;
 };
 
-QString Nom(QObject* objet) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(objet);
-    return a ? a->text(QAccessible::Name) : QString();
-}
+using ActionsAccessibles::Nom;
 
 void ColonneProgramme() {
     QTest::addColumn<QString>("programme");
