@@ -59,7 +59,7 @@ void BM_FeuilleTroisDifferents(benchmark::State& etat) {
 void BM_FeuilleVoiliers5x7NoirEtBlanc(benchmark::State& etat) {
     HasardSysteme hasard(1);
     const FeuilleVoiliers f = Voiliers5x7(hasard);
-    EnPdf(etat, [&](QPagedPaintDevice& page) { return ImprimerFeuilleVoiliers(page, f); });
+    EnPdf(etat, [&](QPagedPaintDevice& page) { return ImprimerFeuille(page, f); });
 }
 
 const ChoixSerie TrenteAvecCorriges{ChoixSerie::Genre::Serie, 30, true};
@@ -73,9 +73,7 @@ void BM_SerieTroisDifferents30AvecCorriges(benchmark::State& etat) {
 void BM_SerieVoiliers5x7x30AvecCorriges(benchmark::State& etat) {
     HasardSysteme hasard(1);
     const FeuilleVoiliers f = Voiliers5x7(hasard);
-    EnPdf(etat, [&](QPagedPaintDevice& page) {
-        return ImprimerSerieVoiliers(page, f, TrenteAvecCorriges, hasard);
-    });
+    EnPdf(etat, [&](QPagedPaintDevice& page) { return ImprimerSerie(page, f, TrenteAvecCorriges, hasard); });
 }
 
 } // namespace
