@@ -7,6 +7,7 @@ ProfilProgramme ProfilCarrelis() {
         .Titre = QStringLiteral("Carrelis"),
         .NomExecutable = QStringLiteral("carrelis"),
         .IdBureau = QStringLiteral("fr.carrelis.Carrelis"),
+        .Icone = IconeCarrelis(),
         .FichierAide = QStringLiteral("AIDE_CARRELIS.HLP"),
         .FichierPref = QStringLiteral("Carrelis.pfr"),
         .FichierBilan = QStringLiteral("bilan Carrelis.txt"),

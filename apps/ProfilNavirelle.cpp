@@ -7,6 +7,7 @@ ProfilProgramme ProfilNavirelle() {
         .Titre = QStringLiteral("Navirelle"),
         .NomExecutable = QStringLiteral("navirelle"),
         .IdBureau = QStringLiteral("fr.carrelis.Navirelle"),
+        .Icone = IconeNavirelle(),
         .FichierAide = QStringLiteral("AIDE_NAVIRELLE.HLP"),
         .FichierPref = QStringLiteral("Navirelle.pfr"),
         .FichierBilan = QStringLiteral("bilan navirelle.txt"),

@@ -59,9 +59,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # dpkg-shlibdeps finds the libraries the programs link (Qt Core, Gui, Widgets, PrintSupport, the
 # C++ runtime); what Qt loads at run time it cannot see, so it is named here: the platform plugins
 # that draw the windows, the fonts whose metrics the layouts and sheets are measured with, and
-# the French translation of Qt's standard dialogs.
+# the French translation of Qt's standard dialogs. Nor does it see that the programs' packed
+# relocations (apps/) need the loader of glibc 2.36: it only counts the symbols they use.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(depends_communs "qt6-qpa-plugins, fonts-liberation2, libqt6charts6")
+set(depends_communs "qt6-qpa-plugins, fonts-liberation2, libqt6charts6, libc6 (>= 2.36)")
 set(recommends_communs "qt6-translations-l10n")
 
 set(CPACK_DEBIAN_CARRELIS_PACKAGE_NAME carrelis)

@@ -36,6 +36,16 @@ const QString& FamilleTimes() {
     return famille;
 }
 
+QFont ArialDuBureau(QFont police) {
+    constexpr double RapportDesHauteursDX = 1.05;
+    police.setFamily(FamilleArial());
+    if (police.pointSizeF() > 0)
+        police.setPointSizeF(police.pointSizeF() * RapportDesHauteursDX);
+    else
+        police.setPixelSize(qRound(police.pixelSize() * RapportDesHauteursDX));
+    return police;
+}
+
 QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, const QRect& position,
                   const QFont& police, const QColor& encre) {
     auto* etiquette = new QLabel(texte, parent);

@@ -40,6 +40,13 @@ inline QFont Arial(int pixels, bool gras) {
     return police;
 }
 
+// The desktop's font, at its size and style, in the Arial family: the menu bar and its menus,
+// drawn in the desktop's own family, would have the program read and keep a second family for
+// them alone. Arial's letters are about 5 % smaller than those of the desktop's usual sans-serif
+// faces at the same size (x-height 0.52 em against 0.55), which the size makes up for: the bar
+// keeps its height and its captions their width.
+QFont ArialDuBureau(QFont police);
+
 inline QFont Times(int pixels, bool gras) {
     QFont police(FamilleTimes());
     police.setPixelSize(pixels);

@@ -33,18 +33,26 @@ enum class IdFenetre {
     Suivi, // the class's results over time, for the teacher
 };
 
+// One picture of a program's window icon, compiled into the program (data/generer_images draws
+// it with the desktop's icons): a square of Cote pixels, premultiplied ARGB words row after row.
+struct PixelsIcone {
+    int Cote = 0;
+    const quint32* Pixels = nullptr;
+};
+
 // What differs between the two programs, as data: the shared code reads it and never asks
 // which program it runs in.
 struct ProfilProgramme {
-    QString Titre;         // application title and main window caption
-    QString NomExecutable; // for messages printed before any window exists
-    QString IdBureau;      // the name of its desktop entry and AppStream component
-    QString FichierAide;   // help file in the program folder
-    QString FichierPref;   // preferences file
-    QString FichierBilan;  // general results file
-    QString ImageAccueil;  // default tile of the main menu
-    QString ImageExo;      // default background of every other page
-    QString ImageTitre;    // title picture of the about window
+    QString Titre;            // application title and main window caption
+    QString NomExecutable;    // for messages printed before any window exists
+    QString IdBureau;         // the name of its desktop entry and AppStream component
+    QList<PixelsIcone> Icone; // its window icon at the sizes a desktop shows
+    QString FichierAide;      // help file in the program folder
+    QString FichierPref;      // preferences file
+    QString FichierBilan;     // general results file
+    QString ImageAccueil;     // default tile of the main menu
+    QString ImageExo;         // default background of every other page
+    QString ImageTitre;       // title picture of the about window
     QString TitreVersion;
     QString DatesVersion;
     // The about window: one sentence telling teachers what the program is for, the colours its
@@ -79,3 +87,5 @@ struct ProfilProgramme {
 
 ProfilProgramme ProfilCarrelis();
 ProfilProgramme ProfilNavirelle();
+QList<PixelsIcone> IconeCarrelis();
+QList<PixelsIcone> IconeNavirelle();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/TraductionQt.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -21,4 +22,23 @@ bool InstallerTraductionQt() {
     else
         delete traducteur;
     return installee;
+}
+
+namespace {
+
+class EcouteDesLecteurs final : public QAccessible::ActivationObserver {
+  public:
+    void accessibilityActiveChanged(bool actif) override {
+        if (actif) InstallerTraductionQt();
+    }
+};
+
+} // namespace
+
+void TraduireQtPourLesLecteurs() {
+    static EcouteDesLecteurs ecoute;
+    if (QAccessible::isActive())
+        InstallerTraductionQt();
+    else
+        QAccessible::installActivationObserver(&ecoute);
 }

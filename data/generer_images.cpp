@@ -515,22 +515,61 @@ QByteArray iconeSvg(const Dessin& dessin, const QString& titre) {
     return (svg + QStringLiteral("</svg>\n")).toUtf8();
 }
 
-// icones/<n>x<n>/<program>.png and icones/scalable/<program>.svg, as the hicolor theme lays them.
+// The sizes of the window icon compiled into each program, those a desktop shows beside a
+// window's caption, in its task bar and in its window switcher.
+constexpr int TaillesIconeFenetre[] = {16, 32, 48, 64};
+
+// icones/<program>.cpp: the pictures of the window icon as C++ arrays (premultiplied ARGB words,
+// row after row), so that the program shows its icon without reading or decoding a file.
+bool ecrireSourceIcone(const QString& chemin, const QString& titre, const std::vector<QImage>& images) {
+    QString source =
+        QStringLiteral("// SPDX-License-Identifier: GPL-3.0-or-later\n"
+                       "// Written by data/generer_images: the window icon of %1, the pictures of its\n"
+                       "// desktop icons.\n#include \"core/ProfilProgramme.h\"\n\nnamespace {\n")
+            .arg(titre);
+    QString liste;
+    for (const QImage& image : images) {
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        source += QStringLiteral("\nconst quint32 Pixels%1[] = {").arg(argb.width());
+        for (int y = 0; y < argb.height(); ++y) {
+            const auto* ligne = reinterpret_cast<const quint32*>(argb.constScanLine(y));
+            source += QStringLiteral("\n   ");
+            for (int x = 0; x < argb.width(); ++x)
+                source += QStringLiteral(" 0x%1u,").arg(ligne[x], 8, 16, QLatin1Char('0'));
+        }
+        source += QStringLiteral("\n};\n");
+        liste += QStringLiteral("{%1, Pixels%1}, ").arg(argb.width());
+    }
+    liste.chop(2);
+    source += QStringLiteral("\n} // namespace\n\nQList<PixelsIcone> Icone%1() {\n    return {%2};\n}\n")
+                  .arg(titre, liste);
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly) && fichier.write(source.toUtf8()) == source.toUtf8().size() &&
+           fichier.flush();
+}
+
+// icones/<n>x<n>/<program>.png and icones/scalable/<program>.svg, as the hicolor theme lays them,
+// and the window icon compiled into the program (icones/<program>.cpp).
 bool ecrireIcones(const QDir& dossier) {
     const std::vector<std::pair<QString, std::function<Dessin(bool)>>> icones = {
         {QStringLiteral("carrelis"), iconeCarrelis}, {QStringLiteral("navirelle"), iconeNavirelle}};
     for (const auto& [nom, dessin] : icones) {
+        std::vector<QImage> fenetre;
         for (int taille : {16, 22, 24, 32, 48, 64, 128, 256}) {
             const QString sousDossier = QStringLiteral("icones/%1x%1").arg(taille);
+            const QImage image = iconeBitmap(dessin(taille >= 48), taille);
             if (!QDir().mkpath(dossier.filePath(sousDossier)) ||
-                !iconeBitmap(dessin(taille >= 48), taille)
-                     .save(dossier.filePath(sousDossier + QLatin1Char('/') + nom + QStringLiteral(".png")),
-                           "PNG"))
+                !image.save(dossier.filePath(sousDossier + QLatin1Char('/') + nom + QStringLiteral(".png")),
+                            "PNG"))
                 return false;
+            if (std::ranges::count(TaillesIconeFenetre, taille)) fenetre.push_back(image);
         }
+        const QString titre = nom.left(1).toUpper() + nom.mid(1);
+        if (!ecrireSourceIcone(dossier.filePath(QStringLiteral("icones/") + nom + QStringLiteral(".cpp")),
+                               titre, fenetre))
+            return false;
         QDir().mkpath(dossier.filePath(QStringLiteral("icones/scalable")));
         QFile svg(dossier.filePath(QStringLiteral("icones/scalable/") + nom + QStringLiteral(".svg")));
-        const QString titre = nom.left(1).toUpper() + nom.mid(1);
         if (!svg.open(QIODevice::WriteOnly) || svg.write(iconeSvg(dessin(true), titre)) < 0) return false;
     }
     return true;

@@ -124,10 +124,9 @@ const std::map<IdFenetre, Fabrique>& Fabriques() {
 } // namespace
 
 void Fenetres::CreerAuDemarrage() {
-    auto* menu = qobject_cast<TF_Menu*>(Fenetre(IdFenetre::Menu));
-    // A screen reader names the menu's actions from the moment it is on the screen, in French as
-    // the rest ("Appuyer", not "Press"); the first paint does not wait for Qt's texts.
-    if (menu) QObject::connect(menu, &TF_Menu::Peint, menu, [] { InstallerTraductionQt(); });
+    Fenetre(IdFenetre::Menu);
+    // A screen reader names the menu's actions in French as the rest ("Appuyer", not "Press").
+    TraduireQtPourLesLecteurs();
 }
 
 void Fenetres::CreerDansLOrdre() {

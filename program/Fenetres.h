@@ -32,7 +32,7 @@ class Fenetres : public AutresFenetres {
     explicit Fenetres(Programme& programme);
     ~Fenetres() override;
 
-    // The main menu; Qt's French texts follow its first paint.
+    // The main menu; Qt's French texts wait for an assistive technology or another window.
     void CreerAuDemarrage();
     // Every window of the program, in its order (screenshots, tests).
     void CreerDansLOrdre();

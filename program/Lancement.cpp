@@ -3,7 +3,6 @@
 
 #include "core/AideContextuelle.h"
 #include "core/DossierProgramme.h"
-#include "core/LectureImage.h"
 #include "core/LigneDeCommande.h"
 #include "core/PlateFormeQt.h"
 #include "core/ProfilProgramme.h"
@@ -18,11 +17,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
 #include <QLocale>
 #include <QPixmap>
 
 #include <cstdio>
 #include <optional>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 bool EcranDisponible() {
 #if defined(Q_OS_LINUX)
@@ -102,14 +106,11 @@ void NommerApplication(const ProfilProgramme& profil) {
     QGuiApplication::setDesktopFileName(profil.IdBureau);
 }
 
-QIcon IconeProgramme(const QString& dossierIcones, const QString& nom) {
+QIcon IconeProgramme(const QList<PixelsIcone>& pixels) {
     QIcon icone;
-    for (const int taille : {16, 32, 48, 64}) {
-        const QImage image =
-            LireImage(QDir(dossierIcones).filePath(QStringLiteral("%1x%1/apps/%2.png").arg(taille).arg(nom)),
-                      QByteArrayLiteral("png"));
-        if (!image.isNull()) icone.addPixmap(QPixmap::fromImage(image));
-    }
+    for (const PixelsIcone& image : pixels)
+        icone.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.Pixels), image.Cote,
+                                                  image.Cote, QImage::Format_ARGB32_Premultiplied)));
     return icone;
 }
 
@@ -141,6 +142,13 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     Programme programme(profil, plateForme);
     // From here on a font may be needed: a warning about the folder, then the menu.
     polices.Attendre();
+#if defined(__GLIBC__)
+    // The reading of the fonts, which allocates much while the application is created, had a heap
+    // of its own (one shared heap would have had both wait for each other); every thread from
+    // now on (the picture's reading, Qt's painting helpers) shares the heaps there are instead of
+    // keeping one of its own.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     EtablirRepProgramme(programme, Situation(profil, ligne));
     programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 
@@ -149,13 +157,16 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
 
     Fenetres fenetres(programme);
     fenetres.CreerAuDemarrage();
-    // The icons the package installs in the hicolor theme, read where it puts them once the menu is
-    // painted: a lookup in the desktop's icon theme would read the theme's whole index first.
-    // None when the files are not there: the desktop's menus still show the desktop entry's icon.
+    // The window icon once the menu is painted, from the pictures of the desktop's icons the program
+    // is built with: a lookup in the desktop's icon theme would read the theme's whole index first,
+    // and reading the installed files would decode pictures at each start.
     QObject::connect(fenetres.Menu(), &TF_Menu::Peint, &application, [&profil] {
-        QApplication::setWindowIcon(
-            IconeProgramme(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor"),
-                           profil.NomExecutable));
+        QApplication::setWindowIcon(IconeProgramme(profil.Icone));
+#if defined(__GLIBC__)
+        // The start is over: what it used and freed (the font configuration's reading, the
+        // pictures' decoding) goes back to the system instead of staying with the program.
+        malloc_trim(0);
+#endif
     });
     fenetres.Menu()->show();
     return application.exec();

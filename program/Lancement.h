@@ -3,6 +3,7 @@
 
 #include <QIcon>
 
+struct PixelsIcone;
 struct ProfilProgramme;
 
 // The whole program entry of carrelis and navirelle: application, state, windows, event loop.
@@ -15,9 +16,8 @@ bool EcranDisponible();
 // every caption ("Préférences — Carrelis").
 void NommerApplication(const ProfilProgramme& profil);
 
-// The program's icon at the sizes a desktop shows, read from a hicolor folder
-// (<dossier>/48x48/apps/<nom>.png...); null when none is there.
-QIcon IconeProgramme(const QString& dossierIcones, const QString& nom);
+// The program's window icon, from the pictures it is built with; null when it has none.
+QIcon IconeProgramme(const QList<PixelsIcone>& pixels);
 
 // What the application gets before its first window: its names, French dates and numbers, the
 // menu bar kept in the window and the program's style.

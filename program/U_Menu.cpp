@@ -44,7 +44,7 @@ TF_Menu::TF_Menu(Programme& programme, Fenetres& fenetres, QWidget* parent)
     setObjectName(QStringLiteral("F_Menu"));
     // Built at the screen's scale from the start: built at the design size and scaled after, each
     // control would have its font looked up twice and the window laid out again at every change.
-    setFont(PoliceAEchelle(font(), rapport));
+    setFont(PoliceDuMenu(font()));
     resize(AEchelle(800, rapport), AEchelle(600, rapport));
     DefinirContexteAide(*this, ContexteMenu);
     ConstruireCentre();
@@ -191,7 +191,7 @@ void TF_Menu::AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entre
         auto* sousMenu = new QMenu(entree.Libelle, menuParent);
         sousMenu->setObjectName(entree.Nom);
         // A menu is a window of its own: it does not take the menu bar's font.
-        sousMenu->setFont(PoliceAEchelle(sousMenu->font(), rapport));
+        sousMenu->setFont(PoliceDuMenu(sousMenu->font()));
         sousMenu->setAccessibleName(SansAccelerateur(entree.Libelle));
         if (entree.Replace) connect(sousMenu, &QMenu::aboutToShow, this, &TF_Menu::Replacer);
         AjouterEntrees(sousMenu, entree.SousEntrees);
@@ -360,6 +360,17 @@ void TF_Menu::paintEvent(QPaintEvent* evenement) {
     dejaPeint = true;
     // Once this paint has reached the screen.
     QTimer::singleShot(0, this, &TF_Menu::Peint);
+}
+
+// The menu bar draws in the family of the buttons and of the status bar. Every caption of the
+// menu is a fixed French phrase in the Latin script, which needs none of OpenType's shaping
+// (ligatures, contextual forms, marks): drawn without it, the start neither runs the shaping
+// engine nor reads and copies those tables of its fonts, about 0.8 MB. The children take it from
+// the window; the letters keep their places but for a pixel in a few kerned pairs ("Ta", "Fa").
+QFont TF_Menu::PoliceDuMenu(const QFont& police) const {
+    QFont aEchelle = PoliceAEchelle(Apparence::ArialDuBureau(police), rapport);
+    aEchelle.setStyleStrategy(QFont::PreferNoShaping);
+    return aEchelle;
 }
 
 QFont TF_Menu::ArialAEchelle(int pixels, bool gras) const {

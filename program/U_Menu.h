@@ -58,6 +58,7 @@ class TF_Menu : public QMainWindow {
     void ConstruireBarreDEtat();
     bool Disponible(ActionMenu action, int bouton) const;
     void CentrerBloc();
+    QFont PoliceDuMenu(const QFont& police) const;
     QFont ArialAEchelle(int pixels, bool gras) const;
 
     Programme& prog;

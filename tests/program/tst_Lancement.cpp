@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the start gives the application before and after its menu is painted: the menu bar built
-// without reading a picture, Qt's texts in French once the menu is painted or with the first
-// window that shows any before, the window icon read from the installed files.
+// without reading a picture, every text of the menu in one family, Qt's texts in French once an
+// assistive technology listens or with the first window that shows any, the window icon the
+// program is built with.
+#include "core/Apparence.h"
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "program/Lancement.h"
@@ -11,14 +13,16 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
+#include <algorithm>
+
+Q_DECLARE_METATYPE(ProfilProgramme)
 
 class TestLancement : public QObject {
     Q_OBJECT
@@ -27,9 +31,11 @@ class TestLancement : public QObject {
     void initTestCase();
     // First: the plugins and the translation they watch stay once anything loaded them.
     void laBarreDeMenusNeLitAucuneImage();
-    void traductionApresLaPremierePeinture();
-    void iconeLueDansLeDossierInstalle_data();
-    void iconeLueDansLeDossierInstalle();
+    void lesTextesDuMenuSontDUneFamille_data();
+    void lesTextesDuMenuSontDUneFamille();
+    void traductionQuandUnLecteurEcoute();
+    void iconeDeLaFenetre_data();
+    void iconeDeLaFenetre();
     void traductionAvecUneFenetreAvantLaPeinture();
 };
 
@@ -38,19 +44,6 @@ namespace {
 QString Annuler() {
     return QCoreApplication::translate("QPlatformTheme", "Cancel");
 }
-
-// Calls temoin at each paint of the object it watches, before the paint.
-class TemoinDePeinture final : public QObject {
-  public:
-    explicit TemoinDePeinture(std::function<void()> temoin) : temoin(std::move(temoin)) {}
-    bool eventFilter(QObject* objet, QEvent* evenement) override {
-        if (evenement->type() == QEvent::Paint) temoin();
-        return QObject::eventFilter(objet, evenement);
-    }
-
-  private:
-    std::function<void()> temoin;
-};
 
 } // namespace
 
@@ -76,21 +69,47 @@ void TestLancement::laBarreDeMenusNeLitAucuneImage() {
     QVERIFY2(encre > 8, qPrintable(QString::number(encre)));
 }
 
-// The menu paints before Qt's texts are read; once it is on the screen, a screen reader is told
-// its buttons' actions in French, and every other window finds Qt's texts French.
-void TestLancement::traductionApresLaPremierePeinture() {
+void TestLancement::lesTextesDuMenuSontDUneFamille_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::newRow("carrelis") << ProfilCarrelis();
+    QTest::newRow("navirelle") << ProfilNavirelle();
+}
+
+// The buttons, the status bar, the menu bar and the menus it opens draw in one family, without
+// OpenType's shaping: a second family is one more font file read and kept from the start, and
+// shaping the fixed captions would run the shaping engine and keep the tables it reads.
+void TestLancement::lesTextesDuMenuSontDUneFamille() {
+    QFETCH(ProfilProgramme, profil);
+    BancProgramme banc(profil);
+    Fenetres fenetres(banc.prog);
+    TF_Menu menu(banc.prog, fenetres);
+    QList<QWidget*> controles = menu.findChildren<QWidget*>();
+    controles << &menu;
+    QMap<QString, QStringList> familles;
+    QStringList misEnForme;
+    for (const QWidget* controle : controles) {
+        familles[QFontInfo(controle->font()).family()] << controle->objectName();
+        if (!(controle->font().styleStrategy() & QFont::PreferNoShaping))
+            misEnForme << controle->objectName();
+    }
+    QCOMPARE(familles.keys(), QStringList{Apparence::FamilleArial()});
+    QCOMPARE(misEnForme, QStringList());
+}
+
+// The menu paints and settles without Qt's texts, which it shows none of; once an assistive
+// technology listens, it is told the buttons' actions in French, and every other window finds
+// Qt's texts French.
+void TestLancement::traductionQuandUnLecteurEcoute() {
     BancProgramme banc;
     Fenetres fenetres(banc.prog);
     fenetres.CreerAuDemarrage();
     TF_Menu& menu = *fenetres.Menu();
-    QStringList lorsDesPeintures;
-    TemoinDePeinture temoin([&] { lorsDesPeintures << Annuler(); });
-    menu.installEventFilter(&temoin);
     QSignalSpy peint(&menu, &TF_Menu::Peint);
     menu.show();
     QVERIFY(peint.wait());
-    menu.removeEventFilter(&temoin);
-    QCOMPARE(lorsDesPeintures.value(0), QStringLiteral("Cancel"));
+    QCoreApplication::processEvents();
+    QCOMPARE(Annuler(), QStringLiteral("Cancel"));
+    QAccessible::setActive(true);
     QCOMPARE(Annuler(), QStringLiteral("Annuler"));
     const QList<QPushButton*> boutons = menu.findChildren<QPushButton*>();
     QVERIFY(!boutons.isEmpty());
@@ -115,27 +134,28 @@ void TestLancement::traductionAvecUneFenetreAvantLaPeinture() {
     QCOMPARE(Annuler(), QStringLiteral("Annuler"));
 }
 
-void TestLancement::iconeLueDansLeDossierInstalle_data() {
-    QTest::addColumn<QList<int>>("livrees");
-    QTest::newRow("the sizes a desktop shows") << QList<int>{16, 32, 48, 64};
-    QTest::newRow("others are not read") << QList<int>{22, 48, 256};
-    QTest::newRow("none: no icon") << QList<int>{};
+void TestLancement::iconeDeLaFenetre_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<int>("cote");
+    for (const ProfilProgramme& profil : {ProfilCarrelis(), ProfilNavirelle()})
+        for (const int cote : {16, 32, 48, 64})
+            QTest::addRow("%s %d", qPrintable(profil.NomExecutable), cote) << profil << cote;
 }
 
-void TestLancement::iconeLueDansLeDossierInstalle() {
-    QFETCH(QList<int>, livrees);
-    QTemporaryDir hicolor;
-    QList<QSize> attendues;
-    for (const int taille : livrees) {
-        QVERIFY(QDir(hicolor.path()).mkpath(QStringLiteral("%1x%1/apps").arg(taille)));
-        QImage image(taille, taille, QImage::Format_ARGB32);
-        image.fill(Qt::darkBlue);
-        QVERIFY(image.save(hicolor.filePath(QStringLiteral("%1x%1/apps/carrelis.png").arg(taille))));
-        if (QList<int>{16, 32, 48, 64}.contains(taille)) attendues.append(QSize(taille, taille));
-    }
-    const QIcon icone = IconeProgramme(hicolor.path(), QStringLiteral("carrelis"));
-    QCOMPARE(icone.availableSizes(), attendues);
-    QCOMPARE(icone.isNull(), attendues.isEmpty());
+// The window icon the program is built with is its desktop icon, pixel for pixel, at each size
+// a desktop shows beside a window.
+void TestLancement::iconeDeLaFenetre() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(int, cote);
+    const auto image = std::ranges::find(profil.Icone, cote, &PixelsIcone::Cote);
+    QVERIFY(image != profil.Icone.end());
+    const QImage compilee(reinterpret_cast<const uchar*>(image->Pixels), cote, cote,
+                          QImage::Format_ARGB32_Premultiplied);
+    const QImage installee(
+        QStringLiteral(DOSSIER_ICONES "/%1x%1/%2.png").arg(cote).arg(profil.NomExecutable));
+    QVERIFY(!installee.isNull());
+    QCOMPARE(compilee, installee.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    QVERIFY(IconeProgramme(profil.Icone).availableSizes().contains(QSize(cote, cote)));
 }
 
 QTEST_MAIN(TestLancement)
