@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "apps/BarreMenu.h"
 #include "core/ProfilProgramme.h"
 
 ProfilMenu MenuCarrelis() {
@@ -41,22 +42,9 @@ ProfilMenu MenuCarrelis() {
                            A::EffacerBarre),
                   SeparateurMenu("N2"), ItemMenu("Quitter1", QStringLiteral("&Quitter"), A::Quitter)},
                  true),
-        SousMenu(
-            "Bilans1", QStringLiteral("&Bilans"),
-            {ItemMenu("Afficherlebilangnral1", QStringLiteral("Afficher le &bilan général"), A::BilanGeneral),
-             ItemMenu("Afficherunbilanindividuel1", QStringLiteral("Afficher un bilan &individuel"),
-                      A::BilanIndividuel),
-             ItemMenu("Gestiondesbilans1", QStringLiteral("&Gestion des bilans"), A::GestionBilans),
-             ItemMenu("Suividelaclasse1", QStringLiteral("&Suivi de la classe"), A::SuiviClasse)}),
-        SousMenu("Editeur1", QStringLiteral("&Editeurs"),
-                 {ItemMenu("Imprimerdesexercices1", QStringLiteral("&Imprimer des exercices"),
-                           A::ImprimerExercices),
-                  ItemMenu("Listedlves1", QStringLiteral("&Liste d'élèves"), A::Listes),
-                  ItemMenu("Fichiertexte1", QStringLiteral("Fichier &texte"), A::FichierTexte)}),
-        ItemMenu("Prefer1", QStringLiteral("&Préférences"), A::Preferences),
-        ItemMenu("Lisezmoi2", QStringLiteral("&A propos..."), A::APropos),
-        ItemMenu("Lapagepdagogique1", QStringLiteral("&La page pédagogique"), A::PagePedagogique),
-        ItemMenu("Aide2", QStringLiteral("Ai&de"), A::Aide),
     };
+    menu.Barre +=
+        SuiteDeLaBarre({"Afficherlebilangnral1", "Afficherunbilanindividuel1", "Editeur1", "Fichiertexte1"},
+                       QStringLiteral("&A propos..."));
     return menu;
 }

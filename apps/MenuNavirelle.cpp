@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "apps/BarreMenu.h"
 #include "core/ProfilProgramme.h"
 
 ProfilMenu MenuNavirelle() {
@@ -35,21 +36,8 @@ ProfilMenu MenuNavirelle() {
                   ItemMenu("Effacerlabarredestches1", QStringLiteral("Effacer la barre des tâches"),
                            A::EffacerBarre),
                   SeparateurMenu("N2"), ItemMenu("Quitter1", QStringLiteral("&Quitter"), A::Quitter)}),
-        SousMenu("Bilans1", QStringLiteral("&Bilans"),
-                 {ItemMenu("Lirelesrsultats1", QStringLiteral("Afficher le &bilan général"), A::BilanGeneral),
-                  ItemMenu("Afficherunbilanin1", QStringLiteral("Afficher un bilan &individuel"),
-                           A::BilanIndividuel),
-                  ItemMenu("Gestiondesbilans1", QStringLiteral("&Gestion des bilans"), A::GestionBilans),
-                  ItemMenu("Suividelaclasse1", QStringLiteral("&Suivi de la classe"), A::SuiviClasse)}),
-        SousMenu("Editeurs1", QStringLiteral("&Editeurs"),
-                 {ItemMenu("Imprimerdesexercices1", QStringLiteral("&Imprimer des exercices"),
-                           A::ImprimerExercices),
-                  ItemMenu("Listedlves1", QStringLiteral("&Liste d'élèves"), A::Listes),
-                  ItemMenu("Editeur1", QStringLiteral("Fichier &texte"), A::FichierTexte)}),
-        ItemMenu("Prefer1", QStringLiteral("&Préférences"), A::Preferences),
-        ItemMenu("Lisezmoi2", QStringLiteral("&A propos"), A::APropos),
-        ItemMenu("Lapagepdagogique1", QStringLiteral("&La page pédagogique"), A::PagePedagogique),
-        ItemMenu("Aide2", QStringLiteral("Ai&de"), A::Aide),
     };
+    menu.Barre += SuiteDeLaBarre({"Lirelesrsultats1", "Afficherunbilanin1", "Editeurs1", "Editeur1"},
+                                 QStringLiteral("&A propos"));
     return menu;
 }

@@ -6,7 +6,7 @@
 // nothing. The memory counters are what the program holds beyond what it held before, in
 // megabytes: once the first screen is shown, and once every paragraph is laid out (which the
 // editor does afterwards, while the teacher reads).
-#include "ModeRapide.h"
+#include "Bancs.h"
 #include "core/FichierTexte.h"
 #include "core/Programme.h"
 #include "editor/TexteEnCours.h"
@@ -119,7 +119,8 @@ void BM_OuvrirJusquAuPremierEcran(benchmark::State& etat) {
     etat.counters["Mo_tout_mis_en_page"] = MegaoctetsEnMemoire() - avant;
 }
 
-void Enregistrer() {
+void Enregistrer(bool modeRapide) {
+    rapide = modeRapide;
     benchmark::RegisterBenchmark("BM_OuvrirJusquAuPremierEcran", BM_OuvrirJusquAuPremierEcran)
         ->ArgNames({"fichier", "progression"})
         ->ArgsProduct({{Riche4, Riche16, Riche50, Bilan8}, {1, 0}})
@@ -132,13 +133,5 @@ void Enregistrer() {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    rapide = PrendreModeRapide(argc, argv);
-    Enregistrer();
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bancs::Lancer<QApplication>(argc, argv, Enregistrer);
 }

@@ -3,6 +3,7 @@
 // "3 diff." sheet of carrelis (target 50 ms), a 5 x 7 black-and-white sailboat sheet with its
 // legend (target 100 ms), and class sets of 30 sheets each followed by its key (target 3 s).
 // The PDF is written into memory, so that the disk's speed does not count.
+#include "Bancs.h"
 #include "core/Hasard.h"
 #include "sailboats/ImpressionVoiliers.h"
 #include "sheets/ImpressionFeuille.h"
@@ -58,7 +59,7 @@ void BM_FeuilleTroisDifferents(benchmark::State& etat) {
 void BM_FeuilleVoiliers5x7NoirEtBlanc(benchmark::State& etat) {
     HasardSysteme hasard(1);
     const FeuilleVoiliers f = Voiliers5x7(hasard);
-    EnPdf(etat, [&](QPagedPaintDevice& page) { return ImprimerFeuilleVoiliers(page, f); });
+    EnPdf(etat, [&](QPagedPaintDevice& page) { return ImprimerFeuille(page, f); });
 }
 
 const ChoixSerie TrenteAvecCorriges{ChoixSerie::Genre::Serie, 30, true};
@@ -72,9 +73,7 @@ void BM_SerieTroisDifferents30AvecCorriges(benchmark::State& etat) {
 void BM_SerieVoiliers5x7x30AvecCorriges(benchmark::State& etat) {
     HasardSysteme hasard(1);
     const FeuilleVoiliers f = Voiliers5x7(hasard);
-    EnPdf(etat, [&](QPagedPaintDevice& page) {
-        return ImprimerSerieVoiliers(page, f, TrenteAvecCorriges, hasard);
-    });
+    EnPdf(etat, [&](QPagedPaintDevice& page) { return ImprimerSerie(page, f, TrenteAvecCorriges, hasard); });
 }
 
 } // namespace
@@ -98,11 +97,5 @@ BENCHMARK(BM_SerieVoiliers5x7x30AvecCorriges)
 
 // Fonts are measured and embedded through the application's font database.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bancs::Lancer<QGuiApplication>(argc, argv);
 }

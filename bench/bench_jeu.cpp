@@ -2,7 +2,7 @@
 // From the Enter key in a cell to the judged cell repainted on screen: the pupil must see
 // "Juste" or "Faux" within one frame (16 ms). The window is the real one, on the offscreen
 // platform; only Enter, the judging and the repaint are timed.
-#include "ModeRapide.h"
+#include "Bancs.h"
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "support/FenetreTemoin.h"
@@ -77,12 +77,5 @@ void Enregistrer(bool rapide) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    Enregistrer(PrendreModeRapide(argc, argv));
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bancs::Lancer<QApplication>(argc, argv, Enregistrer);
 }

@@ -3,7 +3,7 @@
 // and painted; in exercise 1 a click on a cell until the boat, the bar and "Juste" are repainted;
 // in exercise 3 a click on a part until it is filled and the counters repainted. All must fit in
 // one frame (16 ms).
-#include "ModeRapide.h"
+#include "Bancs.h"
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "sailboats/ImageVoilier.h"
@@ -169,12 +169,5 @@ void Enregistrer(bool rapide) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    Enregistrer(PrendreModeRapide(argc, argv));
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bancs::Lancer<QApplication>(argc, argv, Enregistrer);
 }

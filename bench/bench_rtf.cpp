@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing a formatted text of about 100 pages, in rich text and in plain text: the
 // editor does both at once when the teacher opens or saves, so they must stay well under a second.
+#include "Bancs.h"
 #include "editor/EcrivainRtf.h"
 #include "editor/LecteurRtf.h"
 #include "editor/TexteBrut.h"
@@ -96,9 +97,5 @@ BENCHMARK(BM_EcrireTexteBrut)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LireTexteBrut)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bancs::Lancer<QCoreApplication>(argc, argv);
 }

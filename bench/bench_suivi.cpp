@@ -4,7 +4,7 @@
 // table read, counted and painted, within 150 ms; a pupil's page with its list and its chart
 // painted, within 50 ms. The real window on the offscreen platform at 1024 x 768; the chart's
 // module is loaded before the timing, as the first pupil's page loads it.
-#include "ModeRapide.h"
+#include "Bancs.h"
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "results/ReleveBilans.h"
@@ -102,14 +102,7 @@ void Enregistrer(bool rapide) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    Enregistrer(PrendreModeRapide(argc, argv));
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     GraphiqueSuivi::AjouterDossier(QStringLiteral(DOSSIER_MODULES));
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    classe.reset();
-    return 0;
+    // The class's window goes before the application.
+    return Bancs::Lancer<QApplication>(argc, argv, Enregistrer, [] { classe.reset(); });
 }

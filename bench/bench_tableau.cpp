@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time to set up one table, per exercise and size, and the spread over many seeded set-ups:
 // the rejection loops have no bound, so the slowest set-up matters as much as the typical one.
-#include "ModeRapide.h"
+#include "Bancs.h"
 #include "core/Hasard.h"
 #include "tables/GenerateurTableau.h"
 
@@ -131,10 +131,5 @@ void Enregistrer(bool rapide) {
 } // namespace
 
 int main(int argc, char** argv) {
-    Enregistrer(PrendreModeRapide(argc, argv));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Bancs::Lancer<Bancs::SansApplication>(argc, argv, Enregistrer);
 }

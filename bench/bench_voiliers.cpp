@@ -3,6 +3,7 @@
 // 300 x 350 bitmap, and a whole 5 x 7 table (7 sail headers, 5 hull headers, 35 boats), each
 // picture on its own 300 x 350 bitmap at the cell size of the screen height given. A table must
 // appear within one frame (16 ms).
+#include "Bancs.h"
 #include "sailboats/Couleurs.h"
 #include "sailboats/GeometrieVoiliers.h"
 #include "sailboats/VoilierEcran.h"
@@ -65,4 +66,6 @@ BENCHMARK(BM_Tableau5x7)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return Bancs::Lancer<Bancs::SansApplication>(argc, argv);
+}

@@ -3,6 +3,7 @@
 
 #include "core/Libelles.h"
 
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
@@ -66,6 +67,17 @@ QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& libelle,
     bouton->setAccessibleName(Libelles::NomAccessible(libelle));
     bouton->setAutoDefault(false);
     return bouton;
+}
+
+std::pair<QPushButton*, QPushButton*> BoutonsFin(QDialog& dialogue, const BoutonFin& garder,
+                                                 const BoutonFin& renoncer, const QFont& police) {
+    QPushButton* oui = Bouton(&dialogue, garder.Nom, garder.Libelle, garder.Position, police);
+    QPushButton* non = Bouton(&dialogue, renoncer.Nom, renoncer.Libelle, renoncer.Position, police);
+    oui->setDefault(true);
+    QObject::connect(oui, &QPushButton::clicked, &dialogue, &QDialog::accept);
+    QObject::connect(non, &QPushButton::clicked, &dialogue, &QDialog::reject);
+    QWidget::setTabOrder(oui, non);
+    return {oui, non};
 }
 
 QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle,

@@ -6,6 +6,9 @@
 #include <QRect>
 #include <QString>
 
+#include <utility>
+
+class QDialog;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -57,6 +60,15 @@ QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, con
 // A push button that Enter does not trigger unless focused, named for screen readers after its caption.
 QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& libelle, const QRect& position,
                     const QFont& police = Arial(14, true));
+// The two buttons that end a dialog: the first keeps what was chosen (accept, and Enter from
+// anywhere in the dialog), the second gives it up (reject), in the order Tab reaches them.
+struct BoutonFin {
+    QString Nom, Libelle;
+    QRect Position;
+};
+std::pair<QPushButton*, QPushButton*> BoutonsFin(QDialog& dialogue, const BoutonFin& garder,
+                                                 const BoutonFin& renoncer,
+                                                 const QFont& police = Arial(14, true));
 // A button of the exercise windows' right-hand column: maroon caption, grey when disabled.
 QPushButton* BoutonExercice(QWidget* parent, const QString& nom, const QString& libelle,
                             const QRect& position);

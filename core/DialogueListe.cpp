@@ -12,7 +12,7 @@
 
 DialogueListe::DialogueListe(PlateForme& plate, const QString& nom, const QString& titre, QSize taille,
                              QWidget* parent)
-    : QDialog(parent), plate(plate) {
+    : DialogueActive(parent), plate(plate) {
     DialogueFixe::Ouvrir(*this, nom, titre, taille);
 }
 
@@ -43,11 +43,6 @@ QLabel* DialogueListe::LigneMessage(const char* nom, const QRect& position, cons
 void DialogueListe::Dire(QLabel& ligne, const QString& texte) {
     ligne.setText(texte);
     if (!texte.isEmpty()) plate.Annoncer(ligne, QAccessible::NameChanged);
-}
-
-void DialogueListe::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (!evenement->spontaneous()) FormActivate();
 }
 
 void DialogueListe::done(int resultat) {

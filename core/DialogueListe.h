@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DialogueActive.h"
 #include <QAbstractItemView>
-#include <QDialog>
 
 #include <optional>
 
@@ -14,7 +14,7 @@ class QListWidget;
 // whose lists are filled each time another window shows it and emptied by every way out, so that
 // each showing starts from the folder as it is now. A window derives from it, builds its controls
 // with its pieces, then calls Terminer.
-class DialogueListe : public QDialog {
+class DialogueListe : public DialogueActive {
     Q_OBJECT
   public slots:
     // Every way out (a button, Escape, the close button) empties the window first.
@@ -34,12 +34,9 @@ class DialogueListe : public QDialog {
     // Puts texte on the line and has a screen reader say it when there is something to say.
     void Dire(QLabel& ligne, const QString& texte);
 
-    // Each showing from another window; the window refills its lists here.
-    virtual void FormActivate() {}
-    // Every way out: the window empties what FormActivate filled.
+    // FormActivate, at each showing from another window, refills the window's lists; Vider,
+    // run by every way out, empties what FormActivate filled.
     virtual void Vider() = 0;
-
-    void showEvent(QShowEvent* evenement) override;
 
     PlateForme& plate;
 };

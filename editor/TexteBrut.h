@@ -5,9 +5,10 @@
 #include <QByteArrayView>
 #include <QDeadlineTimer>
 #include <QString>
-#include <QStringDecoder>
 #include <QStringList>
 #include <QTextCursor>
+
+#include <vector>
 
 class QTextDocument;
 
@@ -50,21 +51,36 @@ class Lecteur {
 
     // Reads on until the deadline passes (one slice at least); true once the document is whole.
     bool Avancer(QDeadlineTimer fin = QDeadlineTimer(QDeadlineTimer::Forever));
-    qsizetype OctetsLus() const { return position; }
+    qsizetype OctetsLus() const { return lus; }
     Codage CodageLu() const { return codage; }
     // The whole text was one empty line: the document is empty, the file was not.
     bool UneLigneVide() const { return uneLigneVide; }
 
   private:
-    QString Tranche();
+    void Inserer(qsizetype tranche);
+    QString TexteDe(qsizetype tranche) const;
+
+    // The document's length of the slices already in it, summed up to any slice in a few steps
+    // (a Fenwick tree): where the next one goes.
+    class Longueurs {
+      public:
+        explicit Longueurs(qsizetype tranches) : sommes(tranches + 1, 0) {}
+        void Ajouter(qsizetype tranche, qsizetype longueur);
+        qsizetype Avant(qsizetype tranche) const;
+
+      private:
+        std::vector<qsizetype> sommes;
+    };
 
     QByteArrayView octets;
-    qsizetype position = 0;
+    qsizetype lus = 0; // the mark, and the bytes of the slices in the document
     Codage codage = Codage::Windows1252;
     bool uneLigneVide = false;
-    QStringDecoder decodeur;
+    std::vector<qsizetype> bornes; // slice k is the bytes from bornes[k] to bornes[k + 1]
+    Longueurs longueurs;
+    qsizetype rang = 0; // in the order the slices go in (see Avancer)
+    qsizetype inserees = 0;
     QTextCursor curseur;
-    QString finDeLigne; // held back: half of a CR LF cut in two, or the last line's end
     bool termine = false;
 };
 

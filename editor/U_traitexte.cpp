@@ -40,7 +40,8 @@ QMenu* NouveauMenu(QWidget* parent, const char* nom, const QString& libelle) {
 } // namespace
 
 TF_Traitexte::TF_Traitexte(Programme& programme, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : DialogueSur({}, parent,
+                  Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       prog(programme), richEdit1(new ZoneTexte(this)),
       texte(programme.Plate(), programme.Dossier(), programme.Profil().FichierBilan) {
     setObjectName(QStringLiteral("F_Traitexte"));
@@ -173,19 +174,9 @@ QAction* TF_Traitexte::Entree(QMenu* menu, const char* nom, const QString& libel
     return entree;
 }
 
-void TF_Traitexte::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (!evenement->spontaneous()) FormActivate();
-}
-
-void TF_Traitexte::Ouvrir(const TexteAOuvrir& texteDemande) {
-    Preparer(texteDemande);
-    exec();
-}
-
 void TF_Traitexte::FormActivate() {
     texte.DefinirDossier(prog.Dossier());
-    texte.Activer(aOuvrir);
+    texte.Activer(Ouverte());
     richEdit1->moveCursor(QTextCursor::Start);
     richEdit1->setFocus(Qt::OtherFocusReason);
     Actualiser();

@@ -3,7 +3,7 @@
 
 #include "editor/TexteEnCours.h"
 
-#include <QDialog>
+#include "core/DialogueActive.h"
 
 #include <chrono>
 
@@ -15,17 +15,12 @@ class ZoneTexte;
 
 // The text editor of both programs: rich or plain texts of the teacher's, and the results files
 // the menu hands over. Full screen, held at the menu's place; every way out asks before a
-// change is lost.
-class TF_Traitexte : public QDialog {
+// change is lost. It is shown on the text asked for.
+class TF_Traitexte : public DialogueSur<TexteAOuvrir> {
     Q_OBJECT
   public:
     explicit TF_Traitexte(Programme& programme, QWidget* parent = nullptr);
     ~TF_Traitexte() override;
-
-    // Shows the text asked for, modal.
-    void Ouvrir(const TexteAOuvrir& texteDemande);
-    // The text the window shows when it is next shown.
-    void Preparer(const TexteAOuvrir& texteDemande) { aOuvrir = texteDemande; }
 
     TexteEnCours& Texte() { return texte; }
     ZoneTexte* RichEdit1() const { return richEdit1; }
@@ -41,15 +36,13 @@ class TF_Traitexte : public QDialog {
     void reject() override;
 
   protected:
-    void showEvent(QShowEvent* evenement) override;
-
   private:
     void ConstruireMenu();
     QAction* Entree(QMenu* menu, const char* nom, const QString& libelle, void (TF_Traitexte::*action)(),
                     const QKeySequence& raccourci = {});
     void Montrer(QTextDocument& document);
     bool LireEnMontrantLAvancement(FichierEditeur::Lecture& lecture, const QString& chemin);
-    void FormActivate();
+    void FormActivate() override;
     void Actualiser();
     void Apres(void (TexteEnCours::*commande)());
 
@@ -66,7 +59,6 @@ class TF_Traitexte : public QDialog {
     void AfficherAide();
 
     Programme& prog;
-    TexteAOuvrir aOuvrir;
     ZoneTexte* richEdit1;
     TexteEnCours texte;
     MobilierPleinEcran* mobilier = nullptr;

@@ -4,18 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+// Hovered, the button is painted again in its lit blue.
 BoutonMenu::BoutonMenu(const QString& libelle, QWidget* parent) : QPushButton(libelle, parent) {
     setAttribute(Qt::WA_Hover);
-}
-
-void BoutonMenu::enterEvent(QEnterEvent* evenement) {
-    QPushButton::enterEvent(evenement);
-    update();
-}
-
-void BoutonMenu::leaveEvent(QEvent* evenement) {
-    QPushButton::leaveEvent(evenement);
-    update();
 }
 
 void BoutonMenu::paintEvent(QPaintEvent*) {

@@ -13,6 +13,4 @@ class BoutonMenu : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* evenement) override;
-    void enterEvent(QEnterEvent* evenement) override;
-    void leaveEvent(QEvent* evenement) override;
 };

@@ -94,7 +94,8 @@ void Cocher(QCheckBox* caseACocher, bool coche) {
 
 } // namespace
 
-TF_preferences::TF_preferences(Programme& programme, QWidget* parent) : QDialog(parent), prog(programme) {
+TF_preferences::TF_preferences(Programme& programme, QWidget* parent)
+    : DialogueActive(parent), prog(programme) {
     setObjectName(QStringLiteral("F_preferences"));
     setWindowTitle(QStringLiteral("Préférences"));
     setAccessibleName(QStringLiteral("Préférences"));
@@ -387,11 +388,6 @@ void TF_preferences::reject() {
 }
 
 // Shown by another window (not back from a dialog of its own): the file is read again.
-void TF_preferences::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (!evenement->spontaneous()) FormActivate();
-}
-
 void TF_preferences::FormActivate() {
     if (const QString alerte = ChargerPreferences(); !alerte.isEmpty()) prog.Plate().Avertir(alerte);
 }

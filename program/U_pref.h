@@ -3,7 +3,7 @@
 
 #include "core/Mosaique.h"
 
-#include <QDialog>
+#include "core/DialogueActive.h"
 
 #include <array>
 #include <utility>
@@ -19,7 +19,7 @@ class QPushButton;
 // The teacher's preferences: background pictures, table size and size changes per exercise,
 // what is recorded and what pupils may print. "Valider" writes the file, "Annuler" (or
 // Escape) puts back what was loaded.
-class TF_preferences : public QDialog {
+class TF_preferences : public DialogueActive {
     Q_OBJECT
   public:
     explicit TF_preferences(Programme& programme, QWidget* parent = nullptr);
@@ -33,11 +33,10 @@ class TF_preferences : public QDialog {
     void reject() override;
 
   protected:
-    void showEvent(QShowEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:
-    void FormActivate();
+    void FormActivate() override;
     void AfficherValeurs();
     void AfficherImage(int tag);
 

@@ -34,7 +34,7 @@ QString Sur(int nombre, int total) {
 } // namespace
 
 TF_bilan::TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
+    : DialogueActive(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
       autres(autres) {
     setObjectName(QStringLiteral("F_bilan"));
     setWindowTitle(QStringLiteral("Bilan de l'exercice."));
@@ -168,12 +168,6 @@ void TF_bilan::resizeEvent(QResizeEvent* evenement) {
     QDialog::resizeEvent(evenement);
     shape1->move(std::max(0, (width() - shape1->width()) / 2),
                  std::max(0, (height() - shape1->height()) / 2));
-}
-
-void TF_bilan::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
-    FormActivate();
 }
 
 void TF_bilan::FormActivate() {

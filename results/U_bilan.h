@@ -4,7 +4,7 @@
 #include "core/Partie.h"
 #include "results/FichiersBilans.h"
 
-#include <QDialog>
+#include "core/DialogueActive.h"
 
 #include <array>
 
@@ -35,7 +35,7 @@ struct ChoixEleve {
 
 // The results window at the end of a game: the counts, the pupil's class and name, and as the
 // teacher's preferences allow, saving the result, printing a report of it or the exercise.
-class TF_bilan : public QDialog {
+class TF_bilan : public DialogueActive {
     Q_OBJECT
   public:
     TF_bilan(Programme& programme, AutresFenetres& autres, QWidget* parent = nullptr);
@@ -56,7 +56,6 @@ class TF_bilan : public QDialog {
     void reject() override;
 
   protected:
-    void showEvent(QShowEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
 
   private:
@@ -66,7 +65,7 @@ class TF_bilan : public QDialog {
     QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, QRect position,
                       bool valeur = false);
     QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& texte, QRect position);
-    void FormActivate();
+    void FormActivate() override;
     void MontrerChoixEleve(bool visible);
     void ProposerNom();
 

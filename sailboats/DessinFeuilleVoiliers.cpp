@@ -177,3 +177,12 @@ void DessinFeuilleVoiliers::DessinerLegende(const PlaceFeuilleVoiliers& place,
 void DessinFeuilleVoiliers::Ecrire(QPoint coin, const QString& texte) {
     p.drawText(QPoint(coin.x(), coin.y() + p.fontMetrics().ascent()), texte);
 }
+
+void DessinerSurApercu(QPainter& peintre, QSize surface, const FeuilleVoiliers& feuille) {
+    DessinFeuilleVoiliers(peintre, surface).DessinerApercu(feuille);
+}
+
+void DessinerSurPage(QPainter& peintre, QSize surface, const FeuilleVoiliers& feuille,
+                     const MarquesPage& marques) {
+    DessinFeuilleVoiliers(peintre, surface).DessinerPage(feuille, marques);
+}

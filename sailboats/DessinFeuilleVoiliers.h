@@ -62,3 +62,9 @@ class DessinFeuilleVoiliers {
     int haut = 0;     // top of the sheet's zone, under a title band
     int decalage = 0; // the legend's offset from the top of the grid, 10 pixels on the screen
 };
+
+// A sailboat sheet on the preview of its window, and on a page with its marks, as every kind of
+// sheet is drawn.
+void DessinerSurApercu(QPainter& peintre, QSize surface, const FeuilleVoiliers& feuille);
+void DessinerSurPage(QPainter& peintre, QSize surface, const FeuilleVoiliers& feuille,
+                     const MarquesPage& marques = {});

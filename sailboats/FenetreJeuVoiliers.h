@@ -53,3 +53,21 @@ class FenetreJeuVoiliers : public FenetreExercice {
 
     ImpressionVoiliers imprimer;
 };
+
+// A sailboat exercise window over its game, TypePartie (PartieRemplir, PartieColorier): the
+// frame follows the game's steps, and the table played is the game's.
+template <class TypePartie> class FenetreJeuVoiliersDe : public FenetreJeuVoiliers {
+  public:
+    const TableauVoiliers& TableauJoue() const override { return partie.Tableau(); }
+    const TypePartie& Partie() const { return partie; }
+
+  protected:
+    FenetreJeuVoiliersDe(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
+                         QList<Exercice> exercices, const QString& usageDuTableau, QWidget* parent)
+        : FenetreJeuVoiliers(programme, autres, std::move(imprimer), std::move(exercices), usageDuTableau,
+                             parent) {
+        Suivre(partie);
+    }
+
+    TypePartie partie;
+};

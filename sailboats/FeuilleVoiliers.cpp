@@ -34,7 +34,7 @@ QString Liste(const quint8* debut, int nombre) {
 
 } // namespace
 
-QString DescriptionFeuilleVoiliers(const FeuilleVoiliers& f) {
+QString DescriptionFeuille(const FeuilleVoiliers& f) {
     const char* const exercices[] = {"", "remplir", "colorier", "trouver"};
     const TableauVoiliers& t = f.Tableau;
     const int jeu = std::clamp(f.NumJeu, 1, 3);

@@ -25,4 +25,4 @@ struct FeuilleVoiliers {
 };
 
 // The sheet in words, for a screen reader.
-QString DescriptionFeuilleVoiliers(const FeuilleVoiliers& feuille);
+QString DescriptionFeuille(const FeuilleVoiliers& feuille);

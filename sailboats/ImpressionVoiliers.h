@@ -1,27 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sailboats/FeuilleVoiliers.h"
+#include "sailboats/DessinFeuilleVoiliers.h"
 #include "sheets/SerieFeuilles.h"
 
 #include <vector>
 
 class Hasard;
 
-// Printing sailboat sheets on a paged device (a QPrinter chosen in the print dialog, or a
-// QPdfWriter), always on landscape pages. False when the job could not start (no printer,
-// unwritable file) or did not end well.
+// Navirelle's sheets as the prints of SerieFeuilles take them (ImprimerFeuille, ImprimerCorrige,
+// ImprimerSerie), and the table of a game.
 
-// The sheet window's "Imprimer": the colours of the preview.
-bool ImprimerFeuilleVoiliers(const Destination& vers, const FeuilleVoiliers& feuille);
-// Its answer key: every header and every boat in colour, or in hatches with the legend.
-bool ImprimerCorrigeVoiliers(const Destination& vers, const FeuilleVoiliers& feuille);
+// Always on landscape pages.
+QPageLayout::Orientation OrientationPages(const FeuilleVoiliers& feuille);
 
 // A class set: `nombre` sheets like `modele`, each with new colours, all different.
-std::vector<FeuilleVoiliers> TirerSerieVoiliers(const FeuilleVoiliers& modele, int nombre, Hasard& hasard);
-// The class set in one job, each sheet followed by its key if asked.
-bool ImprimerSerieVoiliers(const Destination& vers, const FeuilleVoiliers& modele, const ChoixSerie& choix,
-                           Hasard& hasard, const Progression& progression = {});
+std::vector<FeuilleVoiliers> TirerSerie(const FeuilleVoiliers& modele, int nombre, Hasard& hasard);
 
 // The results window's "Imprimer l'exercice": the table a game of exercise numJeu left, in
 // black and white as the teacher's preferences say, under the program's instruction.

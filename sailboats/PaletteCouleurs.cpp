@@ -115,7 +115,8 @@ void PaletteCouleurs::resizeEvent(QResizeEvent* evenement) {
     Dessiner();
 }
 
-// With the keyboard, a frame round the colour chosen says where the keys act.
+// With the keyboard, a frame round the colour chosen says where the keys act; Qt paints the
+// palette again when the keyboard comes or goes.
 void PaletteCouleurs::paintEvent(QPaintEvent* evenement) {
     QFrame::paintEvent(evenement);
     if (!hasFocus()) return;
@@ -124,16 +125,6 @@ void PaletteCouleurs::paintEvent(QPaintEvent* evenement) {
         p.setPen(QPen(QColor(255, 215, 0), 3));
         p.drawRect(bouton->geometry().adjusted(-2, -2, 1, 1));
     }
-}
-
-void PaletteCouleurs::focusInEvent(QFocusEvent* evenement) {
-    QFrame::focusInEvent(evenement);
-    update();
-}
-
-void PaletteCouleurs::focusOutEvent(QFocusEvent* evenement) {
-    QFrame::focusOutEvent(evenement);
-    update();
 }
 
 void PaletteCouleurs::keyPressEvent(QKeyEvent* evenement) {

@@ -34,8 +34,6 @@ class PaletteCouleurs : public QFrame {
     void keyPressEvent(QKeyEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
-    void focusInEvent(QFocusEvent* evenement) override;
-    void focusOutEvent(QFocusEvent* evenement) override;
 
   private:
     void Dessiner();

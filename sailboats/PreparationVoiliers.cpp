@@ -13,15 +13,11 @@ void PreparationVoiliers::Reinitialiser(const QString& consigne) {
 }
 
 bool PreparationVoiliers::ChoisirJeu(int numJeu) {
-    if (numJeu < 1 || numJeu > 3 || numJeu == feuille.NumJeu) return false;
-    feuille.NumJeu = numJeu;
-    return true;
+    return numJeu >= 1 && numJeu <= 3 && Remplacer(feuille.NumJeu, numJeu);
 }
 
 bool PreparationVoiliers::ChoisirNoirEtBlanc(bool noirEtBlanc) {
-    if (noirEtBlanc == feuille.NoirEtBlanc) return false;
-    feuille.NoirEtBlanc = noirEtBlanc;
-    return true;
+    return Remplacer(feuille.NoirEtBlanc, noirEtBlanc);
 }
 
 bool PreparationVoiliers::ChangerTaille(quint8 indexTaille) {
@@ -32,9 +28,7 @@ bool PreparationVoiliers::ChangerTaille(quint8 indexTaille) {
 }
 
 bool PreparationVoiliers::ChangerConsigne(const QString& consigne) {
-    if (consigne == feuille.Consigne) return false;
-    feuille.Consigne = consigne;
-    return true;
+    return Remplacer(feuille.Consigne, consigne);
 }
 
 void PreparationVoiliers::Nouveau() {

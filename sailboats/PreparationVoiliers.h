@@ -2,22 +2,20 @@
 #pragma once
 
 #include "sailboats/FeuilleVoiliers.h"
+#include "sheets/PreparationDe.h"
 
-class Hasard;
-
-// The rules of navirelle's sheet window, without the window. A call that changes what the sheet
-// shows returns true, and the window then draws its preview once. The sheet is the window's
-// own: a game's table and sizes are never touched.
-class PreparationVoiliers {
+// The rules of navirelle's sheet window: which of its buttons and dialogs draw new colours and
+// which draw the same ones another way.
+class PreparationVoiliers : public PreparationDe<FeuilleVoiliers> {
   public:
-    explicit PreparationVoiliers(Hasard& hasard) : hasard(hasard) {}
+    using PreparationDe::PreparationDe;
 
-    const FeuilleVoiliers& Feuille() const { return feuille; }
+    const QString& Consigne() const { return feuille.Consigne; }
     quint8 TailleImp() const { return tailleImp; }
 
     // Each showing of the window: exercise 1, black and white, the smallest size, new colours,
     // under the program's instruction.
-    void Reinitialiser(const QString& consigne);
+    void Reinitialiser(const QString& consigneDuProgramme);
     // "Jeu n° k", "Couleur" / "N et B": the same colours drawn another way.
     bool ChoisirJeu(int numJeu);
     bool ChoisirNoirEtBlanc(bool noirEtBlanc);
@@ -28,7 +26,5 @@ class PreparationVoiliers {
     void Nouveau();
 
   private:
-    Hasard& hasard;
-    FeuilleVoiliers feuille;
     quint8 tailleImp = 1;
 };

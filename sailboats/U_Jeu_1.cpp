@@ -35,11 +35,10 @@ QRect PlaceBouton(int rang) {
 } // namespace
 
 TF_Jeu_1::TF_Jeu_1(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer, QWidget* parent)
-    : FenetreJeuVoiliers(
+    : FenetreJeuVoiliersDe(
           programme, autres, std::move(imprimer), {{1, "Navirelle : exercice n° 1", 2, "Trouver"}},
           QStringLiteral("Les flèches choisissent une case, Entrée y place le bateau proposé."), parent) {
     setObjectName(QStringLiteral("F_Jeu_1"));
-    Suivre(partie);
     for (int r = 1; r <= TableauVoiliers::LignesMax; ++r)
         for (int c = 1; c <= TableauVoiliers::ColonnesMax; ++c)
             connect(tableau->Case(r, c), &ImageVoilier::Clic, this, [this, r, c] { CaseCliquee(r, c); });

@@ -10,14 +10,11 @@ class QLabel;
 
 // Navirelle's exercise 1: the pupil places each boat shown beside the table in its cell, with
 // the mouse, from the keyboard (arrows and Enter) or through a screen reader.
-class TF_Jeu_1 : public FenetreJeuVoiliers {
+class TF_Jeu_1 : public FenetreJeuVoiliersDe<PartieRemplir> {
     Q_OBJECT
   public:
     TF_Jeu_1(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
              QWidget* parent = nullptr);
-
-    const TableauVoiliers& TableauJoue() const override { return partie.Tableau(); }
-    const PartieRemplir& Partie() const { return partie; }
 
   protected:
     // The game and where the keyboard plays it.
@@ -41,7 +38,6 @@ class TF_Jeu_1 : public FenetreJeuVoiliers {
     void CaseCliquee(int ligne, int colonne);
     void ToucheJouee(QPoint cadre, int touche);
 
-    PartieRemplir partie;
     QWidget* cadreProposition = nullptr; // PanelProposition
     ImageVoilier* imageAPlacer = nullptr;
     QWidget* colonneScores = nullptr;   // Panel1

@@ -43,14 +43,13 @@ QList<ImageVoilier::Action> ActionsBateau(const ImageVoilier& image, int marge) 
 
 TF_Jeu_23::TF_Jeu_23(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
                      QWidget* parent)
-    : FenetreJeuVoiliers(
+    : FenetreJeuVoiliersDe(
           programme, autres, std::move(imprimer),
           {{2, "Navirelle : exercice n° 2", 3, "Colorier"}, {3, "Navirelle : exercice n° 3", 4, "Remplir"}},
           QStringLiteral("Les flèches choisissent une case ; V colorie les voiles, "
                          "C la coque, P revient à la palette."),
           parent) {
     setObjectName(QStringLiteral("F_Jeu_23"));
-    Suivre(partie);
     ConnecterImages();
     palette = new PaletteCouleurs(Plate(), this);
     palette->move(Bord, 400);

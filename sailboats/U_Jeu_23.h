@@ -10,7 +10,7 @@ class QLabel;
 // Navirelle's exercises 2 and 3: the pupil chooses a colour in the palette and paints the sails
 // and hulls of the boats (and, in exercise 3, the headers), with the mouse, from the keyboard or
 // through a screen reader. One window serves both; the menu says which.
-class TF_Jeu_23 : public FenetreJeuVoiliers {
+class TF_Jeu_23 : public FenetreJeuVoiliersDe<PartieColorier> {
     Q_OBJECT
   public:
     TF_Jeu_23(Programme& programme, AutresFenetres& autres, ImpressionVoiliers imprimer,
@@ -18,8 +18,6 @@ class TF_Jeu_23 : public FenetreJeuVoiliers {
 
     // Sets up a new game of the exercise chosen (2 or 3), on blue, and shows the window.
     void Ouvrir(const ChoixExercice& choisi) override;
-    const TableauVoiliers& TableauJoue() const override { return partie.Tableau(); }
-    const PartieColorier& Partie() const { return partie; }
     PaletteCouleurs* Palette() const { return palette; }
 
   protected:
@@ -44,7 +42,6 @@ class TF_Jeu_23 : public FenetreJeuVoiliers {
     void Juger(PartieColorier::Effet effet);
     void ToucheJouee(QPoint cadre, int touche);
 
-    PartieColorier partie;
     PaletteCouleurs* palette = nullptr; // PanelCouleurs
     QWidget* colonneDroite = nullptr;   // Panel1: counters, "Juste"/"Faux" and the commands
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QFrame>
 
 class QLabel;
@@ -12,6 +13,8 @@ class ColonneFeuille : public QFrame {
     Q_OBJECT
   public:
     static constexpr int Largeur = 80;
+    // The captions' inks by role: signs, exercises, layouts and drawing modes, commands.
+    inline static const QColor Rouge{255, 0, 0}, Violet{128, 0, 128}, BleuMarine{0, 0, 128}, Noir{0, 0, 0};
 
     explicit ColonneFeuille(QWidget* parent);
 

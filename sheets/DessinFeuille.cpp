@@ -175,3 +175,12 @@ void DessinFeuille::EcrireNombres(const PlaceTableau& place, int s, const Conten
 void DessinFeuille::Ecrire(int x, int y, const QString& texte) {
     p.drawText(QPoint(x, y + p.fontMetrics().ascent()), texte);
 }
+
+void DessinerSurApercu(QPainter& peintre, QSize surface, const FeuilleTableaux& feuille) {
+    DessinFeuille(peintre, surface, SurfaceFeuille::Apercu).DessinerFeuille(feuille);
+}
+
+void DessinerSurPage(QPainter& peintre, QSize surface, const FeuilleTableaux& feuille,
+                     const MarquesPage& marques) {
+    DessinFeuille(peintre, surface, SurfaceFeuille::Page).DessinerFeuille(feuille, marques);
+}

@@ -65,3 +65,9 @@ class DessinFeuille {
     int haut = 0; // top of the tables' zone, under the title band
     bool blanchie = false;
 };
+
+// A carrelis sheet on the preview of its window, and on a page with its marks: what the sheet
+// window and the prints of any sheet ask of each kind of sheet.
+void DessinerSurApercu(QPainter& peintre, QSize surface, const FeuilleTableaux& feuille);
+void DessinerSurPage(QPainter& peintre, QSize surface, const FeuilleTableaux& feuille,
+                     const MarquesPage& marques = {});

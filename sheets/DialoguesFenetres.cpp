@@ -19,26 +19,29 @@ template <class T> T* Dialogue(const DialoguesFenetres::Recherche& recherche, Id
     return dialogue;
 }
 
+// The dialog's answer on `valeur`; a stand-in answers as a dialog given up.
+template <class T, class Valeur>
+bool ChoisirDans(const DialoguesFenetres::Recherche& recherche, IdFenetre id, Valeur& valeur) {
+    auto* dialogue = Dialogue<T>(recherche, id);
+    return dialogue && dialogue->Choisir(valeur);
+}
+
 } // namespace
 
 bool DialoguesFenetres::ChoisirConsigne(QString& consigne) {
-    auto* dialogue = Dialogue<TF_Consigne>(fenetre, IdFenetre::Consigne);
-    return dialogue && dialogue->Choisir(consigne);
+    return ChoisirDans<TF_Consigne>(fenetre, IdFenetre::Consigne, consigne);
 }
 
 bool DialoguesFenetres::ChoisirConsignes3D(std::array<QString, 3>& consignes) {
-    auto* dialogue = Dialogue<TF_Consigne3D>(fenetre, IdFenetre::Consigne3D);
-    return dialogue && dialogue->Choisir(consignes);
+    return ChoisirDans<TF_Consigne3D>(fenetre, IdFenetre::Consigne3D, consignes);
 }
 
 bool DialoguesFenetres::ChoisirTailleImp(quint8& tailleImp) {
-    auto* dialogue = Dialogue<TF_ModifImp>(fenetre, IdFenetre::ModifImp);
-    return dialogue && dialogue->Choisir(tailleImp);
+    return ChoisirDans<TF_ModifImp>(fenetre, IdFenetre::ModifImp, tailleImp);
 }
 
 bool DialoguesFenetres::ChoisirTailles3D(std::array<quint8, 3>& tailles) {
-    auto* dialogue = Dialogue<TF_Choix3D>(fenetre, IdFenetre::Choix3D);
-    return dialogue && dialogue->Choisir(tailles);
+    return ChoisirDans<TF_Choix3D>(fenetre, IdFenetre::Choix3D, tailles);
 }
 
 std::optional<ChoixSerie> DialoguesFenetres::ChoisirSerie() {

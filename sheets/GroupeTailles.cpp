@@ -22,10 +22,10 @@ GroupeTailles::GroupeTailles(const QString& nom, QWidget* parent)
     }
 }
 
-void GroupeTailles::Selectionner(quint8 indexTaille) {
+void GroupeTailles::Montrer(quint8 indexTaille) {
     if (QAbstractButton* choix = groupe->button(indexTaille - 1)) choix->setChecked(true);
 }
 
-quint8 GroupeTailles::IndexChoisi() const {
+quint8 GroupeTailles::Choisie() const {
     return static_cast<quint8>(std::max(groupe->checkedId(), 0) + 1);
 }

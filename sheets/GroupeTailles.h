@@ -12,8 +12,9 @@ class GroupeTailles : public QGroupBox {
   public:
     GroupeTailles(const QString& nom, QWidget* parent);
 
-    void Selectionner(quint8 indexTaille);
-    quint8 IndexChoisi() const;
+    // Checks the item of a size index, choosing nothing.
+    void Montrer(quint8 indexTaille);
+    quint8 Choisie() const;
     QButtonGroup* Groupe() const { return groupe; }
 
   private:

@@ -9,7 +9,7 @@ bool IndexValide(int index) {
 
 } // namespace
 
-void PreparationFeuille::Reinitialiser() {
+void PreparationFeuille::Reinitialiser(const QString&) {
     feuille.Reglages.Reinitialiser();
     feuille.Op = Operation::Addition;
     feuille.Trois = {};
@@ -68,9 +68,7 @@ bool PreparationFeuille::ChangerTailles3D(const std::array<quint8, 3>& tailles) 
 }
 
 bool PreparationFeuille::ChangerConsigne(const QString& consigne) {
-    if (consigne == feuille.Reglages.Consigne) return false;
-    feuille.Reglages.Consigne = consigne;
-    return !feuille.TroisDifferents();
+    return Remplacer(feuille.Reglages.Consigne, consigne) && !feuille.TroisDifferents();
 }
 
 bool PreparationFeuille::ChangerConsignes3D(const std::array<QString, 3>& consignes) {

@@ -2,25 +2,25 @@
 #pragma once
 
 #include "sheets/FeuilleTableaux.h"
+#include "sheets/PreparationDe.h"
 
 #include <array>
 
-class Hasard;
-
-// The rules of carrelis's sheet window, without the window: what each of its buttons and dialogs
-// changes and which tables it draws anew. A call that changes what the sheet shows returns true,
-// and the window then draws its preview once. The sheet is the window's own: nothing here
-// touches the table, the sizes or the exercise of a game.
-class PreparationFeuille {
+// The rules of carrelis's sheet window: what each of its buttons and dialogs changes and which
+// tables it draws anew.
+class PreparationFeuille : public PreparationDe<FeuilleTableaux> {
   public:
-    explicit PreparationFeuille(Hasard& hasard) : hasard(hasard) {}
+    using PreparationDe::PreparationDe;
 
-    const FeuilleTableaux& Feuille() const { return feuille; }
     const ReglagesFeuille& Reglages() const { return feuille.Reglages; }
+    // The instruction and the size index of layouts 1 to 4.
+    const QString& Consigne() const { return feuille.Reglages.Consigne; }
+    quint8 TailleImp() const { return feuille.Reglages.TailleImp; }
 
     // Each showing of the window: addition, exercise 1, one table of size index 1 (and the
-    // same size for the three tables of "3 diff."), no instructions, a new table.
-    void Reinitialiser();
+    // same size for the three tables of "3 diff."), no instructions, a new table. The program's
+    // instruction is not taken: in carrelis the program's follows the sheet's.
+    void Reinitialiser(const QString& consigneDuProgramme);
     // "+" or "x": new tables for the layout in force.
     bool ChoisirOperation(Operation operation);
     // "Jeu n° k": a new table of that kind; nothing changes for the kind already chosen.
@@ -39,8 +39,4 @@ class PreparationFeuille {
 
     std::array<quint8, 3> Tailles3D() const;
     std::array<QString, 3> Consignes3D() const;
-
-  private:
-    Hasard& hasard;
-    FeuilleTableaux feuille;
 };

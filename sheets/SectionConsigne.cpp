@@ -54,7 +54,7 @@ void SectionConsigne::Montrer(const QString& consigne) {
     GroupeExclusif::Montrer(*groupe, item);
 }
 
-QString SectionConsigne::Consigne() const {
+QString SectionConsigne::Choisie() const {
     return ChoixConsigne::Consigne(Item(), champ->text());
 }
 

@@ -20,7 +20,7 @@ class SectionConsigne : public QWidget {
     // Shows the item that `consigne` reads as, its text in the field for the third one.
     void Montrer(const QString& consigne);
     // The instruction of the item chosen.
-    QString Consigne() const;
+    QString Choisie() const;
     int Item() const;
 
     QButtonGroup* Groupe() const { return groupe; }

@@ -3,9 +3,13 @@
 
 #include <algorithm>
 
+int ChoixSerie::Nombre() const {
+    return std::clamp(NombreFeuilles, NombreMin, NombreMax);
+}
+
 int ChoixSerie::NombrePages() const {
     if (Quoi == Genre::Corrige) return 1;
-    return std::clamp(NombreFeuilles, NombreMin, NombreMax) * (AvecCorriges ? 2 : 1);
+    return Nombre() * (AvecCorriges ? 2 : 1);
 }
 
 QString TitreFeuilleSerie(int numero) {

@@ -10,15 +10,15 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 constexpr int ContexteFeuilles = 5;
 }
 
 TF_Consigne::TF_Consigne(PlateForme& plate, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : DialogueChoix(QString(), parent,
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                        Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       plate(plate), section(new SectionConsigne(1, this)) {
     setObjectName(QStringLiteral("F_Consigne"));
     setWindowTitle(QStringLiteral("Consigne"));
@@ -28,14 +28,11 @@ TF_Consigne::TF_Consigne(PlateForme& plate, QWidget* parent)
     Apparence::Fond(*this);
     DefinirContexteAide(*this, ContexteFeuilles);
     section->move(22, 24);
-    QPushButton* ok = Apparence::Bouton(this, QStringLiteral("SpeedButton1"), QStringLiteral("OK"),
-                                        QRect(500, 196, 120, 40), Apparence::Arial(16, true));
-    QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BoutonAnnuler"), QStringLiteral("Annuler"),
-                                             QRect(640, 196, 120, 40), Apparence::Arial(16, true));
     // Enter keeps the choice from anywhere in the window, the text field included.
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
+    const auto [ok, annuler] = Apparence::BoutonsFin(
+        *this, {QStringLiteral("SpeedButton1"), QStringLiteral("OK"), QRect(500, 196, 120, 40)},
+        {QStringLiteral("BoutonAnnuler"), QStringLiteral("Annuler"), QRect(640, 196, 120, 40)},
+        Apparence::Arial(16, true));
     setTabOrder(section->Champ(), ok);
     setTabOrder(ok, annuler);
     MettreAEchelle(*this, plate);
@@ -50,22 +47,11 @@ void TF_Consigne::Placer() {
     move(ecran.left(), ecran.top() + (ecran.height() - hauteur) / 2);
 }
 
-bool TF_Consigne::Choisir(QString& consigne) {
-    Preparer(consigne);
-    if (exec() != QDialog::Accepted) return false;
-    const QString choisie = ConsigneChoisie();
-    if (choisie == consigne) return false;
-    consigne = choisie;
-    return true;
+QString TF_Consigne::Choisie() const {
+    return section->Choisie();
 }
 
-QString TF_Consigne::ConsigneChoisie() const {
-    return section->Consigne();
-}
-
-void TF_Consigne::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
-    section->Montrer(consigneOuverte);
+void TF_Consigne::Montrer(const QString& consigne) {
+    section->Montrer(consigne);
     section->Groupe()->checkedButton()->setFocus(Qt::OtherFocusReason);
 }

@@ -1,32 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheets/U_Consigne3D.h"
 
-#include "core/AideContextuelle.h"
 #include "core/Apparence.h"
-#include "core/MobilierPleinEcran.h"
-#include "sheets/SectionConsigne.h"
 
-#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
-
-namespace {
-constexpr int ContexteFeuilles = 5;
-}
 
 TF_Consigne3D::TF_Consigne3D(Programme& programme, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      prog(programme) {
-    setObjectName(QStringLiteral("F_Consigne3D"));
-    setWindowTitle(QStringLiteral("Consigne"));
-    setAccessibleName(QStringLiteral("Consignes des trois exercices"));
-    setModal(true);
-    resize(800, 600);
-    Apparence::Fond(*this);
-    DefinirContexteAide(*this, ContexteFeuilles);
-    mobilier = new MobilierPleinEcran(*this, prog, {});
+    : DialogueTrois(programme, QStringLiteral("F_Consigne3D"), QStringLiteral("Consigne"),
+                    QStringLiteral("Consignes des trois exercices"), {}, parent) {
     QWidget* precedent = nullptr;
     for (int i = 0; i < 3; ++i) {
         const int haut = 14 + i * 178;
@@ -41,35 +24,11 @@ TF_Consigne3D::TF_Consigne3D(Programme& programme, QWidget* parent)
         if (precedent) setTabOrder(precedent, sections[size_t(i)]);
         precedent = sections[size_t(i)]->Champ();
     }
-    QPushButton* ok = Apparence::Bouton(this, QStringLiteral("SpeedButton1"), QStringLiteral("OK"),
-                                        QRect(500, 548, 120, 40), Apparence::Arial(16, true));
-    QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BoutonAnnuler"), QStringLiteral("Annuler"),
-                                             QRect(640, 548, 120, 40), Apparence::Arial(16, true));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
+    const auto [ok, annuler] = Apparence::BoutonsFin(
+        *this, {QStringLiteral("SpeedButton1"), QStringLiteral("OK"), QRect(500, 548, 120, 40)},
+        {QStringLiteral("BoutonAnnuler"), QStringLiteral("Annuler"), QRect(640, 548, 120, 40)},
+        Apparence::Arial(16, true));
     setTabOrder(precedent, ok);
     setTabOrder(ok, annuler);
-    mobilier->MettreAEchelle();
-}
-
-bool TF_Consigne3D::Choisir(std::array<QString, 3>& consignes) {
-    Preparer(consignes);
-    if (exec() != QDialog::Accepted) return false;
-    const std::array<QString, 3> choisies = ConsignesChoisies();
-    if (choisies == consignes) return false;
-    consignes = choisies;
-    return true;
-}
-
-std::array<QString, 3> TF_Consigne3D::ConsignesChoisies() const {
-    return {sections[0]->Consigne(), sections[1]->Consigne(), sections[2]->Consigne()};
-}
-
-void TF_Consigne3D::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
-    for (size_t i = 0; i < 3; ++i)
-        sections[i]->Montrer(ouvertes[i]);
-    sections[0]->Groupe()->checkedButton()->setFocus(Qt::OtherFocusReason);
+    Terminer();
 }

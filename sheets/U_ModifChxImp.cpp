@@ -7,17 +7,16 @@
 #include "core/PlateForme.h"
 #include "sheets/GroupeTailles.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLabel>
-#include <QPushButton>
-#include <QShowEvent>
 
 namespace {
 constexpr int ContexteFeuilles = 5;
 }
 
 TF_ModifImp::TF_ModifImp(PlateForme& plate, const QString& enTete, QWidget* parent)
-    : QDialog(parent), plate(plate), enTete(enTete) {
+    : DialogueChoix(1, parent), plate(plate), enTete(enTete) {
     // The heading, where the program has one, makes the window taller.
     const int haut = enTete.isEmpty() ? 0 : 40;
     DialogueFixe::Ouvrir(*this, QStringLiteral("F_ModifImp"),
@@ -34,34 +33,20 @@ TF_ModifImp::TF_ModifImp(PlateForme& plate, const QString& enTete, QWidget* pare
                                          Apparence::FondFenetre);
     nbCasesJeu1 = new GroupeTailles(QStringLiteral("NbCasesJeu1"), panneau);
     nbCasesJeu1->move(24, 14);
-    QPushButton* ok = Apparence::Bouton(this, QStringLiteral("BitBtn2"), QStringLiteral("OK"),
-                                        QRect(40, 360 + haut, 100, 38), Apparence::Arial(16, true));
-    QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BitBtn1"), QStringLiteral("Annuler"),
-                                             QRect(160, 360 + haut, 100, 38), Apparence::Arial(16, true));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
+    Apparence::BoutonsFin(
+        *this, {QStringLiteral("BitBtn2"), QStringLiteral("OK"), QRect(40, 360 + haut, 100, 38)},
+        {QStringLiteral("BitBtn1"), QStringLiteral("Annuler"), QRect(160, 360 + haut, 100, 38)},
+        Apparence::Arial(16, true));
     DialogueFixe::Terminer(*this, plate);
 }
 
-bool TF_ModifImp::Choisir(quint8& tailleImp) {
-    Preparer(tailleImp);
-    if (exec() != QDialog::Accepted) return false;
-    const quint8 choisie = TailleChoisie();
-    if (choisie == tailleImp) return false;
-    tailleImp = choisie;
-    return true;
+quint8 TF_ModifImp::Choisie() const {
+    return nbCasesJeu1->Choisie();
 }
 
-quint8 TF_ModifImp::TailleChoisie() const {
-    return nbCasesJeu1->IndexChoisi();
-}
-
-void TF_ModifImp::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
+void TF_ModifImp::Montrer(const quint8& tailleImp) {
     if (numeroJeu) numeroJeu->setText(enTete);
-    nbCasesJeu1->Selectionner(tailleAvant);
+    nbCasesJeu1->Montrer(tailleImp);
     if (QAbstractButton* choix = nbCasesJeu1->Groupe()->checkedButton())
         choix->setFocus(Qt::OtherFocusReason);
     move(plate.GeometrieEcran().center() - rect().center());

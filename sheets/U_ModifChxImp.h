@@ -1,33 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "sheets/DialogueChoix.h"
 
 class GroupeTailles;
 class PlateForme;
 class QLabel;
 
 // The size of a sheet of layouts 1 to 4, and of navirelle's sheet: "Taille 0 (2 x 3)" to
-// "Taille 7 (5 x 7)". "OK" keeps the size chosen; "Annuler", Escape and the close button the
-// size the window opened with. In navirelle a heading reads "Préparation".
-class TF_ModifImp : public QDialog {
+// "Taille 7 (5 x 7)", as a size index 1..8. In navirelle a heading reads "Préparation".
+class TF_ModifImp : public DialogueChoix<quint8> {
     Q_OBJECT
   public:
     // enTete: the heading over the sizes; empty: none.
     TF_ModifImp(PlateForme& plate, const QString& enTete, QWidget* parent = nullptr);
 
-    // Opens on the size index 1..8, modal, and writes the choice back on "OK"; true when it changed.
-    bool Choisir(quint8& tailleImp);
-    void Preparer(quint8 tailleImp) { tailleAvant = tailleImp; }
-    quint8 TailleChoisie() const;
+    quint8 Choisie() const override;
 
   protected:
-    void showEvent(QShowEvent* evenement) override;
+    void Montrer(const quint8& tailleImp) override;
 
   private:
     PlateForme& plate;
     QString enTete;
     QLabel* numeroJeu = nullptr;
     GroupeTailles* nbCasesJeu1;
-    quint8 tailleAvant = 1;
 };

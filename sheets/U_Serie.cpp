@@ -30,7 +30,7 @@ const QString Bornes =
 
 } // namespace
 
-TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(plate) {
+TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : DialogueActive(parent), plate(plate) {
     DialogueFixe::Ouvrir(*this, QStringLiteral("F_Serie"), QStringLiteral("Corrigé et série de feuilles"),
                          QSize(520, 330));
     setFont(Apparence::Arial(15, false));
@@ -73,15 +73,14 @@ TF_Serie::TF_Serie(PlateForme& plate, QWidget* parent) : QDialog(parent), plate(
     avecCorriges->setAccessibleName(Libelles::NomAccessible(cles));
     resume = Apparence::Etiquette(this, QStringLiteral("Resume"), QString(), QRect(20, 234, 480, 26),
                                   Apparence::Arial(15, true));
-    QPushButton* imprimer = Apparence::Bouton(this, QStringLiteral("BoutonImprimer"),
-                                              QStringLiteral("&Imprimer..."), QRect(220, 276, 140, 38));
-    QPushButton* annuler = Apparence::Bouton(this, QStringLiteral("BoutonAnnuler"),
-                                             QStringLiteral("&Annuler"), QRect(370, 276, 130, 38));
-    imprimer->setDefault(true);
+    QPushButton* imprimer =
+        Apparence::BoutonsFin(
+            *this,
+            {QStringLiteral("BoutonImprimer"), QStringLiteral("&Imprimer..."), QRect(220, 276, 140, 38)},
+            {QStringLiteral("BoutonAnnuler"), QStringLiteral("&Annuler"), QRect(370, 276, 130, 38)})
+            .first;
     // Clicked, it leaves the keyboard in the number, which accept() then checks.
     imprimer->setFocusPolicy(Qt::TabFocus);
-    connect(imprimer, &QPushButton::clicked, this, &QDialog::accept);
-    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
     GroupeExclusif::SurChoix(*groupe, [this](int) { Actualiser(); });
     connect(nombreFeuilles, &QSpinBox::textChanged, this, [this] {
         nombreCorrige = false;
@@ -134,9 +133,7 @@ void TF_Serie::accept() {
     QDialog::accept();
 }
 
-void TF_Serie::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
+void TF_Serie::FormActivate() {
     (choixSerie->isChecked() ? choixSerie : choixCorrige)->setFocus(Qt::OtherFocusReason);
     move(plate.GeometrieEcran().center() - rect().center());
 }

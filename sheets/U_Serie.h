@@ -3,7 +3,7 @@
 
 #include "sheets/SerieFeuilles.h"
 
-#include <QDialog>
+#include "core/DialogueActive.h"
 
 #include <optional>
 
@@ -16,7 +16,7 @@ class ChampNombre;
 // What the sheet windows print beyond the sheet on show: its answer key, or a class set of 1
 // to 40 different sheets, each followed by its key if asked. The window keeps the last choice
 // between showings; "Annuler", Escape and the close button give up.
-class TF_Serie : public QDialog {
+class TF_Serie : public DialogueActive {
     Q_OBJECT
   public:
     explicit TF_Serie(PlateForme& plate, QWidget* parent = nullptr);
@@ -31,7 +31,7 @@ class TF_Serie : public QDialog {
     void accept() override;
 
   protected:
-    void showEvent(QShowEvent* evenement) override;
+    void FormActivate() override;
 
   private:
     void Actualiser();

@@ -58,7 +58,8 @@ enum Page { PageClasse, PageEleve };
 } // namespace
 
 TF_Suivi::TF_Suivi(Programme& programme, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : DialogueSur({}, parent,
+                  Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       prog(programme), profil(programme.Profil()), plate(programme.Plate()) {
     setObjectName(QStringLiteral("F_Suivi"));
     setWindowTitle(Titre);
@@ -210,14 +211,7 @@ void TF_Suivi::ConstruireBoutons(QWidget* cadre) {
     addAction(f5);
 }
 
-void TF_Suivi::Ouvrir(const QString& dossierProgramme) {
-    Preparer(dossierProgramme);
-    exec();
-}
-
-void TF_Suivi::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    if (evenement->spontaneous()) return;
+void TF_Suivi::FormActivate() {
     MontrerPage(PageClasse);
     // Read once the window is up, so that a long reading shows over it.
     QTimer::singleShot(0, this, [this] {
@@ -226,9 +220,9 @@ void TF_Suivi::showEvent(QShowEvent* evenement) {
 }
 
 bool TF_Suivi::Actualiser() {
-    if (lectureEnCours || dossier.isEmpty()) return false;
+    if (lectureEnCours || Ouverte().isEmpty()) return false;
     auto lu = std::make_unique<ReleveBilans::Releve>();
-    const bool complet = LireEnFond(ReleveBilans::Inventorier(dossier, profil), *lu);
+    const bool complet = LireEnFond(ReleveBilans::Inventorier(Ouverte(), profil), *lu);
     if (fermerApresLecture) {
         fermerApresLecture = false;
         QDialog::reject();
@@ -352,9 +346,14 @@ void TF_Suivi::AjusterColonnes() {
     QFont police = tableau->font();
     for (int taille = policeTableau; taille >= PoliceTableauMin; --taille) {
         police.setPixelSize(taille);
-        tableau->setFont(police);
-        tableau->horizontalHeader()->setFont(police);
-        tableau->verticalHeader()->setFont(police);
+        // The frame's style sheet gave each viewport the font it had when first polished, and a
+        // font set on its scroll area no longer reaches it: each is told, or a header would paint
+        // its titles larger than the widths measured here.
+        for (QAbstractScrollArea* zone : std::initializer_list<QAbstractScrollArea*>{
+                 tableau, tableau->horizontalHeader(), tableau->verticalHeader()}) {
+            zone->setFont(police);
+            zone->viewport()->setFont(police);
+        }
         tableau->resizeColumnsToContents();
         QHeaderView* entete = tableau->horizontalHeader();
         // A title wider than its column's cells keeps its whole width (the style's measure of
@@ -422,7 +421,7 @@ QMenu* TF_Suivi::MenuExport(QWidget* parent) {
 // teacher gives: the dialog only asks before replacing, and an answer given in haste would lose them.
 bool TF_Suivi::FichierDuProgramme(const QString& chemin) const {
     const QFileInfo fichier(chemin);
-    if (fichier.absoluteDir().canonicalPath() != QDir(dossier).canonicalPath()) return false;
+    if (fichier.absoluteDir().canonicalPath() != QDir(Ouverte()).canonicalPath()) return false;
     const QString nom = fichier.fileName().toLower();
     return (nom.startsWith(QStringLiteral("bilan")) && nom.endsWith(QStringLiteral(".txt"))) ||
            nom.endsWith(QStringLiteral(".elv")) || nom.endsWith(QStringLiteral(".pfr"));
@@ -437,7 +436,7 @@ bool TF_Suivi::Exporter(bool parties) {
     int type = 0;
     const QString chemin = plate.ChoisirFichierAEnregistrer(
         parties ? QStringLiteral("Exporter toutes les parties") : QStringLiteral("Exporter le tableau"),
-        {QStringLiteral("Fichier CSV pour tableur (*.csv)")}, type, dossier, propose);
+        {QStringLiteral("Fichier CSV pour tableur (*.csv)")}, type, Ouverte(), propose);
     if (chemin.isEmpty()) return false;
     const QString nom = Libelles::Guillemets(QFileInfo(chemin).fileName());
     if (FichierDuProgramme(chemin)) {

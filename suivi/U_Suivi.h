@@ -3,7 +3,7 @@
 
 #include "results/ReleveBilans.h"
 
-#include <QDialog>
+#include "core/DialogueActive.h"
 
 #include <atomic>
 #include <memory>
@@ -26,17 +26,13 @@ struct ProfilProgramme;
 // "Suivi de la classe": who needs help, on what, and whether it gets better, read from the results
 // files the programs write (never written here). A class chosen, one row per pupil with, for each
 // exercise, the games, the last result, the best rate, the last date and the way the last three
-// went; a pupil's games and chart on a second page.
-class TF_Suivi : public QDialog {
+// went; a pupil's games and chart on a second page. It is shown on the folder to read.
+class TF_Suivi : public DialogueSur<QString> {
     Q_OBJECT
   public:
     explicit TF_Suivi(Programme& programme, QWidget* parent = nullptr);
     ~TF_Suivi() override;
 
-    // Reads the results of the folder and shows them, modal.
-    void Ouvrir(const QString& dossier);
-    // The folder read when the window is next shown.
-    void Preparer(const QString& dossierProgramme) { dossier = dossierProgramme; }
     // Reads the folder again; false when nothing could be shown (the teacher stopped the reading).
     bool Actualiser();
     void ChoisirClasse(const QString& choix);
@@ -58,7 +54,7 @@ class TF_Suivi : public QDialog {
     void reject() override;
 
   protected:
-    void showEvent(QShowEvent* evenement) override;
+    void FormActivate() override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:
@@ -79,7 +75,6 @@ class TF_Suivi : public QDialog {
     Programme& prog;
     const ProfilProgramme& profil;
     PlateForme& plate;
-    QString dossier;
     std::unique_ptr<ReleveBilans::Releve> releve;
     MobilierPleinEcran* mobilier = nullptr;
     QWidget* cadre = nullptr;

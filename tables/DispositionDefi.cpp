@@ -43,38 +43,44 @@ void DispositionDefi::Construire() {
     }
 }
 
-int DispositionDefi::NouvelleColonne() {
-    int c;
+namespace {
+
+// A header of 1..nombre not reached yet, drawn until one is found, and reached from then on.
+int Nouvelle(Tableau::Marques& atteinte, int nombre, Hasard& hasard) {
+    int k;
     do
-        c = hasard.Rnd(t.NbColonnes) + 1;
-    while (t.ColonneAtteinte[c] != 0);
-    t.ColonneAtteinte[c] = 1;
-    return c;
+        k = hasard.Rnd(nombre) + 1;
+    while (atteinte[k] != 0);
+    atteinte[k] = 1;
+    return k;
+}
+
+// The first header of 1..nombre not reached yet, or the last one when all are; reached from then
+// on when `marquer`.
+int Restante(Tableau::Marques& atteinte, int nombre, bool marquer) {
+    int k = 1;
+    while (k < nombre && atteinte[k] != 0)
+        ++k;
+    if (marquer) atteinte[k] = 1;
+    return k;
+}
+
+} // namespace
+
+int DispositionDefi::NouvelleColonne() {
+    return Nouvelle(t.ColonneAtteinte, t.NbColonnes, hasard);
 }
 
 int DispositionDefi::NouvelleLigne() {
-    int r;
-    do
-        r = hasard.Rnd(t.NbLignes) + 1;
-    while (t.LigneAtteinte[r] != 0);
-    t.LigneAtteinte[r] = 1;
-    return r;
+    return Nouvelle(t.LigneAtteinte, t.NbLignes, hasard);
 }
 
 int DispositionDefi::ColonneRestante(bool marquer) {
-    int c = 1;
-    while (c < t.NbColonnes && t.ColonneAtteinte[c] != 0)
-        ++c;
-    if (marquer) t.ColonneAtteinte[c] = 1;
-    return c;
+    return Restante(t.ColonneAtteinte, t.NbColonnes, marquer);
 }
 
 int DispositionDefi::LigneRestante(bool marquer) {
-    int r = 1;
-    while (r < t.NbLignes && t.LigneAtteinte[r] != 0)
-        ++r;
-    if (marquer) t.LigneAtteinte[r] = 1;
-    return r;
+    return Restante(t.LigneAtteinte, t.NbLignes, marquer);
 }
 
 // The links of a chain: a header given as its anchor, then from row to column to row, each step

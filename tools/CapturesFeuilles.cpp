@@ -93,11 +93,11 @@ bool FeuillesNavirelle(const QDir& sortie, int& total) {
             const QString mode = noirEtBlanc ? QStringLiteral("nb") : QStringLiteral("couleur");
             const QString nom = QStringLiteral("navirelle_Feuille_jeu%1_%2").arg(numJeu).arg(mode);
             if (!Imprimer(sortie, nom, total,
-                          [&](QPagedPaintDevice& page) { return ImprimerFeuilleVoiliers(page, feuille); }))
+                          [&](QPagedPaintDevice& page) { return ImprimerFeuille(page, feuille); }))
                 return false;
             if (numJeu == 3 &&
                 !Imprimer(sortie, QStringLiteral("navirelle_Feuille_corrige_%1").arg(mode), total,
-                          [&](QPagedPaintDevice& page) { return ImprimerCorrigeVoiliers(page, feuille); }))
+                          [&](QPagedPaintDevice& page) { return ImprimerCorrige(page, feuille); }))
                 return false;
         }
     return true;

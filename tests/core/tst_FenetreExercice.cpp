@@ -9,6 +9,7 @@
 #include "sailboats/TableauImages.h"
 #include "sailboats/U_Jeu_1.h"
 #include "sailboats/U_Jeu_23.h"
+#include "support/ActionsAccessibles.h"
 #include "support/BancProgramme.h"
 #include "tables/CaseTableau.h"
 #include "tables/U_Jeu_Carrelis_T.h"
@@ -157,9 +158,7 @@ void Presser(QPushButton* bouton) {
     QTRY_COMPARE(clics.count(), 1);
 }
 
-QString Nom(QObject* objet) {
-    return QAccessible::queryAccessibleInterface(objet)->text(QAccessible::Name);
-}
+using ActionsAccessibles::Nom;
 
 void Lignes() {
     QTest::addColumn<Jeu>("jeu");

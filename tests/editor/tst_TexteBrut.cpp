@@ -118,9 +118,13 @@ void TestTexteBrut::fichierRelitEtReecritALOctetPres_data() {
     QTest::newRow("UTF-16, empty lines and a letter beyond 16 bits")
         << Utf16("Léa\r\n\r\n\U0001F600 fin\r\n");
     QTest::newRow("big-endian UTF-16") << Utf16("Zoé\r\n", true);
+    QTest::newRow("UTF-8 with its mark twice") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n");
+    QTest::newRow("UTF-16, a zero-width no-break space opening the text")
+        << Utf16(QChar(0xFEFF) + QStringLiteral("x\r\n"));
 }
 
-// Through a document and back, as the editor opens a file and saves it untouched.
+// Through a document and back, as the editor opens a file and saves it untouched: read whole,
+// and a slice at a time as the editor reads.
 void TestTexteBrut::fichierRelitEtReecritALOctetPres() {
     QFETCH(QByteArray, octets);
     const TexteBrut::TexteLu lu = TexteBrut::Decoder(octets);
@@ -129,6 +133,10 @@ void TestTexteBrut::fichierRelitEtReecritALOctetPres() {
     TexteBrut::Remplir(document, lu.lignes);
     document.documentLayout()->documentSize();
     QCOMPARE(TexteBrut::Encoder(TexteBrut::Lignes(document), lu.codage), octets);
+    TexteBrut::Lecteur lecteur(octets, document);
+    QVERIFY(lecteur.Avancer());
+    QCOMPARE(TexteBrut::Encoder(TexteBrut::Lignes(document, lecteur.UneLigneVide()), lecteur.CodageLu()),
+             octets);
 }
 
 void TestTexteBrut::uneLigneParParagraphe_data() {
@@ -217,6 +225,19 @@ void TestTexteBrut::lectureParTranches_data() {
         << Utf16(QString(tranche / 2 - 2, u'a') + "\r\n\r\nb") << Codage::Utf16LE << false;
     QTest::newRow("many slices of short lines")
         << QByteArray("ab\r\n").repeated(100000) << Codage::Windows1252 << false;
+    // Each slice is decoded alone, and they do not go in in their order.
+    const QByteArray marque("\xEF\xBB\xBF");
+    QTest::newRow("UTF-8: a zero-width no-break space opens a slice")
+        << marque + QByteArray(tranche, 'a') + marque + "b\r\n"
+        << Codage::Utf8AvecMarque << false;
+    QTest::newRow("UTF-16: a zero-width no-break space opens a slice")
+        << Utf16(QString(tranche / 2, u'a') + QChar(0xFEFF) + "b\r\n") << Codage::Utf16LE << false;
+    QTest::newRow("UTF-16: a letter beyond 16 bits across the slice's edge")
+        << Utf16(QString(tranche / 2 - 1, u'a') + "\U0001F600\r\n") << Codage::Utf16LE << false;
+    QTest::newRow("many slices, the last line without its end")
+        << QByteArray("ab\r\n").repeated(50000) + "fin" << Codage::Windows1252 << false;
+    QTest::newRow("many slices, a lone CR ends the file")
+        << QByteArray("ab\n").repeated(70000) + "fin\r" << Codage::Windows1252 << false;
     QTest::newRow("one empty line") << QByteArray("\r\n") << Codage::Windows1252 << true;
     QTest::newRow("one empty line in UTF-16") << Utf16("\r\n") << Codage::Utf16LE << true;
     QTest::newRow("two empty lines") << QByteArray("\n\n") << Codage::Windows1252 << false;

@@ -134,8 +134,7 @@ void TestFeuilleVoiliers::imprimeCeQueMontreLApercu() {
     const FeuilleVoiliers f = Feuille(taille, numJeu, noirEtBlanc, quint32(taille * 7 + numJeu));
     PlaceFeuilleVoiliers placeApercu;
     const QImage apercu = Apercu(f, placeApercu);
-    const Impression imprime =
-        Imprimer([&](QPagedPaintDevice& page) { return ImprimerFeuilleVoiliers(page, f); });
+    const Impression imprime = Imprimer([&](QPagedPaintDevice& page) { return ImprimerFeuille(page, f); });
     QVERIFY(!imprime.page.isNull());
     QVERIFY(imprime.page.width() > imprime.page.height());
     const QStringList attendu = CasesAttendues(f);
@@ -201,8 +200,7 @@ void TestFeuilleVoiliers::corrigeToutEnCouleur() {
     QFETCH(bool, noirEtBlanc);
     const FeuilleVoiliers f = Feuille(4, numJeu, noirEtBlanc, 99);
     const MarquesPage cle{true, TitreCorrige()};
-    const Impression imprime =
-        Imprimer([&](QPagedPaintDevice& page) { return ImprimerCorrigeVoiliers(page, f); });
+    const Impression imprime = Imprimer([&](QPagedPaintDevice& page) { return ImprimerCorrige(page, f); });
     QCOMPARE(Cases(imprime.page, PlaceSurLaPage(f, cle), f.Tableau, noirEtBlanc, DpiPage),
              CasesAttendues(f, true));
     QCOMPARE(LignesDeMots(Pdf::Mots(imprime.fichier).value(0), 2).value(0), TitreCorrige());
@@ -219,14 +217,14 @@ void TestFeuilleVoiliers::serieDeFeuillesDifferentes() {
     const Impression imprime = Imprimer(
         [&](QPagedPaintDevice& page) {
             HasardSysteme hasard(77);
-            return ImprimerSerieVoiliers(page, modele, ChoixSerie{ChoixSerie::Genre::Serie, N, true}, hasard,
-                                         [&](int faites) { avancement << faites; });
+            return ImprimerSerie(page, modele, ChoixSerie{ChoixSerie::Genre::Serie, N, true}, hasard,
+                                 [&](int faites) { avancement << faites; });
         },
         4);
     QCOMPARE(Pdf::LirePage(imprime.fichier).pages, 2 * N);
     QCOMPARE(avancement.size(), 2 * N);
     HasardSysteme memeHasard(77);
-    const std::vector<FeuilleVoiliers> serie = TirerSerieVoiliers(modele, N, memeHasard);
+    const std::vector<FeuilleVoiliers> serie = TirerSerie(modele, N, memeHasard);
     for (int i = 0; i < N; ++i)
         for (int j = 0; j < i; ++j)
             QVERIFY(!serie[size_t(i)].MemesCouleurs(serie[size_t(j)]));
@@ -266,7 +264,7 @@ void TestFeuilleVoiliers::exerciceDuBilanSelonLesPreferences() {
 void TestFeuilleVoiliers::fichierImpossibleRendFaux() {
     QPdfWriter pdf(dossier.filePath(QStringLiteral("absent/voiliers.pdf")));
     const FeuilleVoiliers f = Feuille(1, 1, true, 3);
-    QVERIFY(!ImprimerFeuilleVoiliers(pdf, f));
+    QVERIFY(!ImprimerFeuille(pdf, f));
     QVERIFY(!ImprimerExerciceVoiliers(pdf, f.Tableau, 2, false, {}));
 }
 

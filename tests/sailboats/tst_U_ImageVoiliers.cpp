@@ -1,28 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Navirelle's sheet window: each showing starts afresh in black and white; which actions keep
-// the colours and which draw new ones; the preview drawn once per change; the print shows the
-// preview's boats, part by part, on a landscape page; the program's instruction; the key and
-// the class set; a failed job said in French; keyboard and accessible names.
-#include "core/AideContextuelle.h"
+// Navirelle's sheet window, on what is its own (what both sheet windows share is checked in
+// tst_FenetreFeuille): each showing starts afresh in black and white; which actions keep the
+// colours and which draw new ones; the print shows the preview's boats, part by part, on a
+// landscape page; the program's instruction; its size chooser headed "Préparation".
 #include "core/Programme.h"
 #include "program/Fenetres.h"
 #include "sailboats/U_ImageVoiliers.h"
 #include "sheets/ApercuFeuille.h"
 #include "sheets/ReglagesFeuille.h"
 
-#include "support/ActionsAccessibles.h"
 #include "support/CasesVoiliers.h"
 #include "support/DialoguesScriptes.h"
 #include "support/ImpressionsFeuilles.h"
 #include "support/Pdf.h"
 #include "support/PlateFormeTest.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -79,11 +75,6 @@ std::pair<PlaceFeuilleVoiliers, double> PlacePage(const FeuilleVoiliers& f, int 
     return {place, double(dpi) / mesure.resolution()};
 }
 
-QString Nom(QObject* objet) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(objet);
-    return a ? a->text(QAccessible::Name) : QString();
-}
-
 } // namespace
 
 class TestFenetreVoiliers : public QObject {
@@ -96,26 +87,16 @@ class TestFenetreVoiliers : public QObject {
     void imprimeLesBateauxDeLApercu_data();
     void imprimeLesBateauxDeLApercu();
     void consigneDuProgramme();
-    void corrigeEtSerie();
-    void pagesEtCopiesDemandees_data();
-    void pagesEtCopiesDemandees();
-    void impressionRateeDiteEnFrancais_data();
-    void impressionRateeDiteEnFrancais();
-    void choixAuLecteurDEcran_data();
-    void choixAuLecteurDEcran();
     void dialoguesDuProgramme();
-    void accessibleAuClavierEtALaVoix();
 };
 
 void TestFenetreVoiliers::chaqueOuvertureRepartDeZero() {
     Banc banc;
-    QVERIFY(!banc.Bouton("BoutonImprimer")->isEnabled());
     QVERIFY(banc.Bouton("BJeu1")->isChecked());
     QVERIFY(banc.Bouton("BNB")->isChecked());
     QVERIFY(!banc.Bouton("BoutonAfficher")->isVisible());
     QCOMPARE(int(banc.Feuille().Tableau.NbTotalGauche), 2);
     QCOMPARE(int(banc.Feuille().Tableau.NbTotalHaut), 3);
-    QCOMPARE(banc.fenetre.Apercu()->NombreDeDessins(), 1);
     banc.Cliquer("BJeu3");
     banc.Cliquer("BCouleur");
     banc.dialogues.tailles = {6};
@@ -125,10 +106,7 @@ void TestFenetreVoiliers::chaqueOuvertureRepartDeZero() {
     QVERIFY(banc.Bouton("BJeu1")->isChecked());
     QVERIFY(banc.Bouton("BNB")->isChecked());
     QCOMPARE(int(banc.Feuille().Tableau.NbTotalHaut), 3);
-    QVERIFY(!banc.Bouton("BoutonImprimer")->isEnabled());
     QCOMPARE(banc.Feuille().Consigne, ConsigneParDefaut());
-    QCOMPARE(ContexteAide(banc.fenetre), 5);
-    QCOMPARE(banc.fenetre.objectName(), QStringLiteral("F_Image"));
 }
 
 void TestFenetreVoiliers::actionsEtCouleurs_data() {
@@ -220,80 +198,6 @@ void TestFenetreVoiliers::consigneDuProgramme() {
     QVERIFY(banc.Feuille().Consigne.isEmpty());
 }
 
-void TestFenetreVoiliers::corrigeEtSerie() {
-    if (!Pdf::OutilsPresents()) QSKIP("pdftoppm (poppler-utils) is not installed");
-    Banc banc;
-    banc.dialogues.series = {ChoixSerie{ChoixSerie::Genre::Corrige, 1, false},
-                             ChoixSerie{ChoixSerie::Genre::Serie, 4, false}};
-    const QString corrige = banc.Pdf(QStringLiteral("corrige.pdf"));
-    banc.Cliquer("BoutonSerie");
-    QCOMPARE(LignesDeMots(Pdf::Mots(corrige).value(0), 2).value(0), TitreCorrige());
-    const FeuilleVoiliers montree = banc.Feuille();
-    const QString serie = banc.Pdf(QStringLiteral("serie.pdf"));
-    banc.Cliquer("BoutonSerie");
-    const Pdf::Page page = Pdf::LirePage(serie);
-    QCOMPARE(page.pages, 4);
-    QVERIFY(page.largeur > page.hauteur);
-    auto* barre = banc.fenetre.findChild<QProgressDialog*>(QStringLiteral("Progression"));
-    QVERIFY(barre);
-    QCOMPARE(barre->value(), 4);
-    QVERIFY(banc.Feuille().MemesCouleurs(montree));
-    QCOMPARE(banc.plate.impressions,
-             (QStringList{QStringLiteral("Corrigé"), QStringLiteral("Série de feuilles")}));
-}
-
-void TestFenetreVoiliers::pagesEtCopiesDemandees_data() {
-    PagesDemandees::Lignes();
-}
-
-void TestFenetreVoiliers::pagesEtCopiesDemandees() {
-    Banc banc;
-    PagesDemandees::VerifierDans(banc);
-}
-
-void TestFenetreVoiliers::impressionRateeDiteEnFrancais_data() {
-    ImpressionsRatees::Lignes();
-}
-
-void TestFenetreVoiliers::impressionRateeDiteEnFrancais() {
-    QFETCH(QString, bouton);
-    QFETCH(ChoixSerie, choix);
-    Banc banc;
-    banc.Cliquer("BCouleur");
-    const FeuilleVoiliers avant = banc.Feuille();
-    banc.dialogues.series = {choix};
-    ImpressionsRatees::Verifier(banc.plate, banc.dossier.path(), banc.fenetre,
-                                [&] { banc.Cliquer(qPrintable(bouton)); });
-    QVERIFY(banc.Feuille().MemesCouleurs(avant));
-    QVERIFY(!banc.Feuille().NoirEtBlanc);
-}
-
-void TestFenetreVoiliers::choixAuLecteurDEcran_data() {
-    QTest::addColumn<QString>("bouton"); // its spoken name
-    QTest::addColumn<QString>("reglages");
-    QTest::newRow("the exercise") << "Jeu n° 3 : trouver"
-                                  << "3 NB";
-    QTest::newRow("the drawing") << "En couleurs"
-                                 << "1 couleur";
-}
-
-// A button of the column checked through the accessibility tree chooses, as a click does: the
-// sheet changes, its preview is drawn again and "Imprimer" is offered.
-void TestFenetreVoiliers::choixAuLecteurDEcran() {
-    QFETCH(QString, bouton);
-    QFETCH(QString, reglages);
-    Banc banc;
-    const auto etat = [&] {
-        const FeuilleVoiliers& f = banc.Feuille();
-        return QStringLiteral("%1 %2").arg(f.NumJeu).arg(f.NoirEtBlanc ? "NB" : "couleur");
-    };
-    const int dessins = banc.fenetre.Apercu()->NombreDeDessins();
-    QVERIFY(ActionsAccessibles::Basculer(banc.fenetre, bouton));
-    QCOMPARE(etat(), reglages);
-    QCOMPARE(banc.fenetre.Apercu()->NombreDeDessins(), dessins + 1);
-    QVERIFY(banc.Bouton("BoutonImprimer")->isEnabled());
-}
-
 // Through the registry: navirelle's own sheet window, and its size chooser headed "Préparation".
 void TestFenetreVoiliers::dialoguesDuProgramme() {
     PlateFormeTest plate;
@@ -316,26 +220,6 @@ void TestFenetreVoiliers::dialoguesDuProgramme() {
     QCOMPARE(entete, QStringLiteral("Préparation"));
     QCOMPARE(int(feuille->Preparation().Feuille().Tableau.NbTotalGauche), 5);
     QCOMPARE(int(feuille->Preparation().Feuille().Tableau.NbTotalHaut), 5);
-}
-
-void TestFenetreVoiliers::accessibleAuClavierEtALaVoix() {
-    Banc banc;
-    for (QPushButton* bouton : banc.fenetre.findChildren<QPushButton*>())
-        QVERIFY2(!Nom(bouton).isEmpty(), qPrintable(bouton->objectName()));
-    QCOMPARE(Nom(banc.Bouton("BNB")), QStringLiteral("En noir et blanc"));
-    QAccessibleInterface* apercu = QAccessible::queryAccessibleInterface(banc.fenetre.Apercu());
-    QCOMPARE(apercu->role(), QAccessible::Graphic);
-    QVERIFY(apercu->text(QAccessible::Description).contains(QStringLiteral("en noir et blanc")));
-    // An arrow moves along the modes, and the sheet is said again.
-    banc.fenetre.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&banc.fenetre));
-    banc.Bouton("BNB")->setFocus();
-    QTest::keyClick(banc.Bouton("BNB"), Qt::Key_Up);
-    QVERIFY(!banc.Feuille().NoirEtBlanc);
-    QVERIFY(apercu->text(QAccessible::Description).contains(QStringLiteral("en couleurs")));
-    QVERIFY(banc.plate.annonces.contains({banc.fenetre.Apercu(), QAccessible::DescriptionChanged}));
-    QTest::keyClick(&banc.fenetre, Qt::Key_Escape);
-    QVERIFY(!banc.fenetre.isVisible());
 }
 
 QTEST_MAIN(TestFenetreVoiliers)

@@ -143,9 +143,7 @@ void Activer(QWidget* fenetre) {
     QVERIFY(QTest::qWaitForWindowActive(fenetre));
 }
 
-QString Nom(QObject* objet) {
-    return QAccessible::queryAccessibleInterface(objet)->text(QAccessible::Name);
-}
+using ActionsAccessibles::Nom;
 
 } // namespace
 

@@ -63,10 +63,7 @@ void Cocher(QAbstractButton* bouton) {
     QTest::mouseClick(bouton, Qt::LeftButton, {}, QPoint(8, bouton->height() / 2));
 }
 
-QString Nom(QObject* objet) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(objet);
-    return a ? a->text(QAccessible::Name) : QString();
-}
+using ActionsAccessibles::Nom;
 
 // Every control a person can reach is named and in the Tab chain.
 QStringList SansNom(QWidget& dialogue) {

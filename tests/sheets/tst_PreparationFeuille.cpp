@@ -75,7 +75,7 @@ void TestPreparationFeuille::actions() {
     QFETCH(QString, etapes);
     HasardSysteme hasard(31);
     PreparationFeuille p(hasard);
-    p.Reinitialiser();
+    p.Reinitialiser({});
     for (const QString& etape : etapes.split(QLatin1Char(' '))) {
         const QString action = etape.section(QLatin1Char(':'), 0, 0);
         const QString attendu = etape.section(QLatin1Char(':'), 1);
@@ -108,10 +108,11 @@ void TestPreparationFeuille::actions() {
 void TestPreparationFeuille::chaqueOuvertureRepartDeZero() {
     HasardSysteme hasard(5);
     PreparationFeuille p(hasard);
-    p.Reinitialiser();
+    p.Reinitialiser({});
     for (const char* action : {"ox", "j3", "t8", "i", "d5", "T8,7,6", "I"})
         Faire(p, QString::fromLatin1(action));
-    p.Reinitialiser();
+    // The program's instruction is not the sheet's: the sheet starts without one.
+    p.Reinitialiser(QStringLiteral("Relie les cases."));
     const FeuilleTableaux& f = p.Feuille();
     QCOMPARE(f.Op, Operation::Addition);
     QCOMPARE(int(f.Reglages.NbExAImprimer), 1);
@@ -119,7 +120,7 @@ void TestPreparationFeuille::chaqueOuvertureRepartDeZero() {
     QCOMPARE(p.Tailles3D(), (std::array<quint8, 3>{1, 1, 1}));
     QCOMPARE(int(f.Reglages.TailleImp), 1);
     QCOMPARE(p.Consignes3D(), (std::array<QString, 3>{}));
-    QVERIFY(f.Reglages.Consigne.isEmpty());
+    QVERIFY(p.Consigne().isEmpty());
     QVERIFY(Forme(f.Copie, {2, 3}));
     QCOMPARE(GenreDe(f.Copie), 1);
 }
@@ -129,7 +130,7 @@ void TestPreparationFeuille::troisTableauxUnDeChaqueExercice() {
     for (quint32 graine = 1; graine <= 20; ++graine) {
         HasardSysteme hasard(graine);
         PreparationFeuille p(hasard);
-        p.Reinitialiser();
+        p.Reinitialiser({});
         p.ChoisirJeu(3);
         p.ChoisirDisposition(5);
         p.ChangerTailles3D({8, 5, 2});
@@ -152,7 +153,7 @@ void TestPreparationFeuille::troisTableauxUnDeChaqueExercice() {
 void TestPreparationFeuille::reglagesDeTroisDifferentsAPart() {
     HasardSysteme hasard(12);
     PreparationFeuille p(hasard);
-    p.Reinitialiser();
+    p.Reinitialiser({});
     p.ChangerTaille(6);
     p.ChangerConsigne(QStringLiteral("Colorie les cases paires."));
     p.ChoisirDisposition(5);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Carrelis's sheet window: each showing starts afresh; which actions draw new tables and which
-// keep them; the preview drawn once per change; printing the preview's tables, its key and a
-// class set through the print dialog; a failed job said in French; a game left open keeps its
-// table; keyboard, accessible names and announcements.
+// Carrelis's sheet window, on what is its own (what both sheet windows share is checked in
+// tst_FenetreFeuille): each showing starts from addition, exercise 1 and one small table; which
+// actions draw new tables and which keep them; the preview's tables printed on the page turned
+// for their layout; the instructions, and the one the results window prints; a game left open
+// keeps its table; the program's own dialogs.
 #include "core/AideContextuelle.h"
 #include "core/Programme.h"
 #include "program/Fenetres.h"
@@ -13,7 +14,6 @@
 #include "sheets/U_image.h"
 #include "tables/U_Jeu_Carrelis_T.h"
 
-#include "support/ActionsAccessibles.h"
 #include "support/DialoguesScriptes.h"
 #include "support/ImpressionsFeuilles.h"
 #include "support/Pdf.h"
@@ -24,7 +24,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QPainter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -53,11 +52,6 @@ struct Banc {
     TF_Image fenetre;
 };
 
-QString Nom(QObject* objet) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(objet);
-    return a ? a->text(QAccessible::Name) : QString();
-}
-
 // The preview's words, as they read on a drawing of the window's sheet at the preview's size.
 QStringList LignesDe(const FeuilleTableaux& f, QSize taille) {
     TextesDessines apercu(taille);
@@ -69,37 +63,26 @@ QStringList LignesDe(const FeuilleTableaux& f, QSize taille) {
 
 } // namespace
 
-class TestFenetreFeuille : public QObject {
+class TestFenetreTableaux : public QObject {
     Q_OBJECT
 
   private slots:
     void chaqueOuvertureRepartDeZero();
     void actionsEtTableaux_data();
     void actionsEtTableaux();
-    void apercuDessineUneFoisParChangement();
     void imprimeLesTableauxDeLApercu_data();
     void imprimeLesTableauxDeLApercu();
-    void pagesEtCopiesDemandees_data();
-    void pagesEtCopiesDemandees();
-    void impressionRateeDiteEnFrancais_data();
-    void impressionRateeDiteEnFrancais();
-    void renoncerNImprimeRien();
-    void corrigeEtSerieDepuisLaFenetre();
     void consigneDesFeuillesPourLeBilan();
     void unJeuOuvertGardeSonTableau();
-    void choixAuLecteurDEcran_data();
-    void choixAuLecteurDEcran();
+    void troisTableauxDitsEnMots();
     void dialoguesDuProgramme();
-    void accessibleAuClavierEtALaVoix();
 };
 
-void TestFenetreFeuille::chaqueOuvertureRepartDeZero() {
+void TestFenetreTableaux::chaqueOuvertureRepartDeZero() {
     Banc banc;
-    QVERIFY(!banc.Bouton("BoutonImprimer")->isEnabled());
     banc.Cliquer("SpeedButton2");
     banc.Cliquer("BJeu3");
     banc.Cliquer("NbEx_A_Imprimer3D");
-    QVERIFY(banc.Bouton("BoutonImprimer")->isEnabled());
     QVERIFY(!banc.Bouton("BJeu1")->isVisible());
     banc.fenetre.hide();
     banc.fenetre.show();
@@ -108,62 +91,40 @@ void TestFenetreFeuille::chaqueOuvertureRepartDeZero() {
     QVERIFY(banc.Bouton("NbEx_A_Imprimer1")->isChecked());
     for (const char* jeu : {"BJeu1", "BJeu2", "BJeu3"})
         QVERIFY(banc.Bouton(jeu)->isVisible());
-    QVERIFY(!banc.Bouton("BoutonImprimer")->isEnabled());
     QCOMPARE(banc.Feuille().Copie.NbLignes, 2);
     QCOMPARE(banc.Feuille().Copie.NbColonnes, 3);
-    QCOMPARE(ContexteAide(banc.fenetre), 5);
 }
 
-void TestFenetreFeuille::actionsEtTableaux_data() {
+void TestFenetreTableaux::actionsEtTableaux_data() {
     QTest::addColumn<QString>("bouton");
     QTest::addColumn<bool>("nouveau");    // a new table for layouts 1 to 4
     QTest::addColumn<bool>("imprimable"); // "Imprimer" offered afterwards
-    QTest::newRow("the kind already chosen") << "BJeu1" << false << false;
-    QTest::newRow("another kind") << "BJeu2" << true << true;
-    QTest::newRow("+ again") << "Op1" << true << true;
-    QTest::newRow("x") << "SpeedButton2" << true << true;
-    QTest::newRow("two copies of the same table") << "NbEx_A_Imprimer2" << false << true;
-    QTest::newRow("Nouveau") << "BoutonNouveau" << true << true;
-    QTest::newRow("Changer, the dialog given up") << "BoutonChanger" << false << true;
-    QTest::newRow("Consigne, the dialog given up") << "BoutonConsigne" << false << true;
+    QTest::addColumn<bool>("redessine");  // the preview drawn again
+    QTest::newRow("the kind already chosen") << "BJeu1" << false << false << false;
+    QTest::newRow("another kind") << "BJeu2" << true << true << true;
+    QTest::newRow("+ again") << "Op1" << true << true << true;
+    QTest::newRow("x") << "SpeedButton2" << true << true << true;
+    QTest::newRow("two copies of the same table") << "NbEx_A_Imprimer2" << false << true << true;
+    QTest::newRow("Nouveau") << "BoutonNouveau" << true << true << true;
+    QTest::newRow("Changer, the dialog given up") << "BoutonChanger" << false << true << false;
+    QTest::newRow("Consigne, the dialog given up") << "BoutonConsigne" << false << true << false;
 }
 
-void TestFenetreFeuille::actionsEtTableaux() {
+void TestFenetreTableaux::actionsEtTableaux() {
     QFETCH(QString, bouton);
     QFETCH(bool, nouveau);
     QFETCH(bool, imprimable);
+    QFETCH(bool, redessine);
     Banc banc;
     const Tableau avant = banc.Feuille().Copie;
+    const int dessins = banc.fenetre.Apercu()->NombreDeDessins();
     banc.Cliquer(qPrintable(bouton));
     QCOMPARE(!MemeContenu(avant, banc.Feuille().Copie), nouveau);
     QCOMPARE(banc.Bouton("BoutonImprimer")->isEnabled(), imprimable);
+    QCOMPARE(banc.fenetre.Apercu()->NombreDeDessins(), dessins + (redessine ? 1 : 0));
 }
 
-void TestFenetreFeuille::apercuDessineUneFoisParChangement() {
-    Banc banc;
-    ApercuFeuille* apercu = banc.fenetre.Apercu();
-    const int dessins = apercu->NombreDeDessins();
-    QCOMPARE(dessins, 1);
-    for (int i = 0; i < 3; ++i)
-        apercu->repaint();
-    banc.Cliquer("BJeu1");
-    QCOMPARE(apercu->NombreDeDessins(), dessins);
-    banc.Cliquer("BoutonNouveau");
-    QCOMPARE(apercu->NombreDeDessins(), dessins + 1);
-    // The image is the window's sheet, drawn at the preview's size.
-    QImage attendue(apercu->size(), QImage::Format_RGB32);
-    attendue.fill(Qt::white);
-    QPainter peintre(&attendue);
-    DessinFeuille(peintre, attendue.size(), SurfaceFeuille::Apercu).DessinerFeuille(banc.Feuille());
-    peintre.end();
-    QCOMPARE(apercu->Image(), attendue);
-    // A sheet of three new tables is announced in words.
-    banc.Cliquer("NbEx_A_Imprimer3D");
-    QVERIFY(apercu->accessibleDescription().contains(QStringLiteral("3 tableaux différents")));
-    QVERIFY(banc.plate.annonces.contains({apercu, QAccessible::DescriptionChanged}));
-}
-
-void TestFenetreFeuille::imprimeLesTableauxDeLApercu_data() {
+void TestFenetreTableaux::imprimeLesTableauxDeLApercu_data() {
     QTest::addColumn<QStringList>("boutons");
     QTest::addColumn<bool>("paysage");
     QTest::newRow("one table, landscape") << QStringList{"SpeedButton2", "BJeu2"} << true;
@@ -172,7 +133,7 @@ void TestFenetreFeuille::imprimeLesTableauxDeLApercu_data() {
         << QStringList{"NbEx_A_Imprimer3D", "BoutonNouveau"} << false;
 }
 
-void TestFenetreFeuille::imprimeLesTableauxDeLApercu() {
+void TestFenetreTableaux::imprimeLesTableauxDeLApercu() {
     if (!Pdf::OutilsPresents()) QSKIP("pdftotext (poppler-utils) is not installed");
     QFETCH(QStringList, boutons);
     QFETCH(bool, paysage);
@@ -195,74 +156,7 @@ void TestFenetreFeuille::imprimeLesTableauxDeLApercu() {
     QCOMPARE(LignesDeMots(Pdf::Mots(fichier).value(0), 2), LignesDeMots(mots.value(0), 2));
 }
 
-void TestFenetreFeuille::pagesEtCopiesDemandees_data() {
-    PagesDemandees::Lignes();
-}
-
-void TestFenetreFeuille::pagesEtCopiesDemandees() {
-    Banc banc;
-    PagesDemandees::VerifierDans(banc);
-}
-
-void TestFenetreFeuille::impressionRateeDiteEnFrancais_data() {
-    ImpressionsRatees::Lignes();
-}
-
-// However late the job fails, the teacher reads it, and the window stays as it was.
-void TestFenetreFeuille::impressionRateeDiteEnFrancais() {
-    QFETCH(QString, bouton);
-    QFETCH(ChoixSerie, choix);
-    Banc banc;
-    banc.Cliquer("BoutonNouveau");
-    const Tableau avant = banc.Feuille().Copie;
-    const int dessins = banc.fenetre.Apercu()->NombreDeDessins();
-    banc.dialogues.series = {choix};
-    ImpressionsRatees::Verifier(banc.plate, banc.dossier.path(), banc.fenetre,
-                                [&] { banc.Cliquer(qPrintable(bouton)); });
-    QVERIFY(MemeContenu(avant, banc.Feuille().Copie));
-    QCOMPARE(banc.fenetre.Apercu()->NombreDeDessins(), dessins);
-    QVERIFY(banc.Bouton("BoutonImprimer")->isEnabled());
-}
-
-void TestFenetreFeuille::renoncerNImprimeRien() {
-    Banc banc;
-    banc.Cliquer("BoutonNouveau");
-    banc.Cliquer("BoutonImprimer");
-    QCOMPARE(banc.plate.impressions.size(), 1);
-    QVERIFY(banc.plate.avertissements.isEmpty());
-    QVERIFY(banc.fenetre.isVisible());
-}
-
-void TestFenetreFeuille::corrigeEtSerieDepuisLaFenetre() {
-    if (!Pdf::OutilsPresents()) QSKIP("pdftotext (poppler-utils) is not installed");
-    Banc banc;
-    banc.Cliquer("NbEx_A_Imprimer4");
-    banc.dialogues.series = {ChoixSerie{ChoixSerie::Genre::Corrige, 1, false},
-                             ChoixSerie{ChoixSerie::Genre::Serie, 3, true}};
-    const QString corrige = banc.Pdf(QStringLiteral("corrige.pdf"));
-    banc.Cliquer("BoutonSerie");
-    QCOMPARE(Pdf::LirePage(corrige).pages, 1);
-    QCOMPARE(LignesDeMots(Pdf::Mots(corrige).value(0), 2).value(0), QStringLiteral("Corrigé"));
-    const Tableau montre = banc.Feuille().Copie;
-    const QString serie = banc.Pdf(QStringLiteral("serie.pdf"));
-    banc.Cliquer("BoutonSerie");
-    QCOMPARE(banc.plate.impressions,
-             (QStringList{QStringLiteral("Corrigé"), QStringLiteral("Série de feuilles")}));
-    const Pdf::Page page = Pdf::LirePage(serie);
-    QCOMPARE(page.pages, 6);
-    QVERIFY(page.largeur > page.hauteur);
-    auto* barre = banc.fenetre.findChild<QProgressDialog*>(QStringLiteral("Progression"));
-    QVERIFY(barre);
-    QCOMPARE(barre->maximum(), 6);
-    QCOMPARE(barre->value(), 6);
-    // The sheet on show stays as it was.
-    QVERIFY(MemeContenu(montre, banc.Feuille().Copie));
-    // Given up: nothing printed.
-    banc.Cliquer("BoutonSerie");
-    QCOMPARE(banc.plate.impressions.size(), 2);
-}
-
-void TestFenetreFeuille::consigneDesFeuillesPourLeBilan() {
+void TestFenetreTableaux::consigneDesFeuillesPourLeBilan() {
     Banc banc;
     QVERIFY(banc.prog.Consigne.isEmpty());
     banc.dialogues.consignes = {QStringLiteral("Complète vite.")};
@@ -284,7 +178,7 @@ void TestFenetreFeuille::consigneDesFeuillesPourLeBilan() {
 }
 
 // A game left open behind the menu keeps its table, its exercise and what it prints.
-void TestFenetreFeuille::unJeuOuvertGardeSonTableau() {
+void TestFenetreTableaux::unJeuOuvertGardeSonTableau() {
     PlateFormeTest plate;
     Programme prog(ProfilCarrelis(), plate);
     Fenetres fenetres(prog);
@@ -307,39 +201,18 @@ void TestFenetreFeuille::unJeuOuvertGardeSonTableau() {
         QCOMPARE(prog.Prefs.TailleJeu(n), prefs.TailleJeu(n));
 }
 
-void TestFenetreFeuille::choixAuLecteurDEcran_data() {
-    QTest::addColumn<QString>("bouton"); // its spoken name
-    QTest::addColumn<QString>("reglages");
-    QTest::newRow("the operation") << "Table de multiplication"
-                                   << "x 1 1";
-    QTest::newRow("the exercise") << "Jeu n° 2 : trouver"
-                                  << "+ 2 1";
-    QTest::newRow("the layout") << "3 tableaux différents"
-                                << "+ 1 5";
-}
-
-// A button of the column checked through the accessibility tree chooses, as a click does: the
-// sheet changes, its preview is drawn again and "Imprimer" is offered.
-void TestFenetreFeuille::choixAuLecteurDEcran() {
-    QFETCH(QString, bouton);
-    QFETCH(QString, reglages);
+// A sheet of three new tables is said in words.
+void TestFenetreTableaux::troisTableauxDitsEnMots() {
     Banc banc;
-    const auto etat = [&] {
-        const FeuilleTableaux& f = banc.Feuille();
-        return QStringLiteral("%1 %2 %3")
-            .arg(f.Op == Operation::Addition ? "+" : "x")
-            .arg(f.Reglages.JeuImprime)
-            .arg(f.Reglages.NbExAImprimer);
-    };
-    const int dessins = banc.fenetre.Apercu()->NombreDeDessins();
-    QVERIFY(ActionsAccessibles::Basculer(banc.fenetre, bouton));
-    QCOMPARE(etat(), reglages);
-    QCOMPARE(banc.fenetre.Apercu()->NombreDeDessins(), dessins + 1);
-    QVERIFY(banc.Bouton("BoutonImprimer")->isEnabled());
+    ApercuFeuille* apercu = banc.fenetre.Apercu();
+    banc.Cliquer("NbEx_A_Imprimer3D");
+    QVERIFY(apercu->accessibleDescription().startsWith(
+        QStringLiteral("Table d'addition, 3 tableaux différents ; jeu n° 1 : remplir")));
+    QVERIFY(banc.plate.annonces.contains({apercu, QAccessible::DescriptionChanged}));
 }
 
 // Through the registry the window opens the program's own dialogs.
-void TestFenetreFeuille::dialoguesDuProgramme() {
+void TestFenetreTableaux::dialoguesDuProgramme() {
     PlateFormeTest plate;
     Programme prog(ProfilCarrelis(), plate);
     Fenetres fenetres(prog);
@@ -367,34 +240,5 @@ void TestFenetreFeuille::dialoguesDuProgramme() {
     QCOMPARE(feuille->Preparation().Feuille().Reglages.Consigne1, ConsigneParDefaut());
 }
 
-void TestFenetreFeuille::accessibleAuClavierEtALaVoix() {
-    Banc banc;
-    // Tab reaches every button; in a group, the one pressed, the arrows moving along the group.
-    for (QPushButton* bouton : banc.fenetre.findChildren<QPushButton*>()) {
-        QVERIFY2(!Nom(bouton).isEmpty(), qPrintable(bouton->objectName()));
-        QVERIFY2(bouton->focusPolicy() & Qt::TabFocus || (bouton->group() && !bouton->isChecked()),
-                 qPrintable(bouton->objectName()));
-    }
-    QCOMPARE(Nom(banc.Bouton("SpeedButton2")), QStringLiteral("Table de multiplication"));
-    QAccessibleInterface* apercu = QAccessible::queryAccessibleInterface(banc.fenetre.Apercu());
-    QCOMPARE(apercu->role(), QAccessible::Graphic);
-    QVERIFY(apercu->text(QAccessible::Description).startsWith(QStringLiteral("Table d'addition, jeu n° 1")));
-    QVERIFY(QAccessible::queryAccessibleInterface(banc.Bouton("Op1"))->state().checked);
-    // Keys: an arrow along the signs, the accelerator of "Nouveau", then Escape closes like
-    // "Quitter".
-    banc.fenetre.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&banc.fenetre));
-    banc.Bouton("Op1")->setFocus();
-    QTest::keyClick(banc.Bouton("Op1"), Qt::Key_Right);
-    QCOMPARE(banc.Feuille().Op, Operation::Multiplication);
-    QVERIFY(banc.Bouton("BoutonImprimer")->isEnabled());
-    const Tableau avant = banc.Feuille().Copie;
-    // A mnemonic clicks its button a moment later, as a click shown on screen.
-    QTest::keyClick(&banc.fenetre, Qt::Key_N, Qt::AltModifier);
-    QTRY_VERIFY(!MemeContenu(avant, banc.Feuille().Copie));
-    QTest::keyClick(&banc.fenetre, Qt::Key_Escape);
-    QVERIFY(!banc.fenetre.isVisible());
-}
-
-QTEST_MAIN(TestFenetreFeuille)
+QTEST_MAIN(TestFenetreTableaux)
 #include "tst_U_image.moc"

@@ -22,6 +22,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -207,6 +208,16 @@ void TestU_Suivi::tableauAuClavierEtAuLecteurDEcran() {
         // the exercise is in it, the same title comes back in each group.
         QCOMPARE(table->columnDescription(12), "Exercice 3 : défi, dernier résultat");
         QCOMPARE(table->rowDescription(1), "Hugo");
+        // Each short title fits its column, margins included, in the letters the header really
+        // paints with.
+        QHeaderView* entete = tableau->horizontalHeader();
+        const QFontMetrics lettres(entete->viewport()->font());
+        const int marges = 2 * entete->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, entete);
+        for (int c = 1; c < tableau->model()->columnCount(); ++c) {
+            const QString titre =
+                tableau->model()->headerData(c, Qt::Horizontal, Qt::UserRole + 3).toString();
+            QVERIFY2(lettres.horizontalAdvance(titre) + marges <= entete->sectionSize(c), qPrintable(titre));
+        }
         // Down to Léa, Enter: her games; Escape: back to the table, then out.
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(tableau, Qt::Key_Down);

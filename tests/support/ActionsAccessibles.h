@@ -9,6 +9,12 @@
 // name it speaks, and run one of its actions ("Toggle", "Press").
 namespace ActionsAccessibles {
 
+// The name a screen reader says for the control; empty when it has none.
+inline QString Nom(QObject* objet) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(objet);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
 inline QAccessibleInterface* Trouver(QAccessibleInterface* parent, const QString& nom) {
     for (int i = 0; parent && i < parent->childCount(); ++i) {
         QAccessibleInterface* enfant = parent->child(i);

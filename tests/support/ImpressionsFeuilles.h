@@ -16,6 +16,11 @@
 
 Q_DECLARE_METATYPE(ChoixSerie)
 
+// A row of a sheet window's test, named after its program, the program in its first column.
+inline QTestData& LigneDe(const QString& programme, const char* nom) {
+    return QTest::newRow(qPrintable(programme + QStringLiteral(": ") + QLatin1String(nom))) << programme;
+}
+
 // What the print dialog asks of a window's prints: a page range (a jammed page printed again) and
 // copies, which a PDF file gets drawn. Every page is known by its first line: for a sheet window,
 // a class set's title, the key's, or the sheet's instruction "Complète vite.".
@@ -31,28 +36,34 @@ inline void Colonnes() {
     QTest::addColumn<QStringList>("premieresLignes");
 }
 
-// A sheet window's rows: "bouton" and "choix" (what "Corrigé et série" answers), then Colonnes.
-inline void Lignes() {
+// A sheet window's columns: "programme" (carrelis or navirelle), "bouton" and "choix" (what
+// "Corrigé et série" answers), then Colonnes.
+inline void ColonnesFenetre() {
+    QTest::addColumn<QString>("programme");
     QTest::addColumn<QString>("bouton");
     QTest::addColumn<ChoixSerie>("choix");
     Colonnes();
+}
+
+// The rows of a sheet window of the program, named after it.
+inline void Lignes(const QString& programme) {
     const ChoixSerie corrige{ChoixSerie::Genre::Corrige, 1, false};
     const QString f1 = QStringLiteral("Feuille n° 1"), f2 = QStringLiteral("Feuille n° 2"),
                   c1 = QStringLiteral("Corrigé de la feuille n° 1"),
                   c2 = QStringLiteral("Corrigé de la feuille n° 2");
-    QTest::newRow("a sheet and its key again")
+    LigneDe(programme, "a sheet and its key again")
         << "BoutonSerie" << ChoixSerie{ChoixSerie::Genre::Serie, 3, true} << "3-4" << 1 << true << 6
         << QStringList{f2, c2};
-    QTest::newRow("one jammed sheet, twice")
+    LigneDe(programme, "one jammed sheet, twice")
         << "BoutonSerie" << ChoixSerie{ChoixSerie::Genre::Serie, 3, false} << "2" << 2 << true << 3
         << QStringList{f2, f2};
-    QTest::newRow("a class set twice, page by page")
+    LigneDe(programme, "a class set twice, page by page")
         << "BoutonSerie" << ChoixSerie{ChoixSerie::Genre::Serie, 2, true} << "" << 2 << false << 4
         << QStringList{f1, f1, c1, c1, f2, f2, c2, c2};
-    QTest::newRow("the key, 3 copies")
+    LigneDe(programme, "the key, 3 copies")
         << "BoutonSerie" << corrige << "" << 3 << true << 1 << QStringList(3, QStringLiteral("Corrigé"));
-    QTest::newRow("the sheet, 2 copies") << "BoutonImprimer" << corrige << "" << 2 << true << 1
-                                         << QStringList(2, QStringLiteral("Complète vite."));
+    LigneDe(programme, "the sheet, 2 copies") << "BoutonImprimer" << corrige << "" << 2 << true << 1
+                                              << QStringList(2, QStringLiteral("Complète vite."));
 }
 
 // Asks for the row's pages and copies, runs imprimer (the click) and reads what came out.
@@ -96,20 +107,28 @@ namespace ImpressionsRatees {
 
 constexpr qint64 DisqueSansPlace = 2048; // less than any printed page
 
-// The columns "bouton", "choix" (what "Corrigé et série" answers), "cible", "disque".
-inline void Lignes() {
+// The columns "programme", "bouton", "choix" (what "Corrigé et série" answers), "cible" and
+// "disque".
+inline void Colonnes() {
+    QTest::addColumn<QString>("programme");
     QTest::addColumn<QString>("bouton");
     QTest::addColumn<ChoixSerie>("choix");
     QTest::addColumn<QString>("cible"); // in the test's folder unless absolute
     QTest::addColumn<qint64>("disque"); // the most a file may hold; 0: no limit
+}
+
+// The rows of a sheet window of the program, named after it.
+inline void Lignes(const QString& programme) {
     const ChoixSerie corrige{ChoixSerie::Genre::Corrige, 1, false}, serie{ChoixSerie::Genre::Serie, 3, true};
-    QTest::newRow("the sheet into /dev/full") << "BoutonImprimer" << corrige << "/dev/full" << qint64(0);
-    QTest::newRow("the sheet on a full disk")
+    LigneDe(programme, "the sheet into /dev/full") << "BoutonImprimer" << corrige << "/dev/full" << qint64(0);
+    LigneDe(programme, "the sheet on a full disk")
         << "BoutonImprimer" << corrige << "feuille.pdf" << DisqueSansPlace;
-    QTest::newRow("the key on a full disk") << "BoutonSerie" << corrige << "corrige.pdf" << DisqueSansPlace;
-    QTest::newRow("a class set on a full disk") << "BoutonSerie" << serie << "serie.pdf" << DisqueSansPlace;
-    QTest::newRow("a class set into /dev/full") << "BoutonSerie" << serie << "/dev/full" << qint64(0);
-    QTest::newRow("a class set into a folder gone")
+    LigneDe(programme, "the key on a full disk")
+        << "BoutonSerie" << corrige << "corrige.pdf" << DisqueSansPlace;
+    LigneDe(programme, "a class set on a full disk")
+        << "BoutonSerie" << serie << "serie.pdf" << DisqueSansPlace;
+    LigneDe(programme, "a class set into /dev/full") << "BoutonSerie" << serie << "/dev/full" << qint64(0);
+    LigneDe(programme, "a class set into a folder gone")
         << "BoutonSerie" << serie << "absent/serie.pdf" << qint64(0);
 }
 
