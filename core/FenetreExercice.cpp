@@ -11,32 +11,21 @@
 #include "core/MobilierPleinEcran.h"
 #include "core/PlateForme.h"
 #include "core/Programme.h"
+#include "core/RoleAccessible.h"
 
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
 
-namespace {
-
-// A plain QWidget reaches assistive technologies as a "filler" pane; an exercise window is a
-// window, and screen readers announce it by its caption when it comes up.
-QAccessibleInterface* RoleFenetre(const QString&, QObject* objet) {
-    if (auto* fenetre = qobject_cast<FenetreExercice*>(objet))
-        return new QAccessibleWidget(fenetre, QAccessible::Window);
-    return nullptr;
-}
-
-} // namespace
-
 FenetreExercice::FenetreExercice(Programme& programme, AutresFenetres& autres, QList<Exercice> exercices,
                                  QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prog(programme),
       autres(autres), exercices(std::move(exercices)) {
-    static const bool installe = (QAccessible::installFactory(&RoleFenetre), true);
-    Q_UNUSED(installe);
+    // A plain QWidget reaches assistive technologies as a "filler" pane; an exercise window is a
+    // window, and screen readers announce it by its caption when it comes up.
+    DonnerRoleAccessible<FenetreExercice, QAccessible::Window>();
     resize(800, 600);
     mobilier = new MobilierPleinEcran(*this, prog, {.Images = [this] {
         return std::pair{prog.Prefs.ImagesPref[1], prog.Profil().ImageExo};
