@@ -50,6 +50,20 @@ QString Annuler() {
     return QCoreApplication::translate("QPlatformTheme", "Cancel");
 }
 
+// One row for each program, its profile in the column "profil".
+void LesDeuxProgrammes() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::newRow("carrelis") << ProfilCarrelis();
+    QTest::newRow("navirelle") << ProfilNavirelle();
+}
+
+// Shows the menu and waits until it is painted.
+bool MontrerPeint(TF_Menu& menu) {
+    QSignalSpy peint(&menu, &TF_Menu::Peint);
+    menu.show();
+    return peint.wait();
+}
+
 // The threads of this process that Qt's thread pool started ("Thread (pooled)").
 int FilsDuPool() {
     int fils = 0;
@@ -68,9 +82,7 @@ void TestLancement::initTestCase() {
 }
 
 void TestLancement::lePremierPeintNAttendAucunFil_data() {
-    QTest::addColumn<ProfilProgramme>("profil");
-    QTest::newRow("carrelis") << ProfilCarrelis();
-    QTest::newRow("navirelle") << ProfilNavirelle();
+    LesDeuxProgrammes();
 }
 
 // The menu is painted on the thread that shows it: Qt's raster engine hands a large translucent
@@ -83,9 +95,7 @@ void TestLancement::lePremierPeintNAttendAucunFil() {
     Fenetres fenetres(banc.prog);
     fenetres.CreerAuDemarrage();
     TF_Menu& menu = *fenetres.Menu();
-    QSignalSpy peint(&menu, &TF_Menu::Peint);
-    menu.show();
-    QVERIFY(peint.wait());
+    QVERIFY(MontrerPeint(menu));
     // Hovered and with the keyboard, a button is painted in its other colours.
     for (QPushButton* bouton : menu.findChildren<QPushButton*>()) {
         bouton->setAttribute(Qt::WA_UnderMouse);
@@ -114,9 +124,7 @@ void TestLancement::laBarreDeMenusNeLitAucuneImage() {
 }
 
 void TestLancement::lesTextesDuMenuSontDUneFamille_data() {
-    QTest::addColumn<ProfilProgramme>("profil");
-    QTest::newRow("carrelis") << ProfilCarrelis();
-    QTest::newRow("navirelle") << ProfilNavirelle();
+    LesDeuxProgrammes();
 }
 
 // The buttons, the status bar, the menu bar and the menus it opens draw in one family, without
@@ -148,9 +156,7 @@ void TestLancement::traductionQuandUnLecteurEcoute() {
     Fenetres fenetres(banc.prog);
     fenetres.CreerAuDemarrage();
     TF_Menu& menu = *fenetres.Menu();
-    QSignalSpy peint(&menu, &TF_Menu::Peint);
-    menu.show();
-    QVERIFY(peint.wait());
+    QVERIFY(MontrerPeint(menu));
     QCoreApplication::processEvents();
     QCOMPARE(Annuler(), QStringLiteral("Cancel"));
     QAccessible::setActive(true);
