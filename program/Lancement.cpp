@@ -137,19 +137,19 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
     EnFond polices = LirePolicesEnFond();
     QApplication application(argc, argv);
     PreparerApplication(profil);
-
-    PlateFormeQt plateForme(profil.Titre, ModuleImpression(profil));
-    Programme programme(profil, plateForme);
-    // From here on a font may be needed: a warning about the folder, then the menu.
-    polices.Attendre();
 #if defined(__GLIBC__)
-    // The reading of the fonts, which allocates much while the application is created, had a heap
+    // The reading of the fonts, which allocates much while the application is created, has a heap
     // of its own (one shared heap would have had both wait for each other); every thread from
     // now on (the session bus's connection, the picture's reading) shares the heaps there are
     // instead of keeping one of its own.
     mallopt(M_ARENA_MAX, 1);
 #endif
     const EnFond bus = ConnecterBusDeSessionEnFond();
+
+    PlateFormeQt plateForme(profil.Titre, ModuleImpression(profil));
+    Programme programme(profil, plateForme);
+    // From here on a font may be needed: a warning about the folder, then the menu.
+    polices.Attendre();
     EtablirRepProgramme(programme, Situation(profil, ligne));
     programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 
