@@ -13,4 +13,7 @@ class BoutonMenu : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* evenement) override;
+
+  private:
+    QImage Calque(const QRectF& cadre, qreal rayon, const QColor& fond) const;
 };

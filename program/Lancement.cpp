@@ -8,8 +8,8 @@
 #include "core/ProfilProgramme.h"
 #include "core/Programme.h"
 #include "core/StyleProgramme.h"
+#include "program/EnFond.h"
 #include "program/Fenetres.h"
-#include "program/PolicesEnFond.h"
 #include "program/U_Menu.h"
 
 #include <QApplication>
@@ -134,21 +134,22 @@ int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {
                      qPrintable(profil.NomExecutable), qPrintable(profil.NomExecutable));
         return 1;
     }
-    PolicesEnFond polices;
+    EnFond polices = LirePolicesEnFond();
     QApplication application(argc, argv);
     PreparerApplication(profil);
+#if defined(__GLIBC__)
+    // The reading of the fonts, which allocates much while the application is created, has a heap
+    // of its own (one shared heap would have had both wait for each other); every thread from
+    // now on (the session bus's connection, the picture's reading) shares the heaps there are
+    // instead of keeping one of its own.
+    mallopt(M_ARENA_MAX, 1);
+#endif
+    const EnFond bus = ConnecterBusDeSessionEnFond();
 
     PlateFormeQt plateForme(profil.Titre, ModuleImpression(profil));
     Programme programme(profil, plateForme);
     // From here on a font may be needed: a warning about the folder, then the menu.
     polices.Attendre();
-#if defined(__GLIBC__)
-    // The reading of the fonts, which allocates much while the application is created, had a heap
-    // of its own (one shared heap would have had both wait for each other); every thread from
-    // now on (the picture's reading, Qt's painting helpers) shares the heaps there are instead of
-    // keeping one of its own.
-    mallopt(M_ARENA_MAX, 1);
-#endif
     EtablirRepProgramme(programme, Situation(profil, ligne));
     programme.FichierAide = QDir(programme.Dossier()).absoluteFilePath(profil.FichierAide);
 

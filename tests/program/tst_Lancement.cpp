@@ -2,7 +2,7 @@
 // What the start gives the application before and after its menu is painted: the menu bar built
 // without reading a picture, every text of the menu in one family, Qt's texts in French once an
 // assistive technology listens or with the first window that shows any, the window icon the
-// program is built with.
+// program is built with, a first paint that waits for no thread of Qt's.
 #include "core/Apparence.h"
 #include "core/Programme.h"
 #include "program/Fenetres.h"
@@ -13,6 +13,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,7 +31,10 @@ class TestLancement : public QObject {
 
   private slots:
     void initTestCase();
-    // First: the plugins and the translation they watch stay once anything loaded them.
+    // First: Qt's pool keeps its threads for a while once anything started them.
+    void lePremierPeintNAttendAucunFil_data();
+    void lePremierPeintNAttendAucunFil();
+    // Then: the plugins and the translation they watch stay once anything loaded them.
     void laBarreDeMenusNeLitAucuneImage();
     void lesTextesDuMenuSontDUneFamille_data();
     void lesTextesDuMenuSontDUneFamille();
@@ -45,10 +50,59 @@ QString Annuler() {
     return QCoreApplication::translate("QPlatformTheme", "Cancel");
 }
 
+// One row for each program, its profile in the column "profil".
+void LesDeuxProgrammes() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::newRow("carrelis") << ProfilCarrelis();
+    QTest::newRow("navirelle") << ProfilNavirelle();
+}
+
+// Shows the menu and waits until it is painted.
+bool MontrerPeint(TF_Menu& menu) {
+    QSignalSpy peint(&menu, &TF_Menu::Peint);
+    menu.show();
+    return peint.wait();
+}
+
+// The threads of this process that Qt's thread pool started ("Thread (pooled)").
+int FilsDuPool() {
+    int fils = 0;
+    for (const QString& tache :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile nom(QStringLiteral("/proc/self/task/%1/comm").arg(tache));
+        fils += nom.open(QIODevice::ReadOnly) && nom.readAll().startsWith("Thread (pooled)");
+    }
+    return fils;
+}
+
 } // namespace
 
 void TestLancement::initTestCase() {
     PreparerApplication(ProfilCarrelis());
+}
+
+void TestLancement::lePremierPeintNAttendAucunFil_data() {
+    LesDeuxProgrammes();
+}
+
+// The menu is painted on the thread that shows it: Qt's raster engine hands a large translucent
+// fill to threads of its pool and waits for them, which at the start means starting them and
+// waiting for them to be scheduled.
+void TestLancement::lePremierPeintNAttendAucunFil() {
+    QFETCH(ProfilProgramme, profil);
+    QCOMPARE(FilsDuPool(), 0);
+    BancProgramme banc(profil);
+    Fenetres fenetres(banc.prog);
+    fenetres.CreerAuDemarrage();
+    TF_Menu& menu = *fenetres.Menu();
+    QVERIFY(MontrerPeint(menu));
+    // Hovered and with the keyboard, a button is painted in its other colours.
+    for (QPushButton* bouton : menu.findChildren<QPushButton*>()) {
+        bouton->setAttribute(Qt::WA_UnderMouse);
+        bouton->setFocus();
+        bouton->repaint();
+    }
+    QCOMPARE(FilsDuPool(), 0);
 }
 
 void TestLancement::laBarreDeMenusNeLitAucuneImage() {
@@ -70,9 +124,7 @@ void TestLancement::laBarreDeMenusNeLitAucuneImage() {
 }
 
 void TestLancement::lesTextesDuMenuSontDUneFamille_data() {
-    QTest::addColumn<ProfilProgramme>("profil");
-    QTest::newRow("carrelis") << ProfilCarrelis();
-    QTest::newRow("navirelle") << ProfilNavirelle();
+    LesDeuxProgrammes();
 }
 
 // The buttons, the status bar, the menu bar and the menus it opens draw in one family, without
@@ -104,9 +156,7 @@ void TestLancement::traductionQuandUnLecteurEcoute() {
     Fenetres fenetres(banc.prog);
     fenetres.CreerAuDemarrage();
     TF_Menu& menu = *fenetres.Menu();
-    QSignalSpy peint(&menu, &TF_Menu::Peint);
-    menu.show();
-    QVERIFY(peint.wait());
+    QVERIFY(MontrerPeint(menu));
     QCoreApplication::processEvents();
     QCOMPARE(Annuler(), QStringLiteral("Cancel"));
     QAccessible::setActive(true);
