@@ -21,8 +21,6 @@
 
 #include <memory>
 
-Q_DECLARE_METATYPE(ProfilProgramme)
-
 namespace {
 
 // One program's state and its class list editor, the program folder being the test's folder.

@@ -21,8 +21,6 @@
 #include <QTest>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(ProfilProgramme)
-
 namespace {
 
 // A program as its main menu leaves it: values filled, geometry recorded.

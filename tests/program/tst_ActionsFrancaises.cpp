@@ -7,6 +7,7 @@
 #include "core/TraductionQt.h"
 #include "program/Fenetres.h"
 
+#include "support/BancProgramme.h"
 #include "support/PlateFormeTest.h"
 
 #include <QAccessible>
@@ -14,8 +15,6 @@
 #include <QSet>
 #include <QTest>
 #include <QTranslator>
-
-Q_DECLARE_METATYPE(ProfilProgramme)
 
 namespace {
 
@@ -77,9 +76,7 @@ class TestActionsFrancaises : public QObject {
 };
 
 void TestActionsFrancaises::nomsEtDescriptionsEnFrancais_data() {
-    QTest::addColumn<ProfilProgramme>("profil");
-    QTest::newRow("carrelis") << ProfilCarrelis();
-    QTest::newRow("navirelle") << ProfilNavirelle();
+    LesDeuxProgrammes();
 }
 
 void TestActionsFrancaises::nomsEtDescriptionsEnFrancais() {

@@ -24,8 +24,6 @@
 
 #include <algorithm>
 
-Q_DECLARE_METATYPE(ProfilProgramme)
-
 class TestLancement : public QObject {
     Q_OBJECT
 
@@ -48,13 +46,6 @@ namespace {
 
 QString Annuler() {
     return QCoreApplication::translate("QPlatformTheme", "Cancel");
-}
-
-// One row for each program, its profile in the column "profil".
-void LesDeuxProgrammes() {
-    QTest::addColumn<ProfilProgramme>("profil");
-    QTest::newRow("carrelis") << ProfilCarrelis();
-    QTest::newRow("navirelle") << ProfilNavirelle();
 }
 
 // Shows the menu and waits until it is painted.

@@ -34,7 +34,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(ProfilProgramme)
 Q_DECLARE_METATYPE(IdFenetre)
 
 namespace {

@@ -25,8 +25,6 @@
 
 namespace ER = EnregistrementPreferences;
 
-Q_DECLARE_METATYPE(ProfilProgramme)
-
 namespace {
 
 // One program's state and its preferences window, in the test's folder.
@@ -528,9 +526,7 @@ void TestU_pref::clavierParcourtEtChoisit() {
 }
 
 void TestU_pref::chaqueControleANomAccessible_data() {
-    QTest::addColumn<ProfilProgramme>("profil");
-    QTest::newRow("carrelis") << ProfilCarrelis();
-    QTest::newRow("navirelle") << ProfilNavirelle();
+    LesDeuxProgrammes();
 }
 
 void TestU_pref::chaqueControleANomAccessible() {

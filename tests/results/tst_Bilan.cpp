@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-Q_DECLARE_METATYPE(ProfilProgramme)
 Q_DECLARE_METATYPE(CompteursResultat)
 
 namespace {

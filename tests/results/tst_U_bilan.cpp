@@ -29,8 +29,6 @@
 #include <QTextEdit>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(ProfilProgramme)
-
 namespace {
 
 struct Banc : DossierDeTest, BancProgramme {

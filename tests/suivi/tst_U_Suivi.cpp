@@ -43,8 +43,6 @@
 
 #include <functional>
 
-Q_DECLARE_METATYPE(ProfilProgramme)
-
 namespace {
 
 // A class (six pupils unless told: Adam, Léa, Paul, Inès, Hugo, and Zoé who has not played yet)

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QSize>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -49,3 +50,13 @@ struct BancProgramme {
         return plate;
     }
 };
+
+// A program's profile travels in a data-driven test's column.
+Q_DECLARE_METATYPE(ProfilProgramme)
+
+// One row for each program, its profile in the column "profil".
+inline void LesDeuxProgrammes() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::newRow("carrelis") << ProfilCarrelis();
+    QTest::newRow("navirelle") << ProfilNavirelle();
+}
