@@ -118,12 +118,14 @@ bool LigneDeTitre(Ligne& l) {
     return true;
 }
 
-// "Le " and a digit, or "Le " and the "à" of the time: a date line, readable or not.
+// "Le " and a digit, or "Le " and the "à" of the time: a date line, readable or not, indented or
+// not (an indented one read as a name would read back as a date once written without its blanks).
 bool LigneDeDate(Ligne& l) {
-    if (!l.octets.startsWith("Le ")) return false;
+    const QByteArrayView ligne = SansBlancs(l.octets);
+    if (!ligne.startsWith("Le ")) return false;
     qsizetype pos = 3;
-    PasserBlancs(l.octets, pos);
-    if ((pos < l.octets.size() && Chiffre(l.octets.at(pos))) || l.octets.contains("\xe0 ")) {
+    PasserBlancs(ligne, pos);
+    if ((pos < ligne.size() && Chiffre(ligne.at(pos))) || ligne.contains("\xe0 ")) {
         l.sorte = Sorte::Date;
         return true;
     }
@@ -384,6 +386,7 @@ bool PartieLue::AvecDetail() const {
 void LireDate(QStringView ligne, QDate& date, QTime& heure) {
     date = {};
     heure = {};
+    ligne = ligne.trimmed();
     if (!ligne.startsWith(u"Le ")) return;
     qsizetype pos = 3;
     PasserEspaces(ligne, pos);

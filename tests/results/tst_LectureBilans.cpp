@@ -161,6 +161,9 @@ void TestLectureBilans::fichierAbime_data() {
     QTest::newRow("count lines indented by another editor")
         << Entrees({Avec(Avec(Entree, 4, "\t" + Entree[4]), 6, "  " + Entree[6]), lea}) << G
         << QStringList{"Paul", "Léa"} << 0 << 0 << false;
+    QTest::newRow("no title, the date line indented by another editor")
+        << Entrees({Avec(Sans(Entree, 2), 2, "\t " + Entree[3]), lea}) << G << QStringList{"Paul", "Léa"} << 0
+        << 0 << false;
     QTest::newRow("a pupil called Le Goff") << Entrees({Avec(Entree, 1, "Le Goff"), lea}) << G
                                             << QStringList{"Le Goff", "Léa"} << 0 << 0 << false;
     QTest::newRow("the other program's entry")
@@ -241,6 +244,7 @@ void TestLectureBilans::lireDate_data() {
     QTest::newRow("dots, no seconds") << "Le 6.12.2002 à 9:05" << QDate(2002, 12, 6) << QTime(9, 5);
     QTest::newRow("year first") << "Le 2002-12-06   à  14:35:10" << QDate(2002, 12, 6) << QTime(14, 35, 10);
     QTest::newRow("no time") << "Le 06/12/2002" << QDate(2002, 12, 6) << QTime();
+    QTest::newRow("indented") << "\t Le 06/12/2002 à 14:35" << QDate(2002, 12, 6) << QTime(14, 35);
     QTest::newRow("impossible date") << "Le 31/02/2002   à  14:35:10" << QDate() << QTime();
     QTest::newRow("words") << "Le vendredi   à  14:35:10" << QDate() << QTime();
     QTest::newRow("digits without end") << "Le 0612200200000000000000" << QDate() << QTime();
