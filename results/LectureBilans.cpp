@@ -61,6 +61,10 @@ enum class Sorte { Vide, Titre, Date, Bonnes, Erreurs, DetailPaire, DetailNombre
 struct Ligne {
     Sorte sorte = Sorte::Autre;
     QByteArrayView octets;
+    // Without the blanks around it: what tells the line's kind, however another editor indented
+    // it (an indented line read as a name would read back as something else once written without
+    // its blanks).
+    QByteArrayView contenu;
     QByteArrayView libelle; // a count's line: what precedes the count, tab included
     int nombre = 0;
     int total = 0;
@@ -69,9 +73,8 @@ struct Ligne {
 };
 
 // "label :<tab>n" or "label :<tab>n / total": the count lines of an entry.
-// Blanks before the label (a line indented in another editor) are not the label's tab.
 bool LigneDeCompte(Ligne& l) {
-    const QByteArrayView ligne = SansBlancs(l.octets);
+    const QByteArrayView ligne = l.contenu;
     const qsizetype tab = ligne.indexOf('\t');
     if (tab < 0) return false;
     const QByteArrayView avant = SansBlancs(ligne.first(tab));
@@ -103,25 +106,25 @@ bool LigneDeCompte(Ligne& l) {
 
 // "<program> - Jeu n° 1 : remplir", "<program> jeu n° 3 : Trouver".
 bool LigneDeTitre(Ligne& l) {
-    const qsizetype marque = l.octets.indexOf(MarqueTitre);
-    if (marque < 1 || (l.octets.at(marque - 1) != 'J' && l.octets.at(marque - 1) != 'j')) return false;
+    const QByteArrayView ligne = l.contenu;
+    const qsizetype marque = ligne.indexOf(MarqueTitre);
+    if (marque < 1 || (ligne.at(marque - 1) != 'J' && ligne.at(marque - 1) != 'j')) return false;
     qsizetype pos = marque + MarqueTitre.size();
-    PasserBlancs(l.octets, pos);
-    const int numero = Nombre(l.octets, pos);
-    PasserBlancs(l.octets, pos);
-    if (numero < 0 || pos >= l.octets.size() || l.octets.at(pos) != ':') return false;
+    PasserBlancs(ligne, pos);
+    const int numero = Nombre(ligne, pos);
+    PasserBlancs(ligne, pos);
+    if (numero < 0 || pos >= ligne.size() || ligne.at(pos) != ':') return false;
     l.sorte = Sorte::Titre;
     l.numJeu = numero >= 1 && numero <= 3 ? numero : 0;
-    QByteArrayView programme = SansBlancs(l.octets.first(marque - 1));
+    QByteArrayView programme = SansBlancs(ligne.first(marque - 1));
     if (programme.endsWith('-')) programme = SansBlancs(programme.chopped(1));
     l.programme = programme;
     return true;
 }
 
-// "Le " and a digit, or "Le " and the "à" of the time: a date line, readable or not, indented or
-// not (an indented one read as a name would read back as a date once written without its blanks).
+// "Le " and a digit, or "Le " and the "à" of the time: a date line, readable or not.
 bool LigneDeDate(Ligne& l) {
-    const QByteArrayView ligne = SansBlancs(l.octets);
+    const QByteArrayView ligne = l.contenu;
     if (!ligne.startsWith("Le ")) return false;
     qsizetype pos = 3;
     PasserBlancs(ligne, pos);
@@ -135,7 +138,8 @@ bool LigneDeDate(Ligne& l) {
 Ligne Classer(QByteArrayView octets) {
     Ligne l;
     l.octets = octets;
-    if (SansBlancs(octets).isEmpty())
+    l.contenu = SansBlancs(octets);
+    if (l.contenu.isEmpty())
         l.sorte = Sorte::Vide;
     else if (!LigneDeCompte(l) && !LigneDeTitre(l) && !LigneDeDate(l))
         l.sorte = Sorte::Autre;
