@@ -40,6 +40,8 @@ class TestLancement : public QObject {
     void iconeDeLaFenetre_data();
     void iconeDeLaFenetre();
     void traductionAvecUneFenetreAvantLaPeinture();
+    void entreePresseLeBoutonQuiALeFocus_data();
+    void entreePresseLeBoutonQuiALeFocus();
 };
 
 namespace {
@@ -197,6 +199,46 @@ void TestLancement::iconeDeLaFenetre() {
     QVERIFY(!installee.isNull());
     QCOMPARE(compilee, installee.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     QVERIFY(IconeProgramme(profil.Icone).availableSizes().contains(QSize(cote, cote)));
+}
+
+void TestLancement::entreePresseLeBoutonQuiALeFocus_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<Qt::KeyboardModifiers>("modificateurs");
+    QTest::addColumn<bool>("ouvre");
+    QTest::addColumn<IdFenetre>("fenetre");
+    QTest::newRow("carrelis, Enter") << ProfilCarrelis() << "BoutonJ2M" << int(Qt::Key_Return)
+                                     << Qt::KeyboardModifiers() << true << IdFenetre::JeuCarrelis;
+    QTest::newRow("navirelle, Enter of the keypad")
+        << ProfilNavirelle() << "BoutonJ3" << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+        << true << IdFenetre::Jeu23;
+    QTest::newRow("Ctrl+Enter is not a press")
+        << ProfilCarrelis() << "BoutonJ1" << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier)
+        << false << IdFenetre::JeuCarrelis;
+}
+
+// A pupil who reached an exercise with Tab opens it with Enter as well as with Space.
+void TestLancement::entreePresseLeBoutonQuiALeFocus() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, bouton);
+    QFETCH(int, touche);
+    QFETCH(Qt::KeyboardModifiers, modificateurs);
+    QFETCH(bool, ouvre);
+    QFETCH(IdFenetre, fenetre);
+    DossierDeTest dossier;
+    BancProgramme banc(profil);
+    Fenetres fenetres(banc.prog);
+    fenetres.CreerAuDemarrage();
+    TF_Menu& menu = *fenetres.Menu();
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowActive(&menu));
+    auto* choisi = menu.findChild<QPushButton*>(bouton);
+    QVERIFY(choisi);
+    choisi->setFocus();
+    QTest::keyClick(choisi, Qt::Key(touche), modificateurs);
+    QCOMPARE(fenetres.Fenetre(fenetre)->isVisible(), ouvre);
+    fenetres.Fenetre(fenetre)->hide();
 }
 
 QTEST_MAIN(TestLancement)
