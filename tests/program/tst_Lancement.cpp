@@ -13,11 +13,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -42,6 +44,8 @@ class TestLancement : public QObject {
     void traductionAvecUneFenetreAvantLaPeinture();
     void entreePresseLeBoutonQuiALeFocus_data();
     void entreePresseLeBoutonQuiALeFocus();
+    void leFocusDonneParLeProgrammeSeVoit_data();
+    void leFocusDonneParLeProgrammeSeVoit();
 };
 
 namespace {
@@ -239,6 +243,35 @@ void TestLancement::entreePresseLeBoutonQuiALeFocus() {
     QTest::keyClick(choisi, Qt::Key(touche), modificateurs);
     QCOMPARE(fenetres.Fenetre(fenetre)->isVisible(), ouvre);
     fenetres.Fenetre(fenetre)->hide();
+}
+
+void TestLancement::leFocusDonneParLeProgrammeSeVoit_data() {
+    QTest::addColumn<QString>("sorte");
+    QTest::newRow("push button") << "QPushButton";
+    QTest::newRow("radio button of a size chooser") << "QRadioButton";
+    QTest::newRow("check box") << "QCheckBox";
+}
+
+// The focus that the program moves itself, without a Tab from the pupil, is drawn all the same.
+void TestLancement::leFocusDonneParLeProgrammeSeVoit() {
+    QFETCH(QString, sorte);
+    QWidget fenetre;
+    QWidget* controle = nullptr;
+    if (sorte == QLatin1String("QPushButton")) controle = new QPushButton(QStringLiteral("O K"), &fenetre);
+    if (sorte == QLatin1String("QRadioButton"))
+        controle = new QRadioButton(QStringLiteral("Taille 1"), &fenetre);
+    if (sorte == QLatin1String("QCheckBox")) controle = new QCheckBox(QStringLiteral("Bilans"), &fenetre);
+    auto* ailleurs = new QPushButton(QStringLiteral("Quitter"), &fenetre);
+    controle->setGeometry(10, 10, 160, 40);
+    ailleurs->setGeometry(10, 60, 160, 40);
+    fenetre.resize(200, 120);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+    ailleurs->setFocus();
+    const QImage sansFocus = controle->grab().toImage();
+    controle->setFocus();
+    QVERIFY(controle->hasFocus());
+    QVERIFY(controle->grab().toImage() != sansFocus);
 }
 
 QTEST_MAIN(TestLancement)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/EntreeSurBouton.h"
+#include "core/ClavierVisible.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -7,12 +7,18 @@
 
 namespace {
 
-class EntreeSurBouton final : public QObject {
+class ClavierVisible final : public QObject {
   public:
     using QObject::QObject;
 
   protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::FocusIn) {
+            // Before the widget repaints itself with the focus: the style reads the window's flag.
+            if (auto* controle = qobject_cast<QWidget*>(objet))
+                controle->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            return false;
+        }
         if (evenement->type() != QEvent::KeyPress) return false;
         const auto* touche = static_cast<QKeyEvent*>(evenement);
         if (touche->key() != Qt::Key_Return && touche->key() != Qt::Key_Enter) return false;
@@ -27,10 +33,10 @@ class EntreeSurBouton final : public QObject {
 
 } // namespace
 
-void EntreePresseLeBouton(QCoreApplication& application) {
-    static const QString nom = QStringLiteral("EntreeSurBouton");
-    if (application.findChild<EntreeSurBouton*>(nom, Qt::FindDirectChildrenOnly)) return;
-    auto* filtre = new EntreeSurBouton(&application);
+void AiderLeClavier(QCoreApplication& application) {
+    static const QString nom = QStringLiteral("ClavierVisible");
+    if (application.findChild<ClavierVisible*>(nom, Qt::FindDirectChildrenOnly)) return;
+    auto* filtre = new ClavierVisible(&application);
     filtre->setObjectName(nom);
     application.installEventFilter(filtre);
 }
