@@ -2,6 +2,7 @@
 #include "program/Lancement.h"
 
 #include "core/AideContextuelle.h"
+#include "core/ClavierVisible.h"
 #include "core/DossierProgramme.h"
 #include "core/LigneDeCommande.h"
 #include "core/PlateFormeQt.h"
@@ -122,6 +123,7 @@ void PreparerApplication(const ProfilProgramme& profil) {
     // take it away, and asking the desktop whether it has one blocks the start on a D-Bus reply.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setStyle(new StyleProgramme);
+    AiderLeClavier(*QCoreApplication::instance());
 }
 
 int LancerProgramme(int argc, char** argv, const ProfilProgramme& profil) {

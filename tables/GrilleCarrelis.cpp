@@ -14,9 +14,8 @@ GrilleCarrelis::GrilleCarrelis(QWidget& fenetre) : QObject(&fenetre) {
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setFrameShape(QFrame::Panel);
     panel2->setFrameShadow(QFrame::Raised);
-    panel2->setStyleSheet(
-        QStringLiteral("QFrame#Panel2 { background: #1a2a6c; border: 3px outset #3a4aa0; }"));
     cadre = panel2;
+    MontrerClavier(false);
     for (int c = 0; c < 12; ++c)
         for (int r = 0; r < 12; ++r) {
             auto* cellule = new CaseTableau(c, r, &fenetre);
@@ -28,6 +27,12 @@ GrilleCarrelis::GrilleCarrelis(QWidget& fenetre) : QObject(&fenetre) {
             connect(cellule, &CaseTableau::Cliquee, this, &GrilleCarrelis::Cliquee);
             cases[c][r] = cellule;
         }
+}
+
+void GrilleCarrelis::MontrerClavier(bool dedans) {
+    cadre->setStyleSheet(
+        dedans ? QStringLiteral("QFrame#Panel2 { background: #1a2a6c; border: 5px solid #ffd700; }")
+               : QStringLiteral("QFrame#Panel2 { background: #1a2a6c; border: 3px outset #3a4aa0; }"));
 }
 
 void GrilleCarrelis::Cacher() {

@@ -22,6 +22,9 @@ class GrilleCarrelis : public QObject {
 
     CaseTableau* Cellule(int c, int r) const { return cases[c][r]; }
     QWidget* Cadre() const { return cadre; }
+    // The frame turns gold while the keyboard is in the table: before a cell is chosen nothing
+    // else shows where the focus is.
+    void MontrerClavier(bool dedans);
 
     void Cacher();
     // The frame centred left of bordGauche and above hautBarre, the cells of table t in it.

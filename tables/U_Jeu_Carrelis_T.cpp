@@ -198,6 +198,8 @@ void TF_Jeu_Carrelis_T::AfficherReponse() {
 }
 
 bool TF_Jeu_Carrelis_T::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == clavier && (evenement->type() == QEvent::FocusIn || evenement->type() == QEvent::FocusOut))
+        grille->MontrerClavier(evenement->type() == QEvent::FocusIn);
     if (objet != clavier || evenement->type() != QEvent::KeyPress)
         return FenetreExercice::eventFilter(objet, evenement);
     auto* touche = static_cast<QKeyEvent*>(evenement);

@@ -41,6 +41,7 @@ TF_ModifCh1::TF_ModifCh1(PlateForme& plate, const QString& enTeteJeu, QWidget* p
         nbCasesJeu1->addButton(choix, item);
     }
     GroupeExclusif::SurChoix(*nbCasesJeu1, [this](int item) { ChoisirTaille(item); });
+    GroupeExclusif::FlechesDansLOrdre(*nbCasesJeu1);
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     boutons->setGeometry(40, 232, 317, 36);

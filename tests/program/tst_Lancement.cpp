@@ -13,11 +13,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -40,6 +42,10 @@ class TestLancement : public QObject {
     void iconeDeLaFenetre_data();
     void iconeDeLaFenetre();
     void traductionAvecUneFenetreAvantLaPeinture();
+    void entreePresseLeBoutonQuiALeFocus_data();
+    void entreePresseLeBoutonQuiALeFocus();
+    void leFocusDonneParLeProgrammeSeVoit_data();
+    void leFocusDonneParLeProgrammeSeVoit();
 };
 
 namespace {
@@ -197,6 +203,75 @@ void TestLancement::iconeDeLaFenetre() {
     QVERIFY(!installee.isNull());
     QCOMPARE(compilee, installee.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     QVERIFY(IconeProgramme(profil.Icone).availableSizes().contains(QSize(cote, cote)));
+}
+
+void TestLancement::entreePresseLeBoutonQuiALeFocus_data() {
+    QTest::addColumn<ProfilProgramme>("profil");
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<Qt::KeyboardModifiers>("modificateurs");
+    QTest::addColumn<bool>("ouvre");
+    QTest::addColumn<IdFenetre>("fenetre");
+    QTest::newRow("carrelis, Enter") << ProfilCarrelis() << "BoutonJ2M" << int(Qt::Key_Return)
+                                     << Qt::KeyboardModifiers() << true << IdFenetre::JeuCarrelis;
+    QTest::newRow("navirelle, Enter of the keypad")
+        << ProfilNavirelle() << "BoutonJ3" << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+        << true << IdFenetre::Jeu23;
+    QTest::newRow("Ctrl+Enter is not a press")
+        << ProfilCarrelis() << "BoutonJ1" << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier)
+        << false << IdFenetre::JeuCarrelis;
+}
+
+// A pupil who reached an exercise with Tab opens it with Enter as well as with Space.
+void TestLancement::entreePresseLeBoutonQuiALeFocus() {
+    QFETCH(ProfilProgramme, profil);
+    QFETCH(QString, bouton);
+    QFETCH(int, touche);
+    QFETCH(Qt::KeyboardModifiers, modificateurs);
+    QFETCH(bool, ouvre);
+    QFETCH(IdFenetre, fenetre);
+    DossierDeTest dossier;
+    BancProgramme banc(profil);
+    Fenetres fenetres(banc.prog);
+    fenetres.CreerAuDemarrage();
+    TF_Menu& menu = *fenetres.Menu();
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowActive(&menu));
+    auto* choisi = menu.findChild<QPushButton*>(bouton);
+    QVERIFY(choisi);
+    choisi->setFocus();
+    QTest::keyClick(choisi, Qt::Key(touche), modificateurs);
+    QCOMPARE(fenetres.Fenetre(fenetre)->isVisible(), ouvre);
+    fenetres.Fenetre(fenetre)->hide();
+}
+
+void TestLancement::leFocusDonneParLeProgrammeSeVoit_data() {
+    QTest::addColumn<QString>("sorte");
+    QTest::newRow("push button") << "QPushButton";
+    QTest::newRow("radio button of a size chooser") << "QRadioButton";
+    QTest::newRow("check box") << "QCheckBox";
+}
+
+// The focus that the program moves itself, without a Tab from the pupil, is drawn all the same.
+void TestLancement::leFocusDonneParLeProgrammeSeVoit() {
+    QFETCH(QString, sorte);
+    QWidget fenetre;
+    QWidget* controle = nullptr;
+    if (sorte == QLatin1String("QPushButton")) controle = new QPushButton(QStringLiteral("O K"), &fenetre);
+    if (sorte == QLatin1String("QRadioButton"))
+        controle = new QRadioButton(QStringLiteral("Taille 1"), &fenetre);
+    if (sorte == QLatin1String("QCheckBox")) controle = new QCheckBox(QStringLiteral("Bilans"), &fenetre);
+    auto* ailleurs = new QPushButton(QStringLiteral("Quitter"), &fenetre);
+    controle->setGeometry(10, 10, 160, 40);
+    ailleurs->setGeometry(10, 60, 160, 40);
+    fenetre.resize(200, 120);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+    ailleurs->setFocus();
+    const QImage sansFocus = controle->grab().toImage();
+    controle->setFocus();
+    QVERIFY(controle->hasFocus());
+    QVERIFY(controle->grab().toImage() != sansFocus);
 }
 
 QTEST_MAIN(TestLancement)

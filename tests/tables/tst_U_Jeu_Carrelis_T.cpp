@@ -111,6 +111,7 @@ class TestJeuCarrelis : public QObject {
     void uneCaseAppuyeePuisQuitteeEstCelleQuiEstJugee();
     void seulesLesTouchesDeJeuCommencentLeTableau_data();
     void seulesLesTouchesDeJeuCommencentLeTableau();
+    void leClavierDansLeTableauSeVoit();
 };
 
 void TestJeuCarrelis::partiesEntieres_data() {
@@ -445,6 +446,21 @@ void TestJeuCarrelis::seulesLesTouchesDeJeuCommencentLeTableau() {
     QCOMPARE(banc.Bouton("Nouveau")->isEnabled(), !commence);
     QCOMPARE(banc.Bouton("Changer")->isEnabled(), !commence);
     QCOMPARE(banc.jeu->CaseCourante() != QPoint(-1, -1), commence);
+}
+
+// Before any cell is chosen the keyboard is in the table, and the table shows it; Tab away, it
+// shows it no more.
+void TestJeuCarrelis::leClavierDansLeTableauSeVoit() {
+    Banc banc(1, QStringLiteral("x"), 3);
+    QVERIFY(QTest::qWaitForWindowActive(banc.jeu));
+    QWidget* cadre = banc.jeu->findChild<QWidget*>(QStringLiteral("Panel2"));
+    QVERIFY(banc.Clavier()->hasFocus());
+    const QImage dedans = cadre->grab().toImage();
+    banc.Bouton("SpeedButton1")->setFocus();
+    const QImage dehors = cadre->grab().toImage();
+    QVERIFY(dedans != dehors);
+    banc.Clavier()->setFocus();
+    QCOMPARE(cadre->grab().toImage(), dedans);
 }
 
 QTEST_MAIN(TestJeuCarrelis)

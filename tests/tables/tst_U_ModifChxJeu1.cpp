@@ -25,6 +25,8 @@ class TestModifCh1 : public QObject {
     void reponseSelonLaSortie();
     void choixAuLecteurDEcran_data();
     void choixAuLecteurDEcran();
+    void flechesDansLOrdreDesTailles_data();
+    void flechesDansLOrdreDesTailles();
 };
 
 void TestModifCh1::enTete_data() {
@@ -114,6 +116,37 @@ void TestModifCh1::choixAuLecteurDEcran() {
     });
     QCOMPARE(choix.Choisir(2, 5).value_or(0), reponse);
     QCOMPARE(cochee, 1);
+}
+
+void TestModifCh1::flechesDansLOrdreDesTailles_data() {
+    QTest::addColumn<int>("depart");
+    QTest::addColumn<QList<int>>("touches");
+    QTest::addColumn<int>("reponse");
+    QTest::newRow("Down from the foot of the first column") << 4 << QList<int>{Qt::Key_Down} << 5;
+    QTest::newRow("Up from the head of the second column") << 5 << QList<int>{Qt::Key_Up} << 4;
+    QTest::newRow("Down through every size")
+        << 1 << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}
+        << 7;
+    QTest::newRow("Right then Left") << 3 << QList<int>{Qt::Key_Right, Qt::Key_Left, Qt::Key_Left} << 2;
+    QTest::newRow("Down at the last size stays") << 7 << QList<int>{Qt::Key_Down} << 7;
+    QTest::newRow("Up at the first size stays") << 1 << QList<int>{Qt::Key_Up} << 1;
+}
+
+// The arrows go through the sizes in their order, whichever column they are shown in, and Enter
+// gives the size reached.
+void TestModifCh1::flechesDansLOrdreDesTailles() {
+    QFETCH(int, depart);
+    QFETCH(QList<int>, touches);
+    QFETCH(int, reponse);
+    PlateFormeTest plate;
+    TF_ModifCh1 choix(plate, ProfilCarrelis().EnTeteJeu);
+    QTimer::singleShot(0, &choix, [&] {
+        for (int touche : touches)
+            QTest::keyClick(choix.focusWidget(), Qt::Key(touche));
+        QTest::keyClick(choix.focusWidget(), Qt::Key_Return);
+        if (choix.isVisible()) choix.reject();
+    });
+    QCOMPARE(choix.Choisir(1, depart).value_or(0), reponse);
 }
 
 QTEST_MAIN(TestModifCh1)
