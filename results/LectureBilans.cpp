@@ -81,6 +81,34 @@ bool SuiteUtf8(QByteArrayView octets) {
            }) != fin;
 }
 
+// The lines of octets from debut (what precedes is left out) that another editor saved in UTF-8, in the bytes
+// the programs write. A line whose Windows-1252 bytes would again read as UTF-8 (a name written "Ã©") is kept
+// as it is: read again once written, it has to give the same name. False when no line changes.
+bool LignesUtf8EnWindows1252(QByteArrayView octets, qsizetype debut, QByteArray& recodes) {
+    if (!SuiteUtf8(octets.sliced(debut))) return false;
+    bool recode = false;
+    qsizetype copies = debut; // the bytes before it are in recodes already, or left out
+    recodes.clear();
+    while (debut < octets.size()) {
+        qsizetype fin = debut;
+        while (fin < octets.size() && octets.at(fin) != '\r' && octets.at(fin) != '\n')
+            ++fin;
+        const QByteArrayView ligne = octets.sliced(debut, fin - debut);
+        if (LigneUtf8(ligne)) {
+            const QByteArray enWindows1252 = Windows1252::Encoder(QString::fromUtf8(ligne));
+            if (!LigneUtf8(enWindows1252)) {
+                recodes += octets.sliced(copies, debut - copies);
+                recodes += enWindows1252;
+                copies = fin;
+                recode = true;
+            }
+        }
+        debut = fin + 1;
+    }
+    if (recode) recodes += octets.sliced(copies);
+    return recode;
+}
+
 // The file in the bytes the programs write, when another editor saved it in Unicode (a teacher's
 // correction, a copy through another system): its labels are then recognised and its names read
 // right. Line by line for UTF-8, since the programs go on appending their entries in
@@ -89,28 +117,14 @@ bool EnWindows1252(QByteArrayView octets, QByteArray& recodes) {
     if (octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF")) {
         QStringDecoder decodeur(octets.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
                                                               : QStringConverter::Utf16BE);
-        recodes = Windows1252::Encoder(QString(decodeur(octets.sliced(2))));
+        const QByteArray enWindows1252 = Windows1252::Encoder(QString(decodeur(octets.sliced(2))));
+        // Read as the same bytes written by the programs would be.
+        if (!LignesUtf8EnWindows1252(enWindows1252, 0, recodes)) recodes = enWindows1252;
         return true;
     }
-    const qsizetype marque = octets.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    if (marque == 0 && !SuiteUtf8(octets)) return false;
-    bool recode = marque > 0;
-    qsizetype copies = marque; // the bytes before it are in recodes already
-    for (qsizetype debut = marque; debut < octets.size();) {
-        qsizetype fin = debut;
-        while (fin < octets.size() && octets.at(fin) != '\r' && octets.at(fin) != '\n')
-            ++fin;
-        const QByteArrayView ligne = octets.sliced(debut, fin - debut);
-        if (LigneUtf8(ligne)) {
-            recodes += octets.sliced(copies, debut - copies);
-            recodes += Windows1252::Encoder(QString::fromUtf8(ligne));
-            copies = fin;
-            recode = true;
-        }
-        debut = fin + 1;
-    }
-    if (recode) recodes += octets.sliced(copies);
-    return recode;
+    if (!octets.startsWith("\xEF\xBB\xBF")) return LignesUtf8EnWindows1252(octets, 0, recodes);
+    if (!LignesUtf8EnWindows1252(octets, 3, recodes)) recodes = octets.sliced(3).toByteArray();
+    return true;
 }
 
 enum class Sorte { Vide, Titre, Date, Bonnes, Erreurs, DetailPaire, DetailNombre, Autre };

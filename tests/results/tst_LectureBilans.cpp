@@ -231,6 +231,8 @@ void TestLectureBilans::enregistreParUnAutreEditeur_data() {
         << "\xEF\xBB\xBF" + Avec(Entree, 1, "Léa").join("\r\n").toUtf8() + "\r\n" + programme;
     QTest::newRow("UTF-16 of a Windows notepad") << utf16(QStringConverter::Utf16LE, "\xFF\xFE");
     QTest::newRow("big-endian UTF-16") << utf16(QStringConverter::Utf16BE, "\xFE\xFF");
+    QTest::newRow("UTF-8 with its mark, before a pupil written in Windows-1252")
+        << "\xEF\xBB\xBF" + FichierTexte::EncoderLignes(Avec(Entree, 1, "Léa")) + programme;
 }
 
 void TestLectureBilans::enregistreParUnAutreEditeur() {
