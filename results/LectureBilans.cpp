@@ -66,7 +66,7 @@ bool LigneUtf8(QByteArrayView ligne) {
         premier + 1 == ligne.end() || (uchar(premier[1]) & 0xC0) != 0x80)
         return false;
     QStringDecoder decodeur(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString texte = decodeur(ligne);
+    const QString decode = decodeur(ligne); // what tells whether the bytes are UTF-8
     return !decodeur.hasError();
 }
 
@@ -81,9 +81,10 @@ bool SuiteUtf8(QByteArrayView octets) {
            }) != fin;
 }
 
-// The lines of octets from debut (what precedes is left out) that another editor saved in UTF-8, in the bytes
-// the programs write. A line whose Windows-1252 bytes would again read as UTF-8 (a name written "Ã©") is kept
-// as it is: read again once written, it has to give the same name. False when no line changes.
+// The lines of octets from debut (what precedes is left out) that another editor saved in UTF-8,
+// in the bytes the programs write. A line whose Windows-1252 bytes would again read as UTF-8 (a
+// name written "Ã©") is kept as it is: read again once written, it has to give the same name.
+// False when no line changes.
 bool LignesUtf8EnWindows1252(QByteArrayView octets, qsizetype debut, QByteArray& recodes) {
     if (!SuiteUtf8(octets.sliced(debut))) return false;
     bool recode = false;
