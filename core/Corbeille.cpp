@@ -44,16 +44,33 @@ QStringList Destinations(const QString& chemin, const QString& corbeille) {
     return destinations;
 }
 
+// The note a trash keeps beside "files" about the file dans, which says where it came from.
+QString Note(const QString& dans) {
+    QDir racine = QFileInfo(dans).absoluteDir();
+    racine.cdUp();
+    return racine.filePath(QStringLiteral("info/") + QFileInfo(dans).fileName() +
+                           QStringLiteral(".trashinfo"));
+}
+
+// Qt writes the note without looking whether it went to the disk: on a full disk the file is in
+// the trash with an empty note, which no desktop can put back, and which hides it from the trash.
+bool NoteComplete(const QString& dans) {
+    QFile note(Note(dans));
+    if (!note.open(QIODevice::ReadOnly)) return false;
+    const QByteArray texte = note.read(64 * 1024);
+    return texte.startsWith("[Trash Info]\n") && texte.contains("\nPath=") &&
+           texte.contains("\nDeletionDate=") && texte.endsWith('\n');
+}
+
 // The file did not arrive where it should: back where it was, without the note written about it,
 // nor the folders made for it when they are not a trash.
 void Reprendre(const QString& dans, const QString& chemin, bool dansUneCorbeille) {
     if (AccesFichier::NatureDe(chemin) == Nature::Absent)
         std::rename(QFile::encodeName(dans).constData(), QFile::encodeName(chemin).constData());
+    QFile::remove(Note(dans));
+    if (dansUneCorbeille) return;
     QDir racine = QFileInfo(dans).absoluteDir();
     racine.cdUp();
-    QFile::remove(
-        racine.filePath(QStringLiteral("info/") + QFileInfo(dans).fileName() + QStringLiteral(".trashinfo")));
-    if (dansUneCorbeille) return;
     racine.rmdir(QStringLiteral("files"));
     racine.rmdir(QStringLiteral("info"));
 }
@@ -79,7 +96,7 @@ bool Mettre(const QString& chemin) {
     const bool dansUneCorbeille =
         Destinations(chemin, corbeille).contains(QDir::cleanPath(QFileInfo(dans).absolutePath()));
     const bool arrive = dansUneCorbeille && AccesFichier::NatureDe(dans) != Nature::Absent &&
-                        AccesFichier::NatureDe(chemin) == Nature::Absent;
+                        AccesFichier::NatureDe(chemin) == Nature::Absent && NoteComplete(dans);
     if (!arrive) Reprendre(dans, chemin, dansUneCorbeille);
     return arrive;
 }

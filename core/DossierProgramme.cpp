@@ -50,9 +50,11 @@ bool Creer(const QString& chemin, bool creerParents) {
 }
 
 // Only a written file proves it: permissions tell nothing on a network share or a read-only mount.
-bool Inscriptible(const QString& chemin) {
+// A file that can be made but not written to is on a full disk.
+EtatDossier EssayerEcriture(const QString& chemin) {
     QTemporaryFile essai(QDir(chemin).filePath(QStringLiteral(".essai-XXXXXX")));
-    return essai.open() && essai.write("1", 1) == 1 && essai.flush();
+    if (!essai.open()) return EtatDossier::NonInscriptible;
+    return essai.write("1", 1) == 1 && essai.flush() ? EtatDossier::Pret : EtatDossier::Plein;
 }
 
 // Through a temporary name, so that a copy cut short never leaves half a picture.
@@ -92,6 +94,10 @@ QString Probleme(const ProfilProgramme& profil, const DossierChoisi& choix, Etat
     return QStringLiteral("%1 ne trouve pas son dossier « %2 » (%3) et ne peut pas le créer.")
         .arg(profil.Titre, QDir::toNativeSeparators(choix.Chemin), provenance);
 }
+
+const QString ConseilPlace =
+    QStringLiteral("Si le disque est celui de l'école, demandez à la personne qui s'occupe des ordinateurs "
+                   "d'y faire de la place.");
 
 const QString Conseil =
     QStringLiteral("Vérifiez que ce dossier existe et que vous avez le droit d'y écrire, ou "
@@ -168,7 +174,7 @@ DossierChoisi ChoisirDossier(const ProfilProgramme& profil, const SituationDemar
 EtatDossier PreparerDossier(const QString& chemin, bool creerParents, const QString& livre,
                             const QStringList& fichiers) {
     if (!Creer(chemin, creerParents)) return EtatDossier::Introuvable;
-    if (!Inscriptible(chemin)) return EtatDossier::NonInscriptible;
+    if (const EtatDossier essai = EssayerEcriture(chemin); essai != EtatDossier::Pret) return essai;
     if (!livre.isEmpty() && !MemeDossier(chemin, livre))
         for (const QString& fichier : fichiers)
             CopierSiPlusAncien(QDir(livre).filePath(fichier), QDir(chemin).filePath(fichier));
@@ -181,6 +187,14 @@ DossierDeTravail EtablirDossier(const ProfilProgramme& profil, const SituationDe
     const bool personnel = choix.Origine == OrigineDossier::Personnel;
     const EtatDossier etat = PreparerDossier(choix.Chemin, personnel, situation.DossierLivre, fichiers);
     if (etat == EtatDossier::Pret) return {choix.Chemin, {}};
+    if (etat == EtatDossier::Plein)
+        return {choix.Chemin,
+                {QStringLiteral("Le disque du dossier « %1 » de %2 (%3) est plein. Les préférences, les "
+                                "bilans et les listes d'élèves ne pourront pas être enregistrés tant que de "
+                                "la place n'aura pas été faite ; « Gestion des bilans », dans le menu "
+                                "« Bilans », peut effacer les bilans. %4")
+                     .arg(QDir::toNativeSeparators(choix.Chemin), profil.Titre,
+                          Provenance(choix.Origine, situation), ConseilPlace)}};
 
     const QString probleme = Probleme(profil, choix, etat, situation);
     const QString repli = DossierPersonnel(profil, situation);

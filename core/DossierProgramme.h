@@ -36,6 +36,7 @@ struct DossierChoisi {
 enum class EtatDossier {
     Pret,            // exists, or was created, and a file can be written in it
     NonInscriptible, // exists but nothing can be written in it
+    Plein,           // exists and files can be made in it, but its disk has no room left for a byte
     Introuvable,     // does not exist and cannot be created
 };
 
@@ -73,7 +74,9 @@ EtatDossier PreparerDossier(const QString& chemin, bool creerParents, const QStr
 
 // The whole rule: the chosen folder prepared; when it cannot be used, the per-user folder, and
 // a French message saying so; when neither can, the chosen folder all the same, or the current
-// directory when it does not exist, with a message saying that nothing will be saved.
+// directory when it does not exist, with a message saying that nothing will be saved. A folder
+// whose disk is full stays the program's, with a message saying so: its class lists and results
+// are there, and erasing results is what makes room.
 DossierDeTravail EtablirDossier(const ProfilProgramme& profil, const SituationDemarrage& situation);
 
 class PlateForme;

@@ -27,7 +27,9 @@ namespace {
 
 using AccesFichier::Nature;
 
-enum class Prise { Tenue, Occupee, Impossible };
+// SansPlace: the lock file could not be written, though the folder takes files and its name fits:
+// the disk is full.
+enum class Prise { Tenue, Occupee, Impossible, SansPlace };
 
 const QString CommentLeVoir = QStringLiteral(
     "c'est un fichier caché du dossier du programme, que le gestionnaire de fichiers montre avec "
@@ -76,12 +78,12 @@ QString VerrouInamovible(const QString& cheminVerrou) {
 }
 
 // Why the lock file could not be made, though the folder does not refuse it: QLockFile keeps the
-// system's error to itself, what the folder shows tells the cause.
+// system's error to itself, what the folder shows tells the cause. Empty when it shows none: then
+// the disk had no room for the lock file.
 QString RaisonSansVerrou(const QString& cheminVerrou) {
     if (!QFileInfo(QFileInfo(cheminVerrou).absolutePath()).isDir())
         return RaisonFichier::Systeme(ENOENT, cheminVerrou, true);
-    if (const QString trop = RaisonFichier::NomTropLong(cheminVerrou); !trop.isEmpty()) return trop;
-    return QStringLiteral("le fichier n'a pas pu être réservé, le disque est peut-être plein");
+    return RaisonFichier::NomTropLong(cheminVerrou);
 }
 
 // QLockFile's own waiting doubles its sleep from 100 ms up to seconds, which queues a whole
@@ -103,7 +105,9 @@ Prise PrendreVerrou(QLockFile& verrou, const QString& cheminVerrou, std::chrono:
         }
         if (verrou.error() != QLockFile::LockFailedError) {
             raison = RaisonSansVerrou(cheminVerrou);
-            return Prise::Impossible;
+            if (!raison.isEmpty()) return Prise::Impossible;
+            raison = QStringLiteral("le fichier n'a pas pu être réservé, le disque est peut-être plein");
+            return Prise::SansPlace;
         }
         if (raison = VerrouInamovible(cheminVerrou); raison.isEmpty())
             resteDepuis.reset();
@@ -204,6 +208,19 @@ bool EcrireSousNomNeuf(const QString& neuf, const QByteArray& octets, QFileDevic
     return false;
 }
 
+// The work with the lock held. An append under way holds its lock file, which is there: a lock
+// that could not even be written means that none is under way, and none can begin before room is
+// made; sansPlace lets the work go on then.
+bool Travailler(const QString& chemin, const std::function<bool(QString&)>& travail, QString& raison,
+                std::chrono::milliseconds attente, bool sansPlace) {
+    const QString cheminVerrou = EcritureFichier::FichierVerrou(chemin);
+    QLockFile verrou(cheminVerrou);
+    const Prise prise = PrendreVerrou(verrou, cheminVerrou, attente, raison);
+    if (prise != Prise::Tenue && !(sansPlace && prise == Prise::SansPlace)) return false;
+    raison.clear();
+    return travail(raison);
+}
+
 } // namespace
 
 namespace EcritureFichier {
@@ -255,10 +272,12 @@ bool Ajouter(const QString& chemin, const QByteArray& entreeNouveau, const QByte
 
 bool SousVerrou(const QString& chemin, const std::function<bool(QString&)>& travail, QString& raison,
                 std::chrono::milliseconds attente) {
-    const QString cheminVerrou = FichierVerrou(chemin);
-    QLockFile verrou(cheminVerrou);
-    if (PrendreVerrou(verrou, cheminVerrou, attente, raison) != Prise::Tenue) return false;
-    return travail(raison);
+    return Travailler(chemin, travail, raison, attente, false);
+}
+
+bool SousVerrouPourEffacer(const QString& chemin, const std::function<bool(QString&)>& travail,
+                           QString& raison, std::chrono::milliseconds attente) {
+    return Travailler(chemin, travail, raison, attente, true);
 }
 
 // Where the lock cannot be made (a folder the account may only read, a trap at the lock's place),

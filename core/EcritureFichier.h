@@ -42,6 +42,10 @@ bool Ajouter(const QString& chemin, const QByteArray& entreeNouveau, const QByte
 bool SousVerrou(const QString& chemin, const std::function<bool(QString& raison)>& travail, QString& raison,
                 std::chrono::milliseconds attente = AttenteVerrou);
 
+// SousVerrou for whoever erases a results file, which is what gives room back: on a disk too full
+// for even the lock file, travail runs without it.
+bool SousVerrouPourEffacer(const QString& chemin, const std::function<bool(QString& raison)>& travail,
+                           QString& raison, std::chrono::milliseconds attente = AttenteVerrou);
 // Whole read of a file that others append to (the results files): under their lock, so that an
 // entry being written is never read in half. Where the lock cannot be made (a folder this account
 // may only read, something else at the lock's place), nobody appends: the file is read without

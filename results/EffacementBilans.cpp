@@ -33,7 +33,7 @@ QString RaisonEffacement(const QFile& fichier) {
 Issue Effacer(PlateForme& plate, const QString& chemin, bool definitivement, QString& raison,
               std::chrono::milliseconds attente) {
     Issue issue = Issue::Echec;
-    EcritureFichier::SousVerrou(
+    EcritureFichier::SousVerrouPourEffacer(
         chemin,
         [&](QString& r) {
             const AccesFichier::Nature nature = AccesFichier::NatureDe(chemin);

@@ -4,6 +4,7 @@
 #include "core/Windows1252.h"
 
 #include <QHash>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -54,6 +55,77 @@ int Nombre(QByteArrayView octets, qsizetype& pos) {
 void PasserBlancs(QByteArrayView octets, qsizetype& pos) {
     while (pos < octets.size() && Blanc(octets.at(pos)))
         ++pos;
+}
+
+// A line another editor saved in UTF-8: letters beyond ASCII, each a lead byte followed by its
+// continuation bytes. Its first such byte tells at once a line of Windows-1252, where an accented
+// letter is one byte between plain letters.
+bool LigneUtf8(QByteArrayView ligne) {
+    const auto premier = std::find_if(ligne.begin(), ligne.end(), [](char c) { return uchar(c) >= 0x80; });
+    if (premier == ligne.end() || uchar(*premier) < 0xC2 || uchar(*premier) > 0xF4 ||
+        premier + 1 == ligne.end() || (uchar(premier[1]) & 0xC0) != 0x80)
+        return false;
+    QStringDecoder decodeur(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString decode = decodeur(ligne); // what tells whether the bytes are UTF-8
+    return !decodeur.hasError();
+}
+
+// Whether a lead byte of UTF-8 is followed by a continuation byte anywhere: in the programs' own
+// files, an accented letter stands between plain letters. One look at each byte, before any line
+// is looked at.
+bool SuiteUtf8(QByteArrayView octets) {
+    const auto* debut = reinterpret_cast<const uchar*>(octets.data());
+    const auto* fin = debut + octets.size();
+    return std::adjacent_find(debut, fin, [](uchar a, uchar b) {
+               return a >= 0xC2 && a <= 0xF4 && (b & 0xC0) == 0x80;
+           }) != fin;
+}
+
+// The lines of octets from debut (what precedes is left out) that another editor saved in UTF-8,
+// in the bytes the programs write. A line whose Windows-1252 bytes would again read as UTF-8 (a
+// name written "Ã©") is kept as it is: read again once written, it has to give the same name.
+// False when no line changes.
+bool LignesUtf8EnWindows1252(QByteArrayView octets, qsizetype debut, QByteArray& recodes) {
+    if (!SuiteUtf8(octets.sliced(debut))) return false;
+    bool recode = false;
+    qsizetype copies = debut; // the bytes before it are in recodes already, or left out
+    recodes.clear();
+    while (debut < octets.size()) {
+        qsizetype fin = debut;
+        while (fin < octets.size() && octets.at(fin) != '\r' && octets.at(fin) != '\n')
+            ++fin;
+        const QByteArrayView ligne = octets.sliced(debut, fin - debut);
+        if (LigneUtf8(ligne)) {
+            const QByteArray enWindows1252 = Windows1252::Encoder(QString::fromUtf8(ligne));
+            if (!LigneUtf8(enWindows1252)) {
+                recodes += octets.sliced(copies, debut - copies);
+                recodes += enWindows1252;
+                copies = fin;
+                recode = true;
+            }
+        }
+        debut = fin + 1;
+    }
+    if (recode) recodes += octets.sliced(copies);
+    return recode;
+}
+
+// The file in the bytes the programs write, when another editor saved it in Unicode (a teacher's
+// correction, a copy through another system): its labels are then recognised and its names read
+// right. Line by line for UTF-8, since the programs go on appending their entries in
+// Windows-1252 after the lines saved so. False when the file needs nothing.
+bool EnWindows1252(QByteArrayView octets, QByteArray& recodes) {
+    if (octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF")) {
+        QStringDecoder decodeur(octets.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
+                                                              : QStringConverter::Utf16BE);
+        const QByteArray enWindows1252 = Windows1252::Encoder(QString(decodeur(octets.sliced(2))));
+        // Read as the same bytes written by the programs would be.
+        if (!LignesUtf8EnWindows1252(enWindows1252, 0, recodes)) recodes = enWindows1252;
+        return true;
+    }
+    if (!octets.startsWith("\xEF\xBB\xBF")) return LignesUtf8EnWindows1252(octets, 0, recodes);
+    if (!LignesUtf8EnWindows1252(octets, 3, recodes)) recodes = octets.sliced(3).toByteArray();
+    return true;
 }
 
 enum class Sorte { Vide, Titre, Date, Bonnes, Erreurs, DetailPaire, DetailNombre, Autre };
@@ -402,7 +474,7 @@ void LireDate(QStringView ligne, QDate& date, QTime& heure) {
     heure = HeureDe(ligne, pos);
 }
 
-FichierLu Lire(QByteArrayView octets, SorteFichier sorte, const Avancement& avancer) {
+static FichierLu LireWindows1252(QByteArrayView octets, SorteFichier sorte, const Avancement& avancer) {
     Lecteur lecteur(sorte);
     qsizetype debut = 0;
     qsizetype prochainAvis = PasAvancement;
@@ -427,6 +499,17 @@ FichierLu Lire(QByteArrayView octets, SorteFichier sorte, const Avancement& avan
     FichierLu lu = lecteur.Finir(coupee);
     if (avancer) avancer(octets.size());
     return lu;
+}
+
+FichierLu Lire(QByteArrayView octets, SorteFichier sorte, const Avancement& avancer) {
+    QByteArray recodes;
+    if (!EnWindows1252(octets, recodes)) return LireWindows1252(octets, sorte, avancer);
+    // The progress is told in the file's own bytes.
+    const qsizetype total = octets.size(), lus = recodes.size();
+    Avancement avancerDansLeFichier;
+    if (avancer)
+        avancerDansLeFichier = [&](qsizetype n) { return avancer(lus == 0 ? total : n * total / lus); };
+    return LireWindows1252(recodes, sorte, avancerDansLeFichier);
 }
 
 } // namespace LectureBilans

@@ -63,7 +63,9 @@ struct FichierLu {
 // Told how many bytes have been read so far; false stops the reading.
 using Avancement = std::function<bool(qsizetype octetsLus)>;
 
-// The entries of a file's bytes: Windows-1252, lines ended by CR LF, LF or CR.
+// The entries of a file's bytes: Windows-1252 as the programs write them, or UTF-8 (with its mark
+// or without, also before entries the programs appended since) or UTF-16 as another editor may
+// have saved the file; lines ended by CR LF, LF or CR.
 FichierLu Lire(QByteArrayView octets, SorteFichier sorte, const Avancement& avancer = {});
 
 // The date and time of a date line ("Le 06/12/2002   à  14:35:10"), also in the other short

@@ -3,6 +3,7 @@
 // trash, or stays where it was when there can be none, and the program folder never receives
 // anything.
 #include "core/Corbeille.h"
+#include "support/DisquePlein.h"
 #include "support/EnregistrementPreferences.h"
 #include "support/Pieges.h"
 
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace ER = EnregistrementPreferences;
 
@@ -44,14 +47,17 @@ void TestCorbeille::cleanup() {
 void TestCorbeille::effacerVersLaCorbeille_data() {
     QTest::addColumn<bool>("lien");
     QTest::addColumn<bool>("dossierDeDonneesImpossible"); // a file stands where the data folder goes
-    QTest::newRow("a home without ~/.local/share") << false << false;
-    QTest::newRow("a link goes, its target stays") << true << false;
-    QTest::newRow("no trash can be made: the file stays") << false << true;
+    QTest::addColumn<bool>("disquePlein");
+    QTest::newRow("a home without ~/.local/share") << false << false << false;
+    QTest::newRow("a link goes, its target stays") << true << false << false;
+    QTest::newRow("no trash can be made: the file stays") << false << true << false;
+    QTest::newRow("disk full, no room for the trash's note: the file stays") << false << false << true;
 }
 
 void TestCorbeille::effacerVersLaCorbeille() {
     QFETCH(bool, lien);
     QFETCH(bool, dossierDeDonneesImpossible);
+    QFETCH(bool, disquePlein);
     QTemporaryDir racine;
     const QDir dossier(racine.path());
     QVERIFY(dossier.mkdir(QStringLiteral("maison")) && dossier.mkdir(QStringLiteral("programme")));
@@ -69,17 +75,21 @@ void TestCorbeille::effacerVersLaCorbeille() {
     QVERIFY(ER::Ecrire(lien ? cible : chemin, "Paul\r\n"));
     if (lien) QVERIFY(Pieges::Lien(chemin, cible));
 
+    std::optional<DisquePlein> plein;
+    if (disquePlein) QVERIFY(plein.emplace(0).Actif());
     const bool mis = Corbeille::Mettre(chemin);
+    plein.reset();
 
-    QCOMPARE(mis, !dossierDeDonneesImpossible);
+    QCOMPARE(mis, !dossierDeDonneesImpossible && !disquePlein);
     QCOMPARE(QDir(programme).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
              mis ? QStringList() : QStringList{QStringLiteral("bilan Carrelis.txt")});
     if (lien) QCOMPARE(ER::Lire(cible), QByteArray("Paul\r\n"));
+    const QString corbeille = dossier.filePath(QStringLiteral("maison/.local/share/Trash"));
     if (!mis) {
         QCOMPARE(ER::Lire(chemin), QByteArray("Paul\r\n"));
+        QCOMPARE(QDir(corbeille + QStringLiteral("/info")).entryList(QDir::Files), QStringList());
         return;
     }
-    const QString corbeille = dossier.filePath(QStringLiteral("maison/.local/share/Trash"));
     QCOMPARE(Corbeille::DeLUtilisateur(), corbeille);
     const QString dans = corbeille + QStringLiteral("/files/bilan Carrelis.txt");
     QCOMPARE(Pieges::EstLien(dans), lien);

@@ -2,12 +2,15 @@
 // The program folder: which folder each start-up situation gives, the system-wide setting, the
 // preparation of the folder and the messages when it cannot be used.
 #include "core/DossierProgramme.h"
+#include "support/DisquePlein.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 Q_DECLARE_METATYPE(OrigineDossier)
 Q_DECLARE_METATYPE(EtatDossier)
@@ -266,37 +269,52 @@ void TestDossierProgramme::repliEtMessages_data() {
     QTest::addColumn<QString>("maison");  // empty: the usual one
     QTest::addColumn<QString>("attendu"); // the folder used
     QTest::addColumn<QStringList>("dit"); // what the single message says; empty: no message
+    QTest::addColumn<bool>("disquePlein");
     QTest::newRow("all is well") << ""
                                  << ""
                                  << ""
-                                 << "@/maison/Carrelis" << QStringList{};
+                                 << "@/maison/Carrelis" << QStringList{} << false;
     QTest::newRow("option names a folder nobody may write")
         << "/proc"
         << ""
         << ""
         << "@/maison/Carrelis"
         << QStringList{"Carrelis ne peut pas écrire dans son dossier « /proc »", "l'option --dossier",
-                       "rangés cette fois dans « @/maison/Carrelis »"};
+                       "rangés cette fois dans « @/maison/Carrelis »"}
+        << false;
     QTest::newRow("classroom share not mounted")
         << ""
         << "dossier = @/partage/CM1"
         << ""
         << "@/maison/Carrelis"
         << QStringList{"ne trouve pas son dossier « @/partage/CM1 »", "réglé dans /etc/carrelis.conf",
-                       "rangés cette fois dans « @/maison/Carrelis »"};
+                       "rangés cette fois dans « @/maison/Carrelis »"}
+        << false;
     QTest::newRow("home cannot be written either")
         << ""
         << ""
         << "/proc"
         << "@/bureau"
         << QStringList{"ne trouve pas son dossier « /proc/Carrelis » (le dossier personnel)",
-                       "ne pourront pas être enregistrés"};
+                       "ne pourront pas être enregistrés"}
+        << false;
     QTest::newRow("share read-only and no home: read what the share holds")
         << "/proc"
         << ""
         << "/proc"
         << "/proc"
-        << QStringList{"ne peut pas écrire dans son dossier « /proc »", "ne pourront pas être enregistrés"};
+        << QStringList{"ne peut pas écrire dans son dossier « /proc »", "ne pourront pas être enregistrés"}
+        << false;
+    // Its class lists and results are there, and erasing results is what makes room.
+    QTest::newRow("the share's disk is full: it stays the program folder")
+        << "@/bureau"
+        << ""
+        << ""
+        << "@/bureau"
+        << QStringList{"Le disque du dossier « @/bureau » de Carrelis (donné par l'option --dossier) est "
+                       "plein",
+                       "Gestion des bilans"}
+        << true;
 }
 
 void TestDossierProgramme::repliEtMessages() {
@@ -305,10 +323,14 @@ void TestDossierProgramme::repliEtMessages() {
     QFETCH(QString, maison);
     QFETCH(QString, attendu);
     QFETCH(QStringList, dit);
+    QFETCH(bool, disquePlein);
     Poste poste;
     SituationDemarrage situation = poste.Situation(QStringLiteral("@/bureau"), option, reglage);
     if (!maison.isEmpty()) situation.DossierPersonnel = maison;
+    std::optional<DisquePlein> plein;
+    if (disquePlein) QVERIFY(plein.emplace(0).Actif());
     const DossierDeTravail dossier = EtablirDossier(ProfilCarrelis(), situation);
+    plein.reset();
     QCOMPARE(dossier.Chemin, poste.Chemin(attendu));
     QCOMPARE(dossier.Avertissements.size(), dit.isEmpty() ? 0 : 1);
     for (const QString& morceau : dit)

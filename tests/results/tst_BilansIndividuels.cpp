@@ -6,6 +6,7 @@
 #include "core/Programme.h"
 #include "results/BilansIndividuels.h"
 #include "results/EffacementBilans.h"
+#include "support/DisquePlein.h"
 #include "support/PlateFormeTest.h"
 
 #include <QDeadlineTimer>
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -128,44 +130,55 @@ void TestBilansIndividuels::effacement_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("question"); // the start of the first one
     QTest::addColumn<int>("avertissements");
+    QTest::addColumn<bool>("disquePlein"); // no room even for a lock file
     const QStringList autres{".Bilan CM1 Max.txt.verrou", "Bilan du trimestre.txt", "Bilan trimestre.rtf",
                              "CM1.elv", "CM1B.elv"};
     const QStringList individuels{"Bilan CM1 Léa.txt", "Bilan CM1B Zoé.txt", "Bilan individuel Paul.txt"};
     QTest::newRow("general, yes: to the trash")
         << true << true << QList<bool>{true} << "" << QStringList(autres + individuels)
         << "Le bilan général a été effacé. Il est dans la corbeille."
-        << "Effacer le bilan général «\u00a0bilan Carrelis.txt\u00a0»" << 0;
+        << "Effacer le bilan général «\u00a0bilan Carrelis.txt\u00a0»" << 0 << false;
     QTest::newRow("general, no: nothing erased")
         << true << true << QList<bool>{false} << ""
         << QStringList(autres + individuels + QStringList{"bilan Carrelis.txt"}) << ""
-        << "Effacer le bilan général" << 0;
+        << "Effacer le bilan général" << 0 << false;
     QTest::newRow("general without a trash, yes twice: erased for good")
         << true << false << QList<bool>{true, true} << "" << QStringList(autres + individuels)
         << "Le bilan général a été effacé."
-        << "Effacer le bilan général" << 0;
+        << "Effacer le bilan général" << 0 << false;
     QTest::newRow("general without a trash, yes then no: kept")
         << true << false << QList<bool>{true, false} << ""
         << QStringList(autres + individuels + QStringList{"bilan Carrelis.txt"})
         << "Le bilan général n'a pas été effacé."
-        << "Effacer le bilan général" << 0;
+        << "Effacer le bilan général" << 0 << false;
     QTest::newRow("individuals, yes: only the results files go")
         << false << true << QList<bool>{true} << "" << QStringList(autres + QStringList{"bilan Carrelis.txt"})
         << "Bilans individuels effacés. Ils sont dans la corbeille."
-        << "Effacer les 3 bilans individuels de la liste" << 0;
+        << "Effacer les 3 bilans individuels de la liste" << 0 << false;
     QTest::newRow("individuals, no") << false << true << QList<bool>{false} << ""
                                      << QStringList(autres + individuels + QStringList{"bilan Carrelis.txt"})
                                      << ""
-                                     << "Effacer les 3 bilans individuels" << 0;
+                                     << "Effacer les 3 bilans individuels" << 0 << false;
     QTest::newRow("individuals, one being saved: it stays and is said")
         << false << true << QList<bool>{true} << "Bilan CM1B Zoé.txt"
         << QStringList(autres +
                        QStringList{"bilan Carrelis.txt", "Bilan CM1B Zoé.txt", ".Bilan CM1B Zoé.txt.verrou"})
         << "2 bilans individuels effacés sur 3 ; les autres sont restés dans le dossier."
-        << "Effacer les 3 bilans individuels" << 1;
+        << "Effacer les 3 bilans individuels" << 1 << false;
     QTest::newRow("individuals without a trash, erased for good")
         << false << false << QList<bool>{true, true} << ""
         << QStringList(autres + QStringList{"bilan Carrelis.txt"}) << "Bilans individuels effacés."
-        << "Effacer les 3" << 0;
+        << "Effacer les 3" << 0 << false;
+    // What fills a disk is what the teacher erases to make room: no lock can be made then, and no
+    // append can be under way or begin.
+    QTest::newRow("general on a full disk, yes twice: erased for good")
+        << true << false << QList<bool>{true, true} << "" << QStringList(autres + individuels)
+        << "Le bilan général a été effacé."
+        << "Effacer le bilan général" << 0 << true;
+    QTest::newRow("individuals on a full disk: to the trash")
+        << false << true << QList<bool>{true} << "" << QStringList(autres + QStringList{"bilan Carrelis.txt"})
+        << "Bilans individuels effacés. Ils sont dans la corbeille."
+        << "Effacer les 3 bilans individuels de la liste" << 0 << true;
 }
 
 void TestBilansIndividuels::effacement() {
@@ -177,6 +190,7 @@ void TestBilansIndividuels::effacement() {
     QFETCH(QString, message);
     QFETCH(QString, question);
     QFETCH(int, avertissements);
+    QFETCH(bool, disquePlein);
     QTemporaryDir dossier, poubelle;
     const QDir programme(dossier.path());
     Deposer(programme, DossierDeClasse);
@@ -189,12 +203,15 @@ void TestBilansIndividuels::effacement() {
     QLockFile eleve(EcritureFichier::FichierVerrou(programme.filePath(occupe)));
     if (!occupe.isEmpty()) QVERIFY(eleve.tryLock(0));
 
+    std::optional<DisquePlein> plein;
+    if (disquePlein) QVERIFY(plein.emplace(0).Actif());
     const auto compte =
         general ? EffacementBilans::EffacerBilanGeneral(plate, prog.Dossier(), prog.Profil().FichierBilan,
                                                         std::chrono::milliseconds(100))
                 : EffacementBilans::EffacerBilansIndividuels(plate, prog.Dossier(),
                                                              BilansIndividuels::Fichiers(prog.Dossier()),
                                                              std::chrono::milliseconds(100));
+    plein.reset();
     restent.sort();
     QStringList trouves = Contenu(programme);
     trouves.sort();

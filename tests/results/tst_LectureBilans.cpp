@@ -6,6 +6,7 @@
 #include "support/ClasseEcrite.h"
 #include "support/EcritureEntrees.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +65,8 @@ class TestLectureBilans : public QObject {
     void fichierAbime_data();
     void fichierAbime();
     void coupeAChaqueOctet();
+    void enregistreParUnAutreEditeur_data();
+    void enregistreParUnAutreEditeur();
     void lireDate_data();
     void lireDate();
     void arretDemande();
@@ -211,6 +214,40 @@ void TestLectureBilans::fichierAbime() {
         for (const PartieLue& p : lu.Parties)
             QCOMPARE(p.Erreurs, 3);
     }
+}
+
+// A teacher who corrected a name in another editor may have saved the file in Unicode; the
+// programs then go on appending their entries in Windows-1252.
+void TestLectureBilans::enregistreParUnAutreEditeur_data() {
+    QTest::addColumn<QByteArray>("octets");
+    const QString texte = Entrees({Avec(Entree, 1, "Léa"), Avec(Entree, 1, "Noël")}).join("\r\n") + "\r\n";
+    const auto utf16 = [&](QStringConverter::Encoding codage, const char* marque) {
+        return QByteArray(marque) + QByteArray(QStringEncoder(codage)(texte));
+    };
+    const QByteArray programme = FichierTexte::EncoderLignes(Avec(Entree, 1, "Noël"));
+    QTest::newRow("UTF-8") << texte.toUtf8();
+    QTest::newRow("UTF-8 with its mark") << "\xEF\xBB\xBF" + texte.toUtf8();
+    QTest::newRow("UTF-8, then an entry the program appended")
+        << "\xEF\xBB\xBF" + Avec(Entree, 1, "Léa").join("\r\n").toUtf8() + "\r\n" + programme;
+    QTest::newRow("UTF-16 of a Windows notepad") << utf16(QStringConverter::Utf16LE, "\xFF\xFE");
+    QTest::newRow("big-endian UTF-16") << utf16(QStringConverter::Utf16BE, "\xFE\xFF");
+    QTest::newRow("UTF-8 with its mark, before a pupil written in Windows-1252")
+        << "\xEF\xBB\xBF" + FichierTexte::EncoderLignes(Avec(Entree, 1, "Léa")) + programme;
+}
+
+void TestLectureBilans::enregistreParUnAutreEditeur() {
+    QFETCH(QByteArray, octets);
+    QList<qsizetype> avis;
+    const FichierLu lu = LectureBilans::Lire(octets, SorteFichier::General, [&](qsizetype n) {
+        avis << n;
+        return true;
+    });
+    QCOMPARE(Noms(lu), (QStringList{"Léa", "Noël"}));
+    QCOMPARE(lu.EntreesIllisibles + lu.LignesInconnues, 0);
+    QVERIFY(!lu.FinIncomplete);
+    for (const PartieLue& p : lu.Parties)
+        QCOMPARE((QList<int>{p.NumJeu, p.Bonnes, p.Total, p.Erreurs}), (QList<int>{1, 14, 20, 3}));
+    QCOMPARE(avis.value(avis.size() - 1), octets.size()); // the progress ends at the file's own end
 }
 
 // A crash may stop a save at any byte: the entries before it stay whole, the torn one is told.
