@@ -36,7 +36,7 @@ QString DossierIntrouvable(const QFileInfo& dossier) {
 namespace RaisonFichier {
 
 // The system's reason is terse and English: what the file system shows tells the usual cases.
-QString Ouverture(const QFileDevice& fichier, const QString& chemin) {
+QString Ouverture(const QFileDevice& fichier, const QString& chemin, Lieu lieu) {
     const QFileInfo info(chemin);
     const QFileInfo dossier(info.absolutePath());
     const Nature nature = AccesFichier::NatureDe(chemin);
@@ -50,7 +50,10 @@ QString Ouverture(const QFileDevice& fichier, const QString& chemin) {
     else if (info.exists() && !info.isWritable())
         raison = QStringLiteral("le fichier est protégé en écriture");
     else if (!info.exists() && !dossier.isWritable())
-        raison = QStringLiteral("le dossier du programme est protégé en écriture");
+        raison = lieu == Lieu::DossierDuProgramme
+                     ? QStringLiteral("le dossier du programme est protégé en écriture")
+                     : QStringLiteral("le dossier «\u00a0%1\u00a0» est protégé en écriture")
+                           .arg(QDir::toNativeSeparators(dossier.filePath()));
     else
         raison = QStringLiteral("le fichier ne peut pas être ouvert");
     return AvecDetail(raison, fichier);

@@ -11,8 +11,12 @@ class QFileDevice;
 // system's own words in brackets for whoever helps them.
 namespace RaisonFichier {
 
+// Where a file was to be made: in the program folder, which the teacher knows by that name, or in
+// a folder chosen in a dialog (a printed PDF file), which the message names.
+enum class Lieu { DossierDuProgramme, DossierChoisi };
+
 // chemin is the file's path: a file opened from a descriptor does not know its own.
-QString Ouverture(const QFileDevice& fichier, const QString& chemin);
+QString Ouverture(const QFileDevice& fichier, const QString& chemin, Lieu lieu = Lieu::DossierDuProgramme);
 QString Lecture(const QFileDevice& fichier, const QString& chemin);
 QString Ecriture(const QFileDevice& fichier, const QString& chemin);
 

@@ -13,7 +13,7 @@ SortiePdf::SortiePdf(const QString& chemin, const QString& titre) : fichier(chem
     if (cible.exists() && !cible.isFile())
         refus = QStringLiteral("«\u00a0%1\u00a0» n'est pas un fichier").arg(QDir::toNativeSeparators(chemin));
     else if (!fichier.open(QIODevice::WriteOnly))
-        refus = RaisonFichier::Ouverture(fichier, chemin);
+        refus = RaisonFichier::Ouverture(fichier, chemin, RaisonFichier::Lieu::DossierChoisi);
 }
 
 bool SortiePdf::Livrer(QString& raison) {

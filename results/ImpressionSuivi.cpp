@@ -20,6 +20,7 @@ constexpr double PartEntete = 0.09; // two bands
 constexpr double PartPied = 0.03;
 constexpr double MargeTexte = 0.25; // on either side of a cell's text, of the letters' size
 constexpr double TailleReference = 100;
+constexpr double PartNomsMax = 0.3; // of the width, the most a long name widens its column to
 
 QList<double> Largeurs(const Tableau& t, double largeur) {
     QList<double> poids;
@@ -33,24 +34,56 @@ QList<double> Largeurs(const Tableau& t, double largeur) {
     return poids;
 }
 
-// The letters' size at which every cell and title fits its column, within the row's height.
-double Taille(QPainter& peintre, const Tableau& t, const QList<double>& largeurs, double hauteurLigne) {
+// The widest text of column c, its title included, at the reference size.
+double PlusLarge(const QFontMetricsF& mesure, const Tableau& t, qsizetype c) {
+    double largeur = mesure.horizontalAdvance(t.Titres.value(c));
+    for (const QStringList& ligne : t.Lignes)
+        largeur = std::max(largeur, mesure.horizontalAdvance(ligne.value(c)));
+    return largeur;
+}
+
+struct Colonnes {
+    QList<double> Largeurs;
+    double Taille = 1; // of the letters, in device pixels
+};
+
+// The columns' widths, and the letters' size at which every cell and title fits its column within
+// the row's height. A text of width l at the reference size fits a column at size s when
+// s (l / ref + 2 marge) <= width. A name longer than its column takes the room the other columns
+// leave at that size, up to PartNomsMax of the width; one still longer is cut short rather than
+// shrink every cell of the table.
+Colonnes Disposer(QPainter& peintre, const Tableau& t, double largeur, double hauteurLigne) {
     QFont police(QStringLiteral("Arial"));
     police.setPixelSize(int(TailleReference));
     police.setBold(true);
     const QFontMetricsF mesure(police, peintre.device());
+    QList<double> plusLarges;
+    for (qsizetype c = 0; c < t.Entetes.size(); ++c)
+        plusLarges << PlusLarge(mesure, t, c);
+    Colonnes colonnes{Largeurs(t, largeur)};
     double facteur = hauteurLigne * 0.55 / TailleReference;
-    // A text of width l at the reference size fits a cell at size s when s (l / ref + 2 marge) <= width.
-    const auto ajuster = [&](const QString& texte, double largeur) {
-        const double l = mesure.horizontalAdvance(texte);
-        if (l > 0) facteur = std::min(facteur, largeur / (l + 2 * MargeTexte * TailleReference));
+    for (qsizetype c = 1; c < plusLarges.size(); ++c)
+        if (plusLarges[c] > 0)
+            facteur =
+                std::min(facteur, colonnes.Largeurs[c] / (plusLarges[c] + 2 * MargeTexte * TailleReference));
+    colonnes.Taille = std::max(1.0, facteur * TailleReference);
+    if (plusLarges.isEmpty()) return colonnes;
+    // The room a column's widest text takes at that size, with a little to spare: drawn at whole
+    // pixels, a text measured to fit exactly would be cut.
+    const auto place = [&](qsizetype c) {
+        return (plusLarges[c] + 2 * MargeTexte * TailleReference) * facteur * 1.02;
     };
-    for (qsizetype c = 0; c < largeurs.size(); ++c) {
-        ajuster(t.Titres.value(c), largeurs[c]);
-        for (const QStringList& ligne : t.Lignes)
-            ajuster(ligne.value(c), largeurs[c]);
-    }
-    return std::max(1.0, facteur * TailleReference);
+    double autres = 0;
+    for (qsizetype c = 1; c < plusLarges.size(); ++c)
+        autres += place(c);
+    const double noms = std::min({place(0), largeur * PartNomsMax, largeur - autres});
+    if (noms <= colonnes.Largeurs[0]) return colonnes;
+    // The other columns keep their room and share what is left as their weights say.
+    const double reste = largeur - noms - autres, avant = largeur - colonnes.Largeurs[0];
+    for (qsizetype c = 1; c < colonnes.Largeurs.size(); ++c)
+        colonnes.Largeurs[c] = place(c) + reste * colonnes.Largeurs[c] / avant;
+    colonnes.Largeurs[0] = noms;
+    return colonnes;
 }
 
 void Texte(QPainter& peintre, const QRectF& rect, const QString& texte, Qt::Alignment alignement) {
@@ -116,8 +149,9 @@ void DessinerPage(QPainter& peintre, QSize surface, int page, const Tableau& t, 
     const double hTitre = zone.height() * PartTitre;
     const double hEntete = zone.height() * PartEntete;
     const double hLigne = zone.height() * (1 - PartTitre - PartEntete - PartPied) / LignesParPage;
-    const QList<double> largeurs = Largeurs(t, zone.width());
-    const double taille = Taille(peintre, t, largeurs, hLigne);
+    const Colonnes colonnes = Disposer(peintre, t, zone.width(), hLigne);
+    const QList<double>& largeurs = colonnes.Largeurs;
+    const double taille = colonnes.Taille;
 
     peintre.setPen(QPen(Qt::black, std::max(1.0, taille / 14)));
     peintre.setFont(Police(std::min(hTitre * 0.5, taille * 1.8), true));

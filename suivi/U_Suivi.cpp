@@ -473,7 +473,6 @@ bool TF_Suivi::Imprimer() {
     int imprimees = 0;
     const bool fait =
         ImprimerDepuisFenetre(plate, Titre, QPageLayout::Landscape, pages, [&](const Destination& vers) {
-            vers.Page.setPageSize(QPageSize(QPageSize::A4));
             imprimees = static_cast<int>(vers.Demande.Choisies(pages).size());
             return ImprimerPages(
                 vers, QPageLayout::Landscape, pages, [&](QPainter& peintre, QSize surface, int k) {

@@ -116,8 +116,8 @@ void TestTravailImpression::pagesEtCopiesSurLaFeuille() {
     QVERIFY(Pdf::LirePage(chemin).largeur > Pdf::LirePage(chemin).hauteur);
 }
 
-// From the dialog's answer to the message: a device or a pipe chosen as the file, a folder gone,
-// a disk that fills up while the pages are written, pages that do not exist. The file that was
+// From the dialog's answer to the message: a device or a pipe chosen as the file, a folder gone or
+// only read, a disk that fills up while the pages are written, pages that do not exist. The file that was
 // there stays as it was, none is left half written beside it, and the teacher reads why.
 void TestTravailImpression::echecDitJamaisReussi_data() {
     QTest::addColumn<QString>("cible"); // in the test's folder unless absolute
@@ -129,6 +129,9 @@ void TestTravailImpression::echecDitJamaisReussi_data() {
     QTest::newRow("a device") << "/dev/full" << qint64(0) << 2 << false
                               << "«\u00a0/dev/full\u00a0» n'est pas un fichier";
     QTest::newRow("a folder gone") << "absent/feuille.pdf" << qint64(0) << 2 << false << "est introuvable";
+    // Even root may not make a file there; the folder is named, not taken for the program's.
+    QTest::newRow("a folder only read") << "/proc/sys/feuille.pdf" << qint64(0) << 2 << false
+                                        << "le dossier «\u00a0/proc/sys\u00a0» est protégé en écriture";
     QTest::newRow("the disk fills up")
         << "feuille.pdf" << qint64(6000) << 40 << true << "disque est peut-être plein";
     QTest::newRow("no page asked for exists") << "feuille.pdf" << qint64(0) << 1 << true << "L'impression";

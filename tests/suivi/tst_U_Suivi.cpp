@@ -46,14 +46,18 @@
 namespace {
 
 // A class (six pupils unless told: Adam, Léa, Paul, Inès, Hugo, and Zoé who has not played yet)
-// with six games each, of every exercise, both preferences on.
+// with six games each, of every exercise, both preferences on; the first names given take the
+// place of the first pupils'.
 struct Banc : BancProgramme {
-    explicit Banc(const ProfilProgramme& profil = ProfilCarrelis(), int nombre = 6)
+    explicit Banc(const ProfilProgramme& profil = ProfilCarrelis(), int nombre = 6,
+                  const QStringList& noms = {})
         : BancProgramme(profil), fenetres(prog) {
         prog.FichierAide = profil.FichierAide;
         prog.RepProgramme = dossier.path();
-        const QStringList eleves = nombre == 6 ? QStringList{"Adam", "Léa", "Paul", "Inès", "Hugo", "Zoé"}
-                                               : ClasseEcrite::Prenoms.first(nombre);
+        QStringList eleves = nombre == 6 ? QStringList{"Adam", "Léa", "Paul", "Inès", "Hugo", "Zoé"}
+                                         : ClasseEcrite::Prenoms.first(nombre);
+        for (qsizetype i = 0; i < std::min(noms.size(), eleves.size()); ++i)
+            eleves[i] = noms[i];
         ClasseEcrite::EcrireListe(dossier.path(), "CM1", eleves);
         ClasseEcrite::Ecrire(
             dossier.path(), profil, "CM1",
@@ -120,6 +124,7 @@ class TestU_Suivi : public QObject {
     void exporterPourUnTableur();
     void exportRefuse_data();
     void exportRefuse();
+    void imprimerLeTableau_data();
     void imprimerLeTableau();
     void pagesEtCopiesDuDialogue_data();
     void pagesEtCopiesDuDialogue();
@@ -450,18 +455,37 @@ void TestU_Suivi::exportRefuse() {
     QCOMPARE(apres.open(QIODevice::ReadOnly) ? apres.readAll() : QByteArray(), contenu);
 }
 
-// Thirty pupils on two A4 landscape pages, the title and the header on each, read back from the PDF.
+// Thirty pupils on two landscape pages of the paper chosen, the title and the header on each, read
+// back from the PDF; a long name takes room in its column without shrinking the whole table.
+void TestU_Suivi::imprimerLeTableau_data() {
+    QTest::addColumn<QPageSize::PageSizeId>("papier");
+    QTest::addColumn<QStringList>("noms");
+    QTest::addColumn<QSizeF>("page"); // in points, landscape
+    const QString long_ = "Marie-Éléonore Françoise de La Tour d'Auvergne-Œ";
+    QTest::newRow("A4") << QPageSize::A4 << QStringList{} << QSizeF(842, 595);
+    QTest::newRow("US Letter") << QPageSize::Letter << QStringList{} << QSizeF(792, 612);
+    QTest::newRow("a name of 48 letters") << QPageSize::A4 << QStringList{long_} << QSizeF(842, 595);
+}
+
 void TestU_Suivi::imprimerLeTableau() {
+    QFETCH(QPageSize::PageSizeId, papier);
+    QFETCH(QStringList, noms);
+    QFETCH(QSizeF, page);
     if (!Pdf::OutilsPresents()) QSKIP("poppler-utils is not installed");
-    Banc banc(ProfilCarrelis(), 30);
+    Banc banc(ProfilCarrelis(), 30, noms);
     QTemporaryDir sortie;
     banc.plate.fichierPdf = sortie.filePath("suivi.pdf");
+    banc.plate.papier = QPageSize(papier);
     banc.Executer([&] { QTest::mouseClick(banc.Enfant<QPushButton>("BoutonImprimer"), Qt::LeftButton); });
     QCOMPARE(banc.plate.avertissements, QStringList{});
-    const Pdf::Page page = Pdf::LirePage(banc.plate.fichierPdf);
-    QCOMPARE(page.pages, 2);
-    QVERIFY(qAbs(page.largeur - 842) < 2 && qAbs(page.hauteur - 595) < 2);
-    QStringList noms;
+    const Pdf::Page lue = Pdf::LirePage(banc.plate.fichierPdf);
+    QCOMPARE(lue.pages, 2);
+    QVERIFY2(qAbs(lue.largeur - page.width()) < 2 && qAbs(lue.hauteur - page.height()) < 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(lue.largeur).arg(lue.hauteur)));
+    QStringList eleves = ClasseEcrite::Prenoms;
+    for (qsizetype i = 0; i < noms.size(); ++i)
+        eleves[i] = noms[i].split(' ').first();
+    QStringList trouves;
     for (const QList<MotPlace>& mots : Pdf::Mots(banc.plate.fichierPdf)) {
         QStringList textes;
         for (const MotPlace& m : mots)
@@ -469,12 +493,21 @@ void TestU_Suivi::imprimerLeTableau() {
         const QString texte = textes.join(' ');
         QVERIFY(texte.startsWith("Suivi de la classe : Classe CM1 (Carrelis) Imprimé le 09/03/2026"));
         // The header on each page, not one title cut short.
-        QVERIFY(texte.contains("Exercice 1 : remplir Exercice 2 : trouver Exercice 3 : défi Élève"));
-        QCOMPARE(texte.count("Parties Dernier résultat Meilleur Date Tendance"), 3);
-        for (const QString& prenom : ClasseEcrite::Prenoms)
-            if (textes.contains(prenom)) noms << prenom;
+        QVERIFY(texte.contains("Exercice 1 : remplir Exercice 2 : trouver Exercice 3 : défi"));
+        QVERIFY(textes.contains("Élève"));
+        for (const char* titre : {"Parties", "Dernier", "Meilleur", "Date", "Tendance"})
+            QCOMPARE(textes.count(titre), 3);
+        for (const QString& prenom : eleves)
+            if (textes.contains(prenom)) trouves << prenom;
+        // The letters keep the size they have in a class of short names: "Dernier " is some 28
+        // points wide there, 13 when a long name shrank every cell to fit.
+        const auto dernier =
+            std::find_if(mots.begin(), mots.end(), [](const MotPlace& m) { return m.mot == "Dernier"; });
+        QVERIFY(dernier != mots.end() && std::next(dernier) != mots.end());
+        QVERIFY2(std::next(dernier)->x - dernier->x > 22,
+                 qPrintable(QString::number(std::next(dernier)->x - dernier->x)));
     }
-    QCOMPARE(noms.size(), 30);
+    QCOMPARE(trouves.size(), 30);
     // A printer that refuses the pages: said in French, not taken for done.
     banc.plate.fichierPdf = "/nulle/part/suivi.pdf";
     banc.Executer([&] { QVERIFY(!banc.suivi->Imprimer()); });

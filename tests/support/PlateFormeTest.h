@@ -57,8 +57,9 @@ class PlateFormeTest final : public PlateForme {
     void MontrerBarreDesTaches(QWidget&) override { barreMasquee = false; }
     // Windows keep the geometry they are given: the screen is whatever the test set.
     void PleinEcran(QWidget&) override { ++pleinsEcrans; }
-    // Prints into the PDF file fichierPdf, as the program's own PDF output does, with the pages
-    // and copies of tirage; an empty name stands for a user who gives up.
+    // Prints into the PDF file fichierPdf, as the program's own PDF output does, on the paper
+    // chosen (A4 unless told) with the pages and copies of tirage; an empty name stands for a
+    // user who gives up.
     std::unique_ptr<SortieImpression> ChoisirImpression(const QString& titre,
                                                         std::optional<QPageLayout::Orientation> orientation,
                                                         int nombrePages) override {
@@ -66,6 +67,7 @@ class PlateFormeTest final : public PlateForme {
         dialoguesImpression.append({orientation, nombrePages});
         if (fichierPdf.isEmpty()) return nullptr;
         auto sortie = std::make_unique<SortiePdf>(fichierPdf, titre);
+        if (papier) sortie->Pdf().setPageSize(*papier);
         if (orientation) sortie->Pdf().setPageOrientation(*orientation);
         sortie->Demande = tirage;
         return sortie;
@@ -105,6 +107,7 @@ class PlateFormeTest final : public PlateForme {
     QList<QFont> policesProposees;
     std::optional<QFont> policeChoisie; // none: the user gives up
     Tirage tirage;                      // the pages and copies the next print dialogs ask the program to draw
+    std::optional<QPageSize> papier;    // the paper the next print dialogs choose; none: A4
     struct DialogueImpression {
         std::optional<QPageLayout::Orientation> orientation;
         int nombrePages;
