@@ -180,12 +180,7 @@ bool TexteEnCours::Quitter() {
     return true;
 }
 
-// A text with nothing but blanks would come out as a blank sheet reported printed.
 void TexteEnCours::Imprimer() {
-    if (document->toPlainText().trimmed().isEmpty()) {
-        plate.Avertir(QStringLiteral("Il n'y a rien à imprimer\u00a0: le texte est vide."));
-        return;
-    }
     const QString titre = NomFichierTexte.isEmpty() ? QStringLiteral("Editeur de texte")
                                                     : QFileInfo(NomFichierTexte).fileName();
     ImprimerDepuisFenetre(

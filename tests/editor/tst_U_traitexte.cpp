@@ -126,8 +126,6 @@ class TestU_traitexte : public QObject {
     void exemplairesImprimes_data();
     void exemplairesImprimes();
     void impressionRateeDite();
-    void texteVideRienAImprimer_data();
-    void texteVideRienAImprimer();
     void aideDeLEditeur_data();
     void aideDeLEditeur();
     void maintienALaPlaceDuMenu();
@@ -488,29 +486,6 @@ void TestU_traitexte::impressionRateeDite() {
         banc.plate.avertissements.first().startsWith(QStringLiteral("Le texte n'a pas pu être imprimé")) &&
             banc.plate.avertissements.first().contains(QStringLiteral("/dev/full")),
         qPrintable(banc.plate.avertissements.first()));
-}
-
-// A text with nothing to print is said so, without a print dialog or a blank sheet.
-void TestU_traitexte::texteVideRienAImprimer_data() {
-    QTest::addColumn<QByteArray>("bilan"); // the results file shown; empty: a new text
-    QTest::addColumn<QString>("tape");
-    QTest::newRow("a new text") << QByteArray() << "";
-    QTest::newRow("blank lines and spaces") << QByteArray() << " \n\t\n  ";
-    QTest::newRow("an empty results file") << QByteArray("\r\n\r\n") << "";
-}
-
-void TestU_traitexte::texteVideRienAImprimer() {
-    QFETCH(QByteArray, bilan);
-    QFETCH(QString, tape);
-    Banc banc;
-    if (!bilan.isEmpty()) banc.Ecrire(QStringLiteral("bilan Carrelis.txt"), bilan);
-    banc.Montrer(bilan.isEmpty() ? QString() : QStringLiteral("bilan Carrelis.txt"));
-    banc.Taper(tape);
-    banc.plate.fichierPdf = banc.Chemin(QStringLiteral("vide.pdf"));
-    banc.Menu("Imprimer1");
-    QCOMPARE(banc.plate.impressions, QStringList{});
-    QCOMPARE(banc.plate.avertissements, QStringList{"Il n'y a rien à imprimer\u00a0: le texte est vide."});
-    QVERIFY(!QFile::exists(banc.plate.fichierPdf));
 }
 
 void TestU_traitexte::aideDeLEditeur_data() {
