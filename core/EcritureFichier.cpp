@@ -168,7 +168,7 @@ bool PeutRemplacer(const QString& chemin, Nature nature, QString& raison) {
 // A fresh hidden file beside chemin, for the new content before it takes chemin's place. Made
 // here with O_EXCL, it is for sure an ordinary file of this program, not a link somebody put at
 // that name; empty when it cannot be made, and raison says why.
-QString ReserverNomNeuf(const QString& chemin, QString& raison) {
+QString ReserverNomNeuf(const QString& chemin, RaisonFichier::Lieu lieu, QString& raison) {
     const QDir dossier = QFileInfo(chemin).absoluteDir();
     for (int essai = 0; essai < 16; ++essai) {
         const QString neuf =
@@ -181,7 +181,7 @@ QString ReserverNomNeuf(const QString& chemin, QString& raison) {
             return neuf;
         }
         if (errno != EEXIST) {
-            raison = RaisonFichier::Systeme(errno, neuf, true);
+            raison = RaisonFichier::Systeme(errno, neuf, true, lieu);
             return {};
         }
     }
@@ -240,14 +240,14 @@ bool LireTout(const QString& chemin, QByteArray& octets, QString& raison) {
 // The new content goes under a fresh name and then takes the name's place at once: the file is
 // never seen half written, and what the name held, a link included, is replaced, never written
 // through (QSaveFile alone would write into a link's target).
-bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison) {
+bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison, RaisonFichier::Lieu lieu) {
     const Nature nature = AccesFichier::NatureDe(chemin);
     if (!PeutRemplacer(chemin, nature, raison)) return false;
     const QFileDevice::Permissions droits =
         nature == Nature::Ordinaire ? QFileInfo(chemin).permissions() : QFileDevice::Permissions();
     // On a network share the final rename can fail once and pass the second time.
     for (int essai = 0; essai < 2; ++essai) {
-        const QString neuf = ReserverNomNeuf(chemin, raison);
+        const QString neuf = ReserverNomNeuf(chemin, lieu, raison);
         if (neuf.isEmpty()) return false;
         if (!EcrireSousNomNeuf(neuf, octets, droits, raison)) {
             QFile::remove(neuf);
@@ -258,7 +258,7 @@ bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison)
         const int erreur = errno;
         QFile::remove(neuf);
         raison = QStringLiteral("l'ancien fichier n'a pas pu être remplacé\u00a0: %1")
-                     .arg(RaisonFichier::Systeme(erreur, chemin, true));
+                     .arg(RaisonFichier::Systeme(erreur, chemin, true, lieu));
     }
     return false;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/RaisonFichier.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -25,8 +27,9 @@ bool LireTout(const QString& chemin, QByteArray& octets, QString& raison);
 
 // Whole-file write (preferences, class lists, the editor's texts): the new content replaces the
 // old at once. A link at that name is replaced by the file, its target left as it was; a pipe, a
-// folder or a device there is refused.
-bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison);
+// folder or a device there is refused. lieu says how a folder that refuses the file is named.
+bool Remplacer(const QString& chemin, const QByteArray& octets, QString& raison,
+               RaisonFichier::Lieu lieu = RaisonFichier::Lieu::DossierDuProgramme);
 
 // Appends one whole entry, under a lock taken beside the file (a hidden ".<name>.verrou"), so
 // that the computers sharing the program folder never mix their entries. A link at the file's

@@ -31,6 +31,14 @@ QString DossierIntrouvable(const QFileInfo& dossier) {
         .arg(QDir::toNativeSeparators(dossier.filePath()));
 }
 
+// The program folder is known to the teacher by that name; another one is named.
+QString DossierProtege(const QFileInfo& dossier, RaisonFichier::Lieu lieu) {
+    if (lieu == RaisonFichier::Lieu::DossierDuProgramme)
+        return QStringLiteral("le dossier du programme est protégé en écriture");
+    return QStringLiteral("le dossier «\u00a0%1\u00a0» est protégé en écriture")
+        .arg(QDir::toNativeSeparators(dossier.filePath()));
+}
+
 } // namespace
 
 namespace RaisonFichier {
@@ -50,10 +58,7 @@ QString Ouverture(const QFileDevice& fichier, const QString& chemin, Lieu lieu) 
     else if (info.exists() && !info.isWritable())
         raison = QStringLiteral("le fichier est protégé en écriture");
     else if (!info.exists() && !dossier.isWritable())
-        raison = lieu == Lieu::DossierDuProgramme
-                     ? QStringLiteral("le dossier du programme est protégé en écriture")
-                     : QStringLiteral("le dossier «\u00a0%1\u00a0» est protégé en écriture")
-                           .arg(QDir::toNativeSeparators(dossier.filePath()));
+        raison = DossierProtege(dossier, lieu);
     else
         raison = QStringLiteral("le fichier ne peut pas être ouvert");
     return AvecDetail(raison, fichier);
@@ -73,7 +78,7 @@ QString Ecriture(const QFileDevice& fichier, const QString& chemin) {
     return AvecDetail(QStringLiteral("l'écriture s'est interrompue, le disque est peut-être plein"), fichier);
 }
 
-QString Systeme(int erreur, const QString& chemin, bool ecriture) {
+QString Systeme(int erreur, const QString& chemin, bool ecriture, Lieu lieu) {
     const QFileInfo info(chemin);
     const QFileInfo dossier(info.absolutePath());
     const QString detail = QString::fromLocal8Bit(std::strerror(erreur));
@@ -91,7 +96,7 @@ QString Systeme(int erreur, const QString& chemin, bool ecriture) {
         else if (AccesFichier::NatureDe(chemin) == Nature::Ordinaire && erreur != EROFS)
             raison = QStringLiteral("le fichier est protégé en écriture");
         else
-            raison = QStringLiteral("le dossier du programme est protégé en écriture");
+            raison = DossierProtege(dossier, lieu);
         break;
     case ENOSPC:
     case EDQUOT:

@@ -12,7 +12,8 @@ class QFileDevice;
 namespace RaisonFichier {
 
 // Where a file was to be made: in the program folder, which the teacher knows by that name, or in
-// a folder chosen in a dialog (a printed PDF file), which the message names.
+// a folder chosen in a dialog (a printed PDF file, a text saved elsewhere, an export), which the
+// message names.
 enum class Lieu { DossierDuProgramme, DossierChoisi };
 
 // chemin is the file's path: a file opened from a descriptor does not know its own.
@@ -21,7 +22,7 @@ QString Lecture(const QFileDevice& fichier, const QString& chemin);
 QString Ecriture(const QFileDevice& fichier, const QString& chemin);
 
 // A system error (errno) met on chemin, reading or writing.
-QString Systeme(int erreur, const QString& chemin, bool ecriture);
+QString Systeme(int erreur, const QString& chemin, bool ecriture, Lieu lieu = Lieu::DossierDuProgramme);
 
 // What the name holds, as a noun: "un lien vers « ... »", "un tube nommé (FIFO)"...
 QString Designation(const QString& chemin, AccesFichier::Nature nature);

@@ -227,8 +227,12 @@ bool TexteEnCours::Ecrire(const QString& chemin, Forme voulue) {
     QByteArray octets;
     if (!Encoder(voulue, octets)) return false;
     QString raison;
+    // A text saved elsewhere than in the program folder: a folder that refuses it is named.
+    const RaisonFichier::Lieu lieu = QFileInfo(chemin).absoluteDir() == QDir(dossier)
+                                         ? RaisonFichier::Lieu::DossierDuProgramme
+                                         : RaisonFichier::Lieu::DossierChoisi;
     const bool ecrit = versUnBilan ? RemplacerBilan(chemin, octets, raison)
-                                   : EcritureFichier::Remplacer(chemin, octets, raison);
+                                   : EcritureFichier::Remplacer(chemin, octets, raison, lieu);
     if (!ecrit) {
         if (!raison.isEmpty())
             plate.Avertir(QStringLiteral("Le texte n'a pas été enregistré dans %1\u00a0: %2. Le fichier est "

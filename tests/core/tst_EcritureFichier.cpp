@@ -60,6 +60,11 @@ void TestEcritureFichier::remplacementRateGardeLAncienFichier_data() {
                                  << "le dossier";
     QTest::newRow("a folder has the name") << "dossier"
                                            << "un dossier porte déjà ce nom";
+    // Even root may not make a file in /sys: a folder chosen in a dialog is named, the program's is not.
+    QTest::newRow("a chosen folder only read") << "choisi"
+                                               << "le dossier «\u00a0/sys\u00a0» est protégé en écriture";
+    QTest::newRow("the program folder only read") << "programme"
+                                                  << "le dossier du programme est protégé en écriture";
 }
 
 void TestEcritureFichier::remplacementRateGardeLAncienFichier() {
@@ -75,6 +80,12 @@ void TestEcritureFichier::remplacementRateGardeLAncienFichier() {
         DisquePlein disque(100);
         if (!disque.Actif()) QSKIP("no file size limit here");
         ecrit = EcritureFichier::Remplacer(chemin, QByteArray(768, 'b'), raison);
+    } else if (cas == QLatin1String("choisi") || cas == QLatin1String("programme")) {
+        if (!QFileInfo(QStringLiteral("/sys")).isDir()) QSKIP("no /sys here");
+        ecrit = EcritureFichier::Remplacer(QStringLiteral("/sys/CE1.elv"), "b", raison,
+                                           cas == QLatin1String("choisi")
+                                               ? RaisonFichier::Lieu::DossierChoisi
+                                               : RaisonFichier::Lieu::DossierDuProgramme);
     } else if (cas == QLatin1String("parti")) {
         ecrit = EcritureFichier::Remplacer(dossier.filePath(QStringLiteral("parti/CE1.elv")), "b", raison);
     } else {

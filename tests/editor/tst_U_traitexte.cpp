@@ -109,6 +109,7 @@ class TestU_traitexte : public QObject {
     Q_OBJECT
 
   private slots:
+    void enregistrerAilleursNommeLeDossierQuiRefuse();
     void questionAvantDePerdre_data();
     void questionAvantDePerdre();
     void chaqueChangementMarqueLeTexte_data();
@@ -431,6 +432,20 @@ void TestU_traitexte::fichierIlliseOuNonEcritEstDit() {
         qPrintable(banc.plate.avertissements.last()));
     QVERIFY(banc.Modifie());
     QVERIFY(QDir(banc.dossier.path()).entryList(QDir::Files | QDir::Hidden).size() == 1);
+}
+
+// A folder chosen in the save dialog that refuses the file is named: it is not the program's.
+void TestU_traitexte::enregistrerAilleursNommeLeDossierQuiRefuse() {
+    if (!QFileInfo(QStringLiteral("/sys")).isDir()) QSKIP("no /sys here");
+    Banc banc;
+    banc.Taper(QStringLiteral("Lettre"));
+    banc.plate.reponsesEnregistrer = {{QStringLiteral("/sys/lettre.rtf"), 0}};
+    banc.Menu("EnregistrerSous1");
+    QCOMPARE(banc.plate.avertissements.size(), 1);
+    QVERIFY2(banc.plate.avertissements.first().contains(
+                 QStringLiteral("le dossier «\u00a0/sys\u00a0» est protégé en écriture")),
+             qPrintable(banc.plate.avertissements.first()));
+    QVERIFY(banc.Modifie());
 }
 
 void TestU_traitexte::collerDansUnBilanNeDonneQueDuTexte() {
