@@ -92,6 +92,13 @@ void Cocher(QCheckBox* caseACocher, bool coche) {
     caseACocher->setChecked(coche);
 }
 
+// A radio group is one stop of the Tab walk: its chosen button, from which the arrows then move.
+QWidget* Arret(QWidget* controle) {
+    auto* choix = qobject_cast<QRadioButton*>(controle);
+    QAbstractButton* coche = choix && choix->group() ? choix->group()->checkedButton() : nullptr;
+    return coche ? coche : controle;
+}
+
 } // namespace
 
 TF_preferences::TF_preferences(Programme& programme, QWidget* parent)
@@ -189,11 +196,9 @@ std::pair<QGroupBox*, QButtonGroup*> TF_preferences::NouveauGroupe(int numJeu, Q
     return {groupe, boutons};
 }
 
-// The choice checked goes to choisir; the arrow keys on the buttons pass through eventFilter.
+// The choice checked goes to choisir.
 void TF_preferences::Relier(QButtonGroup* boutons, int numJeu, void (TF_preferences::*choisir)(int, int)) {
     GroupeExclusif::SurChoix(*boutons, [this, numJeu, choisir](int item) { (this->*choisir)(numJeu, item); });
-    for (QAbstractButton* choix : boutons->buttons())
-        choix->installEventFilter(this);
 }
 
 QCheckBox* TF_preferences::NouvelleCase(QWidget* parent, const char* nom, const QString& libelle,
@@ -354,18 +359,24 @@ bool TF_preferences::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::Paint)
         for (int tag = 0; tag < 2; ++tag)
             if (objet == paintBox[tag]) PaintBox1Paint(tag);
-    if (evenement->type() == QEvent::FocusIn)
-        VersLeChoixCoche(objet, static_cast<QFocusEvent*>(evenement)->reason());
     return QDialog::eventFilter(objet, evenement);
 }
 
-// Tab into a radio group lands on its first button; the teacher expects the current choice,
-// from which the arrows then move.
-void TF_preferences::VersLeChoixCoche(QObject* objet, Qt::FocusReason raison) {
-    if (raison != Qt::TabFocusReason && raison != Qt::BacktabFocusReason) return;
-    auto* choix = qobject_cast<QRadioButton*>(objet);
-    if (!choix || choix->isChecked() || !choix->group()) return;
-    if (QAbstractButton* coche = choix->group()->checkedButton()) coche->setFocus(raison);
+// Tab into a radio group goes straight to its chosen button: moved there after Qt had given the
+// focus to the group's first button, a screen reader would hear of both, the wrong one last.
+bool TF_preferences::focusNextPrevChild(bool suivant) {
+    QWidget* depuis = focusWidget();
+    for (QWidget* w = depuis; depuis;) {
+        w = suivant ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == depuis) break;
+        if (w->window() != this || !w->isVisibleTo(this) || !w->isEnabled() ||
+            !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (Arret(w) == Arret(depuis)) continue;
+        Arret(w)->setFocus(suivant ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QDialog::focusNextPrevChild(suivant);
 }
 
 // A failed write is told to the teacher, and the window stays open with the choices made:

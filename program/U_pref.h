@@ -34,6 +34,7 @@ class TF_preferences : public DialogueActive {
 
   protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
+    bool focusNextPrevChild(bool suivant) override;
 
   private:
     void FormActivate() override;
@@ -57,7 +58,6 @@ class TF_preferences : public DialogueActive {
     void ImprimerEnCouleurs(bool coche);
     void ChangerImage(int tag);
     void PaintBox1Paint(int tag);
-    void VersLeChoixCoche(QObject* objet, Qt::FocusReason raison);
     void Valider();
 
     // The picture shown for entry tag: the chosen one if it exists, else the default one if

@@ -92,6 +92,8 @@ class TestU_pref : public QObject {
     void clavierParcourtEtChoisit();
     void choixAuLecteurDEcran_data();
     void choixAuLecteurDEcran();
+    void tabDansLesDeuxSens_data();
+    void tabDansLesDeuxSens();
     void chaqueControleANomAccessible_data();
     void chaqueControleANomAccessible();
 
@@ -523,6 +525,49 @@ void TestU_pref::clavierParcourtEtChoisit() {
     QTest::keyClick(banc.fenetre.get(), Qt::Key_V, Qt::AltModifier);
     QTRY_VERIFY(banc.fenetre->isHidden()); // an accelerator presses the button after a short animation
     QCOMPARE(banc.Fichier().at(1390), '\4');
+}
+
+namespace {
+
+// The controls that take the focus, in their order: each is told to a screen reader.
+struct FocusPris : QObject {
+    FocusPris() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::FocusIn && objet->isWidgetType()) noms.append(objet->objectName());
+        return false;
+    }
+    QStringList noms;
+};
+
+} // namespace
+
+void TestU_pref::tabDansLesDeuxSens_data() {
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<QStringList>("parcours");
+    const QStringList avant{"bouton_changer_image_exo", "ModifChoix1Oui",     "NbCasesJeu1Taille3",
+                            "ModifChoix2Non",           "NbCasesJeu2Taille3", "ModifChoix3Non",
+                            "NbCasesJeu3Taille3",       "CheckBox1"};
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << avant;
+    QTest::newRow("Maj+Tab") << int(Qt::Key_Backtab) << QStringList(avant.rbegin(), avant.rend());
+}
+
+// Tab and Maj+Tab stop once on each radio group, on its chosen button, and give the focus to
+// nothing else on the way: a screen reader speaks of every control that takes it.
+void TestU_pref::tabDansLesDeuxSens() {
+    QFETCH(int, touche);
+    QFETCH(QStringList, parcours);
+    Banc banc(ProfilNavirelle());
+    banc.Ouvrir();
+    banc.fenetre->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(banc.fenetre.get()));
+    banc.C(QStringLiteral("NbCasesJeu2Taille3"))->setFocus(); // the group's choices on both sides
+    banc.C(parcours.first())->setFocus();
+    FocusPris pris;
+    for (int i = 1; i < parcours.size(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(touche));
+    QCOMPARE(pris.noms, parcours.mid(1));
+    QAccessibleInterface* arrivee = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    QVERIFY(arrivee->state().focused);
 }
 
 void TestU_pref::chaqueControleANomAccessible_data() {
