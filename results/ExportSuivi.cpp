@@ -60,7 +60,8 @@ namespace ExportSuivi {
 
 QString Cellule(const QString& texte) {
     QString cellule = texte;
-    if (!cellule.isEmpty() && QStringLiteral("=+-@").contains(cellule.front()))
+    // A tab or a carriage return in front starts a formula for some spreadsheets too.
+    if (!cellule.isEmpty() && QStringLiteral("=+-@\t\r").contains(cellule.front()))
         cellule.prepend(QLatin1Char('\''));
     const bool proteger = cellule.contains(QLatin1Char(Separateur)) || cellule.contains(QLatin1Char('"')) ||
                           cellule.contains(QLatin1Char('\n')) || cellule.contains(QLatin1Char('\r')) ||

@@ -13,8 +13,8 @@ struct ProfilProgramme;
 namespace ExportSuivi {
 
 // A cell: quoted when it holds ";", a quote, a line break or blanks at its ends. A text that a
-// spreadsheet would run as a formula (=, +, -, @ first) keeps a leading apostrophe: a pupil's
-// name is never a command.
+// spreadsheet would run as a formula (=, +, -, @, a tab or a carriage return first) keeps a leading
+// apostrophe: a pupil's name is never a command.
 QString Cellule(const QString& texte);
 
 // One line per game of the pupils given, in their order, each pupil's oldest first: class, pupil,

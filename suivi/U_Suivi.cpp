@@ -452,7 +452,7 @@ bool TF_Suivi::Exporter(bool parties) {
     const QByteArray octets = parties ? ExportSuivi::Parties(profil, *releve, modele->Eleves())
                                       : ExportSuivi::Tableau(modele->Affiche());
     QString raison;
-    if (!EcritureFichier::Remplacer(chemin, octets, raison)) {
+    if (!EcritureFichier::Remplacer(chemin, octets, raison, RaisonFichier::Lieu::DossierChoisi)) {
         plate.Avertir(QStringLiteral("Le fichier %1 n'a pas été enregistré : %2.").arg(nom, raison));
         return false;
     }

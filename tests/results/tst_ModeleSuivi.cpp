@@ -184,6 +184,10 @@ void TestModeleSuivi::celluleDeTableur_data() {
                                << "\"'=HYPERLINK(\"\"x\"\")\"";
     QTest::newRow("a minus first") << "-Léa"
                                    << "'-Léa";
+    QTest::newRow("a tab first") << "\t=1+1"
+                                 << "'\t=1+1";
+    QTest::newRow("a carriage return first") << "\r=1+1"
+                                             << "\"'\r=1+1\"";
     QTest::newRow("a decimal comma stays") << "70,5"
                                            << "70,5";
 }

@@ -436,6 +436,11 @@ void TestU_Suivi::exportRefuse_data() {
                                   << "« CM1.elv » est un fichier des bilans";
     QTest::newRow("a folder that is not there") << "/nulle/part/suivi.csv"
                                                 << "Le fichier « suivi.csv » n'a pas été enregistré : ";
+    // Even root may not make a file in /sys: the folder the teacher chose is named.
+    if (QFileInfo(QStringLiteral("/sys")).isDir())
+        QTest::newRow("a chosen folder only read") << "/sys/suivi.csv"
+                                                   << "Le fichier « suivi.csv » n'a pas été enregistré : le "
+                                                      "dossier « /sys » est protégé en écriture";
 }
 
 void TestU_Suivi::exportRefuse() {
