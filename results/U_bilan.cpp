@@ -115,10 +115,17 @@ void TF_bilan::ConstruireChoixEleve(QWidget* cadre) {
     for (QWidget* controle : {static_cast<QWidget*>(listeClasses), static_cast<QWidget*>(listeEleves),
                               static_cast<QWidget*>(champNom)})
         controle->setFont(Arial(17, false));
-    connect(listeClasses, &QListWidget::itemClicked, this, &TF_bilan::ChoisirClasse);
-    connect(listeClasses, &QListWidget::itemActivated, this, &TF_bilan::ChoisirClasse);
+    // An entry is chosen when it is selected: by a click, by the arrows, or by a screen reader's
+    // action, which selects it without a click. Enter selects the entry it is on.
+    connect(listeClasses, &QListWidget::itemSelectionChanged, this,
+            [this] { ChoisirClasse(listeClasses->selectedItems().value(0)); });
+    connect(listeEleves, &QListWidget::itemSelectionChanged, this,
+            [this] { ChoisirEleve(listeEleves->selectedItems().value(0)); });
+    for (QListWidget* liste : {listeClasses, listeEleves})
+        connect(liste, &QListWidget::itemActivated, this,
+                [](QListWidgetItem* entree) { entree->setSelected(true); });
+    // A click on the pupil already chosen puts the name back in the field.
     connect(listeEleves, &QListWidget::itemClicked, this, &TF_bilan::ChoisirEleve);
-    connect(listeEleves, &QListWidget::itemActivated, this, &TF_bilan::ChoisirEleve);
     // A typed name is filed without a class.
     connect(champNom, &QLineEdit::textEdited, this, [this] { reglages.Destination.Classe.clear(); });
 }
@@ -250,17 +257,17 @@ QString TF_bilan::ChargerEleves() {
     return {};
 }
 
-void TF_bilan::ChoisirClasse() {
-    if (!listeClasses->currentItem()) return;
-    reglages.Destination.Classe = listeClasses->currentItem()->text().left(Preferences::LongueurListeClasse);
+void TF_bilan::ChoisirClasse(const QListWidgetItem* entree) {
+    if (!entree) return;
+    reglages.Destination.Classe = entree->text().left(Preferences::LongueurListeClasse);
     // Said when the pupil picks the class; the class proposed at opening only stays empty.
     if (const QString raison = ChargerEleves(); !raison.isEmpty())
         prog.Plate().Avertir(QStringLiteral("La liste de la classe %1 n'a pas pu être lue\u00a0: %2.")
                                  .arg(Libelles::Guillemets(reglages.Destination.Classe), raison));
 }
 
-void TF_bilan::ChoisirEleve() {
-    if (listeEleves->currentItem()) champNom->setText(listeEleves->currentItem()->text());
+void TF_bilan::ChoisirEleve(const QListWidgetItem* entree) {
+    if (entree) champNom->setText(entree->text());
 }
 
 // The record of the game under the name in the field, which the next results window proposes.

@@ -15,6 +15,7 @@ class Programme;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // What the results window is given besides the game: where it saves and what the teacher's
@@ -69,8 +70,8 @@ class TF_bilan : public DialogueActive {
     void MontrerChoixEleve(bool visible);
     void ProposerNom();
 
-    void ChoisirClasse();
-    void ChoisirEleve();
+    void ChoisirClasse(const QListWidgetItem* entree);
+    void ChoisirEleve(const QListWidgetItem* entree);
     void Enregistrer();
     void ImprimerBilan();
     void ImprimerLExercice();

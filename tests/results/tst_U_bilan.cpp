@@ -9,6 +9,7 @@
 #include "results/U_Edit3.h"
 #include "results/U_bilan.h"
 #include "sheets/ImpressionFeuille.h"
+#include "support/ActionsAccessibles.h"
 #include "support/BancProgramme.h"
 #include "support/FenetreTemoin.h"
 #include "support/Pieges.h"
@@ -94,6 +95,8 @@ class TestBilanFenetre : public QObject {
     void premiereFenetreDuneSeanceVideLaClasse();
     void seulUnNomModifieQuitteLaClasse_data();
     void seulUnNomModifieQuitteLaClasse();
+    void classeEtNomChoisisSansSouris_data();
+    void classeEtNomChoisisSansSouris();
     void classeQuiEstUnLienDiteAuChoix();
     void imprimerLeBilanDemandeUnNom();
     void imprimerLeBilanComposeLeRapport();
@@ -253,6 +256,40 @@ void TestBilanFenetre::seulUnNomModifieQuitteLaClasse() {
     QVERIFY(!banc.bilan->isVisible());
     const QStringList bilans = QDir(banc.dossier.path()).entryList({QStringLiteral("Bilan *")}, QDir::Files);
     QCOMPARE(bilans, QStringList{fichier});
+}
+
+// The class and the name chosen by a screen reader's action on the list's entries, or with the
+// arrows and Enter, as a click chooses them: the class's pupils are listed, the name taken.
+void TestBilanFenetre::classeEtNomChoisisSansSouris_data() {
+    QTest::addColumn<bool>("lecteurDEcran");
+    QTest::newRow("a screen reader's toggle") << true;
+    QTest::newRow("arrows and Enter") << false;
+}
+
+void TestBilanFenetre::classeEtNomChoisisSansSouris() {
+    QFETCH(bool, lecteurDEcran);
+    Banc banc;
+    EcrireClasse(QStringLiteral("CE2.elv"), {QStringLiteral("Zoé")});
+    EcrireClasse(QStringLiteral("CM1.elv"), {QStringLiteral("Hugo"), QStringLiteral("Inès")});
+    banc.Preferences(false, true, false, false);
+    banc.Jeu(1, 5, 12, 7);
+    banc.Montrer();
+    auto* classes = banc.Controle<QListWidget>("ListBox3");
+    auto* eleves = banc.Controle<QListWidget>("ListBox1");
+    const auto choisir = [&](QListWidget* liste, const QString& entree) {
+        if (lecteurDEcran) return ActionsAccessibles::Basculer(*banc.bilan, entree);
+        liste->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(liste, Qt::Key_Home);
+        while (liste->currentItem() && liste->currentItem()->text() != entree)
+            QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Return);
+        return liste->currentItem() != nullptr;
+    };
+    QVERIFY(choisir(classes, QStringLiteral("CM1.elv")));
+    QCOMPARE(banc.bilan->Choix().Classe, QStringLiteral("CM1.elv"));
+    QCOMPARE(eleves->count(), 2);
+    QVERIFY(choisir(eleves, QStringLiteral("Inès")));
+    QCOMPARE(banc.Controle<QLineEdit>("Edit1")->text(), QStringLiteral("Inès"));
 }
 
 // A class list that is a link to a list elsewhere is not read: the pupil is told, and no name of
