@@ -207,6 +207,7 @@ void TF_bilan::FormActivate() {
         // Nobody has given a name yet in this run: the class stored in the preferences is only
         // a proposal until the pupil clicks it.
         if (reglages.NomEleve.isEmpty()) reglages.Destination.Classe.clear();
+        MontrerClasseChoisie();
         ProposerNom();
     } else {
         boutonOK->setFocus();
@@ -216,6 +217,7 @@ void TF_bilan::FormActivate() {
         MontrerChoixEleve(true);
         ListerClasses();
         ChargerEleves();
+        MontrerClasseChoisie();
         ProposerNom();
     }
     if (boutonAnnuler->isVisible()) boutonAnnuler->setEnabled(n.NbBonnes != n.NbTotal);
@@ -228,6 +230,17 @@ void TF_bilan::MontrerChoixEleve(bool visible) {
     for (QWidget* titre : titresListes)
         titre->setVisible(visible);
     if (visible) champNom->setFocus();
+}
+
+// The class the result goes to, picked in an earlier results window, is shown picked: a pupil
+// and a screen reader see where the result is filed, and the arrows start from it. Only shown:
+// picking it again would empty the name proposed.
+void TF_bilan::MontrerClasseChoisie() {
+    const QList<QListWidgetItem*> entrees =
+        listeClasses->findItems(reglages.Destination.Classe, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (reglages.Destination.Classe.isEmpty() || entrees.isEmpty()) return;
+    const QSignalBlocker bloque(listeClasses);
+    listeClasses->setCurrentItem(entrees.first());
 }
 
 void TF_bilan::ProposerNom() {

@@ -68,6 +68,7 @@ class TF_bilan : public DialogueActive {
     QPushButton* Bouton(QWidget* parent, const QString& nom, const QString& texte, QRect position);
     void FormActivate() override;
     void MontrerChoixEleve(bool visible);
+    void MontrerClasseChoisie();
     void ProposerNom();
 
     void ChoisirClasse(const QListWidgetItem* entree);

@@ -97,6 +97,8 @@ class TestBilanFenetre : public QObject {
     void seulUnNomModifieQuitteLaClasse();
     void classeEtNomChoisisSansSouris_data();
     void classeEtNomChoisisSansSouris();
+    void classeEnVigueurMontreeChoisie_data();
+    void classeEnVigueurMontreeChoisie();
     void classeQuiEstUnLienDiteAuChoix();
     void imprimerLeBilanDemandeUnNom();
     void imprimerLeBilanComposeLeRapport();
@@ -290,6 +292,38 @@ void TestBilanFenetre::classeEtNomChoisisSansSouris() {
     QCOMPARE(eleves->count(), 2);
     QVERIFY(choisir(eleves, QStringLiteral("Inès")));
     QCOMPARE(banc.Controle<QLineEdit>("Edit1")->text(), QStringLiteral("Inès"));
+}
+
+// The class a result will be filed under is the one a screen reader hears picked in the list,
+// and the name proposed stays; no class is shown picked where the result goes without one.
+void TestBilanFenetre::classeEnVigueurMontreeChoisie_data() {
+    QTest::addColumn<QString>("nomDonne"); // earlier in the run
+    QTest::addColumn<bool>("enregistrer");
+    QTest::addColumn<QString>("choisie"); // the entry heard as picked; empty: none
+    QTest::newRow("a pupil of CM1 saved before") << "Inès" << true << "CM1.elv";
+    QTest::newRow("first results window of the run") << "" << true << "";
+    QTest::newRow("report only, a pupil of CM1 before") << "Inès" << false << "CM1.elv";
+}
+
+void TestBilanFenetre::classeEnVigueurMontreeChoisie() {
+    QFETCH(QString, nomDonne);
+    QFETCH(bool, enregistrer);
+    QFETCH(QString, choisie);
+    Banc banc;
+    EcrireClasse(QStringLiteral("CE2.elv"), {QStringLiteral("Zoé")});
+    EcrireClasse(QStringLiteral("CM1.elv"), {QStringLiteral("Hugo"), QStringLiteral("Inès")});
+    banc.Preferences(enregistrer, enregistrer, true, false);
+    banc.prog.Prefs.ListeClasse = QStringLiteral("CM1.elv");
+    banc.nomEleve = nomDonne;
+    banc.Jeu(1, 5, 12, 7);
+    banc.Montrer();
+    QAccessibleInterface* classes = QAccessible::queryAccessibleInterface(banc.Controle("ListBox3"));
+    QStringList choisies;
+    for (int i = 0; i < classes->childCount(); ++i)
+        if (classes->child(i)->state().selected) choisies.append(classes->child(i)->text(QAccessible::Name));
+    QCOMPARE(choisies, choisie.isEmpty() ? QStringList() : QStringList{choisie});
+    QCOMPARE(banc.bilan->Choix().Classe, enregistrer ? choisie : QStringLiteral("CM1.elv"));
+    QCOMPARE(banc.Controle<QLineEdit>("Edit1")->text(), nomDonne);
 }
 
 // A class list that is a link to a list elsewhere is not read: the pupil is told, and no name of
