@@ -100,7 +100,8 @@ void TF_Jeu_Carrelis_T::ConstruireClavier() {
     clavier->setObjectName(QStringLiteral("Pourcurseur"));
     clavier->setFrame(false);
     clavier->setMaxLength(1);
-    clavier->setEchoMode(QLineEdit::NoEcho);
+    // Hidden by its size and emptied after each key, not by a password echo: a screen reader
+    // would keep quiet on the digits typed in a password field.
     clavier->setGeometry(0, 0, 1, 1);
     clavier->setAccessibleName(QStringLiteral("Tableau : choisis une case avec les flèches"));
     clavier->installEventFilter(this);

@@ -322,6 +322,8 @@ void TestJeuCarrelis::accessibilite() {
     banc.Taper(QStringLiteral("1"));
     QAccessibleInterface* clavier = QAccessible::queryAccessibleInterface(banc.Clavier());
     QCOMPARE(clavier->text(QAccessible::Name), QStringLiteral("Réponse : 1"));
+    // Not a password field: a screen reader keeps quiet on what is typed in one.
+    QVERIFY(!clavier->state().passwordEdit);
     banc.Taper(QString::number(t.Valeurs[3][1]).mid(1));
     banc.Entree();
     QLabel* resultat = banc.jeu->findChild<QLabel*>(QStringLiteral("Resultat"));
