@@ -206,12 +206,18 @@ void TF_Menu::AjouterEntrees(QWidget* menuParent, const QList<EntreeMenu>& entre
 QAction* TF_Menu::NouvelleAction(const EntreeMenu& entree) {
     auto* action = new QAction(entree.Libelle, this);
     action->setObjectName(entree.Nom);
-    connect(action, &QAction::triggered, this, [this, entree] {
-        if (entree.Action == ActionMenu::Jeu)
-            OuvrirJeu(entree.Bouton);
-        else
-            Executer(entree.Action);
-    });
+    // Run once the menu has closed and the action's caller has its answer: a screen reader that
+    // triggers an entry through the accessibility bus would otherwise wait, silent, until the
+    // window the entry opens is closed again.
+    connect(
+        action, &QAction::triggered, this,
+        [this, entree] {
+            if (entree.Action == ActionMenu::Jeu)
+                OuvrirJeu(entree.Bouton);
+            else
+                Executer(entree.Action);
+        },
+        Qt::QueuedConnection);
     actions.append({action, entree});
     return action;
 }

@@ -170,6 +170,8 @@ void TestU_Suivi::ouvertParLeMenu() {
     RaccourciAide f1(banc.plate, banc.prog.FichierAide);
     qApp->installEventFilter(&f1);
     bool vu = false;
+    // The entry runs once the menu has closed, before what looks at its window.
+    entree->trigger();
     QTimer::singleShot(0, menu, [&] {
         const auto sortie = qScopeGuard([&] { banc.suivi->reject(); });
         QTRY_COMPARE(QApplication::activeModalWidget(), banc.suivi);
@@ -188,7 +190,7 @@ void TestU_Suivi::ouvertParLeMenu() {
         QTest::mouseClick(banc.Enfant<QPushButton>("BoutonAide"), Qt::LeftButton);
         vu = true;
     });
-    entree->trigger();
+    QCoreApplication::sendPostedEvents(menu, QEvent::MetaCall);
     QVERIFY(vu);
     QVERIFY(!banc.suivi->isVisible());
     QCOMPARE(banc.plate.aidesAffichees, (QStringList(2, profil.FichierAide + "#Suivi")));
