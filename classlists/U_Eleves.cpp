@@ -262,9 +262,12 @@ void TF_Listes::Enregistrer() {
                                  .arg(Guillemets(fichier), raison));
 }
 
+// The pupil struck out is the one selected, which a screen reader's action selects without
+// making it the list's current entry.
 void TF_Listes::Rayer() {
-    const int rang = listeEleves->currentRow();
-    if (rang < 0 || !listeEleves->currentItem()->isSelected()) return;
+    const QList<QListWidgetItem*> choisis = listeEleves->selectedItems();
+    if (choisis.isEmpty()) return;
+    const int rang = listeEleves->row(choisis.first());
     eleves.removeAt(rang);
     delete listeEleves->takeItem(rang);
     // Nothing stays selected: the next arrow key starts again from the top of the list.
