@@ -262,9 +262,13 @@ void TF_Listes::Enregistrer() {
                                  .arg(Guillemets(fichier), raison));
 }
 
+// The pupil struck out is the one selected, which a screen reader's action selects without
+// making it the list's current entry.
 void TF_Listes::Rayer() {
-    const int rang = listeEleves->currentRow();
-    if (rang < 0 || !listeEleves->currentItem()->isSelected()) return;
+    const QList<QListWidgetItem*> choisis = listeEleves->selectedItems();
+    if (choisis.isEmpty()) return;
+    const int rang = listeEleves->row(choisis.first());
+    const QString raye = NomDit(*choisis.first());
     eleves.removeAt(rang);
     delete listeEleves->takeItem(rang);
     // Nothing stays selected: the next arrow key starts again from the top of the list.
@@ -272,7 +276,7 @@ void TF_Listes::Rayer() {
     listeEleves->clearSelection();
     boutonRayer->setEnabled(false);
     listeEleves->setFocus(Qt::OtherFocusReason);
-    AfficherNombre();
+    AfficherNombre(QStringLiteral("%1 rayé de la liste").arg(raye));
 }
 
 // The name goes in as typed, an empty one included; a 51st, or one the file cannot hold, is
@@ -293,9 +297,10 @@ void TF_Listes::Edit2Entree() {
     }
     const qsizetype place = ListeClasse::PlaceTriee(eleves, nom);
     eleves.insert(place, nom);
-    listeEleves->scrollToItem(InsererElement(static_cast<int>(place), nom));
+    QListWidgetItem* element = InsererElement(static_cast<int>(place), nom);
+    listeEleves->scrollToItem(element);
     champEleve->clear();
-    AfficherNombre();
+    AfficherNombre(QStringLiteral("%1 ajouté à la liste").arg(NomDit(*element)));
 }
 
 // An empty name is a blank line on screen: a screen reader still says something for it.
@@ -321,11 +326,24 @@ void TF_Listes::Vider() {
     AfficherNombre();
 }
 
-void TF_Listes::AfficherNombre() {
+// What was just done (a pupil added or struck out) is said before the count: the field that
+// empties, or the list that loses the entry, says nothing of it.
+void TF_Listes::AfficherNombre(const QString& fait) {
     const auto n = eleves.size();
     nombreEleves->setText(n == 0 ? QStringLiteral("Aucun élève (%1 au plus).").arg(ListeClasse::MaxEleves)
                           : n == 1
                               ? QStringLiteral("1 élève (%1 au plus).").arg(ListeClasse::MaxEleves)
                               : QStringLiteral("%1 élèves (%2 au plus).").arg(n).arg(ListeClasse::MaxEleves));
-    nombreEleves->setAccessibleName(nombreEleves->text());
+    if (fait.isEmpty()) {
+        nombreEleves->setAccessibleName(nombreEleves->text());
+        return;
+    }
+    nombreEleves->setAccessibleName(fait + QStringLiteral("\u00a0: ") + nombreEleves->text());
+    prog.Plate().Annoncer(*nombreEleves, QAccessible::NameChanged);
+}
+
+// The name as a screen reader says it, in quotes; an empty name by what the list says for it.
+QString TF_Listes::NomDit(const QListWidgetItem& element) {
+    const QVariant dit = element.data(Qt::AccessibleTextRole);
+    return dit.isValid() ? dit.toString() : Guillemets(element.text());
 }

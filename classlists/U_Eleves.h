@@ -46,7 +46,8 @@ class TF_Listes : public DialogueListe {
     void FormActivate() override;
     // Every way out empties the list and the fields: each showing starts afresh.
     void Vider() override;
-    void AfficherNombre();
+    void AfficherNombre(const QString& fait = {});
+    static QString NomDit(const QListWidgetItem& element);
 
     Programme& prog;
     QStringList eleves;

@@ -62,8 +62,18 @@ int SectionConsigne::Item() const {
     return std::max(groupe->checkedId(), 0);
 }
 
-// The teacher who asks for an instruction of her own is put where she types it.
+// The teacher who asks for an instruction of her own is put where she types it. An arrow checks
+// its button before giving it the keyboard: the field takes the keyboard back once the arrow is done.
 void SectionConsigne::ChoisirConsigne(int item) {
-    if (item == ChoixConsigne::Personnalisee) champ->setFocus(Qt::OtherFocusReason);
+    if (item == ChoixConsigne::Personnalisee) {
+        champ->setFocus(Qt::OtherFocusReason);
+        QAbstractButton* bouton = groupe->button(item);
+        QMetaObject::invokeMethod(
+            champ,
+            [this, bouton] {
+                if (bouton->isChecked() && bouton->hasFocus()) champ->setFocus(Qt::OtherFocusReason);
+            },
+            Qt::QueuedConnection);
+    }
     emit Choisi(item);
 }

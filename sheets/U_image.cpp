@@ -37,6 +37,10 @@ TF_Image::TF_Image(Programme& programme, DialoguesFeuille& dialogues, QWidget* p
     AjouterChangerEtNouveau(334);
     AjouterImpression(412);
 
+    // The signs side by side and the layouts in two columns: a screen reader's user, who hears
+    // no columns, walks each group in its order with any arrow.
+    GroupeExclusif::FlechesDansLOrdre(*operations);
+    GroupeExclusif::FlechesDansLOrdre(*dispositions);
     GroupeExclusif::SurChoix(*operations, [this](int bouton) {
         Agir(preparation.ChoisirOperation(bouton == 0 ? Operation::Addition : Operation::Multiplication));
     });

@@ -136,6 +136,11 @@ void TestDialoguesFeuille::consigne_data() {
                                     << "Colorie."
                                     << "ok"
                                     << "Colorie.";
+    QTest::newRow("own text typed, the item reached with the arrows") << QString() << "RadioGroup1Item0"
+                                                                      << "fleches"
+                                                                      << "Barre."
+                                                                      << "ok"
+                                                                      << "Barre.";
     QTest::newRow("typed equal to the default is the default")
         << QString() << "RadioGroup1Item0"
         << "RadioGroup1Item2" << defaut << "ok" << defaut;
@@ -174,14 +179,24 @@ void TestDialoguesFeuille::consigne() {
     bool montre = false, ecrire = true;
     Pendant(dialogue, [&] {
         montre = Radio(dialogue, item)->isChecked();
-        if (!clic.isEmpty()) Cocher(Radio(dialogue, clic));
+        QRadioButton* propre = Radio(dialogue, QStringLiteral("RadioGroup1Item2"));
+        if (clic == u"fleches") {
+            // The arrows move only in the window that has the keyboard.
+            dialogue.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialogue));
+            for (int i = 0; i < 3 && !propre->isChecked(); ++i)
+                QTest::keyClick(dialogue.focusWidget(), Qt::Key_Down);
+        } else if (!clic.isEmpty()) {
+            Cocher(Radio(dialogue, clic));
+        }
         auto* champ = dialogue.findChild<QLineEdit*>(QStringLiteral("Edit1"));
-        // Choosing her own instruction puts the teacher in the field.
-        if (clic == u"RadioGroup1Item2") ecrire = dialogue.focusWidget() == champ;
+        // Choosing her own instruction, however, puts the teacher in the field.
+        const bool choisiePropre = propre->isChecked() && !clic.isEmpty();
+        if (choisiePropre) ecrire = QTest::qWaitFor([&] { return dialogue.focusWidget() == champ; }, 500);
         if (!texte.isEmpty()) {
             champ->clear();
             champ->insert(texte);
-        } else if (clic == u"RadioGroup1Item2") {
+        } else if (choisiePropre) {
             champ->clear();
         }
         Quitter(dialogue, sortie, "SpeedButton1", "BoutonAnnuler");

@@ -290,6 +290,15 @@ void TestFenetreFeuille::accessibleAuClavierEtALaVoix_data() {
                                      << "Table d'addition" << int(Qt::Key_Right)
                                      << "Table d'addition, jeu n° 1"
                                      << "Table de multiplication, jeu n° 1";
+    // Groups laid out side by side or in two columns are walked in their order, as heard.
+    LigneDe("carrelis", "the signs, downwards")
+        << "Op1"
+        << "Table d'addition" << int(Qt::Key_Down) << "Table d'addition, jeu n° 1"
+        << "Table de multiplication, jeu n° 1";
+    LigneDe("carrelis", "the layouts, downwards")
+        << "NbEx_A_Imprimer1"
+        << "Un tableau sur la feuille" << int(Qt::Key_Down) << "une fois sur la feuille"
+        << "2 fois sur la feuille";
     LigneDe("navirelle", "the drawing modes") << "BNB"
                                               << "En noir et blanc" << int(Qt::Key_Up) << "en noir et blanc"
                                               << "en couleurs";
