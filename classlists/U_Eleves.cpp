@@ -3,6 +3,7 @@
 #include "core/Apparence.h"
 
 #include "classlists/ListeClasse.h"
+#include "core/AccesFichier.h"
 #include "core/AideContextuelle.h"
 #include "core/Libelles.h"
 #include "core/NomDeFichier.h"
@@ -248,7 +249,7 @@ void TF_Listes::Enregistrer() {
     // A class opened as "OLD.ELV" goes back to that file, not to a second "OLD.elv" beside it.
     if (fichierOuvert.compare(fichier, Qt::CaseInsensitive) == 0 && fichierOuvert.chopped(4) == classe)
         fichier = fichierOuvert;
-    const QString chemin = QDir(prog.Dossier()).filePath(fichier);
+    const QString chemin = AccesFichier::Dans(prog.Dossier(), fichier);
     if (fichier != fichierOuvert && QFileInfo(chemin).isFile() &&
         !prog.Plate().Demander(QStringLiteral("La classe %1 existe déjà. Voulez-vous remplacer sa liste "
                                               "d'élèves par celle-ci\u00a0?")

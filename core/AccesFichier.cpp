@@ -56,6 +56,12 @@ bool Confier(QFile& fichier, int fd, QIODevice::OpenMode mode, const QString& ch
 
 namespace AccesFichier {
 
+QString Dans(const QString& dossier, const QString& nom) {
+    if (nom.startsWith(QLatin1Char('/'))) return nom;
+    if (dossier.isEmpty()) return nom.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + nom : nom;
+    return dossier.endsWith(QLatin1Char('/')) ? dossier + nom : dossier + QLatin1Char('/') + nom;
+}
+
 Nature NatureDe(const QString& chemin) {
     struct stat etat {};
     if (::lstat(QFile::encodeName(chemin).constData(), &etat) == 0) return NatureDuMode(etat.st_mode);

@@ -11,6 +11,11 @@ class QFile;
 // is looked at before anything is opened, and the opening itself neither follows a link nor waits.
 namespace AccesFichier {
 
+// nom inside dossier. QDir::filePath and QFileInfo take a name that starts with ":" for one of Qt's
+// built-in resources, and QDir::filePath then returns that name alone: a share may hold a file so
+// named, and a teacher may give such a folder, which must still be found on the disk.
+QString Dans(const QString& dossier, const QString& nom);
+
 enum class Nature {
     Absent,
     Ordinaire,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/DossierProgramme.h"
 
+#include "core/AccesFichier.h"
 #include "core/PlateForme.h"
 
 #include <QDir>
@@ -26,8 +27,8 @@ bool MemeDossier(const QString& a, const QString& b) {
 // relative name starts from base.
 QString Developper(QString chemin, const QString& base, const QString& personnel) {
     if (chemin == QLatin1String("~")) return Propre(personnel);
-    if (chemin.startsWith(QLatin1String("~/"))) return Propre(QDir(personnel).filePath(chemin.mid(2)));
-    return Propre(QDir(base).filePath(chemin));
+    if (chemin.startsWith(QLatin1String("~/"))) return Propre(AccesFichier::Dans(personnel, chemin.mid(2)));
+    return Propre(AccesFichier::Dans(base, chemin));
 }
 
 // Quotes around a whole value, as an administrator may write a name with blanks.

@@ -89,7 +89,7 @@ void TexteEnCours::RetourRepertoire() {
 
 void TexteEnCours::Activer(const TexteAOuvrir& texte) {
     if (texte.Sorte == TexteAOuvrir::Mode::Bilan && !texte.Fichier.isEmpty()) {
-        const QString chemin = QDir(dossier).filePath(texte.Fichier);
+        const QString chemin = AccesFichier::Dans(dossier, texte.Fichier);
         // Not there yet, in a folder that is there; anything else is for the reading to tell.
         const bool absent =
             AccesFichier::NatureDe(chemin) == AccesFichier::Nature::Absent && QFileInfo(dossier).isDir();

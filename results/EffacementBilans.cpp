@@ -6,7 +6,6 @@
 #include "core/PlateForme.h"
 #include "core/RaisonFichier.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -137,7 +136,6 @@ CompteRendu Effacer(PlateForme& plate, const QString& lieu, const QStringList& f
     CompteRendu compte;
     if (fichiers.isEmpty() || !plate.Demander(textes.Question(fichiers))) return compte;
     compte.Accepte = true;
-    const QDir dossier(lieu);
     QStringList refuses;
     QList<std::pair<QString, QString>> echecs;
     auto noter = [&](const QString& fichier, Issue issue, const QString& raison) {
@@ -151,12 +149,12 @@ CompteRendu Effacer(PlateForme& plate, const QString& lieu, const QStringList& f
     };
     for (const QString& fichier : fichiers) {
         QString raison;
-        noter(fichier, Effacer(plate, dossier.filePath(fichier), false, raison, attente), raison);
+        noter(fichier, Effacer(plate, AccesFichier::Dans(lieu, fichier), false, raison, attente), raison);
     }
     if (!refuses.isEmpty() && plate.Demander(textes.Definitivement(refuses))) {
         for (const QString& fichier : std::exchange(refuses, {})) {
             QString raison;
-            noter(fichier, Effacer(plate, dossier.filePath(fichier), true, raison, attente), raison);
+            noter(fichier, Effacer(plate, AccesFichier::Dans(lieu, fichier), true, raison, attente), raison);
         }
     }
     compte.Gardes = refuses;
@@ -176,7 +174,7 @@ bool Present(const QString& chemin) {
 
 CompteRendu EffacerBilanGeneral(PlateForme& plate, const QString& dossier, const QString& fichier,
                                 std::chrono::milliseconds attente) {
-    if (!Present(QDir(dossier).filePath(fichier))) return {};
+    if (!Present(AccesFichier::Dans(dossier, fichier))) return {};
     return Effacer(plate, dossier, {fichier}, Textes{true}, attente);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/FichiersBilans.h"
 
+#include "core/AccesFichier.h"
 #include "core/FichierTexte.h"
 #include "core/Libelles.h"
 #include "core/NomDeFichier.h"
@@ -42,7 +43,7 @@ EcritureBilan Ajouter(const DestinationBilan& destination, const QString& fichie
                       std::chrono::milliseconds attente) {
     EcritureBilan ecriture{false, fichier, {}};
     QString raison;
-    const QString chemin = QDir(destination.Dossier).filePath(fichier);
+    const QString chemin = AccesFichier::Dans(destination.Dossier, fichier);
     ecriture.Reussie = EcritureFichier::Ajouter(chemin, FichierTexte::EncoderLignes(entreeNouveau),
                                                 FichierTexte::EncoderLignes(entreeSuite), raison, attente);
     if (!ecriture.Reussie)

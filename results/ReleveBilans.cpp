@@ -2,6 +2,7 @@
 #include "results/ReleveBilans.h"
 
 #include "classlists/ListeClasse.h"
+#include "core/AccesFichier.h"
 #include "core/EcritureFichier.h"
 #include "core/Libelles.h"
 #include "core/NomDeFichier.h"
@@ -9,7 +10,6 @@
 #include "core/ProfilProgramme.h"
 #include "results/BilansIndividuels.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -160,14 +160,13 @@ namespace ReleveBilans {
 
 Inventaire Inventorier(const QString& dossier, const ProfilProgramme& profil) {
     Inventaire inventaire{dossier, {}, {}};
-    const QDir d(dossier);
     QStringList noms;
     for (const QString& liste : ListeClasse::ListerClasses(dossier)) {
         if (liste.size() <= NomDeFichier::ExtensionListe.size()) continue;
         Classe classe{liste.chopped(NomDeFichier::ExtensionListe.size()), {}, {}};
         ListeClasse::Contenu contenu;
         QString raison;
-        if (ListeClasse::Charger(d.filePath(liste), contenu, raison))
+        if (ListeClasse::Charger(AccesFichier::Dans(dossier, liste), contenu, raison))
             classe.Eleves = contenu.Eleves;
         else
             classe.Probleme =
@@ -175,12 +174,12 @@ Inventaire Inventorier(const QString& dossier, const ProfilProgramme& profil) {
         inventaire.Classes.append(classe);
         noms.append(classe.Nom);
     }
-    const QFileInfo general(d.filePath(profil.FichierBilan));
+    const QFileInfo general(AccesFichier::Dans(dossier, profil.FichierBilan));
     if (general.isFile()) inventaire.Fichiers.append({profil.FichierBilan, {}, {}, general.size()});
     for (const QString& nom : BilansIndividuels::Fichiers(dossier)) {
         const QString classe = BilansIndividuels::ClasseDe(nom, noms);
-        inventaire.Fichiers.append(
-            {nom, classe, BilansIndividuels::Eleve(nom, classe), QFileInfo(d.filePath(nom)).size()});
+        inventaire.Fichiers.append({nom, classe, BilansIndividuels::Eleve(nom, classe),
+                                    QFileInfo(AccesFichier::Dans(dossier, nom)).size()});
     }
     return inventaire;
 }
@@ -196,7 +195,6 @@ Releve Lire(const Inventaire& inventaire, const ProfilProgramme& profil, const A
 
     QList<FichierLu> lus;
     qint64 dejaLus = 0;
-    const QDir dossier(inventaire.Dossier);
     for (const FichierBilans& f : inventaire.Fichiers) {
         if (f.Taille > TailleMax) {
             releve.Remarques.append(
@@ -207,7 +205,7 @@ Releve Lire(const Inventaire& inventaire, const ProfilProgramme& profil, const A
         }
         QByteArray octets;
         QString raison;
-        const QString chemin = dossier.filePath(f.Nom);
+        const QString chemin = AccesFichier::Dans(inventaire.Dossier, f.Nom);
         if (!LireFichier(chemin, false, octets, raison)) {
             // Erased since the inventory: nothing to say.
             if (QFileInfo::exists(chemin))

@@ -3,6 +3,7 @@
 #include "core/Apparence.h"
 
 #include "classlists/ListeClasse.h"
+#include "core/AccesFichier.h"
 #include "core/AideContextuelle.h"
 #include "core/AutresFenetres.h"
 #include "core/Libelles.h"
@@ -264,7 +265,7 @@ QString TF_bilan::ChargerEleves() {
     const QString nom = NomDeFichier::SansDossier(classe);
     ListeClasse::Contenu contenu;
     QString raison;
-    if (!ListeClasse::Charger(QDir(reglages.Destination.Dossier).filePath(nom), contenu, raison))
+    if (!ListeClasse::Charger(AccesFichier::Dans(reglages.Destination.Dossier, nom), contenu, raison))
         return raison;
     listeEleves->addItems(contenu.Eleves);
     return {};

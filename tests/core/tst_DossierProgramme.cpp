@@ -128,6 +128,11 @@ void TestDossierProgramme::choix_data() {
         << "carrelis"
         << "@/bureau" << QStringList{} << "../classe/./CE2"
         << "" << O::Option << "@/classe/CE2";
+    // Qt takes a name starting with ":" for one of its built-in resources.
+    QTest::newRow("an option starting with a colon is a folder on the disk")
+        << "carrelis"
+        << "@/bureau" << QStringList{} << ":partage/../:CE2"
+        << "" << O::Option << "@/bureau/:CE2";
 }
 
 void TestDossierProgramme::choix() {
@@ -185,6 +190,8 @@ void TestDossierProgramme::reglageSysteme_data() {
                                      << "~";
     QTest::newRow("relative starts from the home") << "dossier = Classe/../CM2"
                                                    << "~/CM2";
+    QTest::newRow("relative, starting with a colon") << "dossier = :CM2"
+                                                     << "~/:CM2";
     QTest::newRow("no file") << ""
                              << "";
 }

@@ -53,6 +53,7 @@ class TestReleveBilans : public QObject {
     void nomsDesListes_data();
     void nomsDesListes();
     void ceQuiNAPasEteLu();
+    void listeAuNomDeRessource();
     void fichierTropGrosRefuseSansLecture();
     void entreeEnCoursDEcriture();
 };
@@ -150,6 +151,18 @@ void TestReleveBilans::ceQuiNAPasEteLu() {
     QCOMPARE(Remarques(releve),
              (QStringList{"2 entrées illisibles et 1 ligne inconnue ignorées dans « bilan Carrelis.txt ».",
                           "1 ligne inconnue ignorée dans « Bilan individuel Léa.txt »."}));
+}
+
+// Another program may leave a class list whose name starts with ":", which Qt's paths take for
+// one of its built-in resources: it is read from the folder all the same.
+void TestReleveBilans::listeAuNomDeRessource() {
+    QTemporaryDir d;
+    ClasseEcrite::EcrireListe(d.path(), ":CM1", {"Léa", "Tom"});
+    const ReleveBilans::Inventaire inventaire = ReleveBilans::Inventorier(d.path(), ProfilCarrelis());
+    QCOMPARE(inventaire.Classes.size(), 1);
+    QCOMPARE(inventaire.Classes[0].Nom, QStringLiteral(":CM1"));
+    QCOMPARE(inventaire.Classes[0].Probleme, QString());
+    QCOMPARE(inventaire.Classes[0].Eleves, (QStringList{"Léa", "Tom"}));
 }
 
 // A file no classroom writes is refused before a byte of it is read (it is sparse here: it takes

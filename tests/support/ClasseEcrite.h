@@ -47,7 +47,7 @@ inline bool Ajouter(const QString& chemin, const QByteArray& octets) {
 
 inline void EcrireListe(const QString& dossier, const QString& classe, const QStringList& eleves) {
     QString raison;
-    ListeClasse::Enregistrer(QDir(dossier).filePath(classe + QStringLiteral(".elv")),
+    ListeClasse::Enregistrer(dossier + QLatin1Char('/') + classe + QStringLiteral(".elv"),
                              ListeClasse::Trier(eleves), raison);
 }
 
