@@ -50,6 +50,7 @@ QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, con
                   const QFont& police, const QColor& encre) {
     auto* etiquette = new QLabel(texte, parent);
     etiquette->setObjectName(nom);
+    etiquette->setTextFormat(Qt::PlainText);
     etiquette->setGeometry(position);
     etiquette->setFont(police);
     QPalette palette = etiquette->palette();

@@ -10,6 +10,7 @@ BarreDEtat::BarreDEtat(const QString& texte, const QFont& police, QWidget* paren
     DonnerRoleAccessible<BarreDEtat, QAccessible::StatusBar>();
     setObjectName(QStringLiteral("StatusBar1"));
     message->setObjectName(QStringLiteral("StatusBar1Panel"));
+    message->setTextFormat(Qt::PlainText); // it names pupils and classes, whatever they hold
     message->setAlignment(Qt::AlignCenter);
     message->setFont(police);
     QPalette encre = message->palette();

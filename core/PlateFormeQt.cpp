@@ -27,15 +27,21 @@ PlateFormeQt::PlateFormeQt(const QString& titre, const QString& moduleImpression
 
 PlateFormeQt::~PlateFormeQt() = default;
 
+// The messages name classes, pupils and files that anybody may have named in the shared folder:
+// a name such as "<b>CM1</b>" is shown as it is, never read as markup that hides part of it.
 void PlateFormeQt::Avertir(const QString& texte) {
     InstallerTraductionQt();
-    QMessageBox::warning(QApplication::activeWindow(), titre, texte, QMessageBox::Ok);
+    QMessageBox avertissement(QMessageBox::Warning, titre, texte, QMessageBox::Ok,
+                              QApplication::activeWindow());
+    avertissement.setTextFormat(Qt::PlainText);
+    avertissement.exec();
 }
 
 bool PlateFormeQt::Demander(const QString& texte) {
     InstallerTraductionQt();
     QMessageBox question(QMessageBox::Question, titre, texte, QMessageBox::NoButton,
                          QApplication::activeWindow());
+    question.setTextFormat(Qt::PlainText);
     QPushButton* oui = question.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton* non = question.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
     question.setDefaultButton(non);
@@ -48,6 +54,7 @@ PlateForme::Reponse PlateFormeQt::Confirmer(const QString& titreQuestion, const 
     InstallerTraductionQt();
     QMessageBox question(QMessageBox::Question, titreQuestion, texte, QMessageBox::NoButton,
                          QApplication::activeWindow());
+    question.setTextFormat(Qt::PlainText);
     QPushButton* oui = question.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton* non = question.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
     // Escape and the close box press this unseen button: neither yes nor no.

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -102,6 +103,8 @@ bool TF_Traitexte::LireEnMontrantLAvancement(FichierEditeur::Lecture& lecture, c
                 QStringLiteral("Ouverture de %1…").arg(Libelles::Guillemets(QFileInfo(chemin).fileName())),
                 QStringLiteral("&Annuler"), 0, 1000, this);
             progression->setObjectName(QStringLiteral("ProgressionOuverture"));
+            // A file's name is shown as it is, even one that looks like markup.
+            if (auto* libelle = progression->findChild<QLabel*>()) libelle->setTextFormat(Qt::PlainText);
             progression->setWindowTitle(windowTitle());
             progression->setWindowModality(Qt::WindowModal);
             progression->setMinimumDuration(0);

@@ -20,6 +20,7 @@ const QStringList Colonnes{
 QLabel* Ligne(QWidget* parent, const QString& nom) {
     auto* ligne = new QLabel(parent);
     ligne->setObjectName(nom);
+    ligne->setTextFormat(Qt::PlainText);
     ligne->setWordWrap(true);
     return ligne;
 }

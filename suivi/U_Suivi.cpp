@@ -129,6 +129,7 @@ void TF_Suivi::ConstruirePageClasse(QWidget* page) {
     colonne->setContentsMargins(0, 0, 0, 0);
     resume = new QLabel(page);
     resume->setObjectName(QStringLiteral("Resume"));
+    resume->setTextFormat(Qt::PlainText);
     resume->setFont(Arial(15, true));
     colonne->addWidget(resume);
     modele = new ModeleSuivi(profil, this);
@@ -163,6 +164,7 @@ void TF_Suivi::ConstruirePageClasse(QWidget* page) {
     colonne->addWidget(tableau, 1);
     remarques = new QLabel(page);
     remarques->setObjectName(QStringLiteral("Remarques"));
+    remarques->setTextFormat(Qt::PlainText);
     remarques->setWordWrap(true);
     remarques->setFont(Arial(13, false));
     remarques->setStyleSheet(QStringLiteral("color: #800000;"));

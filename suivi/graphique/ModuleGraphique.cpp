@@ -70,7 +70,8 @@ extern "C" Q_DECL_EXPORT QWidget* CreerGraphiqueSuivi(const QList<SuiviClasse::C
                                                       const QString& titre, const QString& description,
                                                       QWidget* parent) {
     auto* graphique = new QChart;
-    graphique->setTitle(titre);
+    // A chart's title is markup: a pupil's name is shown as it is written, whatever it holds.
+    graphique->setTitle(titre.toHtmlEscaped());
     graphique->setAnimationOptions(QChart::NoAnimation);
     auto* temps = new QDateTimeAxis(graphique);
     temps->setFormat(QStringLiteral("dd/MM/yy"));

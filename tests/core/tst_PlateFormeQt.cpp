@@ -7,8 +7,10 @@
 #include "support/BibliothequesChargees.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -26,6 +28,8 @@ class TestPlateFormeQt : public QObject {
     void impressionChargeeALaPremiere_data();
     void impressionChargeeALaPremiere();
     void moduleAbsentDitEnFrancais();
+    void nomQuiRessembleADuBalisage_data();
+    void nomQuiRessembleADuBalisage();
 };
 
 namespace {
@@ -109,6 +113,31 @@ void TestPlateFormeQt::moduleAbsentDitEnFrancais() {
     QVERIFY2(message.startsWith(QStringLiteral("L'impression n'est pas possible : Navirelle")),
              qPrintable(message));
     QVERIFY2(message.contains(absent), qPrintable(message));
+}
+
+// Anybody may name a class list in the shared folder: its name is shown and said as it is.
+void TestPlateFormeQt::nomQuiRessembleADuBalisage_data() {
+    QTest::addColumn<int>("boite"); // 0: warning, 1: question, 2: confirmation
+    QTest::newRow("warning") << 0;
+    QTest::newRow("question") << 1;
+    QTest::newRow("confirmation") << 2;
+}
+
+void TestPlateFormeQt::nomQuiRessembleADuBalisage() {
+    QFETCH(int, boite);
+    const QString texte = QStringLiteral("La liste « <b>CM1</b><!-- .elv » n'a pas pu être lue.");
+    PlateFormeQt plate(QStringLiteral("Carrelis"));
+    QString dit;
+    SurLaProchaineModale([&](QWidget& modale) {
+        auto* libelle = modale.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(libelle);
+        dit = QAccessible::queryAccessibleInterface(libelle)->text(QAccessible::Name);
+        static_cast<QDialog&>(modale).reject();
+    });
+    if (boite == 0) plate.Avertir(texte);
+    if (boite == 1) plate.Demander(texte);
+    if (boite == 2) plate.Confirmer(QStringLiteral("Carrelis"), texte);
+    QCOMPARE(dit, texte);
 }
 
 QTEST_MAIN(TestPlateFormeQt)

@@ -22,6 +22,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegendMarker>
@@ -118,6 +119,7 @@ class TestU_Suivi : public QObject {
     void tableauAuClavierEtAuLecteurDEcran();
     void chaqueToucheAltUneSeuleFois();
     void eleveEtSonGraphique();
+    void nomQuiRessembleADuBalisage();
     void lectureLongueArretable();
     void fichierDeDeuxGigaOctets();
     void exporterPourUnTableur_data();
@@ -308,6 +310,28 @@ void TestU_Suivi::eleveEtSonGraphique() {
         QVERIFY(Accessible(vue)
                     ->text(QAccessible::Description)
                     .startsWith("Exercice 1 : remplir : 2 parties datées"));
+    });
+}
+
+// A class list from another editor may hold any name: it is shown and said whole.
+void TestU_Suivi::nomQuiRessembleADuBalisage() {
+    const QString nom = QStringLiteral("<i>Adam</i><!-- B.");
+    GraphiqueSuivi::AjouterDossier(QStringLiteral(DOSSIER_MODULES));
+    Banc banc(ProfilCarrelis(), 6, {nom});
+    banc.Executer([&] {
+        QAbstractItemModel* modele = banc.Tableau()->model();
+        int ligne = 0;
+        while (ligne < modele->rowCount() && modele->headerData(ligne, Qt::Vertical).toString() != nom)
+            ++ligne;
+        QVERIFY(banc.suivi->MontrerEleve(ligne));
+        QCOMPARE(Accessible(banc.Enfant<QLabel>("TitreEleve"))->text(QAccessible::Name),
+                 nom + " : 6 parties");
+        QStringList textesDuGraphique;
+        for (QGraphicsItem* element : banc.Enfant<QChartView>("Graphique")->scene()->items())
+            if (auto* texte = dynamic_cast<QGraphicsTextItem*>(element))
+                textesDuGraphique << texte->toPlainText();
+        QVERIFY2(textesDuGraphique.contains("Bonnes réponses de " + nom),
+                 qPrintable(textesDuGraphique.join('|')));
     });
 }
 
