@@ -10,6 +10,7 @@
 # time each used until its first paint is shown beside: on a machine busy with other work, the
 # elapsed times stretch and their ratio says little, the processor times hardly move.
 # TOURS=1 (the tests' quick pass) starts each once: it fails only when a menu never shows.
+# INSTRUCTIONS=1 counts each start's instructions instead (below).
 set -euo pipefail
 
 racine=$(cd "$(dirname "$0")/.." && pwd)
@@ -78,6 +79,34 @@ mesurer() { # name, output file
 }
 
 for n in "${noms[@]}"; do mesurer "$n" /dev/null; done
+
+# INSTRUCTIONS=1: each program started once under valgrind's callgrind, to its painted menu and
+# the 300 ms after, every thread counted. Instructions are the same from one run to the next,
+# whatever else the machine does: a change of a few per cent shows there, where the times above
+# need many rounds on a quiet machine to show it. The counts of the phases that weigh most follow.
+if [ -n "${INSTRUCTIONS:-}" ]; then
+  command -v valgrind > /dev/null || { echo "demarrage.sh : valgrind manque (apt-get install valgrind)." >&2; exit 1; }
+  phases=("QApplication::QApplication(int" "FcInit " "TF_Menu::TF_Menu(" "QWidget::show()"
+          "QWidgetRepaintManager::paintAndFlush()" "QFontconfigDatabase::setupFontEngine("
+          "QFontEngineFT::loadGlyph(" "QTextEngine::shape(int)")
+  echo "Instructions jusqu'au menu peint (+ 300 ms), en millions :"
+  for n in "${noms[@]}"; do
+    sortie=$travail/callgrind.$n
+    "$chrono" "${titre[$n]}" "${dossier[$n]}" "$(command -v valgrind)" --tool=callgrind --callgrind-out-file="$sortie" \
+      "${programme[$n]}" > /dev/null 2>&1 || true
+    for _ in $(seq 50); do grep -q '^summary:' "$sortie" 2> /dev/null && break; sleep 0.1; done
+    total=$(sed -n 's/^summary: *//p' "$sortie")
+    [ -n "$total" ] || { echo "demarrage.sh : callgrind n'a rien compté pour $n." >&2; exit 1; }
+    [ "$n" = nu ] && total_nu=$total
+    awk -v n="$n" -v t="$total" -v tn="$total_nu" 'BEGIN { printf "%-10s %8.1f  %5.2fx\n", n, t / 1e6, t / tn }'
+    inclusifs=$(callgrind_annotate --inclusive=yes --threshold=100 "$sortie" 2> /dev/null)
+    for phase in "${phases[@]}"; do
+      { grep -F -m 1 "$phase" <<< "$inclusifs" || true; } |
+        awk -v p="$phase" '{ gsub(",", "", $1); printf "    %-42s %6.1f\n", p, $1 / 1e6 }'
+    done
+  done
+  exit 0
+fi
 echo "Démarrage jusqu'au menu peint, $tours lancements de chaque programme, entrelacés (écran $DISPLAY, 1024 x 768)..."
 for tour in $(seq "$tours"); do
   # nu carrelis navirelle, then carrelis navirelle nu...: none always follows the same one.
