@@ -15,5 +15,5 @@ class BoutonMenu : public QPushButton {
     void paintEvent(QPaintEvent* evenement) override;
 
   private:
-    QImage Calque(const QRectF& cadre, qreal rayon, const QColor& fond) const;
+    const QImage& Face(const QColor& fond, const QColor& bord, int epaisseur) const;
 };

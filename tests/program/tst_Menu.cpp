@@ -9,6 +9,7 @@
 #include "core/Preferences.h"
 #include "core/Programme.h"
 #include "core/ZoneMosaique.h"
+#include "program/BoutonMenu.h"
 #include "program/Fenetres.h"
 #include "program/Lancement.h"
 #include "program/U_Menu.h"
@@ -120,6 +121,8 @@ class TestMenu : public QObject {
     void miseAEchelleDesControlesPlaces();
     void construitALEchelleDeLEcran_data();
     void construitALEchelleDeLEcran();
+    void boutonsDUneTailleGardentChacunLeurEtat_data();
+    void boutonsDUneTailleGardentChacunLeurEtat();
 };
 
 void TestMenu::formCreatePrepareLeProgramme_data() {
@@ -649,6 +652,53 @@ void TestMenu::construitALEchelleDeLEcran() {
         QCOMPARE(menu.findChild<QWidget*>(QStringLiteral("margedroite"))->width(), AEchelle(18, rapport));
         QCOMPARE(menu.findChild<QWidget*>(QStringLiteral("margegauche"))->width(), AEchelle(17, rapport));
     }
+}
+
+void TestMenu::boutonsDUneTailleGardentChacunLeurEtat_data() {
+    QTest::addColumn<QString>("etat");
+    QTest::addColumn<QColor>("anneau");
+    QTest::addColumn<QColor>("fond");
+    // The fill is translucent but when pressed: only that one is read through the white.
+    QTest::newRow("at rest: yellow ring") << "repos" << QColor(245, 196, 0) << QColor();
+    QTest::newRow("with the keyboard: white ring") << "clavier" << QColor(Qt::white) << QColor();
+    QTest::newRow("unavailable: grey ring") << "inactif" << QColor(176, 176, 176) << QColor();
+    QTest::newRow("pressed: deep blue") << "enfonce" << QColor(245, 196, 0) << QColor(10, 25, 100);
+}
+
+// The buttons of one size share the face drawn for their look during a paint: each of them, in
+// whichever order they are painted, still shows its own state.
+void TestMenu::boutonsDUneTailleGardentChacunLeurEtat() {
+    QFETCH(QString, etat);
+    QFETCH(QColor, anneau);
+    QFETCH(QColor, fond);
+    QWidget fenetre;
+    fenetre.setAutoFillBackground(true);
+    QPalette blanc = fenetre.palette();
+    blanc.setColor(QPalette::Window, Qt::white);
+    fenetre.setPalette(blanc);
+    fenetre.resize(400, 60);
+    // The button in the given state between two at rest, all of one size.
+    QList<BoutonMenu*> boutons;
+    for (int i = 0; i < 3; ++i) {
+        boutons.append(new BoutonMenu(QStringLiteral("Exercice"), &fenetre));
+        boutons[i]->setGeometry(i * 130, 0, 120, 60);
+    }
+    BoutonMenu* teste = boutons[1];
+    fenetre.show();
+    if (etat == QLatin1String("clavier")) {
+        fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        teste->setFocus();
+        QVERIFY(teste->hasFocus());
+    }
+    teste->setEnabled(etat != QLatin1String("inactif"));
+    teste->setDown(etat == QLatin1String("enfonce"));
+    const QImage image = fenetre.grab().toImage();
+    const int milieu = teste->width() / 2;
+    QCOMPARE(image.pixelColor(teste->x() + milieu, 0), anneau);
+    if (fond.isValid()) QCOMPARE(image.pixelColor(teste->x() + 6, teste->height() / 2), fond);
+    for (BoutonMenu* voisin : {boutons[0], boutons[2]})
+        QCOMPARE(image.pixelColor(voisin->x() + milieu, 0), QColor(245, 196, 0));
 }
 
 QTEST_MAIN(TestMenu)
