@@ -84,6 +84,8 @@ for n in "${noms[@]}"; do mesurer "$n" /dev/null; done
 # the 300 ms after, every thread counted. Instructions are the same from one run to the next,
 # whatever else the machine does: a change of a few per cent shows there, where the times above
 # need many rounds on a quiet machine to show it. The counts of the phases that weigh most follow.
+# CALLGRIND_DANS=<folder> keeps the counts there (callgrind.<program>), and OPTIONS_CALLGRIND adds
+# options to valgrind's (scripts/ordre-demarrage asks for the functions' linker names).
 if [ -n "${INSTRUCTIONS:-}" ]; then
   command -v valgrind > /dev/null || { echo "demarrage.sh : valgrind manque (apt-get install valgrind)." >&2; exit 1; }
   phases=("QApplication::QApplication(int" "FcInit " "TF_Menu::TF_Menu(" "QWidget::show()"
@@ -92,11 +94,14 @@ if [ -n "${INSTRUCTIONS:-}" ]; then
   echo "Instructions jusqu'au menu peint (+ 300 ms), en millions :"
   for n in "${noms[@]}"; do
     sortie=$travail/callgrind.$n
-    "$chrono" "${titre[$n]}" "${dossier[$n]}" "$(command -v valgrind)" --tool=callgrind --callgrind-out-file="$sortie" \
+    # shellcheck disable=SC2086 # the options are words
+    "$chrono" "${titre[$n]}" "${dossier[$n]}" "$(command -v valgrind)" --tool=callgrind ${OPTIONS_CALLGRIND:-} \
+      --callgrind-out-file="$sortie" \
       "${programme[$n]}" > /dev/null 2>&1 || true
     for _ in $(seq 50); do grep -q '^summary:' "$sortie" 2> /dev/null && break; sleep 0.1; done
     total=$(sed -n 's/^summary: *//p' "$sortie")
     [ -n "$total" ] || { echo "demarrage.sh : callgrind n'a rien compté pour $n." >&2; exit 1; }
+    [ -n "${CALLGRIND_DANS:-}" ] && cp "$sortie" "$CALLGRIND_DANS/"
     [ "$n" = nu ] && total_nu=$total
     awk -v n="$n" -v t="$total" -v tn="$total_nu" 'BEGIN { printf "%-10s %8.1f  %5.2fx\n", n, t / 1e6, t / tn }'
     inclusifs=$(callgrind_annotate --inclusive=yes --threshold=100 "$sortie" 2> /dev/null)

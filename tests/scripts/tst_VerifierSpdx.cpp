@@ -73,6 +73,8 @@ void TestVerifierSpdx::chaqueGenreRecoitSaLigne_data() {
                                    << diese + "[Desktop Entry]\n";
     QTest::newRow("manual page") << "data/man/x.1" << QByteArray(".TH X 1\n")
                                  << ".\\\" " + Gpl + "\n.TH X 1\n";
+    QTest::newRow("linker script") << "program/Ordre.ld" << QByteArray("SECTIONS\n{\n}\n")
+                                   << "/* " + Gpl + " */\nSECTIONS\n{\n}\n";
     QTest::newRow("HTML after its doctype") << "data/aide/A.html" << QByteArray("<!DOCTYPE html>\n<html>\n")
                                             << "<!DOCTYPE html>\n<!-- " + Gpl + " -->\n<html>\n";
     QTest::newRow("AppStream file after its declaration, under its own licence")
