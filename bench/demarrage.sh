@@ -128,31 +128,57 @@ statistique() { # file, column
     printf "%.1f %.1f\n", m, v[NR] }'
 }
 
+# How far the time ratio could move from one run to the next: each start on these machines lies
+# within about a tenth of its program's median, so 25 rounds give the ratio of two medians to a
+# few hundredths only. The rounds of both programs are drawn again with replacement, 2000 times
+# (a bootstrap, with a fixed seed: the same times give the same interval), and the 2.5th and
+# 97.5th percentiles of the ratio of medians are shown beside it. Fewer than 5 rounds: none.
+intervalle() { # program's file, bare program's file
+  awk -v tours="$tours" 'FNR == 1 { f++ } f == 1 { a[++na] = $1 } f == 2 { b[++nb] = $1 }
+    function mediane(v, n,    i, j, x) {
+      for (i = 2; i <= n; i++) { x = v[i]; for (j = i - 1; j >= 1 && v[j] > x; j--) v[j + 1] = v[j]; v[j + 1] = x }
+      return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+    }
+    END {
+      if (tours < 5 || na < 5 || nb < 5) { print "-"; exit }
+      srand(1)
+      for (k = 1; k <= 2000; k++) {
+        for (i = 1; i <= na; i++) x[i] = a[int(rand() * na) + 1]
+        for (i = 1; i <= nb; i++) y[i] = b[int(rand() * nb) + 1]
+        r[k] = mediane(x, na) / mediane(y, nb)
+      }
+      mediane(r, 2000)
+      printf "%.2f-%.2f\n", r[50], r[1951] }' "$1" "$2"
+}
+
 read -r temps_nu _ < <(statistique "$travail/nu.txt" 1)
 read -r memoire_nu _ < <(statistique "$travail/nu.txt" 2)
 read -r processeur_nu _ < <(statistique "$travail/nu.txt" 3)
 manque=0
 # Written out: printf would count the bytes of "é" and shift the columns.
 echo
-echo "programme   médiane ms   max ms   rapport   RSS Mo   rapport   processeur ms   rapport  objectif"
+echo "programme   médiane ms   max ms   rapport   à 95 %     RSS Mo   rapport   processeur ms   rapport  objectif"
 for n in "${noms[@]}"; do
   read -r temps maximum < <(statistique "$travail/$n.txt" 1)
   read -r memoire _ < <(statistique "$travail/$n.txt" 2)
   read -r processeur _ < <(statistique "$travail/$n.txt" 3)
+  bornes=-
+  [ "$n" != nu ] && bornes=$(intervalle "$travail/$n.txt" "$travail/nu.txt")
   # The row, and a failure status when a program misses a target.
   awk -v n="$n" -v t="$temps" -v x="$maximum" -v tn="$temps_nu" -v m="$memoire" -v mn="$memoire_nu" \
     -v p="$processeur" -v pn="$processeur_nu" -v rt="$rapport_max" -v rs="$rapport_suivant" \
-    -v rm="$memoire_max" 'BEGIN {
+    -v rm="$memoire_max" -v ic="$bornes" 'BEGIN {
       v = ""
       if (t / tn > rt) v = "trop lent"
       if (m / mn > rm) v = v (v == "" ? "" : ", ") "trop de mémoire"
       verdict = n == "nu" ? "-" : v != "" ? "MANQUÉ : " v : t / tn <= rs ? "tenu, palier suivant aussi" : "tenu"
-      printf "%-10s %11.1f %8.1f %8.2fx %8.1f %8.2fx %15.1f %8.2fx  %s\n", n, t, x, t / tn, m / 1024, m / mn,
-             p, p / pn, verdict
+      printf "%-10s %11.1f %8.1f %8.2fx   %-9s %7.1f %8.2fx %15.1f %8.2fx  %s\n", n, t, x, t / tn, ic, m / 1024,
+             m / mn, p, p / pn, verdict
       exit (n != "nu" && v != "") }' || manque=1
 done
 echo "(médianes des $tours lancements ; rapports à bench_nu ; objectifs : temps ≤ ${rapport_max} x, mémoire ≤ ${memoire_max} x,"
-echo " puis temps ≤ ${rapport_suivant} x ; RSS 300 ms après la première peinture ; processeur : jusqu'à la première peinture)"
+echo " puis temps ≤ ${rapport_suivant} x ; à 95 % : où le rapport des temps tombe d'une série de $tours tours à l'autre,"
+echo " par rééchantillonnage des tours ; RSS 300 ms après la première peinture ; processeur : jusqu'à la première peinture)"
 if [ "$manque" -ne 0 ]; then
   echo "demarrage.sh : objectif manqué (temps ≤ ${rapport_max} x, mémoire ≤ ${memoire_max} x le programme nu)." >&2
   # One start each says nothing of the speed on a machine busy with other work: only the menus count.
