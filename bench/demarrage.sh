@@ -134,20 +134,23 @@ statistique() { # file, column
 # (a bootstrap, with a fixed seed: the same times give the same interval), and the 2.5th and
 # 97.5th percentiles of the ratio of medians are shown beside it. Fewer than 5 rounds: none.
 intervalle() { # program's file, bare program's file
-  awk -v tours="$tours" 'FNR == 1 { f++ } f == 1 { a[++na] = $1 } f == 2 { b[++nb] = $1 }
-    function mediane(v, n,    i, j, x) {
+  awk 'FNR == 1 { f++ } f == 1 { a[++na] = $1 } f == 2 { b[++nb] = $1 }
+    function trier(v, n,    i, j, x) {
       for (i = 2; i <= n; i++) { x = v[i]; for (j = i - 1; j >= 1 && v[j] > x; j--) v[j + 1] = v[j]; v[j + 1] = x }
+    }
+    function mediane(v, n) {
+      trier(v, n)
       return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
     }
     END {
-      if (tours < 5 || na < 5 || nb < 5) { print "-"; exit }
+      if (na < 5 || nb < 5) { print "-"; exit }
       srand(1)
       for (k = 1; k <= 2000; k++) {
         for (i = 1; i <= na; i++) x[i] = a[int(rand() * na) + 1]
         for (i = 1; i <= nb; i++) y[i] = b[int(rand() * nb) + 1]
         r[k] = mediane(x, na) / mediane(y, nb)
       }
-      mediane(r, 2000)
+      trier(r, 2000)
       printf "%.2f-%.2f\n", r[50], r[1951] }' "$1" "$2"
 }
 
